@@ -1,0 +1,24 @@
+#include "compiler/compile.h"
+
+#include "compiler/parser.h"
+#include "compiler/post_pass.h"
+
+namespace percorso {
+
+CompileOutcome compila(Scenario& s, int32_t j, SourceFiles& files) {
+  s.j = j;
+  s.stato = 0;
+  s.progressiva_errore = 0;
+  s.luogo_stato = SourceLocation{};
+  s.celle.clear();
+  s.tracciato.reset();
+  clear_voci(s);
+  memorizza_dati(s, files);
+
+  CompileOutcome outcome;
+  outcome.has_route = s.has_celle();
+  if (outcome.has_route) outcome.fatal = post_pass(s);
+  return outcome;
+}
+
+}  // namespace percorso

@@ -1,0 +1,173 @@
+// The compiled scenario: route cells, the 87-slot table, the plane geometry
+// and the status of the compile. One `Scenario` holds a whole run's state and
+// is passed explicitly to every operation that reads or changes it.
+#ifndef PERCORSO_COMPILER_MODEL_H_
+#define PERCORSO_COMPILER_MODEL_H_
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace percorso {
+
+/// One 50-metre cell of the route. Members narrower than the values computed
+/// for them keep the low bits of the value.
+struct cella {
+  uint8_t tipo = 0;
+  int16_t dato1 = 0;
+  int16_t dato2 = 0;
+  int16_t dato3 = 0;
+  int16_t dato4 = 0;
+  uint8_t tempo = 0;
+  uint8_t avviso = 0;
+  uint8_t montagna = 0;
+  uint8_t velocita = 0;
+  uint8_t pendenza = 0;
+  uint8_t aderenza = 0;
+
+  friend bool operator==(const cella&, const cella&) = default;
+};
+
+/// Cell types.
+enum TipoCella : uint8_t {
+  kVuota = 0,
+  kSegnale = 1,
+  kFineRallentamento = 2,
+  kInizioRallentamento = 3,
+  kAvvisoRallentamento = 4,
+  kNumerataRallentamento = 5,
+  kIndicatoreVMax = 6,
+  kFermata = 10,
+  kRiempitivoGalleria = 11,
+  kMarcatore = 12,
+  kAbbattimentoNullo = 13,
+  kCartello = 14,
+};
+
+/// A cell is free when nothing but a tunnel filler is on it; every conflict
+/// test of the compiler is this test.
+inline bool is_free(const cella& c) { return c.tipo == kVuota || c.tipo == kRiempitivoGalleria; }
+
+/// One slot of the table: a station, a text board or header values. `nome`
+/// holds Windows-1252 bytes.
+struct voce {
+  uint8_t tipo = 0;
+  int32_t inizio = 0;
+  int32_t fine = 0;
+  int32_t posizione = 0;
+  uint8_t marca = 0;
+  std::string nome;
+  int16_t valore1 = 0;
+  int16_t valore2 = 0;
+  int16_t valore3 = 0;
+  int16_t valore4 = 0;
+  int16_t valore5 = 0;
+  uint8_t opzione1 = 0;
+  uint8_t opzione2 = 0;
+  uint8_t opzione3 = 0;
+  uint8_t opzione4 = 0;
+  int32_t orario = 0;
+
+  friend bool operator==(const voce&, const voce&) = default;
+};
+
+inline constexpr int kNumVoci = 87;
+/// Slots with a fixed meaning.
+inline constexpr int kVoceProgressivaTre = 81;
+inline constexpr int kVoceProgressivaDue = 82;
+inline constexpr int kVoceProgressivaUno = 83;
+inline constexpr int kVoceTreno = 84;
+inline constexpr int kVoceLinea = 85;
+inline constexpr int kVoceChiaveTreno = 86;
+/// The first slot that a text board takes; the next board takes the slot below.
+inline constexpr int kPrimaVoceCartello = 80;
+
+/// The type tag of one geometry entry.
+enum class Tag : uint8_t { kVuoto = 0, kIntero = 2, kReale = 5 };
+
+/// The plane geometry of the line: two coordinates for every metre x from 0 to
+/// the extended length. Entries are tagged values: empty, a 16-bit integer or a
+/// double. Stored compactly as one tag and one double per entry, first all
+/// (x, 0) then all (x, 1), which is also the order of the file.
+class Tracciato {
+ public:
+  /// Creates the table for metres 0 .. `ultimo_metro`, every entry empty.
+  explicit Tracciato(int32_t ultimo_metro);
+
+  int32_t ultimo_metro() const { return ultimo_metro_; }
+  /// Number of entries of one coordinate: ultimo_metro() + 1.
+  size_t per_coordinata() const { return static_cast<size_t>(ultimo_metro_) + 1; }
+  bool contains(int64_t x) const { return x >= 0 && x <= ultimo_metro_; }
+
+  Tag tag(int64_t x, int k) const { return tags_[index(x, k)]; }
+  /// The entry as a double; an empty entry reads 0, like an empty variant.
+  double valore(int64_t x, int k) const { return values_[index(x, k)]; }
+  void set_intero(int64_t x, int k, int16_t v);
+  void set_reale(int64_t x, int k, double v);
+
+  /// Raw views in file order, for the writer.
+  const std::vector<Tag>& tags() const { return tags_; }
+  const std::vector<double>& values() const { return values_; }
+
+ private:
+  size_t index(int64_t x, int k) const;
+
+  int32_t ultimo_metro_;
+  std::vector<Tag> tags_;
+  std::vector<double> values_;
+};
+
+/// Where in a source file something was read: 1-based line and column.
+struct SourceLocation {
+  std::string file;
+  int line = 0;
+  int column = 0;
+  bool known() const { return line > 0; }
+};
+
+/// The whole state of one run.
+struct Scenario {
+  std::string line_key;
+  std::string train_key;
+
+  int32_t j = 0;
+  int32_t stato = 0;
+  int32_t progressiva_errore = 0;
+  int32_t lunghezza_estesa = 0;
+  int32_t ultima_cella = 0;
+
+  /// Empty until the parser reads the route length.
+  std::vector<cella> celle;
+  std::array<voce, kNumVoci> voci{};
+  /// Present only when `j` is non-zero and the route length was read.
+  std::optional<Tracciato> tracciato;
+
+  /// Stretch list of the terrain operation: starts and ends of the stretches
+  /// placed so far, and the tunnel flag of the last call.
+  std::vector<int32_t> inizi_tratti;
+  std::vector<int32_t> fini_tratti;
+  bool galleria = false;
+
+  /// Where the entry that set `stato` was read, when a source entry did.
+  SourceLocation luogo_stato;
+
+  bool has_celle() const { return !celle.empty(); }
+  /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
+  cella* cell_at(int64_t i);
+  const cella* cell_at(int64_t i) const;
+};
+
+/// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the
+/// length plus 7000 and the last index is that over 50, halves to even. With
+/// `j` non-zero the geometry table is created too, for metres 0 .. L + 7000.
+void create_route(Scenario& s, int32_t lunghezza);
+
+/// Clears every slot of `voci` to zeros and empty names.
+void clear_voci(Scenario& s);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_MODEL_H_

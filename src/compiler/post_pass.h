@@ -1,0 +1,23 @@
+// The pass after parsing: derived type-12 markers around signals and slowdowns,
+// then the header stamps and the check codes.
+#ifndef PERCORSO_COMPILER_POST_PASS_H_
+#define PERCORSO_COMPILER_POST_PASS_H_
+
+#include <cstdint>
+
+#include "compiler/model.h"
+
+namespace percorso {
+
+/// The smaller of two values, `x` on a tie.
+int32_t minimo(int32_t x, int32_t y);
+
+/// Walks `celle` once adding markers (codes 11, 12, 13 in `stato`), then stamps
+/// the header values and the check codes. Returns 0, or the fatal error number
+/// (1250 or 1251) when a header place is already taken; nothing is stamped
+/// after a fatal error. Needs `celle` to exist.
+int post_pass(Scenario& s);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_POST_PASS_H_

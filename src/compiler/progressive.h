@@ -1,0 +1,16 @@
+// Ordering of the three kilometric reference triples of slots 81 to 83.
+#ifndef PERCORSO_COMPILER_PROGRESSIVE_H_
+#define PERCORSO_COMPILER_PROGRESSIVE_H_
+
+#include "compiler/model.h"
+
+namespace percorso {
+
+/// Reorders the triples (`inizio`, `fine`, `posizione`) of slots 81, 82, 83 by
+/// their first value, largest first, then adds 100 to the second value of each
+/// triple whose third value is 1.
+void progressive_ordina(Scenario& s);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_PROGRESSIVE_H_

@@ -1,0 +1,17 @@
+// The status codes of a compile and their meanings in plain words.
+#ifndef PERCORSO_COMPILER_STATUS_H_
+#define PERCORSO_COMPILER_STATUS_H_
+
+#include <string_view>
+
+namespace percorso {
+
+/// What a status code means; "unknown status" for a code the compiler never sets.
+std::string_view StatusMeaning(int stato);
+
+/// True when the code carries a position in `progressiva_errore`.
+bool StatusHasPosition(int stato);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_STATUS_H_

@@ -1,0 +1,67 @@
+#include "driver/compile_driver.h"
+
+#include <algorithm>
+
+#include "compiler/compile.h"
+#include "driver/fresh_file.h"
+#include "output/cell_file.h"
+#include "output/geometry_file.h"
+#include "output/table_file.h"
+
+namespace percorso {
+namespace {
+
+// Entries of the geometry table encoded per write: about 1 MB of output.
+constexpr size_t kGeometryEntriesPerPiece = 100000;
+
+bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std::string* err) {
+  size_t next = 0;
+  size_t count = GeometryEntryCount(t);
+  return WriteFreshChunked(
+      disk, path,
+      [&](std::string* piece) {
+        if (next >= count) return false;
+        size_t end = std::min(count, next + kGeometryEntriesPerPiece);
+        piece->reserve((end - next) * 10);
+        EncodeTracciatoRange(t, next, end, piece);
+        next = end;
+        return true;
+      },
+      err);
+}
+
+}  // namespace
+
+bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err) {
+  if (s.j != 0 && s.tracciato) {
+    if (!WriteGeometry(disk, *s.tracciato, names.linea_dat, err)) return false;
+  }
+  if (!WriteFresh(disk, names.sim, EncodeVoci(s.voci), err)) return false;
+  return WriteFresh(disk, names.dat, EncodeCelle(s.celle), err);
+}
+
+CompileReport memorizza_percorso(Scenario& s, int32_t j, DiskSourceFiles& sources, Disk& disk,
+                                 const FileNames& names) {
+  CompileReport report;
+  CompileOutcome outcome = compila(s, j, sources);
+  if (sources.delete_failed()) {
+    report.result = CompileResult::kIoError;
+    report.io_error = sources.io_error();
+    return report;
+  }
+  if (!outcome.has_route) {
+    report.result = CompileResult::kNoRoute;
+    return report;
+  }
+  if (outcome.fatal != 0) {
+    report.result = CompileResult::kFatal;
+    report.fatal = outcome.fatal;
+    return report;
+  }
+  if (!WriteCompiledFiles(disk, s, names, &report.io_error)) {
+    report.result = CompileResult::kIoError;
+  }
+  return report;
+}
+
+}  // namespace percorso

@@ -1,0 +1,51 @@
+// Source files on disk, reached through the disk interface.
+#ifndef PERCORSO_DRIVER_DISK_SOURCES_H_
+#define PERCORSO_DRIVER_DISK_SOURCES_H_
+
+#include <string>
+
+#include "compiler/source_files.h"
+#include "driver/disk.h"
+
+namespace percorso {
+
+/// The largest source file the compiler reads.
+inline constexpr uint64_t kMaxSourceSize = 256ull << 20;
+
+class DiskSourceFiles : public SourceFiles {
+ public:
+  /// With `delete_after_reading` false, Delete() leaves the files alone (an
+  /// author's own files).
+  DiskSourceFiles(Disk& disk, std::string linea, std::string treno, bool delete_after_reading)
+      : disk_(disk),
+        linea_(std::move(linea)),
+        treno_(std::move(treno)),
+        delete_after_reading_(delete_after_reading) {}
+
+  std::string Name(Source which) const override;
+  bool Exists(Source which) override;
+  bool Read(Source which, std::string* contents) override;
+  void Delete(Source which) override;
+
+  /// The first failure of a file operation, one line naming the file; empty
+  /// when every operation succeeded. A failed read is also reported to the
+  /// parser, a failed deletion only here.
+  const std::string& io_error() const { return io_error_; }
+  /// True when a deletion failed: the run must not pass for a success.
+  bool delete_failed() const { return delete_failed_; }
+
+ private:
+  const std::string& Path(Source which) const { return which == Source::kLinea ? linea_ : treno_; }
+  void Note(const std::string& message);
+
+  Disk& disk_;
+  std::string linea_;
+  std::string treno_;
+  bool delete_after_reading_;
+  std::string io_error_;
+  bool delete_failed_ = false;
+};
+
+}  // namespace percorso
+
+#endif  // PERCORSO_DRIVER_DISK_SOURCES_H_

@@ -1,0 +1,23 @@
+#include "driver/errore.h"
+
+#include "compiler/status.h"
+#include "driver/platform.h"
+
+namespace percorso {
+
+std::string errore(std::string_view a) { return " Errore n. " + std::string(a); }
+
+std::string DescribeStatus(const Scenario& s) {
+  std::string where;
+  const SourceLocation& at = s.luogo_stato;
+  if (!at.file.empty()) {
+    where = std::string(BaseName(at.file));
+    if (at.known()) where += ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
+  } else {
+    where = "percorso";
+  }
+  return where + ": error: status " + std::to_string(s.stato) + ", position " +
+         std::to_string(s.progressiva_errore) + " m: " + std::string(StatusMeaning(s.stato));
+}
+
+}  // namespace percorso

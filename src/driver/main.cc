@@ -1,0 +1,14 @@
+// percorso: the scenario compiler. All the work is in the library.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "driver/cli.h"
+#include "driver/disk.h"
+#include "driver/platform.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  percorso::RealDisk disk;
+  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, std::cout, std::cerr);
+}

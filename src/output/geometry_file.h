@@ -1,0 +1,25 @@
+// The geometry file: every entry of `tracciato` as a tagged value, first all
+// (x, 0), then all (x, 1) (layout.h).
+#ifndef PERCORSO_OUTPUT_GEOMETRY_FILE_H_
+#define PERCORSO_OUTPUT_GEOMETRY_FILE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "compiler/model.h"
+
+namespace percorso {
+
+/// Number of entries of the table, both coordinates: 2 * (N + 1).
+size_t GeometryEntryCount(const Tracciato& t);
+/// Appends the encoding of entries [begin, end) in file order.
+void EncodeTracciatoRange(const Tracciato& t, size_t begin, size_t end, std::string* dst);
+/// The size of the whole encoded file.
+uint64_t EncodedTracciatoSize(const Tracciato& t);
+/// The whole file in one string; the writer streams it in pieces instead.
+std::string EncodeTracciato(const Tracciato& t);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_OUTPUT_GEOMETRY_FILE_H_

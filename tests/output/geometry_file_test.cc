@@ -1,0 +1,54 @@
+#include "output/geometry_file.h"
+
+#include <gtest/gtest.h>
+
+#include "output/layout.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::Hex;
+
+TEST(GeometryFileTest, TagsAndValuesFirstCoordinateThenSecond) {
+  Tracciato t(3);  // metres 0..3
+  t.set_intero(0, 0, 0);
+  t.set_intero(0, 1, 0);
+  t.set_intero(1, 0, 0);
+  t.set_intero(1, 1, 1);
+  t.set_reale(2, 0, 0.5);
+  t.set_reale(2, 1, 2.0);
+  std::string b = EncodeTracciato(t);
+  EXPECT_EQ(Hex(b),
+            // (x, 0): int 0, int 0, double 0.5, empty
+            "02 00 00 00 02 00 00 00 05 00 00 00 00 00 00 00 e0 3f 00 00 "
+            // (x, 1): int 0, int 1, double 2.0, empty
+            "02 00 00 00 02 00 01 00 05 00 00 00 00 00 00 00 00 40 00 00");
+  EXPECT_EQ(EncodedTracciatoSize(t), b.size());
+}
+
+TEST(GeometryFileTest, FullyComputedTableIs20NMinus36Bytes) {
+  Scenario s;
+  s.j = 1;
+  create_route(s, 97000);
+  ASSERT_TRUE(s.tracciato);
+  Tracciato& t = *s.tracciato;
+  for (int k = 0; k < 2; ++k) {
+    t.set_intero(0, k, 0);
+    t.set_intero(1, k, static_cast<int16_t>(k));
+    for (int x = 2; x <= s.lunghezza_estesa - 2; ++x) t.set_reale(x, k, x * 1.0);
+  }
+  EXPECT_EQ(EncodedTracciatoSize(t), 2079964u);
+  EXPECT_EQ(EncodedTracciatoSize(t), layout::GeometryFileSize(104000));
+  EXPECT_EQ(EncodeTracciato(t).size(), 2079964u);
+}
+
+TEST(GeometryFileTest, NoTableWithoutGeometryRequest) {
+  Scenario s;
+  s.j = 0;
+  create_route(s, 1000);
+  EXPECT_FALSE(s.tracciato);
+}
+
+}  // namespace
+}  // namespace percorso

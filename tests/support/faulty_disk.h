@@ -1,0 +1,46 @@
+// The real disk with a switch: the k-th operation of a chosen kind fails.
+#ifndef PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
+#define PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
+
+#include <string>
+
+#include "driver/disk.h"
+
+namespace percorso::testing {
+
+enum class Op { kCreate, kWrite, kRename, kRemove, kRead };
+
+class FaultyDisk : public Disk {
+ public:
+  /// No failure until Arm() is called.
+  void Arm(Op op, int k) {
+    op_ = op;
+    fail_at_ = k;
+  }
+  /// How many operations of `op` ran so far (failed ones included).
+  int Count(Op op) const { return counts_[static_cast<int>(op)]; }
+  bool fired() const { return fired_; }
+
+  FileInfo Stat(const std::string& path) override { return real_.Stat(path); }
+  bool ReadFile(const std::string& path, uint64_t max_size, std::string* contents,
+                std::string* err) override;
+  bool Create(const std::string& path, int* handle, std::string* err) override;
+  bool Write(int handle, std::string_view data, std::string* err) override;
+  bool Close(int handle, std::string* err) override { return real_.Close(handle, err); }
+  bool Rename(const std::string& from, const std::string& to, std::string* err) override;
+  bool Remove(const std::string& path, std::string* err) override;
+
+ private:
+  /// Counts one operation of `op`; true when it must fail.
+  bool Fails(Op op, std::string* err);
+
+  RealDisk real_;
+  Op op_ = Op::kCreate;
+  int fail_at_ = 0;
+  bool fired_ = false;
+  int counts_[5] = {0, 0, 0, 0, 0};
+};
+
+}  // namespace percorso::testing
+
+#endif  // PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_

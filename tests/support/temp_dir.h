@@ -1,0 +1,34 @@
+// A fresh directory for one test, removed with everything in it afterwards.
+#ifndef PERCORSO_TESTS_SUPPORT_TEMP_DIR_H_
+#define PERCORSO_TESTS_SUPPORT_TEMP_DIR_H_
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace percorso::testing {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  /// The names of the entries of the directory, sorted.
+  std::vector<std::string> List() const;
+
+ private:
+  std::string path_;
+};
+
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+/// Bytes as lower-case hex pairs separated by blanks, for readable failures.
+std::string Hex(const std::string& bytes);
+
+}  // namespace percorso::testing
+
+#endif  // PERCORSO_TESTS_SUPPORT_TEMP_DIR_H_
