@@ -43,11 +43,13 @@ class Percorso {
   }
   void marca(int64_t i) {
     cella* c = at(i);
+    if (c == nullptr) return;
     c->tipo = kMarcatore;
     c->dato1 = kValoreMarcatore;
   }
   void abbassa(int64_t i) {
     cella* c = at(i);
+    if (c == nullptr) return;
     c->dato1 = static_cast<int16_t>(minimo(kValoreMarcatore, c->dato1));
   }
   void segnala(int32_t codice, int64_t cella_errore) {
