@@ -24,7 +24,7 @@ std::string N(long v) { return std::to_string(v); }
 }  // namespace
 
 GeneratedRoute GenerateRoute(int km) {
-  km = std::clamp(km, 1, 990);
+  km = std::clamp(km, 1, 1000);
   const long length = km * 1000L;
   const int blocks = static_cast<int>((length - 1500) / kBlock);
   // The 87-slot table caps stations and boards together at 78.

@@ -12,7 +12,7 @@ struct GeneratedRoute {
   std::string treno;  // train description file
 };
 
-/// A route of `km` kilometres (1 to 990) that compiles with status 0.
+/// A route of `km` kilometres (1 to 1000) that compiles with status 0.
 GeneratedRoute GenerateRoute(int km);
 
 }  // namespace percorso
