@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -80,6 +81,26 @@ TEST(RunTest, WriterFailureStopsTheRunAtThatFile) {
   // The sources are complete and were never compiled, so never deleted.
   EXPECT_EQ(dir.List(),
             (std::vector<std::string>{"Pianura_Crinale_2731-.txt", "Pianura_Crinale_linea.txt"}));
+}
+
+TEST(RunTest, ReadOnlyDocumentStopsTheRunThere) {
+  TempDir dir;
+  FileNames names = NameFiles(dir.path(), kBuiltinLineKey, kBuiltinTrainKey);
+  testing::WriteBytes(names.rallentamenti, "old");
+  std::filesystem::permissions(names.rallentamenti, std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::group_read |
+                                                        std::filesystem::perms::others_read);
+  RealDisk disk;
+  Outcome o = RunArgs({"--dir", dir.path()}, disk);
+  EXPECT_EQ(o.status, kExitFailure);
+  EXPECT_EQ(o.err, "percorso: " + names.rallentamenti +
+                       ": cannot replace: Permission denied (the file is read-only)\n");
+  EXPECT_EQ(ReadBytes(names.rallentamenti), "old");
+  // Earlier files are complete; the train card and the compile never came.
+  EXPECT_EQ(dir.List(),
+            (std::vector<std::string>{"Pianura_Crinale_2731-.txt", "Pianura_Crinale_2731_note.txt",
+                                      "Pianura_Crinale_2731_rallentamenti.txt",
+                                      "Pianura_Crinale_linea.txt"}));
 }
 
 TEST(InitTest, WritesTheSourcesOfTheRunWithoutCompiling) {
