@@ -1,12 +1,187 @@
 #include "compiler/post_pass.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "compiler/check_codes.h"
+
 namespace percorso {
+namespace {
 
-int32_t minimo(int32_t x, int32_t y) { return x > y ? y : x; }
+constexpr int16_t kValoreMarcatore = 180;
+// A slowdown at this speed or above gets no markers inside it.
+constexpr int16_t kVelocitaLenta = 110;
+// Inside a slow slowdown a marker falls on every eighth cell.
+constexpr int32_t kPassoMarcatori = 8;
+// How far before a warning board signals are looked for, and how far after a
+// slowdown the first signal is.
+constexpr int64_t kCelleSegnaliAvviso = 20;
+constexpr int64_t kCelleSegnaleDopo = 12;
 
-// Stand-in until the post-pass lands.
+constexpr int16_t kPrimoTimbroLinea = 610;
+constexpr int16_t kPrimoTimbroCella = 5121;
+
+// The cells one walk may touch, 0 .. its last index, with the marker rules.
+// Anything outside reads as a taken cell of no type, so no rule ever writes
+// there.
+class Percorso {
+ public:
+  explicit Percorso(Scenario& s)
+      : s_(s),
+        ultima_(std::min<int64_t>(s.ultima_cella, static_cast<int64_t>(s.celle.size()) - 1)) {}
+
+  int64_t ultima() const { return ultima_; }
+
+  cella* at(int64_t i) { return i <= ultima_ ? s_.cell_at(i) : nullptr; }
+  bool libera(int64_t i) {
+    const cella* c = at(i);
+    return c != nullptr && is_free(*c);
+  }
+  bool di_tipo(int64_t i, uint8_t tipo) {
+    const cella* c = at(i);
+    return c != nullptr && c->tipo == tipo;
+  }
+  void marca(int64_t i) {
+    cella* c = at(i);
+    if (c == nullptr) return;
+    c->tipo = kMarcatore;
+    c->dato1 = kValoreMarcatore;
+  }
+  void abbassa(int64_t i) {
+    cella* c = at(i);
+    if (c == nullptr) return;
+    c->dato1 = static_cast<int16_t>(minimo(kValoreMarcatore, c->dato1));
+  }
+  void segnala(int32_t codice, int64_t cella_errore) {
+    s_.stato = codice;
+    // Cell indices stay far below this bound; saturate rather than wrap.
+    s_.progressiva_errore =
+        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX));
+  }
+
+ private:
+  Scenario& s_;
+  int64_t ultima_;
+};
+
+// Every signal up to 20 cells before a warning board gets a marker just before
+// it, or has the nearest marker lowered to 180.
+void SegnaliPrimaDellAvviso(Percorso& p, int64_t n) {
+  for (int64_t a = 1; a <= kCelleSegnaliAvviso; ++a) {
+    int64_t s = n - a;
+    if (s < 3) break;
+    if (!p.di_tipo(s, kSegnale)) continue;
+    if (p.libera(s - 1)) {
+      p.marca(s - 1);
+    } else if (p.libera(s - 2)) {
+      p.marca(s - 2);
+    } else if (p.di_tipo(s - 1, kMarcatore)) {
+      p.abbassa(s - 1);
+    } else if (p.di_tipo(s - 2, kMarcatore)) {
+      p.abbassa(s - 2);
+    } else {
+      p.segnala(11, s);
+    }
+  }
+}
+
+// Three windows of three cells before a slowdown start, each for a start far
+// enough from the line start.
+void FinestrePrimaDelRallentamento(Percorso& p, int64_t n) {
+  for (int64_t primo : {5, 11, 18}) {
+    if (n <= primo + 2) break;
+    bool messo = false;
+    for (int64_t k = primo; k <= primo + 2 && !messo; ++k) {
+      if (p.libera(n - k)) {
+        p.marca(n - k);
+        messo = true;
+      }
+    }
+    if (!messo) p.segnala(12, n);
+  }
+}
+
+// Markers every eighth cell inside a slow slowdown. Returns the cell where the
+// walk ended: the slowdown end, or the last cell when none follows.
+int64_t MarcatoriNelRallentamento(Percorso& p, int64_t n) {
+  int64_t t = n;
+  int32_t contatore = 0;
+  while (t < p.ultima()) {
+    ++t;
+    ++contatore;
+    // After a failure the counter runs past 8 and never fires again here.
+    if (contatore == kPassoMarcatori) {
+      if (p.libera(t)) {
+        p.marca(t);
+        contatore = 0;
+      } else if (p.libera(t - 1)) {
+        p.marca(t - 1);
+        contatore = 1;
+      } else if (p.libera(t + 1)) {
+        p.marca(t + 1);
+        contatore = -1;
+      } else {
+        p.segnala(13, t);
+      }
+    }
+    if (p.di_tipo(t, kFineRallentamento)) break;
+  }
+  return t;
+}
+
+// A marker just before the first signal within 12 cells of `t`.
+void SegnaleDopoIlRallentamento(Percorso& p, int64_t t) {
+  int64_t fine = std::min(t + kCelleSegnaleDopo, p.ultima());
+  for (int64_t g = t; g <= fine; ++g) {
+    if (!p.di_tipo(g, kSegnale)) continue;
+    if (g - 1 > 0) {
+      if (p.libera(g - 1)) {
+        p.marca(g - 1);
+      } else if (p.libera(g - 2)) {
+        p.marca(g - 2);
+      } else {
+        p.segnala(13, t);
+      }
+    }
+    return;
+  }
+}
+
+void AggiungiMarcatori(Scenario& s) {
+  Percorso p(s);
+  for (int64_t n = 1; n <= p.ultima() - 2; ++n) {
+    const cella& c = *p.at(n);
+    if (c.tipo == kAvvisoRallentamento) {
+      SegnaliPrimaDellAvviso(p, n);
+    } else if (c.tipo == kInizioRallentamento) {
+      FinestrePrimaDelRallentamento(p, n);
+      // A fast slowdown has no walk; its signal search starts at the start.
+      int64_t t = c.dato1 < kVelocitaLenta ? MarcatoriNelRallentamento(p, n) : n;
+      SegnaleDopoIlRallentamento(p, t);
+    }
+  }
+}
+
+}  // namespace
+
+int32_t minimo(int32_t x, int32_t y) {
+  return x > y ? y : x;
+}
+
 int post_pass(Scenario& s) {
-  (void)s;
+  AggiungiMarcatori(s);
+
+  // Without a header cell only the table slot is checked and stamped.
+  voce& linea = s.voci[kVoceLinea];
+  cella* intestazione = s.cell_at(1);
+  if (linea.valore1 != 0 || (intestazione != nullptr && intestazione->dato1 != 0)) return 1250;
+  linea.valore1 = kPrimoTimbroLinea;
+  if (intestazione != nullptr) intestazione->dato1 = kPrimoTimbroCella;
+
+  if (linea.orario != 0 || (intestazione != nullptr && intestazione->dato2 != 0)) return 1251;
+  linea.orario = codice_gara_st(s);
+  int16_t og = codice_gara_og(s);
+  if (intestazione != nullptr) intestazione->dato2 = og;
   return 0;
 }
 

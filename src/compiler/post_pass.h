@@ -15,7 +15,7 @@ int32_t minimo(int32_t x, int32_t y);
 /// Walks `celle` once adding markers (codes 11, 12, 13 in `stato`), then stamps
 /// the header values and the check codes. Returns 0, or the fatal error number
 /// (1250 or 1251) when a header place is already taken; nothing is stamped
-/// after a fatal error. Needs `celle` to exist.
+/// after a fatal error. Without cell 1 only slot 85 is checked and stamped.
 int post_pass(Scenario& s);
 
 }  // namespace percorso

@@ -8,8 +8,10 @@ namespace percorso {
 
 /// Reorders the triples (`inizio`, `fine`, `posizione`) of slots 81, 82, 83 by
 /// their first value, largest first, then adds 100 to the second value of each
-/// triple whose third value is 1.
-void progressive_ordina(Scenario& s);
+/// triple whose third value is 1, slot by slot. Returns false when such a
+/// second value would pass the 32-bit range (an arithmetic overflow): that
+/// slot and the slots after it are left without the addition.
+bool progressive_ordina(Scenario& s);
 
 }  // namespace percorso
 

@@ -1,0 +1,64 @@
+// Benchmarks of the compile and of the encoders.
+#include <benchmark/benchmark.h>
+
+#include "compiler/compile.h"
+#include "compiler/source_files.h"
+#include "output/cell_file.h"
+#include "output/geometry_file.h"
+#include "output/table_file.h"
+#include "route_generator.h"
+
+namespace percorso {
+namespace {
+
+Scenario Compiled(const GeneratedRoute& r) {
+  Scenario s;
+  s.line_key = "Gen";
+  s.train_key = "1";
+  MemorySourceFiles files(r.linea, r.treno);
+  compila(s, 1, files);
+  return s;
+}
+
+// The whole compile in memory of a generated route of range(0) km.
+void BM_CompileGeneratedRoute(benchmark::State& state) {
+  GeneratedRoute r = GenerateRoute(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Scenario s = Compiled(r);
+    benchmark::DoNotOptimize(s.celle.data());
+  }
+  state.counters["km"] = static_cast<double>(state.range(0));
+  state.counters["ns_per_km"] = benchmark::Counter(
+      static_cast<double>(state.range(0)),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CompileGeneratedRoute)->Arg(97)->Arg(100)->Arg(300)->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_EncodeCelle(benchmark::State& state) {
+  Scenario s = Compiled(GenerateRoute(97));
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeCelle(s.celle));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.celle.size() * 15));
+}
+BENCHMARK(BM_EncodeCelle);
+
+void BM_EncodeVoci(benchmark::State& state) {
+  Scenario s = Compiled(GenerateRoute(97));
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeVoci(s.voci));
+}
+BENCHMARK(BM_EncodeVoci);
+
+void BM_EncodeTracciato(benchmark::State& state) {
+  Scenario s = Compiled(GenerateRoute(97));
+  if (!s.tracciato) {
+    state.SkipWithError("no geometry");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeTracciato(*s.tracciato));
+  state.SetBytesProcessed(
+      static_cast<int64_t>(state.iterations() * EncodedTracciatoSize(*s.tracciato)));
+}
+BENCHMARK(BM_EncodeTracciato)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace percorso

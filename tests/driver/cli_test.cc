@@ -1,0 +1,140 @@
+#include "driver/cli.h"
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "driver/errore.h"
+#include "driver/options.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunCli(std::vector<std::string> args, const std::string& program_dir = "") {
+  RealDisk disk;
+  std::ostringstream out, err;
+  int status = RunCommandLine(args, program_dir, disk, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(CliTest, HelpAndVersionSucceed) {
+  Result help = RunCli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+  Result version = RunCli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("percorso ") + PERCORSO_VERSION + "\n");
+}
+
+TEST(CliTest, UsageErrorsExitWithStatus2) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--bogus"}, "percorso: unknown option: --bogus\n"},
+      {{"--dir"}, "percorso: option --dir needs a value\n"},
+      {{"frobnicate"}, "percorso: unknown command: frobnicate\n"},
+      {{"--dir", "x", "extra"}, "percorso: unexpected argument: extra\n"},
+      {{"compile", "--line", "a_linea.txt"}, "percorso: compile needs --line and --train\n"},
+      {{"compile", "--no-geometry=1"}, "percorso: unknown option: --no-geometry=1\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+    EXPECT_NE(r.err.find("usage: percorso"), std::string::npos);
+  }
+}
+
+TEST(CliTest, DefaultRunNeedsADirectory) {
+  testing::TempDir dir;
+  Result r = RunCli({"--dir", dir.file("missing")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "percorso: " + dir.file("missing") + ": not a directory\n");
+  EXPECT_TRUE(dir.List().empty());
+}
+
+TEST(CliTest, CompileNamesAMissingInputFile) {
+  testing::TempDir dir;
+  testing::WriteBytes(dir.file("L_linea.txt"), "");
+  Result r = RunCli({"compile", "--line", dir.file("L_linea.txt"), "--train", dir.file("L_T-.txt"),
+                  "--dir", dir.path()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "percorso: " + dir.file("L_T-.txt") + ": no such file\n");
+}
+
+TEST(CliTest, CompileRefusesKeysItCannotUse) {
+  testing::TempDir dir;
+  testing::WriteBytes(dir.file("a.txt"), "");
+  testing::WriteBytes(dir.file("b.txt"), "");
+  struct Case {
+    std::vector<std::string> extra;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{}, "percorso: no line key: give --line-key, or name the line file KEY_linea.txt\n"},
+      {{"--line-key", "L"},
+       "percorso: no train key: give --train-key, or name the train file LINE_TRAIN-.txt\n"},
+      {{"--line-key", "a/b", "--train-key", "T"}, "percorso: line key 'a/b' holds a path separator\n"},
+      {{"--line-key", "L", "--train-key", "\xE4\xB8\xAD"},
+       "percorso: train key '\xE4\xB8\xAD' holds a character outside Windows-1252\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    std::vector<std::string> args = {"compile", "--line", dir.file("a.txt"), "--train",
+                                     dir.file("b.txt"), "--dir", dir.path()};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    Result r = RunCli(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+  }
+}
+
+TEST(ErroreTest, MessageHasALeadingBlank) {
+  EXPECT_EQ(errore("1250"), " Errore n. 1250");
+  EXPECT_EQ(errore("1251"), " Errore n. 1251");
+}
+
+TEST(ErroreTest, DescribeStatusGivesPlacePositionAndMeaning) {
+  Scenario s;
+  s.stato = 16;
+  s.progressiva_errore = 4250;
+  s.luogo_stato = {"/some/dir/Pianura_Crinale_2731-.txt", 57, 1};
+  EXPECT_EQ(DescribeStatus(s),
+            "Pianura_Crinale_2731-.txt:57:1: error: status 16, position 4250 m: "
+            "signal cell already taken");
+  s.stato = 2;
+  s.progressiva_errore = 0;
+  s.luogo_stato = {};
+  EXPECT_EQ(DescribeStatus(s),
+            "percorso: error: status 2, position 0 m: "
+            "a kilometric reference value is not a multiple of 50");
+  s.stato = 101;
+  s.luogo_stato = {"d/L_linea.txt", 0, 0};
+  EXPECT_EQ(DescribeStatus(s),
+            "L_linea.txt: error: status 101, position 0 m: line description file missing");
+}
+
+TEST(OptionsTest, ValuesFlagsAndPositionals) {
+  ParsedOptions o;
+  std::string err;
+  ASSERT_TRUE(o.Parse({"a", "--dir=x", "--json", "--every", "5", "--", "--b"},
+                      {"--dir", "--every"}, {"--json"}, &err))
+      << err;
+  EXPECT_EQ(o.Value("--dir"), "x");
+  EXPECT_EQ(o.Value("--every"), "5");
+  EXPECT_TRUE(o.Flag("--json"));
+  EXPECT_EQ(o.positional(), (std::vector<std::string>{"a", "--b"}));
+}
+
+}  // namespace
+}  // namespace percorso

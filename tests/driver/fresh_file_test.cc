@@ -1,0 +1,125 @@
+#include "driver/fresh_file.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "support/faulty_disk.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::FaultyDisk;
+using testing::Op;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(FreshFileTest, ReplacesALongerOldFileWithoutStaleTail) {
+  TempDir dir;
+  std::string path = dir.file("a.dat");
+  WriteBytes(path, std::string(100, 'x'));
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteFresh(disk, path, "new", &err)) << err;
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_EQ(dir.List(), std::vector<std::string>{"a.dat"});
+}
+
+TEST(FreshFileTest, WritesAnEmptyFile) {
+  TempDir dir;
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteFresh(disk, dir.file("e.txt"), "", &err)) << err;
+  EXPECT_EQ(ReadBytes(dir.file("e.txt")), "");
+}
+
+TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
+  TempDir dir;
+  std::string path = dir.file("ro.sim");
+  WriteBytes(path, "old");
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  RealDisk disk;
+  std::string err;
+  EXPECT_FALSE(WriteFresh(disk, path, "new", &err));
+  EXPECT_EQ(err, path + ": cannot replace: Permission denied (the file is read-only)");
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(dir.List(), std::vector<std::string>{"ro.sim"});
+}
+
+TEST(FreshFileTest, RefusesADirectoryOfTheSameName) {
+  TempDir dir;
+  ASSERT_EQ(mkdir(dir.file("x.dat").c_str(), 0755), 0);
+  RealDisk disk;
+  std::string err;
+  EXPECT_FALSE(WriteFresh(disk, dir.file("x.dat"), "new", &err));
+  EXPECT_NE(err.find("x.dat: cannot write: Is a directory"), std::string::npos) << err;
+}
+
+TEST(FreshFileTest, PathThroughARegularFileFailsWithTheSystemReason) {
+  TempDir dir;
+  WriteBytes(dir.file("plain"), "");
+  RealDisk disk;
+  std::string err;
+  EXPECT_FALSE(WriteFresh(disk, dir.file("plain") + "/a.dat", "x", &err));
+  EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: Not a directory");
+}
+
+// Each failing operation leaves the old file whole and no temporary file.
+TEST(FreshFileTest, AnyFailingOperationLeavesTheOldFileAndNoTemporary) {
+  struct Case {
+    Op op;
+    int k;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {Op::kCreate, 1, "cannot create"},
+      {Op::kWrite, 1, "cannot write"},
+      {Op::kWrite, 2, "cannot write"},
+      {Op::kRename, 1, "cannot replace"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.reason) + " #" + std::to_string(c.k));
+    TempDir dir;
+    std::string path = dir.file("f.dat");
+    WriteBytes(path, "old content");
+    FaultyDisk disk;
+    disk.Arm(c.op, c.k);
+    int pieces = 0;
+    std::string err;
+    bool ok = WriteFreshChunked(
+        disk, path,
+        [&](std::string* piece) {
+          if (pieces == 3) return false;
+          ++pieces;
+          piece->append("part");
+          return true;
+        },
+        &err);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(disk.fired());
+    EXPECT_EQ(err, path + ": " + c.reason + ": Input/output error (injected)");
+    EXPECT_EQ(ReadBytes(path), "old content");
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"f.dat"});
+  }
+}
+
+TEST(FreshFileTest, ChunkedContentArrivesWhole) {
+  TempDir dir;
+  RealDisk disk;
+  int n = 0;
+  std::string err;
+  ASSERT_TRUE(WriteFreshChunked(
+      disk, dir.file("c"),
+      [&](std::string* piece) {
+        if (n == 3) return false;
+        piece->append(std::to_string(n++));
+        return true;
+      },
+      &err));
+  EXPECT_EQ(ReadBytes(dir.file("c")), "012");
+}
+
+}  // namespace
+}  // namespace percorso
