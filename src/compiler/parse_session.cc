@@ -77,11 +77,7 @@ Flow ParseSession::RangeFailure(int32_t posizione) {
 }
 
 Flow ParseSession::ReadFailure() {
-  s.stato = 25;
-  s.luogo_stato = Here(reader_->line(), reader_->column());
-  Delete(Source::kLinea);
-  Delete(Source::kTreno);
-  return Flow::kStop;
+  return StoreFailureAt(Here(reader_->line(), reader_->column()));
 }
 
 Flow ParseSession::StoreFailure() {
@@ -91,16 +87,20 @@ Flow ParseSession::StoreFailure() {
 Flow ParseSession::StoreFailureAt(const SourceLocation& where) {
   s.stato = 25;
   s.luogo_stato = where;
-  Delete(Source::kLinea);
-  Delete(Source::kTreno);
+  DeleteRemaining();
   return Flow::kStop;
 }
 
 Flow ParseSession::OpenFailure(Source which) {
   SetStatusInFile(25, which);
-  Delete(Source::kLinea);
-  Delete(Source::kTreno);
+  DeleteRemaining();
   return Flow::kStop;
+}
+
+void ParseSession::DeleteRemaining() {
+  for (Source which : {Source::kLinea, Source::kTreno}) {
+    if (files_.Exists(which)) Delete(which);
+  }
 }
 
 bool ParseSession::InRange(int32_t p, int d) const {

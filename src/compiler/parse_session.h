@@ -93,6 +93,8 @@ class ParseSession {
 
  private:
   SourceLocation Here(int line, int column) const;
+  /// After a read failure: each source file that still exists is deleted.
+  void DeleteRemaining();
 
   SourceFiles& files_;
   Source current_ = Source::kLinea;
