@@ -44,7 +44,9 @@ CompileReport memorizza_percorso(Scenario& s, int32_t j, DiskSourceFiles& source
                                  const FileNames& names) {
   CompileReport report;
   CompileOutcome outcome = compila(s, j, sources);
-  if (sources.delete_failed()) {
+  // A source that could not be read or deleted is a failure of the run, not a
+  // status of the scenario: nothing is written for it.
+  if (!sources.io_error().empty()) {
     report.result = CompileResult::kIoError;
     report.io_error = sources.io_error();
     return report;

@@ -23,7 +23,6 @@ void DiskSourceFiles::Delete(Source which) {
   std::string reason;
   if (!disk_.Remove(Path(which), &reason)) {
     Note(Path(which) + ": cannot delete: " + reason);
-    delete_failed_ = true;
   }
 }
 

@@ -31,8 +31,6 @@ class DiskSourceFiles : public SourceFiles {
   /// when every operation succeeded. A failed read is also reported to the
   /// parser, a failed deletion only here.
   const std::string& io_error() const { return io_error_; }
-  /// True when a deletion failed: the run must not pass for a success.
-  bool delete_failed() const { return delete_failed_; }
 
  private:
   const std::string& Path(Source which) const { return which == Source::kLinea ? linea_ : treno_; }
@@ -43,7 +41,6 @@ class DiskSourceFiles : public SourceFiles {
   std::string treno_;
   bool delete_after_reading_;
   std::string io_error_;
-  bool delete_failed_ = false;
 };
 
 }  // namespace percorso

@@ -2,6 +2,7 @@
 #ifndef PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
 #define PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
 
+#include <array>
 #include <string>
 
 #include "driver/disk.h"
@@ -19,6 +20,8 @@ class FaultyDisk : public Disk {
   }
   /// How many operations of `op` ran so far (failed ones included).
   int Count(Op op) const { return counts_[static_cast<int>(op)]; }
+  using Counts = std::array<int, 5>;
+  Counts counts() const { return {counts_[0], counts_[1], counts_[2], counts_[3], counts_[4]}; }
   bool fired() const { return fired_; }
 
   FileInfo Stat(const std::string& path) override { return real_.Stat(path); }
