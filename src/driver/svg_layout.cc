@@ -1,5 +1,6 @@
 #include "driver/svg_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -58,8 +59,9 @@ double TextWidth(std::string_view utf8, double font_size) {
   return units * font_size;
 }
 
-int LabelLanes::Place(double x0, double x1) {
-  for (size_t level = 0; level < taken_.size(); ++level) {
+int LabelLanes::Place(double x0, double x1, int levels) {
+  size_t end = levels < 0 ? taken_.size() : std::min(taken_.size(), static_cast<size_t>(levels));
+  for (size_t level = 0; level < end; ++level) {
     bool free = true;
     for (const auto& [a, b] : taken_[level]) {
       if (x0 < b && a < x1) {

@@ -33,8 +33,9 @@ double TextWidth(std::string_view utf8, double font_size);
 class LabelLanes {
  public:
   explicit LabelLanes(int levels) : taken_(static_cast<size_t>(levels)) {}
-  /// The level where [x0, x1] is free, which it then takes; -1 when none is.
-  int Place(double x0, double x1);
+  /// The lowest level below `levels` (all levels when negative) where
+  /// [x0, x1] is free, which it then takes; -1 when none is.
+  int Place(double x0, double x1, int levels = -1);
 
  private:
   std::vector<std::vector<std::pair<double, double>>> taken_;

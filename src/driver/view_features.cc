@@ -65,8 +65,6 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
         }
         break;
       case kAvvisoRallentamento:
-        f->features.push_back({FeatureRow::kSlowdownBoards, index, std::to_string(c.dato1)});
-        break;
       case kNumerataRallentamento:
         f->features.push_back({FeatureRow::kSlowdownBoards, index, ""});
         break;

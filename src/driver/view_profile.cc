@@ -122,9 +122,13 @@ class Chart {
     }
     std::vector<double> xs;
     for (const ViewStation* st : stations) xs.push_back(X(st->v->posizione));
-    for (const std::vector<size_t>& group : GroupClose(xs, 14)) {
+    std::vector<std::vector<size_t>> groups = GroupClose(xs, 14);
+    for (size_t gi = 0; gi < groups.size(); ++gi) {
+      const std::vector<size_t>& group = groups[gi];
       const ViewStation& st = *stations[group.front()];
       double x = xs[group.front()];
+      // The time and the count go under the name where the next label leaves room.
+      bool room_below = gi + 1 == groups.size() || xs[groups[gi + 1].front()] - x >= 34;
       std::string tip;
       for (size_t k = 0; k < group.size() && k < kListedInTooltip; ++k) {
         const ViewStation& g = *stations[group[k]];
@@ -152,11 +156,11 @@ class Chart {
       body_ += "<g transform=\"translate(" + Num(x + 2) + "," + Num(base - 38) +
                ") rotate(-45)\"><text class=\"station-label\" x=\"0\" y=\"0\">" +
                HtmlEscape(st.name) + "</text>";
-      if (st.v->orario != 0) {
+      if (st.v->orario != 0 && room_below) {
         body_ +=
             "<text class=\"station-time\" x=\"2\" y=\"11\">" + ClockTime(st.v->orario) + "</text>";
       }
-      if (group.size() > 1) {
+      if (group.size() > 1 && room_below) {
         body_ += "<text class=\"station-more\" x=\"2\" y=\"" + Num(st.v->orario != 0 ? 21 : 11) +
                  "\">+" + std::to_string(group.size() - 1) + " more</text>";
       }
@@ -188,7 +192,6 @@ class Chart {
     std::vector<double> xs;
     for (const ViewFeature* ft : items) xs.push_back(CellX(ft->cell));
     LabelLanes lanes(2);
-    LabelLanes count_lane(1);
     const double mark_y = height - 12;
     for (const std::vector<size_t>& group : GroupClose(xs, gap)) {
       std::vector<int64_t> cells;
@@ -215,9 +218,14 @@ class Chart {
           body_ += "<text class=\"mark-label\" x=\"" + Num(x + 4) + "\" y=\"" +
                    Num(mark_y - 8 - 11 * level) + "\">" + HtmlEscape(label) + "</text>";
         }
-      } else if (group.size() > 1 && count_lane.Place(x - 8, x + 8) >= 0) {
-        body_ += "<text class=\"mark-count\" x=\"" + Num(x) + "\" y=\"" + Num(mark_y - 9) + "\">" +
-                 std::to_string(group.size()) + "</text>";
+      } else if (group.size() > 1) {
+        std::string count = std::to_string(group.size());
+        double w = TextWidth(count, kFont - 1.5);
+        int level = lanes.Place(x - w / 2 - 1, x + w / 2 + 1, 1);
+        if (level >= 0) {
+          body_ += "<text class=\"mark-count\" x=\"" + Num(x) + "\" y=\"" +
+                   Num(mark_y - 9 - 11 * level) + "\">" + count + "</text>";
+        }
       }
       body_ += "</g>\n";
     }
