@@ -101,7 +101,7 @@ std::optional<DumpKind> DumpKindOfName(std::string_view path) {
 std::string_view TipoName(uint8_t tipo) {
   switch (tipo) {
     case kVuota:
-      return "empty";
+      return "none";
     case kSegnale:
       return "signal";
     case kFineRallentamento:

@@ -118,8 +118,8 @@ bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato
   size_t entries = 0;
   for (size_t at = 0; at < bytes.size(); ++entries) {
     if (bytes.size() - at < layout::kTagSize) {
-      *err = "the file ends inside the tag of entry " + std::to_string(entries) + " (byte " +
-             std::to_string(at) + ")";
+      *err = "the file (" + Bytes(bytes.size()) + ") ends inside the tag of entry " +
+             std::to_string(entries) + ", at byte " + std::to_string(at);
       return false;
     }
     uint16_t tag = DecodeFixed16(bytes.data() + at);
@@ -131,8 +131,9 @@ bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato
     }
     at += layout::kTagSize;
     if (bytes.size() - at < static_cast<size_t>(size)) {
-      *err = "the file ends inside the value of entry " + std::to_string(entries) + " (byte " +
-             std::to_string(at) + " of " + Bytes(bytes.size()) + ")";
+      *err = "the file (" + Bytes(bytes.size()) + ") ends inside the value of entry " +
+             std::to_string(entries) + ", which takes bytes " + std::to_string(at) + " to " +
+             std::to_string(at + static_cast<size_t>(size) - 1);
       return false;
     }
     at += static_cast<size_t>(size);
