@@ -26,7 +26,7 @@ struct ViewScenario {
 
 struct ViewStation {
   int slot = 0;
-  std::string name;  // UTF-8
+  std::string name;  // UTF-8; "(slot N)" when the slot has no name
   const voce* v = nullptr;
   /// The cell of its stopping mark (a type-10 cell naming the slot), or -1.
   int64_t stop_cell = -1;

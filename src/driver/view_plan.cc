@@ -128,7 +128,10 @@ std::string RenderPlan(const ViewScenario& s, const ViewFeatures& f, double widt
     return "<p class=\"no-plan\">The geometry file holds no metre with both coordinates.</p>\n";
   }
   Frame frame(t, first, last, width);
-  int64_t step = std::max<int64_t>(1, (last - first + 1) / static_cast<int64_t>(kMaxPlanPoints));
+  // Every step-th metre, and the last one.
+  int64_t step = std::max<int64_t>(
+      1, (last - first + static_cast<int64_t>(kMaxPlanPoints) - 1) /
+             static_cast<int64_t>(kMaxPlanPoints));
   std::vector<Point> drawn;
   std::string line = PathThrough(t, frame, first, last, step, &drawn);
   size_t points = drawn.size();

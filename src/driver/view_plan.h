@@ -10,7 +10,8 @@
 
 namespace percorso {
 
-/// The most points of the drawn path; a longer geometry is thinned evenly.
+/// The drawn path has at most this many points and the last one; a longer
+/// geometry is thinned evenly.
 inline constexpr size_t kMaxPlanPoints = 3000;
 
 /// One <svg id="plan"> element `width` pixels wide, or a short note when the
