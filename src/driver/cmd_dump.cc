@@ -11,8 +11,9 @@
 namespace percorso {
 namespace {
 
-// The largest file read: a geometry file of the longest route is about 20 MB.
-constexpr uint64_t kMaxDumpFileSize = uint64_t{1} << 30;
+// The largest file read: the geometry file of the longest route is about
+// 20 MB, a table file at most 6 MB.
+constexpr uint64_t kMaxDumpFileSize = uint64_t{64} << 20;
 
 bool ParseEvery(const std::string& text, int64_t* every) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *every);

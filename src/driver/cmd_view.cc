@@ -17,8 +17,9 @@
 namespace percorso {
 namespace {
 
-// The largest file read: a geometry file of the longest route is about 20 MB.
-constexpr uint64_t kMaxViewFileSize = uint64_t{1} << 30;
+// The largest file read: the geometry file of the longest route is about
+// 20 MB, a table file at most 6 MB.
+constexpr uint64_t kMaxViewFileSize = uint64_t{64} << 20;
 
 /// The names of the entries of `dir`; false when it cannot be listed.
 bool ListDirectory(const std::string& dir, std::vector<std::string>* names, std::string* err) {

@@ -23,8 +23,8 @@ void CollectStations(const ViewScenario& s, ViewFeatures* f) {
     const voce& v = s.voci[static_cast<size_t>(slot)];
     bool named_station = !v.nome.empty() && board_slots.count(slot) == 0;
     if (!named_station && stop_cell[slot] < 0) continue;
-    std::string name = v.nome.empty() ? "(slot " + std::to_string(slot) + ")"
-                                      : Utf8FromWindows1252(v.nome);
+    std::string name =
+        v.nome.empty() ? "(slot " + std::to_string(slot) + ")" : Utf8FromWindows1252(v.nome);
     f->stations.push_back({slot, name, &v, stop_cell[slot]});
   }
 }

@@ -229,7 +229,6 @@ std::string RenderViewPage(const ViewScenario& s) {
       ", train " + train + " \u2013 compiled scenario</title>\n<style>" + std::string(kStyle) +
       "</style>\n</head>\n<body>\n";
   out += "<h1>Line " + line + ", train " + train + "</h1>\n" + Summary(s, f);
-  out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
   out +=
       "<h2>Plan of the line</h2>\n<p class=\"note\">Turned so that the start lies at the "
       "left and the end at the right; grey: tunnels; ticks every labelled kilometre.</p>\n" +
@@ -238,6 +237,7 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<h2>Along the line</h2>\n<p class=\"note\">Hover a mark for its cells and members; "
       "marks closer than a few pixels are drawn as one, with their count.</p>\n" +
       RenderProfile(s, f, kPageWidth);
+  out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
   out += "<h2>Stations</h2>\n" + StationTable(f);
   out += "<h2>Text boards</h2>\n" + BoardTable(s, f);
   out += "<script>" + std::string(kScript) + "</script>\n</body>\n</html>\n";

@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kMargin = 40;
 constexpr double kMinHeight = 150;
-constexpr double kMaxHeight = 460;
+constexpr double kMaxHeight = 400;
 constexpr double kLabelFont = 11;
 
 struct Point {
@@ -129,9 +129,8 @@ std::string RenderPlan(const ViewScenario& s, const ViewFeatures& f, double widt
   }
   Frame frame(t, first, last, width);
   // Every step-th metre, and the last one.
-  int64_t step = std::max<int64_t>(
-      1, (last - first + static_cast<int64_t>(kMaxPlanPoints) - 1) /
-             static_cast<int64_t>(kMaxPlanPoints));
+  int64_t step = std::max<int64_t>(1, (last - first + static_cast<int64_t>(kMaxPlanPoints) - 1) /
+                                          static_cast<int64_t>(kMaxPlanPoints));
   std::vector<Point> drawn;
   std::string line = PathThrough(t, frame, first, last, step, &drawn);
   size_t points = drawn.size();

@@ -144,8 +144,9 @@ bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato
     return false;
   }
   size_t per_coordinata = entries / 2;
-  if (per_coordinata - 1 > static_cast<size_t>(INT32_MAX)) {
-    *err = "its " + std::to_string(entries) + " entries are more metres than a route can have";
+  if (per_coordinata - 1 > static_cast<size_t>(kMaxUltimoMetro)) {
+    *err = "its " + std::to_string(entries) + " entries are " + std::to_string(per_coordinata) +
+           " metres; the longest route has " + std::to_string(kMaxUltimoMetro + 1);
     return false;
   }
   tracciato->emplace(static_cast<int32_t>(per_coordinata - 1));

@@ -6,6 +6,7 @@
 #define PERCORSO_OUTPUT_DECODE_H_
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,10 +27,13 @@ bool DecodeCelle(std::string_view bytes, std::vector<cella>* celle, std::string*
 /// slot 86.
 bool DecodeVoci(std::string_view bytes, std::array<voce, kNumVoci>* voci, std::string* err);
 
+/// The last metre of the longest route's geometry: 1000000 m plus 7000.
+inline constexpr int64_t kMaxUltimoMetro = 1007000;
+
 /// Decodes a geometry file into a table for metres 0 .. (entries / 2) - 1.
 /// Refuses an empty file, a tag other than 0, 2 or 5, a file cut inside a tag
-/// or a value, and an odd number of entries (the two coordinates would differ
-/// in length).
+/// or a value, an odd number of entries (the two coordinates would differ in
+/// length) and more metres than the longest route has.
 bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato, std::string* err);
 
 }  // namespace percorso

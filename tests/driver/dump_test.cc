@@ -119,7 +119,9 @@ class JsonChecker {
   size_t i_ = 0;
 };
 
-bool ValidJson(std::string_view text) { return JsonChecker(text).Valid(); }
+bool ValidJson(std::string_view text) {
+  return JsonChecker(text).Valid();
+}
 
 class DumpTest : public ::testing::Test {
  protected:
@@ -157,17 +159,19 @@ class DumpTest : public ::testing::Test {
 TEST_F(DumpTest, CellListingFoldsEmptyCells) {
   Outcome r = Dump({cells_});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            cells_ + ": cell file, 8 cells (0 to 7), 120 bytes\n"
-            "cell 0: empty\n"
-            "cell      1  km    0.000  tipo   0 none            dato1   5121  dato2     -2  dato3"
-            "      0  dato4      0  tempo   0  avviso   0  montagna   0  velocita   0  pendenza"
-            " 100  aderenza   0\n"
-            "cells 2\u20135: empty\n"
-            "cell      6  km    0.250  tipo   1 signal          dato1     41  dato2     10  dato3"
-            "      0  dato4      4  tempo 101  avviso   0  montagna   2  velocita  32  pendenza"
-            "  98  aderenza 100\n"
-            "cell 7: empty\n");
+  EXPECT_EQ(
+      r.out,
+      cells_ +
+          ": cell file, 8 cells (0 to 7), 120 bytes\n"
+          "cell 0: empty\n"
+          "cell      1  km    0.000  tipo   0 none            dato1   5121  dato2     -2  dato3"
+          "      0  dato4      0  tempo   0  avviso   0  montagna   0  velocita   0  pendenza"
+          " 100  aderenza   0\n"
+          "cells 2\u20135: empty\n"
+          "cell      6  km    0.250  tipo   1 signal          dato1     41  dato2     10  dato3"
+          "      0  dato4      4  tempo 101  avviso   0  montagna   2  velocita  32  pendenza"
+          "  98  aderenza 100\n"
+          "cell 7: empty\n");
 }
 
 TEST_F(DumpTest, TableListingShowsNamesInUtf8) {
@@ -193,11 +197,12 @@ TEST_F(DumpTest, TableListingShowsNamesInUtf8) {
 TEST_F(DumpTest, GeometryListingEveryNthMetreAndTheLast) {
   Outcome r = Dump({"--every", "2", geometry_});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, geometry_ + ": geometry file, metres 0 to 5, 64 bytes, every 2 m\n"
-                   "metre       0  int 0                         int 0\n"
-                   "metre       2  real 0.5                      real 2\n"
-                   "metre       4  empty                         empty\n"
-                   "metre       5  empty                         empty\n");
+  EXPECT_EQ(r.out, geometry_ +
+                       ": geometry file, metres 0 to 5, 64 bytes, every 2 m\n"
+                       "metre       0  int 0                         int 0\n"
+                       "metre       2  real 0.5                      real 2\n"
+                       "metre       4  empty                         empty\n"
+                       "metre       5  empty                         empty\n");
 }
 
 TEST_F(DumpTest, JsonIsValidAndEscapesNames) {
@@ -226,8 +231,8 @@ TEST_F(DumpTest, JsonIsValidAndEscapesNames) {
 }
 
 TEST_F(DumpTest, JsonCheckerRejectsBrokenJson) {
-  for (std::string_view bad : {"{\"a\":1", "{\"a\":\"x\ny\"}", "[1,]", "{\"a\" 1}", "[01]",
-                               "{\"a\":\"\\q\"}", "[1] x"}) {
+  for (std::string_view bad :
+       {"{\"a\":1", "{\"a\":\"x\ny\"}", "[1,]", "{\"a\" 1}", "[01]", "{\"a\":\"\\q\"}", "[1] x"}) {
     SCOPED_TRACE(bad);
     EXPECT_FALSE(ValidJson(bad));
   }

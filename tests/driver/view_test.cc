@@ -74,10 +74,9 @@ TEST(ViewPageTest, BuiltinLikeScenario) {
   ASSERT_FALSE(km.empty());
   EXPECT_EQ(km.front(), "0");
   EXPECT_EQ(km.back(), "104");
-  EXPECT_TRUE(std::is_sorted(km.begin(), km.end(),
-                             [](const std::string& a, const std::string& b) {
-                               return std::stod(a) < std::stod(b);
-                             }));
+  EXPECT_TRUE(std::is_sorted(km.begin(), km.end(), [](const std::string& a, const std::string& b) {
+    return std::stod(a) < std::stod(b);
+  }));
 
   EXPECT_NE(page.find("id=\"check-code-cells\">-12345<"), std::string::npos);
   EXPECT_NE(page.find("id=\"check-code-table\">1987654321<"), std::string::npos);
@@ -139,6 +138,27 @@ TEST(ViewPageTest, LongRouteIsAggregated) {
   std::vector<std::string> km = All(page, "<g class=\"km-tick[^\"]*\" data-km=\"([^\"]*)\"");
   EXPECT_EQ(km.back(), "1007");
   EXPECT_LE(km.size(), 25u);
+}
+
+TEST(ViewPageTest, DegenerateFilesStillMakeAPage) {
+  // One cell, an empty table, a geometry of one metre whose values are not
+  // numbers: whatever the files hold, the page is drawn.
+  ViewScenario v;
+  v.line_key = "L";
+  v.train_key = "T";
+  v.celle.resize(1);
+  v.tracciato.emplace(0);
+  v.tracciato->set_reale(0, 0, std::numeric_limits<double>::quiet_NaN());
+  v.tracciato->set_reale(0, 1, std::numeric_limits<double>::infinity());
+  std::string page = RenderViewPage(v);
+  ExpectSelfContained(page);
+  EXPECT_NE(page.find("id=\"plan\""), std::string::npos);
+  EXPECT_NE(page.find("</html>"), std::string::npos);
+
+  v.celle.clear();
+  v.tracciato.reset();
+  page = RenderViewPage(v);
+  EXPECT_NE(page.find("no cell 1"), std::string::npos);
 }
 
 TEST(ScenarioKeysTest, KeysFromFileNames) {
@@ -236,9 +256,9 @@ TEST_F(ViewCommandTest, RefusesDamagedOrMissingFiles) {
   r = View({"--dir", dir_.path(), "--line-key", "Altro", "--train-key", "1"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "percorso: " + dir_.file("Altro_1.sim") + ": no such file\n");
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"Pianura_Crinale_2731.dat",
-                                                   "Pianura_Crinale_2731.sim",
-                                                   "Pianura_Crinale_linea.dat"}));
+  EXPECT_EQ(dir_.List(),
+            (std::vector<std::string>{"Pianura_Crinale_2731.dat", "Pianura_Crinale_2731.sim",
+                                      "Pianura_Crinale_linea.dat"}));
 }
 
 }  // namespace

@@ -69,7 +69,9 @@ TEST(DecodeTest, WholeScenarioRoundTrip) {
   EXPECT_EQ(t->values(), s.tracciato->values());
 }
 
-std::string EmptyTable() { return EncodeVoci(std::array<voce, kNumVoci>{}); }
+std::string EmptyTable() {
+  return EncodeVoci(std::array<voce, kNumVoci>{});
+}
 
 TEST(DecodeTest, DamagedFilesAreRefusedWithTheReason) {
   std::string table = EmptyTable();  // 87 records of 34 bytes
@@ -103,13 +105,16 @@ TEST(DecodeTest, DamagedFilesAreRefusedWithTheReason) {
        "table file holds 87 slot records"},
       {"table with a byte after slot 86", 't', table + "x",
        "the 87 slot records end at byte 2958 but the file has 2959 bytes"},
-      {"unknown tag", 'g', bad_tag, "entry 0 (byte 0) has tag 7; a geometry entry has tag 0, 2 or 5"},
+      {"unknown tag", 'g', bad_tag,
+       "entry 0 (byte 0) has tag 7; a geometry entry has tag 0, 2 or 5"},
       {"geometry cut inside a double", 'g', geometry.substr(0, 10),
        "the file (10 bytes) ends inside the value of entry 1, which takes bytes 6 to 13"},
       {"geometry cut inside a tag", 'g', geometry + "\x02",
        "the file (23 bytes) ends inside the tag of entry 6, at byte 22"},
       {"halves of different length", 'g', geometry + std::string(2, '\0'),
        "its 7 entries cannot be two halves of equal length (one per coordinate)"},
+      {"more metres than a route has", 'g', std::string(4 * 1007002, '\0'),
+       "its 2014004 entries are 1007002 metres; the longest route has 1007001"},
       {"empty geometry file", 'g', "",
        "the file is empty: a geometry file holds two coordinates for every metre"},
   };
