@@ -85,7 +85,7 @@ void ListedMetres(const Tracciato& t, int64_t every, Visit visit) {
 }
 
 void JsonHead(const DumpSource& source, std::string_view kind, std::ostream& out) {
-  out << "{\"file\":" << JsonQuote(source.name) << ",\"kind\":\"" << kind
+  out << "{\"file\":" << JsonQuote(ValidUtf8(source.name)) << ",\"kind\":\"" << kind
       << "\",\"bytes\":" << source.size;
 }
 

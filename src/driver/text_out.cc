@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "compiler/windows1252.h"
+
 namespace percorso {
 namespace {
 
@@ -13,7 +15,49 @@ std::string HexEscape(unsigned char c) {
   return buf;
 }
 
+/// The length of the well-formed UTF-8 sequence at the start of `s`, or 0.
+size_t Utf8SequenceLength(std::string_view s) {
+  unsigned char c = static_cast<unsigned char>(s[0]);
+  size_t n = 0;
+  uint32_t min = 0;
+  uint32_t cp = 0;
+  if (c < 0x80) return 1;
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2, min = 0x80, cp = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3, min = 0x800, cp = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4, min = 0x10000, cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (s.size() < n) return 0;
+  for (size_t i = 1; i < n; ++i) {
+    unsigned char d = static_cast<unsigned char>(s[i]);
+    if ((d & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (d & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
 }  // namespace
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  while (!bytes.empty()) {
+    size_t n = Utf8SequenceLength(bytes);
+    if (n == 0) {
+      out += Utf8FromWindows1252(bytes.substr(0, 1));
+      n = 1;
+    } else {
+      out.append(bytes.substr(0, n));
+    }
+    bytes.remove_prefix(n);
+  }
+  return out;
+}
 
 std::string JsonQuote(std::string_view utf8) {
   std::string out = "\"";

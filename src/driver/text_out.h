@@ -9,6 +9,11 @@
 
 namespace percorso {
 
+/// `bytes` as valid UTF-8: well-formed UTF-8 sequences are kept, and every
+/// other byte is read as a Windows-1252 character, as in the names of files
+/// formed from the keys.
+std::string ValidUtf8(std::string_view bytes);
+
 /// A JSON string literal, quotes included: quote, backslash and control
 /// characters escaped; other characters kept as they are.
 std::string JsonQuote(std::string_view utf8);
