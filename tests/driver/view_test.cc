@@ -239,6 +239,25 @@ TEST_F(ViewCommandTest, AsksForTheKeysWhenSeveralScenariosAreThere) {
             std::string::npos);
 }
 
+TEST_F(ViewCommandTest, KeysAreGivenInUtf8AndNamedInWindows1252) {
+  Scenario s = testing::BuiltinLikeScenario();
+  s.line_key = "Citt\xE0";
+  s.train_key = "1";
+  Write(s);
+  Outcome r = View({"--dir", dir_.path(), "--line-key", "Citt\u00e0", "--train-key", "1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string page = testing::ReadBytes(dir_.file("Citt\xE0_1.html"));
+  EXPECT_NE(page.find("<h1>Line Citt\u00e0, train 1</h1>"), std::string::npos);
+  // Found from the file names alone too.
+  r = View({"--dir", dir_.path()});
+  EXPECT_EQ(r.status, 0) << r.err;
+
+  r = View({"--dir", dir_.path(), "--line-key", "\u4e00", "--train-key", "1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.starts_with("percorso: --line-key '\u4e00' cannot be part of a file name"))
+      << r.err;
+}
+
 TEST_F(ViewCommandTest, RefusesDamagedOrMissingFiles) {
   Outcome r = View({"--dir", dir_.path()});
   EXPECT_EQ(r.status, 2);
