@@ -54,6 +54,8 @@ class Percorso {
   }
   void segnala(int32_t codice, int64_t cella_errore) {
     s_.stato = codice;
+    // A marker code has no place in a source file.
+    s_.luogo_stato = SourceLocation{};
     // Cell indices stay far below this bound; saturate rather than wrap.
     s_.progressiva_errore =
         static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX));

@@ -1,0 +1,123 @@
+#include "compiler/line_body.h"
+
+#include <algorithm>
+#include <string>
+
+#include "compiler/keywords.h"
+#include "compiler/placement.h"
+#include "compiler/plan.h"
+#include "compiler/profile.h"
+#include "compiler/rounding.h"
+
+namespace percorso {
+namespace {
+
+uint8_t GradientCode(int32_t gradient) {
+  return low8(static_cast<int64_t>(gradient) + 100);
+}
+
+Flow Gradient(ParseSession& p, LineCursors& c) {
+  int32_t posizione = 0;
+  int32_t pendenza = 0;
+  if (!p.ReadInts({&posizione, &pendenza})) return Flow::kStop;
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  int64_t n = nearest(posizione / 50.0);
+  if (n > 0) {
+    FillProfile(p.s, c.gradient, n, &cella::pendenza, GradientCode(c.previous_gradient));
+  }
+  c.previous_gradient = pendenza;
+  return Flow::kGoOn;
+}
+
+// A straight run up to the curve's start, then a turning run over its length.
+Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
+  int32_t inizio = 0;
+  int32_t lunghezza = 0;
+  if (!p.ReadInts({&inizio, &lunghezza})) return Flow::kStop;
+  if (!p.InRange(inizio, 100)) return p.RangeFailure(inizio);
+  std::optional<double> k = CurveTurn(kw);
+  if (!k) return p.Stop(103);
+  int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
+  if (!p.s.tracciato) {
+    // Without a table every metre lies past its end.
+    return c.m <= std::max<int64_t>(inizio, fine) ? p.Stop(103) : Flow::kGoOn;
+  }
+  Tracciato& t = *p.s.tracciato;
+  if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return p.Stop(103);
+  if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return p.Stop(103);
+  return Flow::kGoOn;
+}
+
+Flow Terrain(ParseSession& p) {
+  int32_t inizio = 0;
+  int32_t fine = 0;
+  int32_t tipo = 0;
+  if (!p.ReadInts({&inizio, &fine, &tipo})) return Flow::kStop;
+  if (!p.InRange(inizio, 100)) return p.RangeFailure(inizio);
+  return p.Place(inizio, [&] {
+    memo_montagna(p.s, inizio, fine, tipo);
+    return true;
+  });
+}
+
+Flow SpeedBoard(ParseSession& p) {
+  int32_t posizione = 0, vas = 0, vbs = 0, vcs = 0, strisces = 0;
+  int32_t vad = 0, vbd = 0, vcd = 0, strisced = 0;
+  if (!p.ReadInts({&posizione, &vas, &vbs, &vcs, &strisces, &vad, &vbd, &vcd, &strisced})) {
+    return Flow::kStop;
+  }
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  return p.Place(posizione, [&] {
+    return memo_indicatori_v_max(p.s, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced);
+  });
+}
+
+// A board's cell names the slot that holds its text; boards take the slots from
+// 80 downward.
+Flow TextBoard(ParseSession& p) {
+  int32_t posizione = 0;
+  std::string testo;
+  if (!p.ReadInts({&posizione}) || !p.ReadName(&testo)) return Flow::kStop;
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  cella* cell = p.s.cell_at(nearest(posizione / 50.0 + 1.0));
+  if (cell == nullptr) return p.RangeFailure(posizione);
+  if (!is_free(*cell)) return p.StopAt(6, posizione);
+  if (p.board_cursor < 1) return p.Stop(10);
+  cell->tipo = kCartello;
+  cell->dato1 = low16(p.board_cursor);
+  p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);
+  --p.board_cursor;
+  return Flow::kGoOn;
+}
+
+// Every body test that the keyword field passes takes its fields, in order.
+Flow BodyEntry(ParseSession& p, LineCursors& c, const std::string& kw) {
+  Flow f = Flow::kGoOn;
+  if (Has(kw, "pendenza") && (f = Gradient(p, c)) != Flow::kGoOn) return f;
+  if (p.s.j != 0 && Has(kw, "curva") && (f = Curve(p, c, kw)) != Flow::kGoOn) return f;
+  if (Has(kw, "montagna") && (f = Terrain(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "indicatori_v") && (f = SpeedBoard(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "cartello") && Has(kw, "indicat")) return TextBoard(p);
+  return f;
+}
+
+}  // namespace
+
+Flow ReadLineBody(ParseSession& p, LineCursors& c) {
+  std::string kw;
+  while (p.NextBodyKeyword(&kw)) {
+    if (Flow f = BodyEntry(p, c, kw); f != Flow::kGoOn) return f;
+  }
+  return Flow::kEndOfFile;
+}
+
+void EndLineFile(ParseSession& p, LineCursors& c) {
+  p.DeleteCurrent();
+  FillTail(p.s, c.gradient, &cella::pendenza, GradientCode(c.previous_gradient));
+  if (p.s.j != 0 && p.s.tracciato) {
+    Tracciato& t = *p.s.tracciato;
+    PlanStraight(t, c.m, static_cast<int64_t>(t.ultimo_metro()) - 2, false);
+  }
+}
+
+}  // namespace percorso

@@ -1,0 +1,31 @@
+// The body of the line file: gradient, curve, terrain, speed-indicator and
+// text-board lines in any order, and the end steps of the file.
+#ifndef PERCORSO_COMPILER_LINE_BODY_H_
+#define PERCORSO_COMPILER_LINE_BODY_H_
+
+#include <cstdint>
+
+#include "compiler/parse_session.h"
+
+namespace percorso {
+
+/// Where the body has got to: the next cell whose gradient is still to be set,
+/// the gradient of the last gradient line, and the next metre of the plan.
+struct LineCursors {
+  int64_t gradient = 0;
+  int32_t previous_gradient = 0;
+  int64_t m = 2;
+};
+
+/// Reads body entries up to the end of the file or a range failure
+/// (Flow::kEndOfFile), or until an entry ends the parse (Flow::kStop).
+Flow ReadLineBody(ParseSession& p, LineCursors& c);
+
+/// The end steps: deletes the line file, carries the last gradient on to the
+/// third cell from the end and the plan straight on to its third metre from
+/// the end.
+void EndLineFile(ParseSession& p, LineCursors& c);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_LINE_BODY_H_

@@ -1,0 +1,34 @@
+// The per-cell profiles that a source file fills from a cursor on: gradient,
+// line speed and adhesion. A value holds from one entry's cell up to the next
+// entry's; the tails carry the last value on to the end of the route.
+#ifndef PERCORSO_COMPILER_PROFILE_H_
+#define PERCORSO_COMPILER_PROFILE_H_
+
+#include <cstdint>
+#include <optional>
+
+#include "compiler/model.h"
+
+namespace percorso {
+
+/// True when a profile cursor may still write: it has not reached the last
+/// cell, and the cell exists.
+bool ProfileCanWrite(const Scenario& s, int64_t cursor);
+
+/// Sets `member` of the cell at `cursor` to `value` and advances the cursor,
+/// repeated while the cursor is below `until`: at least one cell, none once
+/// the cursor has reached the last cell, where it stops.
+void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member,
+                 uint8_t value);
+
+/// Fills the tail of a profile: as FillProfile up to the third cell from the
+/// end (the cursor stops below `ultima_cella` - 2).
+void FillTail(Scenario& s, int64_t& cursor, uint8_t cella::*member, uint8_t value);
+
+/// The cell code of a line speed, nearest(speed / 5); nothing when it does not
+/// fit 0 .. 255.
+std::optional<uint8_t> SpeedCode(int32_t speed);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_PROFILE_H_

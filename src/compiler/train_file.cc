@@ -1,0 +1,169 @@
+#include "compiler/train_file.h"
+
+#include <string>
+
+#include "compiler/keywords.h"
+#include "compiler/placement.h"
+#include "compiler/profile.h"
+#include "compiler/rounding.h"
+#include "compiler/station.h"
+
+namespace percorso {
+namespace {
+
+// Where the train file has got to. The previous speed and adhesion start at 0.
+struct TrainCursors {
+  int64_t speed = 0;
+  int64_t adhesion = 0;
+  int32_t previous_speed = 0;
+  int32_t previous_adhesion = 0;
+  // The line that gave the previous speed, where a speed that has no cell code
+  // is reported.
+  SourceLocation speed_place;
+  int32_t station = 1;
+};
+
+// Fills the speed profile with the previous speed up to `until`; its code must
+// fit 8 bits when a cell takes it.
+Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until) {
+  if (!ProfileCanWrite(p.s, c.speed)) return Flow::kGoOn;
+  std::optional<uint8_t> code = SpeedCode(c.previous_speed);
+  if (!code) return p.StoreFailureAt(c.speed_place);
+  FillProfile(p.s, c.speed, until, &cella::velocita, *code);
+  return Flow::kGoOn;
+}
+
+Flow Speed(ParseSession& p, TrainCursors& c) {
+  int32_t posizione = 0;
+  int32_t velocita = 0;
+  if (!p.ReadInts({&posizione, &velocita})) return Flow::kStop;
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  int64_t n = nearest(posizione / 50.0);
+  if (n > 0) {
+    if (Flow f = FillSpeed(p, c, n); f != Flow::kGoOn) return f;
+  }
+  c.previous_speed = velocita;
+  c.speed_place = p.KeywordPlace();
+  return Flow::kGoOn;
+}
+
+Flow Adhesion(ParseSession& p, TrainCursors& c) {
+  int32_t posizione = 0;
+  int32_t aderenza = 0;
+  if (!p.ReadInts({&posizione, &aderenza})) return Flow::kStop;
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  int64_t n = nearest(posizione / 50.0);
+  if (n > 0) FillProfile(p.s, c.adhesion, n, &cella::aderenza, low8(c.previous_adhesion));
+  c.previous_adhesion = aderenza;
+  return Flow::kGoOn;
+}
+
+Flow Signal(ParseSession& p) {
+  int32_t posizione = 0, sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0;
+  int32_t dx = 0, d1 = 0, d2 = 0, d3 = 0, tempo = 0;
+  if (!p.ReadInts({&posizione, &sx, &s1, &s2, &s3, &rapp, &dx, &d1, &d2, &d3, &tempo})) {
+    return Flow::kStop;
+  }
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  return p.Place(posizione, [&] {
+    memo_segnale(p.s, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
+    return true;
+  });
+}
+
+Flow Slowdown(ParseSession& p) {
+  int32_t x = 0, v = 0, l = 0, f_tt = 0, f_ta = 0, d_v = 0;
+  if (!p.ReadInts({&x, &v, &l, &f_tt, &f_ta, &d_v})) return Flow::kStop;
+  if (!p.InRange(x, 100)) return p.RangeFailure(x);
+  return p.Place(x, [&] {
+    memo_rallentamento(p.s, x, v, l, f_tt, f_ta, d_v);
+    return true;
+  });
+}
+
+// A cut-off point lies in cell nearest(p / 50), one before a feature's cell.
+Flow CutOff(ParseSession& p) {
+  int32_t posizione = 0;
+  int32_t valore = 0;
+  if (!p.ReadInts({&posizione, &valore})) return Flow::kStop;
+  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  cella* cell = p.s.cell_at(nearest(posizione / 50.0));
+  if (cell == nullptr) return p.RangeFailure(posizione);
+  if (!is_free(*cell)) return p.StopAt(7, posizione);
+  if (valore > 0) {
+    cell->tipo = kMarcatore;
+    cell->dato1 = low16(valore);
+  } else {
+    cell->tipo = kAbbattimentoNullo;
+  }
+  return Flow::kGoOn;
+}
+
+bool Clock(ParseSession& p) {
+  voce& v = p.s.voci[kVoceChiaveTreno];
+  return p.ReadShort(&v.valore3) && p.ReadShort(&v.valore4) && p.ReadShort(&v.valore5);
+}
+
+// Every test that the keyword field passes takes its fields, in order.
+Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
+  voce& treno = p.s.voci[kVoceTreno];
+  voce& chiave = p.s.voci[kVoceChiaveTreno];
+  Flow f = Flow::kGoOn;
+  if (Has(kw, "frenata") && Has(kw, "massa") && !p.ReadInts({&treno.inizio})) return Flow::kStop;
+  if (Has(kw, "vetture") && !p.ReadInts({&treno.posizione})) return Flow::kStop;
+  if (Has(kw, "velocit") && (f = Speed(p, c)) != Flow::kGoOn) return f;
+  if (Has(kw, "aderenza") && (f = Adhesion(p, c)) != Flow::kGoOn) return f;
+  if (Has(kw, "orologio") && !Clock(p)) return Flow::kStop;
+  if (Has(kw, "sabbia") && !p.ReadShort(&chiave.valore1)) return Flow::kStop;
+  if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "rallentamento") && (f = Slowdown(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "stazione")) return ReadStation(p, c.station);
+  return f;
+}
+
+// A reference value that is not a multiple of 50 is reported against the line
+// file, which holds the references.
+void CheckReferences(ParseSession& p) {
+  for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
+    const voce& v = p.s.voci[static_cast<size_t>(slot)];
+    if (!is_multiple(v.inizio, 50) || !is_multiple(v.fine, 50)) {
+      p.SetStatusInFile(2, Source::kLinea);
+    }
+  }
+}
+
+// The end steps: the tails of the speed and adhesion profiles and the
+// reference check.
+void EndTrainFile(ParseSession& p, TrainCursors& c) {
+  p.DeleteCurrent();
+  if (FillSpeed(p, c, static_cast<int64_t>(p.s.ultima_cella) - 2) == Flow::kStop) return;
+  FillTail(p.s, c.adhesion, &cella::aderenza, low8(c.previous_adhesion));
+  CheckReferences(p);
+}
+
+}  // namespace
+
+void ReadTrainFile(ParseSession& p) {
+  if (!p.Open(Source::kTreno)) {
+    p.OpenFailure(Source::kTreno);
+    return;
+  }
+  FieldReader& r = p.reader();
+  std::string kw;
+  while (!r.at_end()) {
+    r.ReadText(&kw);
+    if (IsGenerale(kw)) break;
+  }
+  TrainCursors c;
+  while (p.NextBodyKeyword(&kw)) {
+    if (Flow f = TrainEntry(p, c, kw); f == Flow::kStop) {
+      return;
+    } else if (f == Flow::kEndOfFile) {
+      break;
+    }
+  }
+  EndTrainFile(p, c);
+}
+
+}  // namespace percorso
