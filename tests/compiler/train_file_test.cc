@@ -253,6 +253,27 @@ TEST(TrainFileTest, TheLastFieldOfTheFileIsNeverInterpreted) {
   EXPECT_EQ(p.s.voci[kVoceTreno].posizione, 0);
 }
 
+TEST(TrainFileTest, TheEndOfTheFileComesAfterItsLastByte) {
+  // A second "sabbia" that is the last field is never interpreted; one that is
+  // followed by an empty line or by blanks on a line of their own reads them as
+  // an empty field, 0.
+  struct Row {
+    const char* tail;
+    int16_t sabbia;
+  };
+  const Row rows[] = {
+      {"sabbia", 300},      {"sabbia\r\n", 300}, {"sabbia\r", 300},
+      {"sabbia  ", 300},    {"sabbia,", 300},    {"sabbia\r\n\r\n", 0},
+      {"sabbia\r\n   ", 0}, {"sabbia,\r\n", 0},  {"sabbia, 7\r\n", 7},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.tail);
+    Parsed p = Parse(kLine, Lines({"[generale]", "sabbia, 300"}) + row.tail);
+    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.voci[kVoceChiaveTreno].valore1, row.sabbia);
+  }
+}
+
 TEST(TrainFileTest, AfterALineRangeFailureTheFirstSignalEndsTheParse) {
   Parsed p =
       Parse(LineFile({"pendenza, 200000, 1"}),
