@@ -3,6 +3,7 @@
 #include "driver/disk_sources.h"
 #include "driver/errore.h"
 #include "driver/file_names.h"
+#include "sources/writers.h"
 
 namespace percorso {
 
@@ -33,6 +34,15 @@ int Form_Load(Disk& disk, const std::string& dir, std::ostream& out, std::ostrea
   out << "Attendere" << std::endl;
 
   FileNames names = NameFiles(dir, s.line_key, s.train_key);
+  // The sources first (the compile reads them back), then the crew documents.
+  using Writer = bool (*)(Disk&, const FileNames&, std::string*);
+  for (Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+    std::string message;
+    if (!write(disk, names, &message)) {
+      err << "percorso: " << message << "\n";
+      return kExitFailure;
+    }
+  }
   DiskSourceFiles sources(disk, names.linea_txt, names.treno_txt, /*delete_after_reading=*/true);
   CompileReport report = memorizza_percorso(s, 1, sources, disk, names);
   return ReportCompile(s, report, err);

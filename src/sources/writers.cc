@@ -1,0 +1,30 @@
+#include "sources/writers.h"
+
+#include "driver/line_list.h"
+#include "sources/builtin_line.h"
+#include "sources/builtin_train.h"
+#include "sources/documents.h"
+
+namespace percorso {
+
+bool dati_linea(Disk& disk, const FileNames& names, std::string* err) {
+  return WriteLineList(disk, names.linea_txt, BuiltinLineLines(), err);
+}
+
+bool dati_treno(Disk& disk, const FileNames& names, std::string* err) {
+  return WriteLineList(disk, names.treno_txt, BuiltinTrainLines(), err);
+}
+
+bool dati_note(Disk& disk, const FileNames& names, std::string* err) {
+  return WriteLineList(disk, names.note, NoteLines(), err);
+}
+
+bool dati_rallentamenti(Disk& disk, const FileNames& names, std::string* err) {
+  return WriteLineList(disk, names.rallentamenti, RallentamentiLines(), err);
+}
+
+bool dati_scheda(Disk& disk, const FileNames& names, std::string* err) {
+  return WriteLineList(disk, names.scheda_treno, SchedaTrenoLines(), err);
+}
+
+}  // namespace percorso
