@@ -1,6 +1,5 @@
 #include "compiler/line_body.h"
 
-#include <algorithm>
 #include <string>
 
 #include "compiler/keywords.h"
@@ -12,8 +11,15 @@
 namespace percorso {
 namespace {
 
-uint8_t GradientCode(int32_t gradient) {
-  return low8(static_cast<int64_t>(gradient) + 100);
+// Fills the gradient profile with the previous gradient up to `until`. Its cell
+// code is the low 8 bits of gradient + 100, a sum that must fit 32 bits when a
+// cell takes it.
+Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
+  if (!ProfileCanWrite(p.s, c.gradient, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
+  int64_t code = static_cast<int64_t>(c.previous_gradient) + 100;
+  if (!FitsInt32(code)) return p.StoreFailureAt(c.gradient_place);
+  FillProfile(p.s, c.gradient, until, &cella::pendenza, low8(code));
+  return Flow::kGoOn;
 }
 
 Flow Gradient(ParseSession& p, LineCursors& c) {
@@ -23,9 +29,10 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   int64_t n = nearest(posizione / 50.0);
   if (n > 0) {
-    FillProfile(p.s, c.gradient, n, &cella::pendenza, GradientCode(c.previous_gradient));
+    if (Flow f = FillGradient(p, c, n); f != Flow::kGoOn) return f;
   }
   c.previous_gradient = pendenza;
+  c.gradient_place = p.KeywordPlace();
   return Flow::kGoOn;
 }
 
@@ -40,10 +47,15 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   if (!p.s.tracciato) {
     // Without a table every metre lies past its end.
-    return c.m <= std::max<int64_t>(inizio, fine) ? p.Stop(103) : Flow::kGoOn;
+    if (c.m <= inizio) return p.Stop(103);
+    if (!FitsInt32(fine)) return p.StoreFailure();
+    return c.m <= fine ? p.Stop(103) : Flow::kGoOn;
   }
   Tracciato& t = *p.s.tracciato;
   if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return p.Stop(103);
+  // The end of the turning run is a 32-bit sum, taken once the straight run is
+  // done.
+  if (!FitsInt32(fine)) return p.StoreFailure();
   if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return p.Stop(103);
   return Flow::kGoOn;
 }
@@ -111,13 +123,15 @@ Flow ReadLineBody(ParseSession& p, LineCursors& c) {
   return Flow::kEndOfFile;
 }
 
-void EndLineFile(ParseSession& p, LineCursors& c) {
+Flow EndLineFile(ParseSession& p, LineCursors& c) {
   p.DeleteCurrent();
-  FillTail(p.s, c.gradient, &cella::pendenza, GradientCode(c.previous_gradient));
+  const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
+  if (FillGradient(p, c, tail_end) == Flow::kStop) return Flow::kStop;
   if (p.s.j != 0 && p.s.tracciato) {
     Tracciato& t = *p.s.tracciato;
     PlanStraight(t, c.m, static_cast<int64_t>(t.ultimo_metro()) - 2, false);
   }
+  return Flow::kGoOn;
 }
 
 }  // namespace percorso

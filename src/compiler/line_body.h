@@ -10,10 +10,12 @@
 namespace percorso {
 
 /// Where the body has got to: the next cell whose gradient is still to be set,
-/// the gradient of the last gradient line, and the next metre of the plan.
+/// the gradient of the last gradient line (and where that line was read), and
+/// the next metre of the plan.
 struct LineCursors {
   int64_t gradient = 0;
   int32_t previous_gradient = 0;
+  SourceLocation gradient_place;
   int64_t m = 2;
 };
 
@@ -23,8 +25,9 @@ Flow ReadLineBody(ParseSession& p, LineCursors& c);
 
 /// The end steps: deletes the line file, carries the last gradient on to the
 /// third cell from the end and the plan straight on to its third metre from
-/// the end.
-void EndLineFile(ParseSession& p, LineCursors& c);
+/// the end. Flow::kStop when the last gradient has no cell code (a read
+/// failure), else Flow::kGoOn.
+Flow EndLineFile(ParseSession& p, LineCursors& c);
 
 }  // namespace percorso
 

@@ -13,8 +13,6 @@ namespace percorso {
 namespace {
 
 constexpr int32_t kLongestRoute = 1000000;
-// The geometry's origin takes metres 0 and 1.
-constexpr int64_t kShortestExtendedRoute = 2;
 // Dash fields passed over in a row in the header.
 constexpr int kHeaderDashSkips = 10;
 
@@ -34,7 +32,10 @@ Flow RouteLength(ParseSession& p) {
   int32_t lunghezza = 0;
   if (!p.ReadInts({&lunghezza})) return Flow::kStop;
   if (lunghezza > kLongestRoute) return p.Stop(1);
-  if (static_cast<int64_t>(lunghezza) + 7000 < kShortestExtendedRoute) return p.StoreFailure();
+  // Neither the cells nor the geometry can have a last index below 0.
+  const int64_t estesa = static_cast<int64_t>(lunghezza) + 7000;
+  if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure();
+  if (p.s.j != 0 && estesa < 0) return p.StoreFailure();
   create_route(p.s, lunghezza);
   p.s.voci[kVoceTreno].fine = lunghezza;
   return Flow::kGoOn;
@@ -93,12 +94,15 @@ Flow ReadHeader(ParseSession& p) {
 
 // Between header and body: the stretch list starts empty, the references are
 // ordered, and the plan starts at the origin heading along the second
-// coordinate.
-void BetweenHeaderAndBody(Scenario& s) {
+// coordinate; a table without metre 1 cannot hold the origin (a read
+// failure).
+Flow BetweenHeaderAndBody(ParseSession& p) {
+  Scenario& s = p.s;
   s.inizi_tratti.clear();
   s.fini_tratti.clear();
   progressive_ordina(s);
-  if (s.tracciato) PlanOrigin(*s.tracciato);
+  if (s.tracciato && !PlanOrigin(*s.tracciato)) return p.StoreFailure();
+  return Flow::kGoOn;
 }
 
 }  // namespace
@@ -115,11 +119,10 @@ Flow ReadLineFile(ParseSession& p) {
     return Flow::kStop;
   }
   if (ReadHeader(p) == Flow::kStop) return Flow::kStop;
-  BetweenHeaderAndBody(p.s);
+  if (BetweenHeaderAndBody(p) == Flow::kStop) return Flow::kStop;
   LineCursors cursors;
   if (ReadLineBody(p, cursors) == Flow::kStop) return Flow::kStop;
-  EndLineFile(p, cursors);
-  return Flow::kGoOn;
+  return EndLineFile(p, cursors);
 }
 
 }  // namespace percorso

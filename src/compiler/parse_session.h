@@ -17,6 +17,13 @@
 
 namespace percorso {
 
+/// True when `v` fits the 32-bit signed integers of the sources: sums and
+/// products of their values that do not are an arithmetic overflow, a read
+/// failure.
+inline bool FitsInt32(int64_t v) {
+  return v >= INT32_MIN && v <= INT32_MAX;
+}
+
 /// What the reading of a source file does after an entry.
 enum class Flow {
   kGoOn,       // read the next entry

@@ -32,11 +32,13 @@ PlanResult Run(Tracciato& t, int64_t& m, int64_t last, double k, bool limit) {
 
 }  // namespace
 
-void PlanOrigin(Tracciato& t) {
+bool PlanOrigin(Tracciato& t) {
   t.set_intero(0, 0, 0);
   t.set_intero(0, 1, 0);
+  if (!t.contains(1)) return false;
   t.set_intero(1, 0, 0);
   t.set_intero(1, 1, 1);
+  return true;
 }
 
 PlanResult PlanStraight(Tracciato& t, int64_t& m, int64_t last, bool limit) {

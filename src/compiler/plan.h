@@ -18,8 +18,9 @@ enum class PlanResult {
 };
 
 /// Sets the origin: (0, 0), (0, 1), (1, 0) the integer 0 and (1, 1) the integer
-/// 1, a unit step along the second coordinate. The table must hold metre 1.
-void PlanOrigin(Tracciato& t);
+/// 1, a unit step along the second coordinate. A table without metre 1 gets
+/// only metre 0, and false is returned.
+bool PlanOrigin(Tracciato& t);
 
 /// Straight steps while `m` <= `last`: metre m = metre (m - 1) + (metre (m - 1)
 /// - metre (m - 2)). With `limit`, stops with kPastLimit after a step that

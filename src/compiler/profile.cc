@@ -4,14 +4,15 @@
 
 namespace percorso {
 
-bool ProfileCanWrite(const Scenario& s, int64_t cursor) {
-  return cursor < s.ultima_cella && s.cell_at(cursor) != nullptr;
+bool ProfileCanWrite(const Scenario& s, int64_t cursor, ProfileEnd end) {
+  if (end == ProfileEnd::kAtLastCell && cursor >= s.ultima_cella) return false;
+  return s.cell_at(cursor) != nullptr;
 }
 
-void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member,
-                 uint8_t value) {
+void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member, uint8_t value,
+                 ProfileEnd end) {
   do {
-    if (!ProfileCanWrite(s, cursor)) return;
+    if (!ProfileCanWrite(s, cursor, end)) return;
     s.cell_at(cursor)->*member = value;
     ++cursor;
   } while (cursor < until);

@@ -11,18 +11,24 @@
 
 namespace percorso {
 
-/// True when a profile cursor may still write: it has not reached the last
-/// cell, and the cell exists.
-bool ProfileCanWrite(const Scenario& s, int64_t cursor);
+/// Where a profile cursor stops writing.
+enum class ProfileEnd {
+  kPastLastCell,  // it writes every cell, the last one included
+  kAtLastCell,    // it stops on reaching the last cell (line speeds)
+};
+
+/// True when a profile cursor may write the cell at `cursor`.
+bool ProfileCanWrite(const Scenario& s, int64_t cursor, ProfileEnd end);
 
 /// Sets `member` of the cell at `cursor` to `value` and advances the cursor,
 /// repeated while the cursor is below `until`: at least one cell, none once
-/// the cursor has reached the last cell, where it stops.
-void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member,
-                 uint8_t value);
+/// the cursor has reached `end`.
+void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member, uint8_t value,
+                 ProfileEnd end = ProfileEnd::kPastLastCell);
 
 /// Fills the tail of a profile: as FillProfile up to the third cell from the
-/// end (the cursor stops below `ultima_cella` - 2).
+/// end (the cursor stops below `ultima_cella` - 2), and at least one cell
+/// while there is one at the cursor.
 void FillTail(Scenario& s, int64_t& cursor, uint8_t cella::*member, uint8_t value);
 
 /// The cell code of a line speed, nearest(speed / 5); nothing when it does not

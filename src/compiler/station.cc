@@ -1,15 +1,9 @@
 #include "compiler/station.h"
 
-#include <limits>
-
 #include "compiler/rounding.h"
 
 namespace percorso {
 namespace {
-
-bool FitsInt32(int64_t v) {
-  return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
 
 // Fields 4 to 17: flags, values, the scheduled time and the name.
 bool ReadStationValues(ParseSession& p, voce& v, bool* time_fits) {
@@ -21,33 +15,39 @@ bool ReadStationValues(ParseSession& p, voce& v, bool* time_fits) {
   }
   int32_t ore = 0, minuti = 0, secondi = 0;
   if (!p.ReadInts({&ore, &minuti, &secondi})) return false;
-  int64_t orario = (static_cast<int64_t>(ore) * 60 + minuti) * 60 + secondi;
-  *time_fits = FitsInt32(orario);
+  // Every step of (hours * 60 + minutes) * 60 + seconds is a 32-bit value.
+  int64_t orario = static_cast<int64_t>(ore) * 60;
+  *time_fits = FitsInt32(orario) && FitsInt32(orario += minuti) && FitsInt32(orario *= 60) &&
+               FitsInt32(orario += secondi);
   if (!*time_fits) return true;
   v.orario = static_cast<int32_t>(orario);
   return p.ReadName(&v.nome);
 }
 
-// The station area around its position; false when it does not fit 32 bits.
+// Stores `value` in `member` when it fits 32 bits.
+bool Store(int32_t& member, int64_t value) {
+  if (!FitsInt32(value)) return false;
+  member = static_cast<int32_t>(value);
+  return true;
+}
+
+// The station area around its position, set member by member; false at the
+// first value that does not fit 32 bits, the members set before it kept.
 bool SetExtent(voce& v, int32_t lunghezza) {
-  int64_t pos = v.posizione;
-  int64_t inizio = 0;
-  int64_t fine = 0;
+  const int64_t pos = v.posizione;
   if (v.tipo == 5 || v.tipo == 6) {
-    fine = pos + 150;
-    inizio = pos - lunghezza;
+    if (!Store(v.fine, pos + 150) || !Store(v.inizio, pos - lunghezza)) return false;
     v.opzione3 = 0;
   } else if (v.tipo == 7 || v.tipo == 8) {
-    inizio = pos - lunghezza;
-    fine = pos + lunghezza;
+    if (!Store(v.inizio, pos - lunghezza) || !Store(v.fine, pos + lunghezza)) return false;
     v.opzione3 = 0;
   } else {
-    inizio = pos - lunghezza / 2;
-    fine = pos + lunghezza / 2 + (v.opzione3 != 0 ? 50 : 0);
+    // The length is a multiple of 100, so its half is exact.
+    if (!Store(v.inizio, pos - lunghezza / 2) ||
+        !Store(v.fine, pos + lunghezza / 2 + (v.opzione3 != 0 ? 50 : 0))) {
+      return false;
+    }
   }
-  if (!FitsInt32(inizio) || !FitsInt32(fine)) return false;
-  v.inizio = static_cast<int32_t>(inizio);
-  v.fine = static_cast<int32_t>(fine);
   return true;
 }
 
@@ -94,8 +94,10 @@ Flow ReadStation(ParseSession& p, int32_t& slot) {
     v.opzione4 = 0;
   }
   if (Flow f = MarkCells(p, v, slot); f != Flow::kGoOn) return f;
-  if (slot > 1 && static_cast<int64_t>(v.inizio) - 350 < p.s.voci[slot - 1].fine) {
-    return p.StopAt(22, v.posizione);
+  if (slot > 1) {
+    const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
+    if (!FitsInt32(limite)) return p.StoreFailure();
+    if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) return p.StopAt(22, v.posizione);
   }
   ++slot;
   if (slot >= p.board_cursor) return p.Stop(10);

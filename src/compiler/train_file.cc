@@ -24,12 +24,13 @@ struct TrainCursors {
 };
 
 // Fills the speed profile with the previous speed up to `until`; its code must
-// fit 8 bits when a cell takes it.
-Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until) {
-  if (!ProfileCanWrite(p.s, c.speed)) return Flow::kGoOn;
+// fit 8 bits when a cell takes it. A speed line stops at the last cell, the
+// tail does not.
+Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) {
+  if (!ProfileCanWrite(p.s, c.speed, end)) return Flow::kGoOn;
   std::optional<uint8_t> code = SpeedCode(c.previous_speed);
   if (!code) return p.StoreFailureAt(c.speed_place);
-  FillProfile(p.s, c.speed, until, &cella::velocita, *code);
+  FillProfile(p.s, c.speed, until, &cella::velocita, *code, end);
   return Flow::kGoOn;
 }
 
@@ -40,7 +41,7 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   int64_t n = nearest(posizione / 50.0);
   if (n > 0) {
-    if (Flow f = FillSpeed(p, c, n); f != Flow::kGoOn) return f;
+    if (Flow f = FillSpeed(p, c, n, ProfileEnd::kAtLastCell); f != Flow::kGoOn) return f;
   }
   c.previous_speed = velocita;
   c.speed_place = p.KeywordPlace();
@@ -137,7 +138,8 @@ void CheckReferences(ParseSession& p) {
 // reference check.
 void EndTrainFile(ParseSession& p, TrainCursors& c) {
   p.DeleteCurrent();
-  if (FillSpeed(p, c, static_cast<int64_t>(p.s.ultima_cella) - 2) == Flow::kStop) return;
+  const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
+  if (FillSpeed(p, c, tail_end, ProfileEnd::kPastLastCell) == Flow::kStop) return;
   FillTail(p.s, c.adhesion, &cella::aderenza, low8(c.previous_adhesion));
   CheckReferences(p);
 }

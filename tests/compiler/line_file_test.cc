@@ -177,14 +177,47 @@ TEST(LineFileTest, TwoGradientsAtOnePositionSetOneMoreCell) {
   EXPECT_EQ(Gradients(p.s, 18, 22), (std::vector<int>{100, 100, 105, 108, 108}));
 }
 
-TEST(LineFileTest, RepeatedGradientsStopAtTheLastCell) {
-  // A 50 m route has cells 0 .. 141; each line at 50 m sets one more cell, so
-  // 150 of them would push the cursor past the end.
-  std::vector<std::string> body(150, "pendenza, 50, 1");
-  Parsed p = Parse(LineFile(body, 50), kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
-  EXPECT_EQ(p.s.celle[140].pendenza, 101);
-  EXPECT_EQ(p.s.celle[141].pendenza, 0);
+TEST(LineFileTest, RepeatedGradientsAndTheTailFillTheLastCellAndStopPastIt) {
+  // A 50 m route has cells 0 .. 141; each line at 50 m sets one more cell.
+  struct Row {
+    const char* name;
+    int lines_at_50;        // "pendenza, 50, 1" lines
+    std::string last_line;  // then this one
+    int last_cell;          // the pendenza that cell 141 ends with
+  };
+  const Row rows[] = {
+      // The 142nd line sets the last cell; the later ones find no cell.
+      {"lines", 149, "pendenza, 50, 2", 101},
+      // The lines stop before the last cell; the tail sets at least one cell.
+      {"tail", 141, "pendenza, 0, 3", 103},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> body(static_cast<size_t>(row.lines_at_50), "pendenza, 50, 1");
+    body.push_back(row.last_line);
+    Parsed p = Parse(LineFile(body, 50), kEmptyTrain);
+    EXPECT_EQ(p.s.stato, 0);
+    ASSERT_EQ(p.s.ultima_cella, 141);
+    EXPECT_EQ(p.s.celle[0].pendenza, 100);
+    EXPECT_EQ(Gradients(p.s, 1, 140), std::vector<int>(140, 101));
+    EXPECT_EQ(p.s.celle[141].pendenza, row.last_cell);
+  }
+}
+
+TEST(LineFileTest, TheShortestRoutesThatStillHaveTheirCellsAndGeometry) {
+  struct Row {
+    int32_t lunghezza;
+    int32_t j;
+    size_t cells;
+  };
+  const Row rows[] = {{-7025, 0, 1}, {-7000, 0, 1}, {-6999, 1, 1}, {-6950, 1, 2}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.lunghezza);
+    Parsed p = Parse(LineFile({}, row.lunghezza), kEmptyTrain, row.j);
+    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.celle.size(), row.cells);
+    EXPECT_EQ(p.s.tracciato.has_value(), row.j != 0);
+  }
 }
 
 TEST(LineFileTest, TheLastFieldOfTheFileIsNeverInterpreted) {

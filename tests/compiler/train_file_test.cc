@@ -71,6 +71,33 @@ TEST(TrainFileTest, SpeedAndAdhesionHoldToTheNextLineAndTheTailStopsAt2077) {
   EXPECT_EQ(Member(p.s, &cella::aderenza, 2078, 2080), std::vector<int>(3, 0));
 }
 
+TEST(TrainFileTest, AtTheLastCellSpeedLinesStopButAdhesionLinesAndTheTailsWrite) {
+  // A 50 m route has cells 0 .. 141; each line at 50 m sets one more cell.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 149; ++i) {
+    lines.push_back("velocita, 50, 30");
+    lines.push_back("aderenza, 50, 7");
+  }
+  lines.push_back("velocita, 50, 60");
+  lines.push_back("aderenza, 50, 9");
+  Parsed p = Parse(LineFile({}, 50), TrainFile(lines));
+  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.ultima_cella, 141);
+  EXPECT_EQ(p.s.celle[0].velocita, 0);
+  EXPECT_EQ(Member(p.s, &cella::velocita, 1, 140), std::vector<int>(140, 6));
+  EXPECT_EQ(p.s.celle[141].velocita, 12);  // from the tail, with the last speed
+  EXPECT_EQ(p.s.celle[0].aderenza, 0);
+  EXPECT_EQ(Member(p.s, &cella::aderenza, 1, 141), std::vector<int>(141, 7));
+}
+
+TEST(TrainFileTest, ASpeedTailOnTheLastCellChecksTheSpeedCode) {
+  std::vector<std::string> lines(142, "velocita, 50, 30");
+  lines.push_back("velocita, 0, 1300");
+  Parsed p = Parse(LineFile({}, 50), TrainFile(lines));
+  EXPECT_EQ(p.s.stato, 25);
+  EXPECT_EQ(p.s.celle[141].velocita, 0);
+}
+
 TEST(TrainFileTest, ASpeedBeforeAnyLineStartsAtZero) {
   Parsed p = Parse(kLine, TrainFile({"velocita, 1000, 100"}));
   EXPECT_EQ(Member(p.s, &cella::velocita, 0, 19), std::vector<int>(20, 0));
@@ -159,6 +186,26 @@ TEST(TrainFileTest, StationExtentsAndMarks) {
   }
 }
 
+TEST(TrainFileTest, AStationExtentPast32BitsKeepsWhatWasSetBeforeIt) {
+  struct Row {
+    std::string line;
+    int32_t inizio, fine;
+  };
+  const Row rows[] = {
+      // Type 5: the end is set first, then the start overflows.
+      {Station(-2147483600, 5, 100, "A"), 0, -2147483450},
+      // Type 7: the start is set first, then the end overflows.
+      {Station(1000, 7, 2147483600, "A"), -2147482600, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Parsed p = Parse(kLine, TrainFile({row.line}));
+    EXPECT_EQ(p.s.stato, 25);
+    EXPECT_EQ(p.s.voci[1].inizio, row.inizio);
+    EXPECT_EQ(p.s.voci[1].fine, row.fine);
+  }
+}
+
 TEST(TrainFileTest, AStationOfType25OrAboveMarksNoCell) {
   Parsed p = Parse(kLine, TrainFile({Station(1000, 30, 400, "X")}));
   ASSERT_EQ(p.s.stato, 0);
@@ -204,6 +251,27 @@ TEST(TrainFileTest, TheLastFieldOfTheFileIsNeverInterpreted) {
   Parsed p = Parse(kLine, Lines({"[generale]"}) + "numero vetture");
   EXPECT_EQ(p.s.stato, 0);
   EXPECT_EQ(p.s.voci[kVoceTreno].posizione, 0);
+}
+
+TEST(TrainFileTest, TheEndOfTheFileComesAfterItsLastByte) {
+  // A second "sabbia" that is the last field is never interpreted; one that is
+  // followed by an empty line or by blanks on a line of their own reads them as
+  // an empty field, 0.
+  struct Row {
+    const char* tail;
+    int16_t sabbia;
+  };
+  const Row rows[] = {
+      {"sabbia", 300},      {"sabbia\r\n", 300}, {"sabbia\r", 300},
+      {"sabbia  ", 300},    {"sabbia,", 300},    {"sabbia\r\n\r\n", 0},
+      {"sabbia\r\n   ", 0}, {"sabbia,\r\n", 0},  {"sabbia, 7\r\n", 7},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.tail);
+    Parsed p = Parse(kLine, Lines({"[generale]", "sabbia, 300"}) + row.tail);
+    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.voci[kVoceChiaveTreno].valore1, row.sabbia);
+  }
 }
 
 TEST(TrainFileTest, AfterALineRangeFailureTheFirstSignalEndsTheParse) {
