@@ -82,7 +82,7 @@ GeneratedRoute GenerateRoute(int km) {
   for (int i = 0; i < stations; ++i) {
     int b = i * blocks / stations;
     int h = 6 + i / 60, m = i % 60;
-    Line(&t, "stazione,   " + N(b * kBlock + 300) + ", 12,  500,  0, 0, 1,  1,1,0,  4,1,1,    0,   " +
+    Line(&t, "stazione,   " + N(b * kBlock + 300) + ", 12,  500,  0, 0, 0,  1,1,0,  4,1,1,    0,   " +
                  N(h) + "," + N(m) + ", 0, STAZIONE " + N(i));
   }
   Line(&t, "[rallentamenti]");

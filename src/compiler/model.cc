@@ -11,22 +11,7 @@ Tracciato::Tracciato(int32_t ultimo_metro)
       tags_(2 * per_coordinata(), Tag::kVuoto),
       values_(2 * per_coordinata(), 0.0) {}
 
-size_t Tracciato::index(int64_t x, int k) const {
-  if (!contains(x) || k < 0 || k > 1) throw std::out_of_range("geometry index out of range");
-  return static_cast<size_t>(k) * per_coordinata() + static_cast<size_t>(x);
-}
-
-void Tracciato::set_intero(int64_t x, int k, int16_t v) {
-  size_t i = index(x, k);
-  tags_[i] = Tag::kIntero;
-  values_[i] = v;
-}
-
-void Tracciato::set_reale(int64_t x, int k, double v) {
-  size_t i = index(x, k);
-  tags_[i] = Tag::kReale;
-  values_[i] = v;
-}
+void Tracciato::OutOfRange() { throw std::out_of_range("geometry index out of range"); }
 
 cella* Scenario::cell_at(int64_t i) {
   if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;

@@ -105,15 +105,29 @@ class Tracciato {
   Tag tag(int64_t x, int k) const { return tags_[index(x, k)]; }
   /// The entry as a double; an empty entry reads 0, like an empty variant.
   double valore(int64_t x, int k) const { return values_[index(x, k)]; }
-  void set_intero(int64_t x, int k, int16_t v);
-  void set_reale(int64_t x, int k, double v);
+  void set_intero(int64_t x, int k, int16_t v) {
+    size_t i = index(x, k);
+    tags_[i] = Tag::kIntero;
+    values_[i] = v;
+  }
+  void set_reale(int64_t x, int k, double v) {
+    size_t i = index(x, k);
+    tags_[i] = Tag::kReale;
+    values_[i] = v;
+  }
 
   /// Raw views in file order, for the writer.
   const std::vector<Tag>& tags() const { return tags_; }
   const std::vector<double>& values() const { return values_; }
 
  private:
-  size_t index(int64_t x, int k) const;
+  /// The position of (x, k) in file order; throws std::out_of_range outside
+  /// the table.
+  size_t index(int64_t x, int k) const {
+    if (!contains(x) || k < 0 || k > 1) OutOfRange();
+    return static_cast<size_t>(k) * per_coordinata() + static_cast<size_t>(x);
+  }
+  [[noreturn]] static void OutOfRange();
 
   int32_t ultimo_metro_;
   std::vector<Tag> tags_;

@@ -12,6 +12,15 @@
 
 namespace percorso {
 
+/// Writes into a buffer that has room: 2 or 8 bytes at `p`.
+inline void EncodeFixed16(char* p, uint16_t v) {
+  p[0] = static_cast<char>(v & 0xFF);
+  p[1] = static_cast<char>(v >> 8);
+}
+inline void EncodeFixed64(char* p, uint64_t v) {
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
 inline void PutFixed8(std::string* dst, uint8_t v) { dst->push_back(static_cast<char>(v)); }
 
 inline void PutFixed16(std::string* dst, uint16_t v) {
