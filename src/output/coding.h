@@ -18,7 +18,11 @@ inline void EncodeFixed16(char* p, uint16_t v) {
   p[1] = static_cast<char>(v >> 8);
 }
 inline void EncodeFixed64(char* p, uint64_t v) {
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(p, &v, sizeof v);
+  } else {
+    for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  }
 }
 
 inline void PutFixed8(std::string* dst, uint8_t v) { dst->push_back(static_cast<char>(v)); }
