@@ -13,6 +13,8 @@ namespace percorso {
 namespace {
 
 constexpr double kMargin = 40;
+// Station names stand beside the line: room for them at both ends.
+constexpr double kSideMargin = 140;
 constexpr double kMinHeight = 150;
 constexpr double kMaxHeight = 400;
 constexpr double kLabelFont = 11;
@@ -57,10 +59,10 @@ class Frame {
     }
     double urange = std::max(umax - umin, 1e-9);
     double vrange = std::max(vmax - vmin, 1e-9);
-    scale_ = std::min((width - 2 * kMargin) / urange, (kMaxHeight - 2 * kMargin) / vrange);
+    scale_ = std::min((width - 2 * kSideMargin) / urange, (kMaxHeight - 2 * kMargin) / vrange);
     height_ = std::max(kMinHeight, vrange * scale_ + 2 * kMargin);
     umin_ = umin;
-    left_ = kMargin + ((width - 2 * kMargin) - urange * scale_) / 2;
+    left_ = kSideMargin + ((width - 2 * kSideMargin) - urange * scale_) / 2;
     // Centred vertically when the drawing is flatter than the least height.
     top_ = (height_ - vrange * scale_) / 2 + vmax * scale_;
     degrees_ = std::atan2(sin_, cos_) * 180 / std::numbers::pi;

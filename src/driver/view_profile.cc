@@ -341,6 +341,17 @@ class Chart {
     return std::max(step, std::ceil(v / step) * step);
   }
 
+  // The gradient of every cell in per mille. A cell that no gradient reached
+  // (0, past the end of the profile) keeps the gradient before it.
+  std::vector<double> Gradients() const {
+    std::vector<double> grad(s_.celle.size(), 0);
+    for (size_t i = 0; i < grad.size(); ++i) {
+      uint8_t p = s_.celle[i].pendenza;
+      grad[i] = p != 0 ? p - 100.0 : (i > 0 ? grad[i - 1] : 0);
+    }
+    return grad;
+  }
+
   void ProfileRows() {
     if (s_.celle.size() < 2) return;
     auto max_of = [](const std::vector<double>& v) {
@@ -359,7 +370,7 @@ class Chart {
       EndRow();
     }
     {
-      std::vector<double> grad = Values([](const cella& c) { return c.pendenza - 100.0; });
+      std::vector<double> grad = Gradients();
       double extreme = 0;
       for (size_t i = 1; i < grad.size(); ++i) extreme = std::max(extreme, std::fabs(grad[i]));
       const double h = 100, top = RoundUp(extreme, 5);
@@ -374,10 +385,9 @@ class Chart {
     {
       // Each cell climbs its gradient (per mille) over its 50 metres, from 0 at
       // the start of the line.
+      std::vector<double> grad = Gradients();
       std::vector<double> alt(s_.celle.size(), 0);
-      for (size_t i = 1; i < alt.size(); ++i) {
-        alt[i] = (i > 1 ? alt[i - 1] : 0) + (s_.celle[i].pendenza - 100.0) * 0.05;
-      }
+      for (size_t i = 1; i < alt.size(); ++i) alt[i] = (i > 1 ? alt[i - 1] : 0) + grad[i] * 0.05;
       double lo = std::min(0.0, *std::min_element(alt.begin() + 1, alt.end()));
       double hi = std::max(0.0, *std::max_element(alt.begin() + 1, alt.end()));
       double span = std::max(hi - lo, 1.0);
