@@ -59,7 +59,11 @@ std::string ValidUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string JsonQuote(std::string_view utf8) {
+namespace {
+
+// A text in double quotes with backslash escapes; `control` spells a control
+// character that has no short escape.
+std::string BackslashQuote(std::string_view utf8, std::string (*control)(unsigned char)) {
   std::string out = "\"";
   for (char ch : utf8) {
     unsigned char c = static_cast<unsigned char>(ch);
@@ -81,7 +85,7 @@ std::string JsonQuote(std::string_view utf8) {
         break;
       default:
         if (c < 0x20 || c == 0x7F) {
-          out += HexEscape(c);
+          out += control(c);
         } else {
           out.push_back(ch);
         }
@@ -90,6 +94,16 @@ std::string JsonQuote(std::string_view utf8) {
   out += '"';
   return out;
 }
+
+std::string ConsoleEscape(unsigned char c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "\\x%02x", c);
+  return buf;
+}
+
+}  // namespace
+
+std::string JsonQuote(std::string_view utf8) { return BackslashQuote(utf8, HexEscape); }
 
 std::string HtmlEscape(std::string_view utf8) {
   std::string out;
@@ -128,39 +142,7 @@ std::string HtmlEscape(std::string_view utf8) {
   return out;
 }
 
-std::string ConsoleQuote(std::string_view utf8) {
-  std::string out = "\"";
-  for (char ch : utf8) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20 || c == 0x7F) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\x%02x", c);
-          out += buf;
-        } else {
-          out.push_back(ch);
-        }
-    }
-  }
-  out += '"';
-  return out;
-}
+std::string ConsoleQuote(std::string_view utf8) { return BackslashQuote(utf8, ConsoleEscape); }
 
 std::string ShortestDouble(double v) {
   if (!std::isfinite(v)) return "null";
