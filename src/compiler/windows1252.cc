@@ -26,7 +26,9 @@ void AppendUtf8(std::string* out, uint32_t cp) {
 
 }  // namespace
 
-uint8_t ToLower1252(uint8_t c) {
+namespace {
+
+constexpr uint8_t LowerOf(uint8_t c) {
   if (c >= 'A' && c <= 'Z') return static_cast<uint8_t>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<uint8_t>(c + 32);
   switch (c) {
@@ -38,22 +40,35 @@ uint8_t ToLower1252(uint8_t c) {
   }
 }
 
+constexpr std::array<uint8_t, 256> MakeLowerTable() {
+  std::array<uint8_t, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = LowerOf(static_cast<uint8_t>(c));
+  return table;
+}
+
+constexpr std::array<uint8_t, 256> kLower = MakeLowerTable();
+
+uint8_t Lower(char c) { return kLower[static_cast<uint8_t>(c)]; }
+
+}  // namespace
+
+uint8_t ToLower1252(uint8_t c) { return kLower[c]; }
+
 std::string ToLower1252(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(ToLower1252(static_cast<uint8_t>(c)));
+  for (char& c : out) c = static_cast<char>(Lower(c));
   return out;
 }
 
 bool ContainsIgnoringCase(std::string_view haystack, std::string_view needle) {
   if (needle.empty()) return true;
   if (needle.size() > haystack.size()) return false;
-  for (size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
-    size_t k = 0;
-    while (k < needle.size() &&
-           ToLower1252(static_cast<uint8_t>(haystack[i + k])) ==
-               ToLower1252(static_cast<uint8_t>(needle[k]))) {
-      ++k;
-    }
+  const uint8_t first = Lower(needle[0]);
+  const size_t last_start = haystack.size() - needle.size();
+  for (size_t i = 0; i <= last_start; ++i) {
+    if (Lower(haystack[i]) != first) continue;
+    size_t k = 1;
+    while (k < needle.size() && Lower(haystack[i + k]) == Lower(needle[k])) ++k;
     if (k == needle.size()) return true;
   }
   return false;

@@ -1,0 +1,150 @@
+// `percorso compile` on an author's files: outcomes, messages and what is left
+// on disk, including hostile files.
+#include <sys/stat.h>
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "driver/cli.h"
+#include "support/source_fixture.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::LineFile;
+using testing::Lines;
+using testing::TempDir;
+using testing::TrainFile;
+using testing::WriteBytes;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class CompileCommandTest : public ::testing::Test {
+ protected:
+  /// Writes the sources as L_linea.txt and L_T-.txt and compiles them into the
+  /// same directory.
+  Outcome Compile(const std::string& linea, const std::string& treno,
+                  std::vector<std::string> extra = {}) {
+    WriteBytes(dir_.file("L_linea.txt"), linea);
+    WriteBytes(dir_.file("L_T-.txt"), treno);
+    std::vector<std::string> args = {"compile", "--line", dir_.file("L_linea.txt"), "--train",
+                                     dir_.file("L_T-.txt"), "--dir", dir_.path()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    RealDisk disk;
+    std::ostringstream out, err;
+    int status = RunCommandLine(args, "", disk, out, err);
+    return {status, out.str(), err.str()};
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(CompileCommandTest, CleanCompileKeepsTheSourcesAndWritesThreeFiles) {
+  std::string linea = LineFile({"pendenza,  0,   2", "curvas2,  1000,  400"}, 5000);
+  std::string treno = TrainFile({"velocita,   0,    30", "segnale,    2250,   1, 4, 1,  0, 0,    0,  0,0,0, 0"});
+  Outcome o = Compile(linea, treno);
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err, "");
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_T.dat", "L_T.sim",
+                                                    "L_linea.dat", "L_linea.txt"}));
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.txt")), linea);
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_T-.txt")), treno);
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.dat")).size(), 20u * 12000 - 36);
+}
+
+TEST_F(CompileCommandTest, NoGeometryWritesNoGeometryFile) {
+  Outcome o = Compile(LineFile({"curvas2,  1000,  400"}, 5000), TrainFile({}), {"--no-geometry"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(dir_.List(),
+            (std::vector<std::string>{"L_T-.txt", "L_T.dat", "L_T.sim", "L_linea.txt"}));
+}
+
+TEST_F(CompileCommandTest, AConflictIsReportedWithItsPlaceAndTheFilesAreWritten) {
+  std::string treno = Lines({"[generale]", "segnale,    4250,   1, 4, 1,  0, 0,    0,  0,0,0, 0",
+                             "segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0", "[fine]"});
+  Outcome o = Compile(LineFile({}, 9000), treno);
+  EXPECT_EQ(o.status, 3);
+  EXPECT_EQ(o.err,
+            "L_T-.txt:3:1: error: status 16, position 4250 m: signal cell already taken\n");
+  EXPECT_EQ(dir_.List().size(), 5u);
+}
+
+TEST_F(CompileCommandTest, AFeatureOnTheHeaderCellIsTheFatalError1250) {
+  std::string treno = TrainFile({"segnale,    0,   1, 4, 1,  0, 0,    0,  0,0,0, 0"});
+  Outcome o = Compile(LineFile({}, 9000), treno);
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, " Errore n. 1250\n");
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt"}));
+}
+
+TEST_F(CompileCommandTest, NoRouteMeansNoBinaryFile) {
+  Outcome o = Compile(Lines({"no header here", "[fine]"}), TrainFile({}));
+  EXPECT_EQ(o.status, 3);
+  EXPECT_EQ(o.err,
+            "L_linea.txt: error: status 102, position 0 m: line description file has no "
+            "\"[generale]\"\n"
+            "percorso: no route was compiled; no binary file written\n");
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt"}));
+}
+
+// Hostile files end in a status or a clear message, never a crash.
+TEST_F(CompileCommandTest, HostileFilesEndInAStatusOrAMessage) {
+  const std::string good_line = LineFile({}, 9000);
+  struct Case {
+    const char* name;
+    std::string linea;
+    std::string treno;
+  };
+  const Case cases[] = {
+      {"empty line file", "", TrainFile({})},
+      {"empty train file", good_line, ""},
+      {"NUL and binary bytes", std::string("[generale]\0\xff\xfe,\0,,\x80\r\n", 17) +
+                                   std::string(5000, '\0'),
+       std::string(3000, '\xff')},
+      {"a line of megabytes", good_line, "[generale]\r\n" + std::string(3 << 20, 'x') + ",1\r\n"},
+      {"cut inside a quoted field", good_line, "[generale]\r\nstazione, \"never closed"},
+      {"a huge number", LineFile({"pendenza,  99999999999999999999,   2"}), TrainFile({})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Outcome o = Compile(c.linea, c.treno);
+    EXPECT_TRUE(o.status == 0 || o.status == 3) << o.status << " " << o.err;
+    if (o.status == 3) {
+      EXPECT_NE(o.err.find(": error: status "), std::string::npos) << o.err;
+    }
+  }
+}
+
+TEST_F(CompileCommandTest, ASourceThatIsADirectoryIsRefused) {
+  ASSERT_EQ(mkdir(dir_.file("D_linea.txt").c_str(), 0755), 0);
+  WriteBytes(dir_.file("D_T-.txt"), TrainFile({}));
+  RealDisk disk;
+  std::ostringstream out, err;
+  int status = RunCommandLine({"compile", "--line", dir_.file("D_linea.txt"), "--train",
+                               dir_.file("D_T-.txt"), "--dir", dir_.path()},
+                              "", disk, out, err);
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(err.str(),
+            "percorso: " + dir_.file("D_linea.txt") + ": is a directory, not a source file\n");
+}
+
+TEST_F(CompileCommandTest, KeysComeFromTheFileNames) {
+  WriteBytes(dir_.file("Valle_linea.txt"), LineFile({}, 9000));
+  WriteBytes(dir_.file("Valle_42-.txt"), TrainFile({}));
+  RealDisk disk;
+  std::ostringstream out, err;
+  int status = RunCommandLine({"compile", "--line", dir_.file("Valle_linea.txt"), "--train",
+                               dir_.file("Valle_42-.txt"), "--dir", dir_.path()},
+                              "", disk, out, err);
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(testing::ReadBytes(dir_.file("Valle_42.sim")).size(), 2958u + 5 + 2);
+}
+
+}  // namespace
+}  // namespace percorso
