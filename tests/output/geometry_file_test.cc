@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "compiler/model.h"
 #include "output/layout.h"
 #include "support/temp_dir.h"
 
@@ -12,12 +13,9 @@ using testing::Hex;
 
 TEST(GeometryFileTest, TagsAndValuesFirstCoordinateThenSecond) {
   Tracciato t(3);  // metres 0..3
-  t.set_intero(0, 0, 0);
-  t.set_intero(0, 1, 0);
-  t.set_intero(1, 0, 0);
-  t.set_intero(1, 1, 1);
-  t.set_reale(2, 0, 0.5);
-  t.set_reale(2, 1, 2.0);
+  ASSERT_TRUE(t.set_origine());
+  // From the unit step (0, 1), a turn of 0.5 reaches (0.5, 2.0).
+  ASSERT_TRUE(t.AddRun(2, 2, 0.5));
   std::string b = EncodeTracciato(t);
   EXPECT_EQ(Hex(b),
             // (x, 0): int 0, int 0, double 0.5, empty
@@ -33,11 +31,8 @@ TEST(GeometryFileTest, FullyComputedTableIs20NMinus36Bytes) {
   create_route(s, 97000);
   ASSERT_TRUE(s.tracciato);
   Tracciato& t = *s.tracciato;
-  for (int k = 0; k < 2; ++k) {
-    t.set_intero(0, k, 0);
-    t.set_intero(1, k, static_cast<int16_t>(k));
-    for (int x = 2; x <= s.lunghezza_estesa - 2; ++x) t.set_reale(x, k, x * 1.0);
-  }
+  ASSERT_TRUE(t.set_origine());
+  ASSERT_TRUE(t.AddRun(2, s.lunghezza_estesa - 2, 0.0));
   EXPECT_EQ(EncodedTracciatoSize(t), 2079964u);
   EXPECT_EQ(EncodedTracciatoSize(t), layout::GeometryFileSize(104000));
   EXPECT_EQ(EncodeTracciato(t).size(), 2079964u);
