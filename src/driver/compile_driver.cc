@@ -22,6 +22,9 @@ bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std:
       [&](std::string* piece) {
         size_t next = reader.position();
         if (next >= reader.size()) return false;
+        // Room for the largest piece (10 bytes an entry at most) at once, so
+        // that the buffer never grows.
+        piece->reserve(kGeometryEntriesPerPiece * 10);
         EncodeTracciatoNext(reader, std::min(reader.size(), next + kGeometryEntriesPerPiece),
                             piece);
         return true;
