@@ -1,17 +1,8 @@
 #include "compiler/model.h"
 
-#include <stdexcept>
-
 #include "compiler/rounding.h"
 
 namespace percorso {
-
-Tracciato::Tracciato(int32_t ultimo_metro)
-    : ultimo_metro_(ultimo_metro < 0 ? 0 : ultimo_metro),
-      tags_(2 * per_coordinata(), Tag::kVuoto),
-      values_(2 * per_coordinata(), 0.0) {}
-
-void Tracciato::OutOfRange() { throw std::out_of_range("geometry index out of range"); }
 
 cella* Scenario::cell_at(int64_t i) {
   if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;

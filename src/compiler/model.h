@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/tracciato.h"
+
 namespace percorso {
 
 /// One 50-metre cell of the route. Members narrower than the values computed
@@ -84,55 +86,6 @@ inline constexpr int kVoceLinea = 85;
 inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
-
-/// The type tag of one geometry entry.
-enum class Tag : uint8_t { kVuoto = 0, kIntero = 2, kReale = 5 };
-
-/// The plane geometry of the line: two coordinates for every metre x from 0 to
-/// the extended length. Entries are tagged values: empty, a 16-bit integer or a
-/// double. Stored compactly as one tag and one double per entry, first all
-/// (x, 0) then all (x, 1), which is also the order of the file.
-class Tracciato {
- public:
-  /// Creates the table for metres 0 .. `ultimo_metro`, every entry empty.
-  explicit Tracciato(int32_t ultimo_metro);
-
-  int32_t ultimo_metro() const { return ultimo_metro_; }
-  /// Number of entries of one coordinate: ultimo_metro() + 1.
-  size_t per_coordinata() const { return static_cast<size_t>(ultimo_metro_) + 1; }
-  bool contains(int64_t x) const { return x >= 0 && x <= ultimo_metro_; }
-
-  Tag tag(int64_t x, int k) const { return tags_[index(x, k)]; }
-  /// The entry as a double; an empty entry reads 0, like an empty variant.
-  double valore(int64_t x, int k) const { return values_[index(x, k)]; }
-  void set_intero(int64_t x, int k, int16_t v) {
-    size_t i = index(x, k);
-    tags_[i] = Tag::kIntero;
-    values_[i] = v;
-  }
-  void set_reale(int64_t x, int k, double v) {
-    size_t i = index(x, k);
-    tags_[i] = Tag::kReale;
-    values_[i] = v;
-  }
-
-  /// Raw views in file order, for the writer.
-  const std::vector<Tag>& tags() const { return tags_; }
-  const std::vector<double>& values() const { return values_; }
-
- private:
-  /// The position of (x, k) in file order; throws std::out_of_range outside
-  /// the table.
-  size_t index(int64_t x, int k) const {
-    if (!contains(x) || k < 0 || k > 1) OutOfRange();
-    return static_cast<size_t>(k) * per_coordinata() + static_cast<size_t>(x);
-  }
-  [[noreturn]] static void OutOfRange();
-
-  int32_t ultimo_metro_;
-  std::vector<Tag> tags_;
-  std::vector<double> values_;
-};
 
 /// Where in a source file something was read: 1-based line and column.
 struct SourceLocation {

@@ -1,44 +1,34 @@
 #include "compiler/plan.h"
 
+#include <algorithm>
+
 namespace percorso {
 namespace {
 
 constexpr int64_t kLastPlanMetre = 1000000;
 
-// One step at metre m, turned by k (0 for a straight step).
-void Step(Tracciato& t, int64_t m, double k) {
-  double x1 = t.valore(m - 1, 0);
-  double y1 = t.valore(m - 1, 1);
-  double dx = x1 - t.valore(m - 2, 0);
-  double dy = y1 - t.valore(m - 2, 1);
-  if (k == 0.0) {
-    t.set_reale(m, 0, x1 + dx);
-    t.set_reale(m, 1, y1 + dy);
-  } else {
-    t.set_reale(m, 0, x1 + (dx + k * dy));
-    t.set_reale(m, 1, y1 + (dy - k * dx));
-  }
-}
-
+// Steps while m <= last, each after checking that metre m exists and, with
+// `limit`, followed by the check that m has not passed metre 1000000. The steps
+// are recorded as one run: the metres they reach are known before they are
+// taken.
 PlanResult Run(Tracciato& t, int64_t& m, int64_t last, double k, bool limit) {
-  while (m <= last) {
-    if (m < 2 || !t.contains(m)) return PlanResult::kPastEnd;
-    Step(t, m, k);
-    ++m;
-    if (limit && m > kLastPlanMetre) return PlanResult::kPastLimit;
-  }
-  return PlanResult::kDone;
+  if (m > last) return PlanResult::kDone;
+  if (m < 2 || !t.contains(m)) return PlanResult::kPastEnd;
+  int64_t end = std::min<int64_t>(last, t.ultimo_metro());
+  // The step at metre 1000000 (or the first one, when m is already past it)
+  // is the last that the limit lets through.
+  if (limit) end = std::min(end, std::max(m, kLastPlanMetre));
+  if (!t.AddRun(m, end, k)) return PlanResult::kPastEnd;
+  m = end + 1;
+  if (limit && m > kLastPlanMetre) return PlanResult::kPastLimit;
+  // Short of `last`, the next metre lies beyond the table.
+  return m > last ? PlanResult::kDone : PlanResult::kPastEnd;
 }
 
 }  // namespace
 
 bool PlanOrigin(Tracciato& t) {
-  t.set_intero(0, 0, 0);
-  t.set_intero(0, 1, 0);
-  if (!t.contains(1)) return false;
-  t.set_intero(1, 0, 0);
-  t.set_intero(1, 1, 1);
-  return true;
+  return t.set_origine();
 }
 
 PlanResult PlanStraight(Tracciato& t, int64_t& m, int64_t last, bool limit) {

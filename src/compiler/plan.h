@@ -1,6 +1,8 @@
 // The plane geometry of the line, metre by metre: every metre is found from the
 // two before it, either repeating their step (a straight run) or turning it by
-// a fixed amount (a curve). The step is turned but never normalised.
+// a fixed amount (a curve). The step is turned but never normalised. The steps
+// are recorded in the table as runs (Tracciato); its reader computes the
+// values.
 #ifndef PERCORSO_COMPILER_PLAN_H_
 #define PERCORSO_COMPILER_PLAN_H_
 
@@ -24,7 +26,9 @@ bool PlanOrigin(Tracciato& t);
 
 /// Straight steps while `m` <= `last`: metre m = metre (m - 1) + (metre (m - 1)
 /// - metre (m - 2)). With `limit`, stops with kPastLimit after a step that
-/// takes `m` beyond 1000000. `m` must be at least 2.
+/// takes `m` beyond 1000000. Stops with kPastEnd, before the step, at a metre
+/// `m` below 2 or beyond the table, and when `m` is not the table's next metre
+/// to compute.
 PlanResult PlanStraight(Tracciato& t, int64_t& m, int64_t last, bool limit);
 
 /// Turning steps while `m` <= `last`: with (dx, dy) the previous step, metre m

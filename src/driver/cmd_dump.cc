@@ -57,7 +57,7 @@ bool DumpOne(Disk& disk, const std::string& path, DumpKind kind, bool json, int6
       break;
     }
     case DumpKind::kGeometry: {
-      std::optional<Tracciato> t;
+      std::optional<GeometryTable> t;
       ok = DecodeTracciato(bytes, &t, &reason);
       if (ok && json) DumpTracciatoJson(source, *t, every, listing);
       if (ok && !json) DumpTracciatoText(source, *t, every, listing);

@@ -15,16 +15,18 @@ namespace {
 constexpr size_t kGeometryEntriesPerPiece = 100000;
 
 bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std::string* err) {
-  size_t next = 0;
-  size_t count = GeometryEntryCount(t);
+  // One reader for the whole file: each coordinate is replayed once.
+  TracciatoReader reader(t);
   return WriteFreshChunked(
       disk, path,
       [&](std::string* piece) {
-        if (next >= count) return false;
-        size_t end = std::min(count, next + kGeometryEntriesPerPiece);
-        piece->reserve((end - next) * 10);
-        EncodeTracciatoRange(t, next, end, piece);
-        next = end;
+        size_t next = reader.position();
+        if (next >= reader.size()) return false;
+        // Room for the largest piece (10 bytes an entry at most) at once, so
+        // that the buffer never grows.
+        piece->reserve(kGeometryEntriesPerPiece * 10);
+        EncodeTracciatoNext(reader, std::min(reader.size(), next + kGeometryEntriesPerPiece),
+                            piece);
         return true;
       },
       err);

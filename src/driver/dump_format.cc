@@ -51,7 +51,7 @@ std::string SlotLine(size_t index, const voce& v) {
   return buf + ConsoleQuote(Utf8FromWindows1252(v.nome));
 }
 
-std::string EntryText(const Tracciato& t, int64_t x, int k) {
+std::string EntryText(const GeometryTable& t, int64_t x, int k) {
   switch (t.tag(x, k)) {
     case Tag::kVuoto:
       return "empty";
@@ -63,7 +63,7 @@ std::string EntryText(const Tracciato& t, int64_t x, int k) {
   return "";
 }
 
-std::string EntryJsonValue(const Tracciato& t, int64_t x, int k) {
+std::string EntryJsonValue(const GeometryTable& t, int64_t x, int k) {
   switch (t.tag(x, k)) {
     case Tag::kVuoto:
       return "null";
@@ -77,7 +77,7 @@ std::string EntryJsonValue(const Tracciato& t, int64_t x, int k) {
 
 /// Calls `visit(x)` for the metres that the geometry listing shows.
 template <typename Visit>
-void ListedMetres(const Tracciato& t, int64_t every, Visit visit) {
+void ListedMetres(const GeometryTable& t, int64_t every, Visit visit) {
   if (every < 1) every = 1;
   int64_t last = t.ultimo_metro();
   for (int64_t x = 0; x <= last; x += every) visit(x);
@@ -204,7 +204,7 @@ void DumpVociJson(const DumpSource& source, const std::array<voce, kNumVoci>& vo
   out << "]}\n";
 }
 
-void DumpTracciatoText(const DumpSource& source, const Tracciato& t, int64_t every,
+void DumpTracciatoText(const DumpSource& source, const GeometryTable& t, int64_t every,
                        std::ostream& out) {
   out << source.name << ": geometry file, metres 0 to " << t.ultimo_metro() << ", " << source.size
       << " bytes";
@@ -218,7 +218,7 @@ void DumpTracciatoText(const DumpSource& source, const Tracciato& t, int64_t eve
   });
 }
 
-void DumpTracciatoJson(const DumpSource& source, const Tracciato& t, int64_t every,
+void DumpTracciatoJson(const DumpSource& source, const GeometryTable& t, int64_t every,
                        std::ostream& out) {
   JsonHead(source, "geometry", out);
   out << ",\"last_metre\":" << t.ultimo_metro() << ",\"every\":" << (every < 1 ? 1 : every)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "compiler/model.h"
+#include "output/geometry_table.h"
 
 namespace percorso {
 
@@ -59,10 +60,10 @@ void DumpVociJson(const DumpSource& source, const std::array<voce, kNumVoci>& vo
 /// The geometry listing: a heading, then one line per listed metre with the
 /// tag and the value of both coordinates. Lists metres 0, every, 2 * every, ...
 /// and the last metre; `every` is at least 1.
-void DumpTracciatoText(const DumpSource& source, const Tracciato& t, int64_t every,
+void DumpTracciatoText(const DumpSource& source, const GeometryTable& t, int64_t every,
                        std::ostream& out);
 /// The same as one JSON object; an empty entry's value is null.
-void DumpTracciatoJson(const DumpSource& source, const Tracciato& t, int64_t every,
+void DumpTracciatoJson(const DumpSource& source, const GeometryTable& t, int64_t every,
                        std::ostream& out);
 
 }  // namespace percorso

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "compiler/model.h"
+#include "output/geometry_table.h"
 
 namespace percorso {
 
@@ -21,7 +22,7 @@ struct ViewScenario {
   std::string train_key;  // Windows-1252 bytes
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
-  std::optional<Tracciato> tracciato;
+  std::optional<GeometryTable> tracciato;
 };
 
 struct ViewStation {

@@ -29,7 +29,7 @@ struct Box {
   bool Overlaps(const Box& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
 };
 
-bool HasPoint(const Tracciato& t, int64_t x) {
+bool HasPoint(const GeometryTable& t, int64_t x) {
   return t.contains(x) && t.tag(x, 0) != Tag::kVuoto && t.tag(x, 1) != Tag::kVuoto;
 }
 
@@ -38,7 +38,7 @@ bool HasPoint(const Tracciato& t, int64_t x) {
 /// second coordinate's direction pointing up.
 class Frame {
  public:
-  Frame(const Tracciato& t, int64_t first, int64_t last, double width) {
+  Frame(const GeometryTable& t, int64_t first, int64_t last, double width) {
     origin_ = {t.valore(first, 0), t.valore(first, 1)};
     double cx = t.valore(last, 0) - origin_.x;
     double cy = t.valore(last, 1) - origin_.y;
@@ -88,7 +88,7 @@ class Frame {
 
 /// The path through metres first..last, every `step` metres and the last one;
 /// the points drawn are added to `drawn`.
-std::string PathThrough(const Tracciato& t, const Frame& frame, int64_t first, int64_t last,
+std::string PathThrough(const GeometryTable& t, const Frame& frame, int64_t first, int64_t last,
                         int64_t step, std::vector<Point>* drawn) {
   std::string d;
   auto add = [&](int64_t x) {
@@ -113,7 +113,7 @@ std::string RenderPlan(const ViewScenario& s, const ViewFeatures& f, double widt
   if (!s.tracciato) {
     return "<p class=\"no-plan\">No geometry file: the plan of the line cannot be drawn.</p>\n";
   }
-  const Tracciato& t = *s.tracciato;
+  const GeometryTable& t = *s.tracciato;
   int64_t first = -1, last = -1;
   double min_x = std::numeric_limits<double>::max(), max_x = -min_x;
   double min_y = min_x, max_y = -min_x;

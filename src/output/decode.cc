@@ -107,7 +107,7 @@ bool DecodeVoci(std::string_view bytes, std::array<voce, kNumVoci>* voci, std::s
   return true;
 }
 
-bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato,
+bool DecodeTracciato(std::string_view bytes, std::optional<GeometryTable>* tracciato,
                      std::string* err) {
   if (bytes.empty()) {
     *err = "the file is empty: a geometry file holds two coordinates for every metre";
@@ -150,7 +150,7 @@ bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato
     return false;
   }
   tracciato->emplace(static_cast<int32_t>(per_coordinata - 1));
-  Tracciato& t = **tracciato;
+  GeometryTable& t = **tracciato;
   size_t at = 0;
   for (size_t i = 0; i < entries; ++i) {
     uint16_t tag = DecodeFixed16(bytes.data() + at);

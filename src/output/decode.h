@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "compiler/model.h"
+#include "output/geometry_table.h"
 
 namespace percorso {
 
@@ -34,7 +35,8 @@ inline constexpr int64_t kMaxUltimoMetro = 1007000;
 /// Refuses an empty file, a tag other than 0, 2 or 5, a file cut inside a tag
 /// or a value, an odd number of entries (the two coordinates would differ in
 /// length) and more metres than the longest route has.
-bool DecodeTracciato(std::string_view bytes, std::optional<Tracciato>* tracciato, std::string* err);
+bool DecodeTracciato(std::string_view bytes, std::optional<GeometryTable>* tracciato,
+                     std::string* err);
 
 }  // namespace percorso
 

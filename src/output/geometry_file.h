@@ -7,18 +7,29 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/model.h"
+#include "compiler/tracciato.h"
+#include "output/geometry_table.h"
 
 namespace percorso {
 
 /// Number of entries of the table, both coordinates: 2 * (N + 1).
 size_t GeometryEntryCount(const Tracciato& t);
-/// Appends the encoding of entries [begin, end) in file order.
+/// Appends the encoding of the entries from the reader's position up to `end`
+/// in file order, and moves the reader on to `end`. A writer that encodes the
+/// file in pieces with one reader replays each coordinate once.
+void EncodeTracciatoNext(TracciatoReader& r, size_t end, std::string* dst);
+/// Appends the encoding of entries [begin, end) in file order. It replays the
+/// coordinate up to `begin` first: pieces of one file go through
+/// EncodeTracciatoNext.
 void EncodeTracciatoRange(const Tracciato& t, size_t begin, size_t end, std::string* dst);
 /// The size of the whole encoded file.
 uint64_t EncodedTracciatoSize(const Tracciato& t);
 /// The whole file in one string; the writer streams it in pieces instead.
 std::string EncodeTracciato(const Tracciato& t);
+
+/// The file of a table read back or built by hand, entry by entry in the same
+/// layout.
+std::string EncodeGeometryTable(const GeometryTable& g);
 
 }  // namespace percorso
 

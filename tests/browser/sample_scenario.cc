@@ -20,26 +20,17 @@ struct Step {
 };
 
 /// The plan: straight runs that repeat the last step, and curves that turn it
-/// by `turn` per metre, as the compiler computes it.
+/// by `turn` per metre over the metres after their start, as the compiler
+/// records them.
 void FillGeometry(Scenario& s, const std::vector<Curve>& curves) {
   Tracciato& t = *s.tracciato;
-  t.set_intero(0, 0, 0);
-  t.set_intero(0, 1, 0);
-  t.set_intero(1, 0, 0);
-  t.set_intero(1, 1, 1);
+  t.set_origine();
   int64_t last = s.lunghezza_estesa - 2;
-  size_t next_curve = 0;
-  for (int64_t m = 2; m <= last; ++m) {
-    while (next_curve < curves.size() && m > curves[next_curve].start + curves[next_curve].length) {
-      ++next_curve;
-    }
-    double k = 0;
-    if (next_curve < curves.size() && m > curves[next_curve].start) k = curves[next_curve].turn;
-    double dx = t.valore(m - 1, 0) - t.valore(m - 2, 0);
-    double dy = t.valore(m - 1, 1) - t.valore(m - 2, 1);
-    t.set_reale(m, 0, t.valore(m - 1, 0) + dx + k * dy);
-    t.set_reale(m, 1, t.valore(m - 1, 1) + dy - k * dx);
+  for (const Curve& c : curves) {
+    t.AddRun(t.prossimo(), std::min<int64_t>(c.start, last), 0.0);
+    t.AddRun(t.prossimo(), std::min<int64_t>(int64_t{c.start} + c.length, last), c.turn);
   }
+  t.AddRun(t.prossimo(), last, 0.0);
 }
 
 /// Sets one profile member of every cell from the step at or before it.

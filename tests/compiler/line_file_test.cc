@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "compiler/parser.h"
+#include "output/geometry_table.h"
 #include "support/source_fixture.h"
 
 namespace percorso {
@@ -244,7 +245,7 @@ TEST(LineFileTest, PlanOfAStraightThenACurveFollowsTheStepExpressions) {
   Parsed p = Parse(LineFile({"curvas2, 3, 2"}, 0), kEmptyTrain, 1);
   ASSERT_EQ(p.s.stato, 0);
   ASSERT_TRUE(p.s.tracciato.has_value());
-  const Tracciato& t = *p.s.tracciato;
+  const GeometryTable t = ExpandTracciato(*p.s.tracciato);
   ASSERT_EQ(t.ultimo_metro(), 7000);
   for (int x = 0; x <= 1; ++x) {
     for (int k = 0; k <= 1; ++k) {

@@ -139,7 +139,7 @@ class DumpTest : public ::testing::Test {
     table_ = dir_.file("Linea_7.sim");
     WriteBytes(table_, EncodeVoci(voci));
 
-    Tracciato t(5);
+    GeometryTable t(5);
     t.set_intero(0, 0, 0);
     t.set_intero(0, 1, 0);
     t.set_intero(1, 0, 0);
@@ -149,7 +149,7 @@ class DumpTest : public ::testing::Test {
     t.set_reale(3, 0, 1.25);
     t.set_reale(3, 1, 2.875);
     geometry_ = dir_.file("Linea_linea.dat");
-    WriteBytes(geometry_, EncodeTracciato(t));
+    WriteBytes(geometry_, EncodeGeometryTable(t));
   }
 
   TempDir dir_;

@@ -14,6 +14,7 @@
 #include "driver/text_out.h"
 #include "driver/view_page.h"
 #include "output/cell_file.h"
+#include "output/geometry_table.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -38,7 +39,7 @@ ViewScenario FromModel(const Scenario& s) {
   v.train_key = s.train_key;
   v.celle = s.celle;
   v.voci = s.voci;
-  v.tracciato = s.tracciato;
+  if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
   return v;
 }
 
@@ -58,7 +59,7 @@ TEST(ViewPageTest, BuiltinLikeScenario) {
             testing::BuiltinStationNames());
 
   double min_x = std::numeric_limits<double>::max(), max_x = -min_x, min_y = min_x, max_y = -min_x;
-  const Tracciato& t = *s.tracciato;
+  const GeometryTable t = ExpandTracciato(*s.tracciato);
   for (int64_t x = 0; x <= t.ultimo_metro(); ++x) {
     if (t.tag(x, 0) == Tag::kVuoto) continue;
     min_x = std::min(min_x, t.valore(x, 0));

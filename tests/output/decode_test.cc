@@ -35,16 +35,16 @@ TEST(DecodeTest, TableRoundTrip) {
 }
 
 TEST(DecodeTest, GeometryRoundTripKeepsTagsAndValues) {
-  Tracciato t(5);
+  GeometryTable t(5);
   t.set_intero(0, 0, 0);
   t.set_intero(0, 1, -7);
   t.set_intero(1, 1, 1);
   t.set_reale(2, 0, 0.1);
   t.set_reale(2, 1, -1e300);
   t.set_reale(3, 0, 123456.789);
-  std::optional<Tracciato> back;
+  std::optional<GeometryTable> back;
   std::string err;
-  ASSERT_TRUE(DecodeTracciato(EncodeTracciato(t), &back, &err)) << err;
+  ASSERT_TRUE(DecodeTracciato(EncodeGeometryTable(t), &back, &err)) << err;
   ASSERT_TRUE(back);
   EXPECT_EQ(back->ultimo_metro(), 5);
   EXPECT_EQ(back->tags(), t.tags());
@@ -55,9 +55,10 @@ TEST(DecodeTest, WholeScenarioRoundTrip) {
   Scenario s = testing::BuiltinLikeScenario();
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
-  std::optional<Tracciato> t;
+  std::optional<GeometryTable> t;
   std::string err;
   std::string geometry = EncodeTracciato(*s.tracciato);
+  GeometryTable expanded = ExpandTracciato(*s.tracciato);
   ASSERT_EQ(geometry.size(), 2079964u);
   ASSERT_TRUE(DecodeCelle(EncodeCelle(s.celle), &celle, &err)) << err;
   ASSERT_TRUE(DecodeVoci(EncodeVoci(s.voci), &voci, &err)) << err;
@@ -65,8 +66,8 @@ TEST(DecodeTest, WholeScenarioRoundTrip) {
   EXPECT_EQ(celle, s.celle);
   EXPECT_EQ(voci, s.voci);
   EXPECT_EQ(t->ultimo_metro(), 104000);
-  EXPECT_EQ(t->tags(), s.tracciato->tags());
-  EXPECT_EQ(t->values(), s.tracciato->values());
+  EXPECT_EQ(t->tags(), expanded.tags());
+  EXPECT_EQ(t->values(), expanded.values());
 }
 
 std::string EmptyTable() {
@@ -78,10 +79,10 @@ TEST(DecodeTest, DamagedFilesAreRefusedWithTheReason) {
   std::array<voce, kNumVoci> named{};
   named[86].nome = "2731";
   std::string long_name = EncodeVoci(named);
-  Tracciato t(2);
+  GeometryTable t(2);
   t.set_intero(0, 0, 0);
   t.set_reale(1, 0, 1.5);
-  std::string geometry = EncodeTracciato(t);  // 4 + 10 + 2, then 2 + 2 + 2 bytes
+  std::string geometry = EncodeGeometryTable(t);  // 4 + 10 + 2, then 2 + 2 + 2 bytes
   std::string bad_tag = geometry;
   bad_tag[0] = 7;
   struct Case {
@@ -129,7 +130,7 @@ TEST(DecodeTest, DamagedFilesAreRefusedWithTheReason) {
       std::array<voce, kNumVoci> voci{};
       ok = DecodeVoci(c.bytes, &voci, &err);
     } else {
-      std::optional<Tracciato> g;
+      std::optional<GeometryTable> g;
       ok = DecodeTracciato(c.bytes, &g, &err);
     }
     EXPECT_FALSE(ok);
