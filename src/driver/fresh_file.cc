@@ -62,6 +62,13 @@ bool WriteFreshChunked(Disk& disk, const std::string& path,
     *err = path + ": cannot write: " + close_reason;
     ok = false;
   }
+  // The old file goes first, then the new one takes its name: the same end as
+  // deleting and writing anew, and a rename over an existing file would make
+  // the file system flush the new content at once.
+  if (ok && disk.Stat(path).kind == FileKind::kRegular && !disk.Remove(path, &reason)) {
+    *err = path + ": cannot replace: " + reason;
+    ok = false;
+  }
   if (ok && !disk.Rename(temp, path, &reason)) {
     *err = path + ": cannot replace: " + reason;
     ok = false;

@@ -1,7 +1,7 @@
 // Writing a file fresh: the new content never mixes with an old file of the
 // same name, and a failure midway never leaves a truncated file under the final
-// name. The bytes go to a temporary file in the same directory, which is
-// renamed over the final name once complete.
+// name. The bytes go to a temporary file in the same directory; once it is
+// complete the old file is deleted and the temporary takes the final name.
 #ifndef PERCORSO_DRIVER_FRESH_FILE_H_
 #define PERCORSO_DRIVER_FRESH_FILE_H_
 
@@ -15,7 +15,8 @@ namespace percorso {
 
 /// Replaces `path` whole with `bytes`. An existing read-only file or a directory
 /// of that name is refused. On failure `*err` is one line naming the file and
-/// the reason, the old file (if any) is untouched and no temporary file stays.
+/// the reason, and no temporary file stays; the old file (if any) is untouched,
+/// unless the failure is the final rename, which leaves no file of that name.
 bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err);
 
 /// The same, for content produced in pieces: `next` appends the next piece to

@@ -66,18 +66,20 @@ TEST(FreshFileTest, PathThroughARegularFileFailsWithTheSystemReason) {
   EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: Not a directory");
 }
 
-// Each failing operation leaves the old file whole and no temporary file.
-TEST(FreshFileTest, AnyFailingOperationLeavesTheOldFileAndNoTemporary) {
+// A failing operation leaves no temporary file, and never a truncated file
+// under the final name: the old file stays whole, except when the last step,
+// the rename, fails after the old file was deleted.
+TEST(FreshFileTest, AnyFailingOperationLeavesNoTruncatedFileAndNoTemporary) {
   struct Case {
     Op op;
     int k;
     const char* reason;
+    bool old_stays;
   };
   const Case cases[] = {
-      {Op::kCreate, 1, "cannot create"},
-      {Op::kWrite, 1, "cannot write"},
-      {Op::kWrite, 2, "cannot write"},
-      {Op::kRename, 1, "cannot replace"},
+      {Op::kCreate, 1, "cannot create", true},  {Op::kWrite, 1, "cannot write", true},
+      {Op::kWrite, 2, "cannot write", true},    {Op::kRemove, 1, "cannot replace", true},
+      {Op::kRename, 1, "cannot replace", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.reason) + " #" + std::to_string(c.k));
@@ -100,8 +102,12 @@ TEST(FreshFileTest, AnyFailingOperationLeavesTheOldFileAndNoTemporary) {
     EXPECT_FALSE(ok);
     EXPECT_TRUE(disk.fired());
     EXPECT_EQ(err, path + ": " + c.reason + ": Input/output error (injected)");
-    EXPECT_EQ(ReadBytes(path), "old content");
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"f.dat"});
+    if (c.old_stays) {
+      EXPECT_EQ(ReadBytes(path), "old content");
+      EXPECT_EQ(dir.List(), std::vector<std::string>{"f.dat"});
+    } else {
+      EXPECT_TRUE(dir.List().empty());
+    }
   }
 }
 
