@@ -1,6 +1,8 @@
 // Benchmarks of the compile and of the encoders.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include "compiler/compile.h"
 #include "compiler/source_files.h"
 #include "output/cell_file.h"
@@ -32,8 +34,33 @@ void BM_CompileGeneratedRoute(benchmark::State& state) {
       static_cast<double>(state.range(0)),
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_CompileGeneratedRoute)->Arg(97)->Arg(100)->Arg(300)->Arg(1000)
+BENCHMARK(BM_CompileGeneratedRoute)->Arg(1)->Arg(97)->Arg(100)->Arg(300)->Arg(1000)
     ->Unit(benchmark::kMillisecond);
+
+// What a compile produces before the system calls: the compile and the bytes
+// of all three files, for a generated route of range(0) km.
+void BM_CompileAndEncode(benchmark::State& state) {
+  GeneratedRoute r = GenerateRoute(static_cast<int>(state.range(0)));
+  std::string piece;
+  for (auto _ : state) {
+    Scenario s = Compiled(r);
+    benchmark::DoNotOptimize(EncodeCelle(s.celle));
+    benchmark::DoNotOptimize(EncodeVoci(s.voci));
+    if (s.tracciato) {
+      TracciatoReader reader(*s.tracciato);
+      const size_t count = GeometryEntryCount(*s.tracciato);
+      for (size_t next = 0; next < count;) {
+        size_t end = std::min(count, next + 100000);
+        piece.clear();
+        EncodeTracciatoNext(reader, end, &piece);
+        benchmark::DoNotOptimize(piece.data());
+        next = end;
+      }
+    }
+  }
+  state.counters["km"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_CompileAndEncode)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeCelle(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));

@@ -28,8 +28,8 @@ GeneratedRoute GenerateRoute(int km) {
   const long length = km * 1000L;
   const int blocks = static_cast<int>((length - 1500) / kBlock);
   // The 87-slot table caps stations and boards together at 78.
-  const int boards = std::min(6, std::max(1, blocks / 15));
-  const int stations = std::min(70, std::max(2, blocks / 3));
+  const int boards = blocks < 2 ? 0 : std::min(6, std::max(1, blocks / 15));
+  const int stations = std::min({70, blocks, std::max(2, blocks / 3)});
   GeneratedRoute r;
 
   std::string& l = r.linea;
