@@ -4,11 +4,15 @@
 #include <algorithm>
 
 #include "compiler/compile.h"
+#include "compiler/field_reader.h"
+#include "driver/line_list.h"
 #include "compiler/source_files.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
 #include "output/table_file.h"
 #include "route_generator.h"
+#include "sources/builtin_line.h"
+#include "sources/builtin_train.h"
 
 namespace percorso {
 namespace {
@@ -21,6 +25,35 @@ Scenario Compiled(const GeneratedRoute& r) {
   compila(s, 1, files);
   return s;
 }
+
+std::string BuiltinText(std::span<const std::string_view> lines) {
+  return RenderLineList(MakeLineList(lines));
+}
+
+// Every field of the built-in line and train files, read as text fields.
+void BM_FieldReaderBuiltinSources(benchmark::State& state) {
+  const std::string texts[] = {BuiltinText(BuiltinLineLines()), BuiltinText(BuiltinTrainLines())};
+  std::string field;
+  for (auto _ : state) {
+    for (const std::string& text : texts) {
+      FieldReader reader(text);
+      while (!reader.at_end() && reader.ReadText(&field)) benchmark::DoNotOptimize(field.data());
+    }
+  }
+  state.SetBytesProcessed(
+      static_cast<int64_t>(state.iterations() * (texts[0].size() + texts[1].size())));
+}
+BENCHMARK(BM_FieldReaderBuiltinSources);
+
+// The whole compile of the built-in scenario in memory.
+void BM_CompileBuiltinScenario(benchmark::State& state) {
+  const GeneratedRoute r = {BuiltinText(BuiltinLineLines()), BuiltinText(BuiltinTrainLines())};
+  for (auto _ : state) {
+    Scenario s = Compiled(r);
+    benchmark::DoNotOptimize(s.celle.data());
+  }
+}
+BENCHMARK(BM_CompileBuiltinScenario)->Unit(benchmark::kMicrosecond);
 
 // The whole compile in memory of a generated route of range(0) km.
 void BM_CompileGeneratedRoute(benchmark::State& state) {
