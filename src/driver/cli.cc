@@ -62,6 +62,12 @@ int UsageError(const CommandContext& ctx, const std::string& message) {
   return kExitUsage;
 }
 
+bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
+  if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
+  ctx.err << "percorso: " << dir << ": not a directory\n";
+  return false;
+}
+
 int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir,
                    Disk& disk, std::ostream& out, std::ostream& err) {
   CommandContext ctx{args, program_dir, disk, out, err};

@@ -89,10 +89,7 @@ int RunCompile(CommandContext& ctx) {
     return UsageError(ctx, message);
   }
   std::string dir = o.Value("--dir").value_or(".");
-  if (ctx.disk.Stat(dir).kind != FileKind::kDirectory) {
-    ctx.err << "percorso: " << dir << ": not a directory\n";
-    return kExitFailure;
-  }
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
   FileNames names = NameFiles(dir, s.line_key, s.train_key);
   DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
   CompileReport report =

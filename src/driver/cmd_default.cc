@@ -15,10 +15,7 @@ int RunDefault(CommandContext& ctx) {
     ctx.err << "percorso: cannot tell the program's directory; give --dir DIR\n";
     return kExitFailure;
   }
-  if (ctx.disk.Stat(dir).kind != FileKind::kDirectory) {
-    ctx.err << "percorso: " << dir << ": not a directory\n";
-    return kExitFailure;
-  }
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
   return Form_Load(ctx.disk, dir, ctx.out, ctx.err);
 }
 

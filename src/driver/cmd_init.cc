@@ -13,10 +13,7 @@ int RunInit(CommandContext& ctx) {
   if (!o.Parse(ctx.args, {"--dir"}, {}, &message)) return UsageError(ctx, message);
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(".");
-  if (ctx.disk.Stat(dir).kind != FileKind::kDirectory) {
-    ctx.err << "percorso: " << dir << ": not a directory\n";
-    return kExitFailure;
-  }
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
   // The same bytes that the default run writes before it compiles; here they
   // stay on disk for the author to edit.
   FileNames names = NameFiles(dir, kBuiltinLineKey, kBuiltinTrainKey);

@@ -23,6 +23,10 @@ struct CommandContext {
 /// Prints "percorso: MESSAGE" and the usage text; returns the usage status.
 int UsageError(const CommandContext& ctx, const std::string& message);
 
+/// True when `dir` is a directory; else prints "percorso: DIR: not a
+/// directory".
+bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
+
 int RunDefault(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
