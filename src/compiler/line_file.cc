@@ -93,14 +93,15 @@ Flow ReadHeader(ParseSession& p) {
 }
 
 // Between header and body: the stretch list starts empty, the references are
-// ordered, and the plan starts at the origin heading along the second
+// ordered (an overflow of their adjustment is a read failure), and the plan starts at the origin heading along the second
 // coordinate; a table without metre 1 cannot hold the origin (a read
 // failure).
 Flow BetweenHeaderAndBody(ParseSession& p) {
   Scenario& s = p.s;
   s.inizi_tratti.clear();
   s.fini_tratti.clear();
-  progressive_ordina(s);
+  // A reference adjusted past the 32-bit range is an arithmetic overflow.
+  if (!progressive_ordina(s)) return p.StoreFailure();
   if (s.tracciato && !PlanOrigin(*s.tracciato)) return p.StoreFailure();
   return Flow::kGoOn;
 }

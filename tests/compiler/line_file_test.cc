@@ -94,6 +94,16 @@ TEST(LineFileTest, AFieldWithUnoAndDueTakesTwoTriplesDueFirst) {
   ExpectTriple(p.s.voci[kVoceProgressivaUno], -100, 0, 0);
 }
 
+TEST(LineFileTest, AReferenceAdjustedPastThe32BitRangeIsAReadFailure) {
+  Parsed p = Parse(Header({"progressiva chilometrica uno, 5000, 2147483600, 1"}), kEmptyTrain);
+  EXPECT_EQ(p.s.stato, 25);
+  EXPECT_EQ(p.linea_deletions, 1);
+  EXPECT_EQ(p.treno_deletions, 1);
+  Parsed fits = Parse(Header({"progressiva chilometrica uno, 5000, 2147483500, 1"}), kEmptyTrain);
+  EXPECT_EQ(fits.s.stato, 0);
+  EXPECT_EQ(fits.s.voci[kVoceProgressivaTre].fine, 2147483600);
+}
+
 TEST(LineFileTest, SignalRepetitionCodeIsZeroWhenTheSecondPositionIsZero) {
   struct Row {
     const char* line;
