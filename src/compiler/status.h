@@ -9,9 +9,6 @@ namespace percorso {
 /// What a status code means; "unknown status" for a code the compiler never sets.
 std::string_view StatusMeaning(int stato);
 
-/// True when the code carries a position in `progressiva_errore`.
-bool StatusHasPosition(int stato);
-
 }  // namespace percorso
 
 #endif  // PERCORSO_COMPILER_STATUS_H_

@@ -1,7 +1,9 @@
 #include "driver/cli.h"
 
+#include <optional>
 #include <string_view>
 
+#include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/run.h"
 
@@ -62,14 +64,29 @@ int UsageError(const CommandContext& ctx, const std::string& message) {
   return kExitUsage;
 }
 
+bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
+                        std::string* err) {
+  if (key.find('/') != std::string::npos || key.find('\\') != std::string::npos) {
+    *err = what + " '" + key + "' holds a path separator";
+    return false;
+  }
+  std::optional<std::string> converted = Windows1252FromUtf8(key);
+  if (!converted) {
+    *err = what + " '" + key + "' holds a character outside Windows-1252";
+    return false;
+  }
+  *bytes = *converted;
+  return true;
+}
+
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
   if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
   ctx.err << "percorso: " << dir << ": not a directory\n";
   return false;
 }
 
-int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir,
-                   Disk& disk, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir, Disk& disk,
+                   std::ostream& out, std::ostream& err) {
   CommandContext ctx{args, program_dir, disk, out, err};
   for (const std::string& a : args) {
     if (a == "--") break;

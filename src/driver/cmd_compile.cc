@@ -2,7 +2,6 @@
 #include <optional>
 #include <string_view>
 
-#include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/compile_driver.h"
 #include "driver/disk_sources.h"
@@ -13,22 +12,6 @@
 
 namespace percorso {
 namespace {
-
-/// A key as given on the command line (UTF-8), as Windows-1252 bytes.
-bool CheckKey(const std::string& what, const std::string& key, std::string* bytes,
-              std::string* err) {
-  if (key.find('/') != std::string::npos || key.find('\\') != std::string::npos) {
-    *err = what + " '" + key + "' holds a path separator";
-    return false;
-  }
-  std::optional<std::string> converted = Windows1252FromUtf8(key);
-  if (!converted) {
-    *err = what + " '" + key + "' holds a character outside Windows-1252";
-    return false;
-  }
-  *bytes = *converted;
-  return true;
-}
 
 /// The keys from the scenario file names: LINE_linea.txt and LINE_TRAIN-.txt.
 void KeysFromNames(const std::string& line_file, const std::string& train_file,
@@ -84,8 +67,8 @@ int RunCompile(CommandContext& ctx) {
                       "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
   }
   Scenario s;
-  if (!CheckKey("line key", *line_key, &s.line_key, &message) ||
-      !CheckKey("train key", *train_key, &s.train_key, &message)) {
+  if (!KeyFromCommandLine("line key", *line_key, &s.line_key, &message) ||
+      !KeyFromCommandLine("train key", *train_key, &s.train_key, &message)) {
     return UsageError(ctx, message);
   }
   std::string dir = o.Value("--dir").value_or(".");

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
@@ -92,20 +93,15 @@ int RunView(CommandContext& ctx) {
   }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(".");
-  if (ctx.disk.Stat(dir).kind != FileKind::kDirectory) {
-    ctx.err << "percorso: " << dir << ": not a directory\n";
-    return kExitFailure;
-  }
-  // Keys are given in UTF-8; the file names hold them as Windows-1252 bytes.
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
   std::optional<std::string> line_key, train_key;
-  for (auto [option, key] : {std::pair{"--line-key", &line_key}, {"--train-key", &train_key}}) {
+  for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
+                                   {"--train-key", "train key", &train_key}}) {
     std::optional<std::string> given = o.Value(option);
     if (!given) continue;
-    *key = Windows1252FromUtf8(*given);
-    if (!*key || (*key)->empty() || (*key)->find('/') != std::string::npos) {
-      return UsageError(ctx,
-                        std::string(option) + " '" + *given + "' cannot be part of a file name");
-    }
+    if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
+    key->emplace();
+    if (!KeyFromCommandLine(what, *given, &**key, &message)) return UsageError(ctx, message);
   }
   ScenarioKeys keys;
   if (line_key && train_key) {

@@ -27,6 +27,12 @@ int UsageError(const CommandContext& ctx, const std::string& message);
 /// directory".
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
+/// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
+/// file names; false, with `*err` saying why, for a key holding a path
+/// separator or a character outside the code page. `what` names the key.
+bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
+                        std::string* err);
+
 int RunDefault(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
