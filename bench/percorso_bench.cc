@@ -5,8 +5,8 @@
 
 #include "compiler/compile.h"
 #include "compiler/field_reader.h"
-#include "driver/line_list.h"
 #include "compiler/source_files.h"
+#include "io/line_list.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
 #include "output/table_file.h"
@@ -67,7 +67,12 @@ void BM_CompileGeneratedRoute(benchmark::State& state) {
       static_cast<double>(state.range(0)),
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_CompileGeneratedRoute)->Arg(1)->Arg(97)->Arg(100)->Arg(300)->Arg(1000)
+BENCHMARK(BM_CompileGeneratedRoute)
+    ->Arg(1)
+    ->Arg(97)
+    ->Arg(100)
+    ->Arg(300)
+    ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
 
 // What a compile produces before the system calls: the compile and the bytes

@@ -19,7 +19,9 @@ void Line(std::string* out, const std::string& text) {
   *out += "\r\n";
 }
 
-std::string N(long v) { return std::to_string(v); }
+std::string N(long v) {
+  return std::to_string(v);
+}
 
 }  // namespace
 
@@ -62,7 +64,8 @@ GeneratedRoute GenerateRoute(int km) {
   Line(&l, "[indicazioni]");
   for (int i = 0; i < boards; ++i) {
     int b = 1 + i * (blocks - 1) / boards;
-    Line(&l, "cartello_indicatore,  " + N(b * kBlock + 1300) + ",   (GALLERIA   )(N. " + N(i) + ")");
+    Line(&l,
+         "cartello_indicatore,  " + N(b * kBlock + 1300) + ",   (GALLERIA   )(N. " + N(i) + ")");
   }
   Line(&l, "[fine]");
 
@@ -82,8 +85,9 @@ GeneratedRoute GenerateRoute(int km) {
   for (int i = 0; i < stations; ++i) {
     int b = i * blocks / stations;
     int h = 6 + i / 60, m = i % 60;
-    Line(&t, "stazione,   " + N(b * kBlock + 300) + ", 12,  500,  0, 0, 0,  1,1,0,  4,1,1,    0,   " +
-                 N(h) + "," + N(m) + ", 0, STAZIONE " + N(i));
+    Line(&t, "stazione,   " + N(b * kBlock + 300) +
+                 ", 12,  500,  0, 0, 0,  1,1,0,  4,1,1,    0,   " + N(h) + "," + N(m) +
+                 ", 0, STAZIONE " + N(i));
   }
   Line(&t, "[rallentamenti]");
   for (int b = 3; b < blocks; b += 24) {
@@ -95,7 +99,8 @@ GeneratedRoute GenerateRoute(int km) {
                  N(1 + b % 2) + ",  1,0,0, 0");
   }
   Line(&t, "[codici]");
-  for (int b = 5; b < blocks; b += 48) Line(&t, "abbattimento,   " + N(b * kBlock + 1200) + ",   AC");
+  for (int b = 5; b < blocks; b += 48)
+    Line(&t, "abbattimento,   " + N(b * kBlock + 1200) + ",   AC");
   Line(&t, "[fine]");
   return r;
 }

@@ -93,8 +93,8 @@ Flow ReadHeader(ParseSession& p) {
 }
 
 // Between header and body: the stretch list starts empty, the references are
-// ordered (an overflow of their adjustment is a read failure), and the plan starts at the origin heading along the second
-// coordinate; a table without metre 1 cannot hold the origin (a read
+// ordered (an overflow of their adjustment is a read failure), and the plan starts at the origin
+// heading along the second coordinate; a table without metre 1 cannot hold the origin (a read
 // failure).
 Flow BetweenHeaderAndBody(ParseSession& p) {
   Scenario& s = p.s;

@@ -51,7 +51,9 @@ enum TipoCella : uint8_t {
 
 /// A cell is free when nothing but a tunnel filler is on it; every conflict
 /// test of the compiler is this test.
-inline bool is_free(const cella& c) { return c.tipo == kVuota || c.tipo == kRiempitivoGalleria; }
+inline bool is_free(const cella& c) {
+  return c.tipo == kVuota || c.tipo == kRiempitivoGalleria;
+}
 
 /// One slot of the table: a station, a text board or header values. `nome`
 /// holds Windows-1252 bytes.

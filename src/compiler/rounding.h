@@ -24,13 +24,19 @@ inline int64_t cell_of(int64_t posizione) {
 }
 
 /// The low 16 bits of a value, as the signed 16-bit members keep it.
-inline int16_t low16(int64_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF)); }
+inline int16_t low16(int64_t v) {
+  return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));
+}
 /// The low 8 bits of a value, as the 8-bit members keep it.
-inline uint8_t low8(int64_t v) { return static_cast<uint8_t>(v & 0xFF); }
+inline uint8_t low8(int64_t v) {
+  return static_cast<uint8_t>(v & 0xFF);
+}
 
 /// True when `v` is a multiple of `m`, by the remainder with the sign of the
 /// dividend, so negative multiples pass.
-inline bool is_multiple(int64_t v, int64_t m) { return v % m == 0; }
+inline bool is_multiple(int64_t v, int64_t m) {
+  return v % m == 0;
+}
 
 }  // namespace percorso
 

@@ -32,11 +32,16 @@ constexpr uint8_t LowerOf(uint8_t c) {
   if (c >= 'A' && c <= 'Z') return static_cast<uint8_t>(c + 32);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<uint8_t>(c + 32);
   switch (c) {
-    case 0x8A: return 0x9A;  // S caron
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z caron
-    case 0x9F: return 0xFF;  // Y diaeresis
-    default: return c;
+    case 0x8A:
+      return 0x9A;  // S caron
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z caron
+    case 0x9F:
+      return 0xFF;  // Y diaeresis
+    default:
+      return c;
   }
 }
 
@@ -48,11 +53,15 @@ constexpr std::array<uint8_t, 256> MakeLowerTable() {
 
 constexpr std::array<uint8_t, 256> kLower = MakeLowerTable();
 
-uint8_t Lower(char c) { return kLower[static_cast<uint8_t>(c)]; }
+uint8_t Lower(char c) {
+  return kLower[static_cast<uint8_t>(c)];
+}
 
 }  // namespace
 
-uint8_t ToLower1252(uint8_t c) { return kLower[c]; }
+uint8_t ToLower1252(uint8_t c) {
+  return kLower[c];
+}
 
 std::string ToLower1252(std::string_view text) {
   std::string out(text);

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/disk.h"
+#include "io/disk.h"
 
 namespace percorso {
 
 /// Runs the command given by `args` (without the program name) and returns the
 /// exit status. `program_dir` is where the default run writes without --dir.
-int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir,
-                   Disk& disk, std::ostream& out, std::ostream& err);
+int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir, Disk& disk,
+                   std::ostream& out, std::ostream& err);
 
 }  // namespace percorso
 

@@ -5,10 +5,10 @@
 #include "driver/commands.h"
 #include "driver/compile_driver.h"
 #include "driver/disk_sources.h"
-#include "driver/file_names.h"
 #include "driver/options.h"
-#include "driver/platform.h"
 #include "driver/run.h"
+#include "io/file_names.h"
+#include "io/platform.h"
 
 namespace percorso {
 namespace {

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "driver/commands.h"
-#include "driver/dump_format.h"
 #include "driver/options.h"
 #include "driver/run.h"
+#include "inspect/dump_format.h"
 #include "output/decode.h"
 
 namespace percorso {

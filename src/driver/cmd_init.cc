@@ -1,8 +1,8 @@
 // `percorso init`: the built-in line and train files, to start a scenario from.
 #include "driver/commands.h"
-#include "driver/file_names.h"
 #include "driver/options.h"
 #include "driver/run.h"
+#include "io/file_names.h"
 #include "sources/writers.h"
 
 namespace percorso {

@@ -6,13 +6,13 @@
 
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
-#include "driver/file_names.h"
-#include "driver/fresh_file.h"
 #include "driver/options.h"
-#include "driver/platform.h"
 #include "driver/run.h"
-#include "driver/scenario_keys.h"
-#include "driver/view_page.h"
+#include "inspect/view_page.h"
+#include "io/file_names.h"
+#include "io/fresh_file.h"
+#include "io/platform.h"
+#include "io/scenario_keys.h"
 #include "output/decode.h"
 
 namespace percorso {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/disk.h"
+#include "io/disk.h"
 
 namespace percorso {
 

@@ -6,17 +6,17 @@
 #include <string>
 
 #include "compiler/model.h"
-#include "driver/disk.h"
 #include "driver/disk_sources.h"
-#include "driver/file_names.h"
+#include "io/disk.h"
+#include "io/file_names.h"
 
 namespace percorso {
 
 enum class CompileResult {
-  kWritten,   // the files are written; `stato` tells whether the compile was clean
-  kNoRoute,   // the parser stopped before the route existed: nothing written
-  kFatal,     // the header check failed (1250 or 1251): nothing written
-  kIoError,   // a file operation failed: reported in the message
+  kWritten,  // the files are written; `stato` tells whether the compile was clean
+  kNoRoute,  // the parser stopped before the route existed: nothing written
+  kFatal,    // the header check failed (1250 or 1251): nothing written
+  kIoError,  // a file operation failed: reported in the message
 };
 
 struct CompileReport {
@@ -25,10 +25,6 @@ struct CompileReport {
   /// One line naming the file and the reason, for kIoError.
   std::string io_error;
 };
-
-/// Writes the three binary files of `s`: the geometry file when `j` is non-zero,
-/// then the table file, then the cell file. Stops at the first failure.
-bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err);
 
 /// Compiles the sources into `s` (keys already set) and writes the binary
 /// files. `j` non-zero asks for the geometry file too.

@@ -2,7 +2,9 @@
 
 namespace percorso {
 
-std::string DiskSourceFiles::Name(Source which) const { return Path(which); }
+std::string DiskSourceFiles::Name(Source which) const {
+  return Path(which);
+}
 
 bool DiskSourceFiles::Exists(Source which) {
   return disk_.Stat(Path(which)).kind != FileKind::kMissing;

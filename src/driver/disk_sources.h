@@ -5,7 +5,7 @@
 #include <string>
 
 #include "compiler/source_files.h"
-#include "driver/disk.h"
+#include "io/disk.h"
 
 namespace percorso {
 

@@ -1,11 +1,13 @@
 #include "driver/errore.h"
 
 #include "compiler/status.h"
-#include "driver/platform.h"
+#include "io/platform.h"
 
 namespace percorso {
 
-std::string errore(std::string_view a) { return " Errore n. " + std::string(a); }
+std::string errore(std::string_view a) {
+  return " Errore n. " + std::string(a);
+}
 
 std::string DescribeStatus(const Scenario& s) {
   std::string where;

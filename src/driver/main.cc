@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "driver/cli.h"
-#include "driver/disk.h"
-#include "driver/platform.h"
+#include "io/disk.h"
+#include "io/platform.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);

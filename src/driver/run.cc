@@ -2,7 +2,7 @@
 
 #include "driver/disk_sources.h"
 #include "driver/errore.h"
-#include "driver/file_names.h"
+#include "io/file_names.h"
 #include "sources/writers.h"
 
 namespace percorso {

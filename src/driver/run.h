@@ -8,7 +8,7 @@
 
 #include "compiler/model.h"
 #include "driver/compile_driver.h"
-#include "driver/disk.h"
+#include "io/disk.h"
 
 namespace percorso {
 

@@ -25,7 +25,9 @@ inline void EncodeFixed64(char* p, uint64_t v) {
   }
 }
 
-inline void PutFixed8(std::string* dst, uint8_t v) { dst->push_back(static_cast<char>(v)); }
+inline void PutFixed8(std::string* dst, uint8_t v) {
+  dst->push_back(static_cast<char>(v));
+}
 
 inline void PutFixed16(std::string* dst, uint16_t v) {
   char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
@@ -44,12 +46,20 @@ inline void PutFixed64(std::string* dst, uint64_t v) {
   dst->append(b, 8);
 }
 
-inline void PutSigned16(std::string* dst, int16_t v) { PutFixed16(dst, static_cast<uint16_t>(v)); }
-inline void PutSigned32(std::string* dst, int32_t v) { PutFixed32(dst, static_cast<uint32_t>(v)); }
+inline void PutSigned16(std::string* dst, int16_t v) {
+  PutFixed16(dst, static_cast<uint16_t>(v));
+}
+inline void PutSigned32(std::string* dst, int32_t v) {
+  PutFixed32(dst, static_cast<uint32_t>(v));
+}
 /// An IEEE 754 double, bytes in little-endian order.
-inline void PutDouble(std::string* dst, double v) { PutFixed64(dst, std::bit_cast<uint64_t>(v)); }
+inline void PutDouble(std::string* dst, double v) {
+  PutFixed64(dst, std::bit_cast<uint64_t>(v));
+}
 
-inline uint8_t DecodeFixed8(const char* p) { return static_cast<uint8_t>(p[0]); }
+inline uint8_t DecodeFixed8(const char* p) {
+  return static_cast<uint8_t>(p[0]);
+}
 inline uint16_t DecodeFixed16(const char* p) {
   return static_cast<uint16_t>(static_cast<uint8_t>(p[0]) | (static_cast<uint8_t>(p[1]) << 8));
 }
@@ -63,9 +73,15 @@ inline uint64_t DecodeFixed64(const char* p) {
   for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(p[i]);
   return v;
 }
-inline int16_t DecodeSigned16(const char* p) { return static_cast<int16_t>(DecodeFixed16(p)); }
-inline int32_t DecodeSigned32(const char* p) { return static_cast<int32_t>(DecodeFixed32(p)); }
-inline double DecodeDouble(const char* p) { return std::bit_cast<double>(DecodeFixed64(p)); }
+inline int16_t DecodeSigned16(const char* p) {
+  return static_cast<int16_t>(DecodeFixed16(p));
+}
+inline int32_t DecodeSigned32(const char* p) {
+  return static_cast<int32_t>(DecodeFixed32(p));
+}
+inline double DecodeDouble(const char* p) {
+  return std::bit_cast<double>(DecodeFixed64(p));
+}
 
 }  // namespace percorso
 

@@ -77,7 +77,9 @@ inline constexpr uint16_t kTagReale = 5;
 inline constexpr size_t kTagSize = 2;
 
 /// Size of a fully computed geometry file for an extended length of n metres.
-inline constexpr uint64_t GeometryFileSize(uint64_t n) { return 20 * n - 36; }
+inline constexpr uint64_t GeometryFileSize(uint64_t n) {
+  return 20 * n - 36;
+}
 
 }  // namespace percorso::layout
 

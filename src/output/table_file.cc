@@ -31,7 +31,8 @@ void AppendVoce(std::string* dst, const voce& v) {
 std::string EncodeVoci(const std::array<voce, kNumVoci>& voci) {
   std::string out;
   size_t size = 0;
-  for (const voce& v : voci) size += layout::kVoceFixedSize + std::min(v.nome.size(), kMaxNomeLength);
+  for (const voce& v : voci)
+    size += layout::kVoceFixedSize + std::min(v.nome.size(), kMaxNomeLength);
   out.reserve(size);
   for (const voce& v : voci) AppendVoce(&out, v);
   return out;

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "driver/disk.h"
-#include "driver/file_names.h"
+#include "io/disk.h"
+#include "io/file_names.h"
 
 namespace percorso {
 

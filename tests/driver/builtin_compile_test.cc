@@ -1,9 +1,9 @@
 // The compiled built-in scenario, read back from the files of a default run.
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "driver/cli.h"
 #include "output/decode.h"
@@ -95,14 +95,22 @@ TEST_F(BuiltinCompileTest, StationsAndBoardsInTheirSlots) {
     int32_t orario;
   };
   const Station stations[] = {
-      {"PIANURA S.M.N.", 0, 6 * 3600 + 8 * 60},  {"PIANURA RIFREDI", 2750, 0},
-      {"PIANURA CASTELLO", 5200, 0},             {"SESTO FIORENTINO", 8000, 0},
-      {"CALENZANO", 12550, 0},                   {"PRATO", 16250, 0},
-      {"VAIANO", 26200, 0},                      {"VERNIO", 36700, 6 * 3600 + 38 * 60},
-      {"PRECEDENZE", 46800, 0},                  {"SAN BENEDETTO V.d.S", 56300, 0},
-      {"GRIZZANA", 61400, 0},                    {"MONZUNO-VADO", 71350, 0},
-      {"PIANORO", 80300, 0},                     {"CR.S.RUFFILLO", 90600, 0},
-      {"BIVIO CROCIALI", 93650, 0},              {"CRINALE C.LE", 96600, 7 * 3600 + 30 * 60},
+      {"PIANURA S.M.N.", 0, 6 * 3600 + 8 * 60},
+      {"PIANURA RIFREDI", 2750, 0},
+      {"PIANURA CASTELLO", 5200, 0},
+      {"SESTO FIORENTINO", 8000, 0},
+      {"CALENZANO", 12550, 0},
+      {"PRATO", 16250, 0},
+      {"VAIANO", 26200, 0},
+      {"VERNIO", 36700, 6 * 3600 + 38 * 60},
+      {"PRECEDENZE", 46800, 0},
+      {"SAN BENEDETTO V.d.S", 56300, 0},
+      {"GRIZZANA", 61400, 0},
+      {"MONZUNO-VADO", 71350, 0},
+      {"PIANORO", 80300, 0},
+      {"CR.S.RUFFILLO", 90600, 0},
+      {"BIVIO CROCIALI", 93650, 0},
+      {"CRINALE C.LE", 96600, 7 * 3600 + 30 * 60},
   };
   for (size_t i = 0; i < std::size(stations); ++i) {
     SCOPED_TRACE(stations[i].nome);

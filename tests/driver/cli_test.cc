@@ -1,8 +1,8 @@
 #include "driver/cli.h"
 
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "driver/errore.h"
 #include "driver/options.h"
@@ -67,7 +67,7 @@ TEST(CliTest, CompileNamesAMissingInputFile) {
   testing::TempDir dir;
   testing::WriteBytes(dir.file("L_linea.txt"), "");
   Result r = RunCli({"compile", "--line", dir.file("L_linea.txt"), "--train", dir.file("L_T-.txt"),
-                  "--dir", dir.path()});
+                     "--dir", dir.path()});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "percorso: " + dir.file("L_T-.txt") + ": no such file\n");
 }
@@ -84,14 +84,15 @@ TEST(CliTest, CompileRefusesKeysItCannotUse) {
       {{}, "percorso: no line key: give --line-key, or name the line file KEY_linea.txt\n"},
       {{"--line-key", "L"},
        "percorso: no train key: give --train-key, or name the train file LINE_TRAIN-.txt\n"},
-      {{"--line-key", "a/b", "--train-key", "T"}, "percorso: line key 'a/b' holds a path separator\n"},
+      {{"--line-key", "a/b", "--train-key", "T"},
+       "percorso: line key 'a/b' holds a path separator\n"},
       {{"--line-key", "L", "--train-key", "\xE4\xB8\xAD"},
        "percorso: train key '\xE4\xB8\xAD' holds a character outside Windows-1252\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    std::vector<std::string> args = {"compile", "--line", dir.file("a.txt"), "--train",
-                                     dir.file("b.txt"), "--dir", dir.path()};
+    std::vector<std::string> args = {"compile",         "--line", dir.file("a.txt"), "--train",
+                                     dir.file("b.txt"), "--dir",  dir.path()};
     args.insert(args.end(), c.extra.begin(), c.extra.end());
     Result r = RunCli(args);
     EXPECT_EQ(r.status, 2);
@@ -127,8 +128,8 @@ TEST(ErroreTest, DescribeStatusGivesPlacePositionAndMeaning) {
 TEST(OptionsTest, ValuesFlagsAndPositionals) {
   ParsedOptions o;
   std::string err;
-  ASSERT_TRUE(o.Parse({"a", "--dir=x", "--json", "--every", "5", "--", "--b"},
-                      {"--dir", "--every"}, {"--json"}, &err))
+  ASSERT_TRUE(o.Parse({"a", "--dir=x", "--json", "--every", "5", "--", "--b"}, {"--dir", "--every"},
+                      {"--json"}, &err))
       << err;
   EXPECT_EQ(o.Value("--dir"), "x");
   EXPECT_EQ(o.Value("--every"), "5");

@@ -1,10 +1,9 @@
 // `percorso compile` on an author's files: outcomes, messages and what is left
 // on disk, including hostile files.
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "driver/cli.h"
 #include "support/source_fixture.h"
@@ -33,8 +32,9 @@ class CompileCommandTest : public ::testing::Test {
                   std::vector<std::string> extra = {}) {
     WriteBytes(dir_.file("L_linea.txt"), linea);
     WriteBytes(dir_.file("L_T-.txt"), treno);
-    std::vector<std::string> args = {"compile", "--line", dir_.file("L_linea.txt"), "--train",
-                                     dir_.file("L_T-.txt"), "--dir", dir_.path()};
+    std::vector<std::string> args = {
+        "compile", "--line",   dir_.file("L_linea.txt"), "--train", dir_.file("L_T-.txt"),
+        "--dir",   dir_.path()};
     args.insert(args.end(), extra.begin(), extra.end());
     RealDisk disk;
     std::ostringstream out, err;
@@ -47,12 +47,13 @@ class CompileCommandTest : public ::testing::Test {
 
 TEST_F(CompileCommandTest, CleanCompileKeepsTheSourcesAndWritesThreeFiles) {
   std::string linea = LineFile({"pendenza,  0,   2", "curvas2,  1000,  400"}, 5000);
-  std::string treno = TrainFile({"velocita,   0,    30", "segnale,    2250,   1, 4, 1,  0, 0,    0,  0,0,0, 0"});
+  std::string treno =
+      TrainFile({"velocita,   0,    30", "segnale,    2250,   1, 4, 1,  0, 0,    0,  0,0,0, 0"});
   Outcome o = Compile(linea, treno);
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.err, "");
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_T.dat", "L_T.sim",
-                                                    "L_linea.dat", "L_linea.txt"}));
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_T.dat", "L_T.sim", "L_linea.dat",
+                                                   "L_linea.txt"}));
   EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.txt")), linea);
   EXPECT_EQ(testing::ReadBytes(dir_.file("L_T-.txt")), treno);
   EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.dat")).size(), 20u * 12000 - 36);
@@ -70,8 +71,7 @@ TEST_F(CompileCommandTest, AConflictIsReportedWithItsPlaceAndTheFilesAreWritten)
                              "segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0", "[fine]"});
   Outcome o = Compile(LineFile({}, 9000), treno);
   EXPECT_EQ(o.status, 3);
-  EXPECT_EQ(o.err,
-            "L_T-.txt:3:1: error: status 16, position 4250 m: signal cell already taken\n");
+  EXPECT_EQ(o.err, "L_T-.txt:3:1: error: status 16, position 4250 m: signal cell already taken\n");
   EXPECT_EQ(dir_.List().size(), 5u);
 }
 
@@ -104,8 +104,8 @@ TEST_F(CompileCommandTest, HostileFilesEndInAStatusOrAMessage) {
   const Case cases[] = {
       {"empty line file", "", TrainFile({})},
       {"empty train file", good_line, ""},
-      {"NUL and binary bytes", std::string("[generale]\0\xff\xfe,\0,,\x80\r\n", 17) +
-                                   std::string(5000, '\0'),
+      {"NUL and binary bytes",
+       std::string("[generale]\0\xff\xfe,\0,,\x80\r\n", 17) + std::string(5000, '\0'),
        std::string(3000, '\xff')},
       {"a line of megabytes", good_line, "[generale]\r\n" + std::string(3 << 20, 'x') + ",1\r\n"},
       {"cut inside a quoted field", good_line, "[generale]\r\nstazione, \"never closed"},

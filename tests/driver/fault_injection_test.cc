@@ -1,13 +1,13 @@
 // Every file operation of a full default run is made to fail, one at a time:
 // the run must end with one line naming the file and the reason, exit status
 // 1, and leave no truncated file under a final name and no temporary file.
+#include <gtest/gtest.h>
+
 #include <map>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
 #include "driver/cli.h"
-#include "driver/file_names.h"
+#include "io/file_names.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 
@@ -48,11 +48,16 @@ std::vector<std::string> AllNames() {
 
 const char* OpName(Op op) {
   switch (op) {
-    case Op::kCreate: return "create";
-    case Op::kWrite: return "write";
-    case Op::kRename: return "rename";
-    case Op::kRemove: return "remove";
-    case Op::kRead: return "read";
+    case Op::kCreate:
+      return "create";
+    case Op::kWrite:
+      return "write";
+    case Op::kRename:
+      return "rename";
+    case Op::kRemove:
+      return "remove";
+    case Op::kRead:
+      return "read";
   }
   return "?";
 }

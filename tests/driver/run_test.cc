@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "driver/cli.h"
-#include "driver/file_names.h"
+#include "io/file_names.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "driver/disk.h"
-#include "driver/file_names.h"
+#include "io/disk.h"
+#include "io/file_names.h"
 #include "sources/builtin_line.h"
 #include "sources/builtin_train.h"
 #include "sources/documents.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "driver/disk.h"
+#include "io/disk.h"
 
 namespace percorso::testing {
 

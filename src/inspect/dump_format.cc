@@ -1,0 +1,236 @@
+#include "inspect/dump_format.h"
+
+#include <cstdio>
+
+#include "compiler/windows1252.h"
+#include "inspect/text_out.h"
+
+namespace percorso {
+namespace {
+
+bool IsZero(const cella& c) {
+  return c == cella{};
+}
+bool IsZero(const voce& v) {
+  return v == voce{};
+}
+
+/// Calls `item(i)` for every element that is not entirely zero and
+/// `empty(first, last)` for every run of elements that are, in index order.
+template <typename T, typename Item, typename Empty>
+void WalkFolded(const T& elements, Item item, Empty empty) {
+  size_t i = 0;
+  while (i < elements.size()) {
+    if (!IsZero(elements[i])) {
+      item(i);
+      ++i;
+      continue;
+    }
+    size_t first = i;
+    while (i < elements.size() && IsZero(elements[i])) ++i;
+    empty(first, i - 1);
+  }
+}
+
+/// "cells 5–19: empty", or "cell 5: empty" for a run of one.
+std::string EmptyRunLine(std::string_view one, std::string_view many, size_t first, size_t last) {
+  if (first == last) return std::string(one) + " " + std::to_string(first) + ": empty";
+  return std::string(many) + " " + std::to_string(first) + "\u2013" + std::to_string(last) +
+         ": empty";
+}
+
+std::string SlotLine(size_t index, const voce& v) {
+  char buf[400];
+  std::snprintf(buf, sizeof buf,
+                "slot %2zu  tipo %3u  inizio %8d  fine %8d  posizione %8d  marca %3u  "
+                "valore1 %6d  valore2 %6d  valore3 %6d  valore4 %6d  valore5 %6d  "
+                "opzione1 %3u  opzione2 %3u  opzione3 %3u  opzione4 %3u  orario %11d  nome ",
+                index, v.tipo, v.inizio, v.fine, v.posizione, v.marca, v.valore1, v.valore2,
+                v.valore3, v.valore4, v.valore5, v.opzione1, v.opzione2, v.opzione3, v.opzione4,
+                v.orario);
+  return buf + ConsoleQuote(Utf8FromWindows1252(v.nome));
+}
+
+std::string EntryText(const GeometryTable& t, int64_t x, int k) {
+  switch (t.tag(x, k)) {
+    case Tag::kVuoto:
+      return "empty";
+    case Tag::kIntero:
+      return "int " + std::to_string(static_cast<int>(t.valore(x, k)));
+    case Tag::kReale:
+      return "real " + ShortestDouble(t.valore(x, k));
+  }
+  return "";
+}
+
+std::string EntryJsonValue(const GeometryTable& t, int64_t x, int k) {
+  switch (t.tag(x, k)) {
+    case Tag::kVuoto:
+      return "null";
+    case Tag::kIntero:
+      return std::to_string(static_cast<int>(t.valore(x, k)));
+    case Tag::kReale:
+      return ShortestDouble(t.valore(x, k));
+  }
+  return "null";
+}
+
+/// Calls `visit(x)` for the metres that the geometry listing shows.
+template <typename Visit>
+void ListedMetres(const GeometryTable& t, int64_t every, Visit visit) {
+  if (every < 1) every = 1;
+  int64_t last = t.ultimo_metro();
+  for (int64_t x = 0; x <= last; x += every) visit(x);
+  if (last % every != 0) visit(last);
+}
+
+void JsonHead(const DumpSource& source, std::string_view kind, std::ostream& out) {
+  out << "{\"file\":" << JsonQuote(ValidUtf8(source.name)) << ",\"kind\":\"" << kind
+      << "\",\"bytes\":" << source.size;
+}
+
+}  // namespace
+
+std::optional<DumpKind> DumpKindOfName(std::string_view path) {
+  if (path.ends_with("_linea.dat")) return DumpKind::kGeometry;
+  if (path.ends_with(".sim")) return DumpKind::kTable;
+  if (path.ends_with(".dat")) return DumpKind::kCells;
+  return std::nullopt;
+}
+
+std::string_view TipoName(uint8_t tipo) {
+  switch (tipo) {
+    case kVuota:
+      return "none";
+    case kSegnale:
+      return "signal";
+    case kFineRallentamento:
+      return "slowdown end";
+    case kInizioRallentamento:
+      return "slowdown start";
+    case kAvvisoRallentamento:
+      return "warning board";
+    case kNumerataRallentamento:
+      return "numbered cell";
+    case kIndicatoreVMax:
+      return "speed board";
+    case kFermata:
+      return "station stop";
+    case kRiempitivoGalleria:
+      return "tunnel filler";
+    case kMarcatore:
+      return "marker";
+    case kAbbattimentoNullo:
+      return "cut-off";
+    case kCartello:
+      return "text board";
+    default:
+      return "unknown";
+  }
+}
+
+std::string CellLine(size_t index, const cella& c) {
+  char buf[400];
+  std::snprintf(buf, sizeof buf,
+                "cell %6zu  km %8s  tipo %3u %-14s  dato1 %6d  dato2 %6d  dato3 %6d  dato4 %6d  "
+                "tempo %3u  avviso %3u  montagna %3u  velocita %3u  pendenza %3u  aderenza %3u",
+                index, Kilometres(CellMetres(static_cast<int64_t>(index))).c_str(), c.tipo,
+                std::string(TipoName(c.tipo)).c_str(), c.dato1, c.dato2, c.dato3, c.dato4, c.tempo,
+                c.avviso, c.montagna, c.velocita, c.pendenza, c.aderenza);
+  return buf;
+}
+
+void DumpCelleText(const DumpSource& source, const std::vector<cella>& celle, std::ostream& out) {
+  out << source.name << ": cell file, " << celle.size() << " cells (0 to "
+      << (celle.empty() ? 0 : celle.size() - 1) << "), " << source.size << " bytes\n";
+  WalkFolded(
+      celle, [&](size_t i) { out << CellLine(i, celle[i]) << '\n'; },
+      [&](size_t first, size_t last) {
+        out << EmptyRunLine("cell", "cells", first, last) << '\n';
+      });
+}
+
+void DumpCelleJson(const DumpSource& source, const std::vector<cella>& celle, std::ostream& out) {
+  JsonHead(source, "cells", out);
+  out << ",\"count\":" << celle.size() << ",\"cells\":[";
+  std::string empty;
+  bool first_item = true;
+  WalkFolded(
+      celle,
+      [&](size_t i) {
+        const cella& c = celle[i];
+        out << (first_item ? "" : ",") << "\n{\"index\":" << i
+            << ",\"km\":" << Kilometres(CellMetres(static_cast<int64_t>(i)))
+            << ",\"tipo\":" << +c.tipo << ",\"dato1\":" << c.dato1 << ",\"dato2\":" << c.dato2
+            << ",\"dato3\":" << c.dato3 << ",\"dato4\":" << c.dato4 << ",\"tempo\":" << +c.tempo
+            << ",\"avviso\":" << +c.avviso << ",\"montagna\":" << +c.montagna
+            << ",\"velocita\":" << +c.velocita << ",\"pendenza\":" << +c.pendenza
+            << ",\"aderenza\":" << +c.aderenza << "}";
+        first_item = false;
+      },
+      [&](size_t first, size_t last) {
+        empty +=
+            (empty.empty() ? "[" : ",[") + std::to_string(first) + "," + std::to_string(last) + "]";
+      });
+  out << "],\n\"empty\":[" << empty << "]}\n";
+}
+
+void DumpVociText(const DumpSource& source, const std::array<voce, kNumVoci>& voci,
+                  std::ostream& out) {
+  out << source.name << ": table file, " << kNumVoci << " slots (0 to " << kNumVoci - 1 << "), "
+      << source.size << " bytes\n";
+  WalkFolded(
+      voci, [&](size_t i) { out << SlotLine(i, voci[i]) << '\n'; },
+      [&](size_t first, size_t last) {
+        out << EmptyRunLine("slot", "slots", first, last) << '\n';
+      });
+}
+
+void DumpVociJson(const DumpSource& source, const std::array<voce, kNumVoci>& voci,
+                  std::ostream& out) {
+  JsonHead(source, "table", out);
+  out << ",\"slots\":[";
+  for (size_t i = 0; i < voci.size(); ++i) {
+    const voce& v = voci[i];
+    out << (i == 0 ? "" : ",") << "\n{\"slot\":" << i << ",\"tipo\":" << +v.tipo
+        << ",\"inizio\":" << v.inizio << ",\"fine\":" << v.fine << ",\"posizione\":" << v.posizione
+        << ",\"marca\":" << +v.marca << ",\"nome\":" << JsonQuote(Utf8FromWindows1252(v.nome))
+        << ",\"valore1\":" << v.valore1 << ",\"valore2\":" << v.valore2
+        << ",\"valore3\":" << v.valore3 << ",\"valore4\":" << v.valore4
+        << ",\"valore5\":" << v.valore5 << ",\"opzione1\":" << +v.opzione1
+        << ",\"opzione2\":" << +v.opzione2 << ",\"opzione3\":" << +v.opzione3
+        << ",\"opzione4\":" << +v.opzione4 << ",\"orario\":" << v.orario << "}";
+  }
+  out << "]}\n";
+}
+
+void DumpTracciatoText(const DumpSource& source, const GeometryTable& t, int64_t every,
+                       std::ostream& out) {
+  out << source.name << ": geometry file, metres 0 to " << t.ultimo_metro() << ", " << source.size
+      << " bytes";
+  if (every > 1) out << ", every " << every << " m";
+  out << '\n';
+  ListedMetres(t, every, [&](int64_t x) {
+    char buf[120];
+    std::snprintf(buf, sizeof buf, "metre %7lld  %-28s  %s", static_cast<long long>(x),
+                  EntryText(t, x, 0).c_str(), EntryText(t, x, 1).c_str());
+    out << buf << '\n';
+  });
+}
+
+void DumpTracciatoJson(const DumpSource& source, const GeometryTable& t, int64_t every,
+                       std::ostream& out) {
+  JsonHead(source, "geometry", out);
+  out << ",\"last_metre\":" << t.ultimo_metro() << ",\"every\":" << (every < 1 ? 1 : every)
+      << ",\"points\":[";
+  bool first_item = true;
+  ListedMetres(t, every, [&](int64_t x) {
+    out << (first_item ? "" : ",") << "\n{\"metre\":" << x << ",\"tag\":["
+        << static_cast<int>(t.tag(x, 0)) << "," << static_cast<int>(t.tag(x, 1)) << "],\"value\":["
+        << EntryJsonValue(t, x, 0) << "," << EntryJsonValue(t, x, 1) << "]}";
+    first_item = false;
+  });
+  out << "]}\n";
+}
+
+}  // namespace percorso

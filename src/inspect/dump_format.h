@@ -1,0 +1,71 @@
+// The listing of a decoded binary file, as text for a person or as JSON for
+// tools. Names are Windows-1252 bytes in the model and UTF-8 in the listing.
+#ifndef PERCORSO_INSPECT_DUMP_FORMAT_H_
+#define PERCORSO_INSPECT_DUMP_FORMAT_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/model.h"
+#include "output/geometry_table.h"
+
+namespace percorso {
+
+enum class DumpKind { kCells, kTable, kGeometry };
+
+/// The kind of a compiled file, told by its name: "_linea.dat" geometry,
+/// ".sim" table, any other ".dat" cells; nothing for any other name.
+std::optional<DumpKind> DumpKindOfName(std::string_view path);
+
+/// What the listing says about the file itself: its name as given (UTF-8) and
+/// its size in bytes.
+struct DumpSource {
+  std::string name;
+  uint64_t size = 0;
+};
+
+/// A word or two for a cell type ("signal", "slowdown start"); "unknown" for a
+/// type that the compiler never writes.
+std::string_view TipoName(uint8_t tipo);
+
+/// The metres a cell stands for: (index - 1) * 50.
+inline int64_t CellMetres(int64_t index) {
+  return (index - 1) * 50;
+}
+
+/// One line of the cell listing, without the line end: the index, the
+/// kilometre and every member, in columns.
+std::string CellLine(size_t index, const cella& c);
+
+/// The cell listing: a heading, then one line per cell; runs of cells that are
+/// entirely zero are folded into one line ("cells 5–19: empty").
+void DumpCelleText(const DumpSource& source, const std::vector<cella>& celle, std::ostream& out);
+/// The same as one JSON object: every cell that is not entirely zero with its
+/// index, and the folded runs as [first, last] pairs under "empty".
+void DumpCelleJson(const DumpSource& source, const std::vector<cella>& celle, std::ostream& out);
+
+/// The table listing: a heading, then one line per slot with every member;
+/// runs of slots that are entirely zero with an empty name are folded.
+void DumpVociText(const DumpSource& source, const std::array<voce, kNumVoci>& voci,
+                  std::ostream& out);
+/// The same as one JSON object with all 87 slots.
+void DumpVociJson(const DumpSource& source, const std::array<voce, kNumVoci>& voci,
+                  std::ostream& out);
+
+/// The geometry listing: a heading, then one line per listed metre with the
+/// tag and the value of both coordinates. Lists metres 0, every, 2 * every, ...
+/// and the last metre; `every` is at least 1.
+void DumpTracciatoText(const DumpSource& source, const GeometryTable& t, int64_t every,
+                       std::ostream& out);
+/// The same as one JSON object; an empty entry's value is null.
+void DumpTracciatoJson(const DumpSource& source, const GeometryTable& t, int64_t every,
+                       std::ostream& out);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_INSPECT_DUMP_FORMAT_H_

@@ -1,0 +1,94 @@
+// What the scenario page shows, read off a decoded scenario: stations, terrain
+// and tunnel stretches, slowdowns and the single-cell features, each with the
+// cell it comes from. Names are turned into UTF-8 here.
+#ifndef PERCORSO_INSPECT_VIEW_FEATURES_H_
+#define PERCORSO_INSPECT_VIEW_FEATURES_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiler/model.h"
+#include "output/geometry_table.h"
+
+namespace percorso {
+
+/// A compiled scenario as read back from its files. The geometry may be
+/// missing (a scenario compiled without it).
+struct ViewScenario {
+  std::string line_key;   // Windows-1252 bytes, as in the file names
+  std::string train_key;  // Windows-1252 bytes
+  std::vector<cella> celle;
+  std::array<voce, kNumVoci> voci{};
+  std::optional<GeometryTable> tracciato;
+};
+
+struct ViewStation {
+  int slot = 0;
+  std::string name;  // UTF-8; "(slot N)" when the slot has no name
+  const voce* v = nullptr;
+  /// The cell of its stopping mark (a type-10 cell naming the slot), or -1.
+  int64_t stop_cell = -1;
+};
+
+/// A run of cells with the same non-zero `montagna`; a tunnel when one of its
+/// cells is a tunnel filler.
+struct ViewStretch {
+  int64_t first_cell = 0;
+  int64_t last_cell = 0;
+  uint8_t montagna = 0;
+  bool tunnel = false;
+};
+
+/// A slowdown from its start cell to the first end cell at or after it (the
+/// start cell itself when none follows).
+struct ViewSlowdown {
+  int64_t start_cell = 0;
+  int64_t end_cell = 0;
+  int16_t speed = 0;
+};
+
+/// The rows of single-cell features on the page.
+enum class FeatureRow { kSignals, kSlowdownBoards, kSpeedBoards, kTextBoards, kMarkers };
+inline constexpr int kFeatureRows = 5;
+
+struct ViewFeature {
+  FeatureRow row = FeatureRow::kSignals;
+  int64_t cell = 0;
+  /// A short label drawn beside the mark when there is room ("40", a board's
+  /// text); may be empty.
+  std::string label;
+};
+
+struct ViewFeatures {
+  /// The kilometre axis runs from 0 to this many metres: the geometry's last
+  /// metre when there is a geometry, else the metres of the last cell.
+  int64_t axis_metres = 0;
+  std::vector<ViewStation> stations;
+  std::vector<ViewStretch> stretches;
+  std::vector<ViewSlowdown> slowdowns;
+  std::vector<ViewFeature> features;
+};
+
+/// Reads the features off `s`. Stations are the slots from 1 to 80 with a name
+/// that no text board cell names, and every slot that a stopping mark names.
+ViewFeatures CollectFeatures(const ViewScenario& s);
+
+/// The text of a text board cell: the name of the slot its `dato1` names, in
+/// UTF-8; empty when that slot does not exist.
+std::string BoardText(const ViewScenario& s, const cella& c);
+
+/// Several lines describing one cell for a tooltip: index, kilometre, type and
+/// every member.
+std::string CellSummary(size_t index, const cella& c);
+
+/// The speeds of a speed-indicator code in km/h: the hundreds times 5, then
+/// "/" and the units times 5 when they are not 0 (2100 gives "105", 2222
+/// gives "110/110").
+std::string SpeedCodeText(int16_t code);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_INSPECT_VIEW_FEATURES_H_

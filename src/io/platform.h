@@ -1,0 +1,32 @@
+// What depends on the platform: the path separator, the program's own
+// directory and console output. The real file system is in disk.h.
+#ifndef PERCORSO_IO_PLATFORM_H_
+#define PERCORSO_IO_PLATFORM_H_
+
+#include <string>
+#include <string_view>
+
+namespace percorso {
+
+inline constexpr char kPathSeparator = '/';
+
+/// The directory of the running executable, without a trailing separator, or
+/// an empty text when the platform cannot tell.
+std::string ProgramDirectory();
+
+/// `dir` + separator + `name`, by plain concatenation.
+std::string JoinPath(std::string_view dir, std::string_view name);
+/// The part of a path after its last separator.
+std::string_view BaseName(std::string_view path);
+/// The part of a path before its last separator, "." when there is none.
+std::string DirName(std::string_view path);
+
+/// The text of an errno value.
+std::string SystemError(int error_number);
+
+/// Unique within this process and across processes: used in temporary names.
+std::string UniqueSuffix();
+
+}  // namespace percorso
+
+#endif  // PERCORSO_IO_PLATFORM_H_

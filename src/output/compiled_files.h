@@ -1,0 +1,19 @@
+// Writing the three binary files of a compiled scenario.
+#ifndef PERCORSO_OUTPUT_COMPILED_FILES_H_
+#define PERCORSO_OUTPUT_COMPILED_FILES_H_
+
+#include <string>
+
+#include "compiler/model.h"
+#include "io/disk.h"
+#include "io/file_names.h"
+
+namespace percorso {
+
+/// Writes the three binary files of `s`: the geometry file when `j` is non-zero,
+/// then the table file, then the cell file. Stops at the first failure.
+bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_OUTPUT_COMPILED_FILES_H_

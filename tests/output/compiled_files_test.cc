@@ -1,0 +1,67 @@
+#include "output/compiled_files.h"
+
+#include <gtest/gtest.h>
+
+#include "output/cell_file.h"
+#include "output/table_file.h"
+#include "support/faulty_disk.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+Scenario SmallScenario(int32_t j) {
+  Scenario s;
+  s.j = j;
+  create_route(s, 100);
+  s.voci[85].nome = "L";
+  s.voci[86].nome = "T";
+  s.celle[3].tipo = 1;
+  return s;
+}
+
+TEST(CompileDriverTest, WritesTheThreeFiles) {
+  TempDir dir;
+  Scenario s = SmallScenario(1);
+  FileNames names = NameFiles(dir.path(), "L", "T");
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+  EXPECT_EQ(ReadBytes(names.dat), EncodeCelle(s.celle));
+  EXPECT_EQ(ReadBytes(names.sim), EncodeVoci(s.voci));
+  // Nothing computed yet: every entry of metres 0..7100 is an empty tag.
+  EXPECT_EQ(ReadBytes(names.linea_dat), std::string(2 * 7101 * 2, '\0'));
+}
+
+TEST(CompileDriverTest, WithoutGeometryAnOldGeometryFileStaysAsItWas) {
+  TempDir dir;
+  FileNames names = NameFiles(dir.path(), "L", "T");
+  WriteBytes(names.linea_dat, "old geometry");
+  Scenario s = SmallScenario(0);
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
+  EXPECT_EQ(ReadBytes(names.linea_dat), "old geometry");
+  EXPECT_EQ(ReadBytes(names.dat).size(), 15u * s.celle.size());
+}
+
+TEST(CompileDriverTest, AFailureStopsAtThatFileAndEarlierFilesAreComplete) {
+  TempDir dir;
+  FileNames names = NameFiles(dir.path(), "L", "T");
+  Scenario s = SmallScenario(1);
+  testing::FaultyDisk disk;
+  disk.Arm(testing::Op::kCreate, 3);  // geometry, table, then the cell file
+  std::string err;
+  EXPECT_FALSE(WriteCompiledFiles(disk, s, names, &err));
+  EXPECT_EQ(err, names.dat + ": cannot create: Input/output error (injected)");
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.sim", "L_linea.dat"}));
+  EXPECT_EQ(ReadBytes(names.sim), EncodeVoci(s.voci));
+}
+
+}  // namespace
+}  // namespace percorso
