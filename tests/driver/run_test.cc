@@ -1,5 +1,6 @@
 // The default run of the built-in scenario and the `init` command, on real
 // directories.
+#include "driver/exit_status.h"
 #include "driver/run.h"
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include "inspect/text_out.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
-#include "io/scenario_keys.h"
+#include "io/file_names.h"
 #include "output/cell_file.h"
 #include "output/compiled_files.h"
 #include "output/geometry_table.h"
