@@ -159,11 +159,9 @@ void ReadTrainFile(ParseSession& p) {
   }
   TrainCursors c;
   while (p.NextBodyKeyword(&kw)) {
-    if (Flow f = TrainEntry(p, c, kw); f == Flow::kStop) {
-      return;
-    } else if (f == Flow::kEndOfFile) {
-      break;
-    }
+    Flow f = TrainEntry(p, c, kw);
+    if (f == Flow::kStop) return;
+    if (f == Flow::kEndOfFile) break;
   }
   EndTrainFile(p, c);
 }
