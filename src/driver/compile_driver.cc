@@ -5,15 +5,15 @@
 
 namespace percorso {
 
-CompileReport memorizza_percorso(Scenario& s, int32_t j, DiskSourceFiles& sources, Disk& disk,
+CompileReport memorizza_percorso(Scenario& s, int32_t j, SourceFiles& sources, Disk& disk,
                                  const FileNames& names) {
   CompileReport report;
   CompileOutcome outcome = compila(s, j, sources);
   // A source that could not be read or deleted is a failure of the run, not a
   // status of the scenario: nothing is written for it.
-  if (!sources.io_error().empty()) {
+  if (!outcome.io_error.empty()) {
     report.result = CompileResult::kIoError;
-    report.io_error = sources.io_error();
+    report.io_error = outcome.io_error;
     return report;
   }
   if (!outcome.has_route) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "compiler/model.h"
-#include "driver/disk_sources.h"
+#include "compiler/source_files.h"
 #include "io/disk.h"
 #include "io/file_names.h"
 
@@ -28,7 +28,7 @@ struct CompileReport {
 
 /// Compiles the sources into `s` (keys already set) and writes the binary
 /// files. `j` non-zero asks for the geometry file too.
-CompileReport memorizza_percorso(Scenario& s, int32_t j, DiskSourceFiles& sources, Disk& disk,
+CompileReport memorizza_percorso(Scenario& s, int32_t j, SourceFiles& sources, Disk& disk,
                                  const FileNames& names);
 
 }  // namespace percorso

@@ -19,7 +19,7 @@ int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& 
     case CompileResult::kWritten:
       break;
   }
-  if (s.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
+  if (s.diagnostic.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
   err << DescribeStatus(s) << "\n";
   if (report.result == CompileResult::kNoRoute) {
     err << "percorso: no route was compiled; no binary file written\n";
