@@ -15,8 +15,8 @@ std::string memorizza_dati(Scenario& s, SourceFiles& files) {
   return p.io_error();
 }
 
-CompileOutcome compila(Scenario& s, int32_t j, SourceFiles& files) {
-  s.j = j;
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files) {
+  s.j = with_geometry ? 1 : 0;
   s.diagnostic = Diagnostic{};
   s.celle.clear();
   s.tracciato.reset();

@@ -11,10 +11,10 @@
 #include "inspect/text_out.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
-#include "io/scenario_keys.h"
 #include "output/cell_file.h"
 #include "output/compiled_files.h"
 #include "output/geometry_table.h"
+#include "support/cli.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -182,19 +182,12 @@ TEST(ScenarioKeysTest, KeysFromFileNames) {
   }
 }
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Outcome = testing::CliResult;
 
 Outcome View(const std::vector<std::string>& args) {
-  RealDisk disk;
-  std::ostringstream out, err;
   std::vector<std::string> all = {"view"};
   all.insert(all.end(), args.begin(), args.end());
-  int status = RunCommandLine(all, "", disk, out, err);
-  return {status, out.str(), err.str()};
+  return testing::RunCli(all);
 }
 
 class ViewCommandTest : public ::testing::Test {
