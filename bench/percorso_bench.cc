@@ -22,7 +22,7 @@ Scenario Compiled(const GeneratedRoute& r) {
   s.line_key = "Gen";
   s.train_key = "1";
   MemorySourceFiles files(r.linea, r.treno);
-  compila(s, 1, files);
+  memorizza_percorso(s, /*with_geometry=*/true, files);
   return s;
 }
 

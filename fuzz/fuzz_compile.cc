@@ -56,7 +56,7 @@ void CompileInMemory(const std::string& linea, const std::string& treno) {
   s.line_key = "Fuzz";
   s.train_key = "1";
   MemorySourceFiles files(linea, treno);
-  CompileOutcome outcome = compila(s, 1, files);
+  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
   if (!outcome.has_route) return;
   std::string cells = EncodeCelle(s.celle);
   if (cells.size() != s.celle.size() * layout::kCellRecordSize) std::abort();

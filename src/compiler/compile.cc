@@ -5,8 +5,8 @@
 
 namespace percorso {
 
-CompileOutcome compila(Scenario& s, int32_t j, SourceFiles& files) {
-  s.j = j;
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files) {
+  s.j = with_geometry ? 1 : 0;
   s.stato = 0;
   s.progressiva_errore = 0;
   s.luogo_stato = SourceLocation{};

@@ -17,10 +17,11 @@ struct CompileOutcome {
   int fatal = 0;
 };
 
-/// Stores `j`, clears `stato` and every slot of `voci`, runs the parser, and,
-/// when the route exists, the post-pass. `s.line_key` and `s.train_key` must be
-/// set.
-CompileOutcome compila(Scenario& s, int32_t j, SourceFiles& files);
+/// The compile of a scenario in memory: stores `j` (1 when the geometry is
+/// asked for, else 0), clears `stato` and every slot of `voci`, runs the parser
+/// `memorizza_dati`, and, when the route exists, the post-pass. `s.line_key`
+/// and `s.train_key` must be set. Nothing is written.
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files);
 
 }  // namespace percorso
 

@@ -5,7 +5,7 @@
 
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
-#include "driver/run.h"
+#include "driver/exit_status.h"
 
 namespace percorso {
 namespace {
@@ -60,7 +60,8 @@ constexpr Command kCommands[] = {
 }  // namespace
 
 int UsageError(const CommandContext& ctx, const std::string& message) {
-  ctx.err << "percorso: " << message << "\n" << kUsage;
+  Complain(ctx.err, message);
+  ctx.err << kUsage;
   return kExitUsage;
 }
 
@@ -81,7 +82,7 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
 
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
   if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
-  ctx.err << "percorso: " << dir << ": not a directory\n";
+  Complain(ctx.err, dir + ": not a directory");
   return false;
 }
 
@@ -108,7 +109,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
     }
     return UsageError(ctx, "unknown command: " + args[0]);
   }
-  return RunDefault(ctx);
+  return RunBuiltinScenario(ctx);
 }
 
 }  // namespace percorso

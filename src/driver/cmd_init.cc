@@ -1,7 +1,7 @@
 // `percorso init`: the built-in line and train files, to start a scenario from.
 #include "driver/commands.h"
+#include "driver/exit_status.h"
 #include "driver/options.h"
-#include "driver/run.h"
 #include "io/file_names.h"
 #include "sources/writers.h"
 
@@ -18,8 +18,7 @@ int RunInit(CommandContext& ctx) {
   // stay on disk for the author to edit.
   FileNames names = NameFiles(dir, kBuiltinLineKey, kBuiltinTrainKey);
   if (!dati_linea(ctx.disk, names, &message) || !dati_treno(ctx.disk, names, &message)) {
-    ctx.err << "percorso: " << message << "\n";
-    return kExitFailure;
+    return Fail(ctx.err, message);
   }
   ctx.out << names.linea_txt << "\n" << names.treno_txt << "\n";
   return kExitOk;

@@ -1,86 +1,23 @@
 // `percorso view`: a compiled scenario drawn as one HTML page.
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <tuple>
 
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
+#include "driver/exit_status.h"
 #include "driver/options.h"
-#include "driver/run.h"
+#include "inspect/scenario_files.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/platform.h"
-#include "io/scenario_keys.h"
-#include "output/decode.h"
 
 namespace percorso {
 namespace {
 
-// The largest file read: the geometry file of the longest route is about
-// 20 MB, a table file at most 6 MB.
-constexpr uint64_t kMaxViewFileSize = uint64_t{64} << 20;
-
-/// The names of the entries of `dir`; false when it cannot be listed.
-bool ListDirectory(const std::string& dir, std::vector<std::string>* names, std::string* err) {
-  std::error_code ec;
-  std::filesystem::directory_iterator it(dir, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    names->push_back(it->path().filename().string());
-  }
-  if (ec) {
-    *err = dir + ": cannot list: " + ec.message();
-    return false;
-  }
-  return true;
-}
-
 std::string Shown(const ScenarioKeys& k) {
   return "--line-key " + Utf8FromWindows1252(k.line) + " --train-key " +
          Utf8FromWindows1252(k.train);
-}
-
-enum class Read { kOk, kMissing, kFailed };
-
-/// Reads a whole file; a message on `err` when it fails, and none when it is
-/// missing.
-Read ReadWhole(Disk& disk, const std::string& path, std::string* bytes, std::ostream& err) {
-  FileInfo info = disk.Stat(path);
-  if (info.kind == FileKind::kMissing) return Read::kMissing;
-  std::string reason;
-  if (info.kind != FileKind::kRegular) {
-    err << "percorso: " << path << ": not a regular file\n";
-    return Read::kFailed;
-  }
-  if (!disk.ReadFile(path, kMaxViewFileSize, bytes, &reason)) {
-    err << "percorso: " << path << ": cannot read: " << reason << "\n";
-    return Read::kFailed;
-  }
-  return Read::kOk;
-}
-
-/// Reads the three files of the scenario into `s`; false after a message.
-bool ReadScenario(Disk& disk, const FileNames& names, ViewScenario* s, std::ostream& err) {
-  std::string bytes, reason;
-  for (const std::string* path : {&names.sim, &names.dat}) {
-    Read r = ReadWhole(disk, *path, &bytes, err);
-    if (r == Read::kMissing) err << "percorso: " << *path << ": no such file\n";
-    if (r != Read::kOk) return false;
-    bool ok = path == &names.sim ? DecodeVoci(bytes, &s->voci, &reason)
-                                 : DecodeCelle(bytes, &s->celle, &reason);
-    if (!ok) {
-      err << "percorso: " << *path << ": " << reason << "\n";
-      return false;
-    }
-  }
-  Read r = ReadWhole(disk, names.linea_dat, &bytes, err);
-  if (r == Read::kFailed) return false;
-  if (r == Read::kOk && !DecodeTracciato(bytes, &s->tracciato, &reason)) {
-    err << "percorso: " << names.linea_dat << ": " << reason << "\n";
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -107,13 +44,9 @@ int RunView(CommandContext& ctx) {
   if (line_key && train_key) {
     keys = {*line_key, *train_key};
   } else {
-    std::vector<std::string> entries;
-    if (!ListDirectory(dir, &entries, &message)) {
-      ctx.err << "percorso: " << message << "\n";
-      return kExitFailure;
-    }
-    std::vector<ScenarioKeys> found;
-    for (const ScenarioKeys& k : FindScenarios(entries)) {
+    std::vector<ScenarioKeys> all, found;
+    if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
+    for (const ScenarioKeys& k : all) {
       if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
         found.push_back(k);
       }
@@ -135,13 +68,10 @@ int RunView(CommandContext& ctx) {
   ViewScenario s;
   s.line_key = keys.line;
   s.train_key = keys.train;
-  if (!ReadScenario(ctx.disk, names, &s, ctx.err)) return kExitFailure;
+  if (!ReadCompiledScenario(ctx.disk, names, &s, &message)) return Fail(ctx.err, message);
   std::string page = RenderViewPage(s);
   std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));
-  if (!WriteFresh(ctx.disk, path, page, &message)) {
-    ctx.err << "percorso: " << message << "\n";
-    return kExitFailure;
-  }
+  if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
   ctx.out << "percorso: wrote " << path << "\n";
   return kExitOk;
 }

@@ -33,7 +33,7 @@ bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err);
 
-int RunDefault(CommandContext& ctx);
+int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
 int RunDump(CommandContext& ctx);

@@ -91,13 +91,6 @@ void JsonHead(const DumpSource& source, std::string_view kind, std::ostream& out
 
 }  // namespace
 
-std::optional<DumpKind> DumpKindOfName(std::string_view path) {
-  if (path.ends_with("_linea.dat")) return DumpKind::kGeometry;
-  if (path.ends_with(".sim")) return DumpKind::kTable;
-  if (path.ends_with(".dat")) return DumpKind::kCells;
-  return std::nullopt;
-}
-
 std::string_view TipoName(uint8_t tipo) {
   switch (tipo) {
     case kVuota:

@@ -16,12 +16,6 @@
 
 namespace percorso {
 
-enum class DumpKind { kCells, kTable, kGeometry };
-
-/// The kind of a compiled file, told by its name: "_linea.dat" geometry,
-/// ".sim" table, any other ".dat" cells; nothing for any other name.
-std::optional<DumpKind> DumpKindOfName(std::string_view path);
-
 /// What the listing says about the file itself: its name as given (UTF-8) and
 /// its size in bytes.
 struct DumpSource {

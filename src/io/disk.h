@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace percorso {
 
@@ -36,6 +37,10 @@ class Disk {
   /// Renames `from` over `to`, replacing it.
   virtual bool Rename(const std::string& from, const std::string& to, std::string* err) = 0;
   virtual bool Remove(const std::string& path, std::string* err) = 0;
+  /// The names of the entries of a directory, without "." and "..", in no
+  /// particular order.
+  virtual bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
+                             std::string* err) = 0;
 };
 
 /// The real file system of the machine.
@@ -49,6 +54,8 @@ class RealDisk : public Disk {
   bool Close(int handle, std::string* err) override;
   bool Rename(const std::string& from, const std::string& to, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
+  bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
+                     std::string* err) override;
 };
 
 }  // namespace percorso

@@ -2,8 +2,10 @@
 #ifndef PERCORSO_IO_FILE_NAMES_H_
 #define PERCORSO_IO_FILE_NAMES_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace percorso {
 
@@ -21,6 +23,32 @@ struct FileNames {
 };
 
 FileNames NameFiles(std::string_view dir, std::string_view line_key, std::string_view train_key);
+
+/// The three kinds of compiled file.
+enum class CompiledFile { kCells, kTable, kGeometry };
+
+/// The kind of a compiled file, told by its name: "_linea.dat" geometry,
+/// ".sim" table, any other ".dat" cells; nothing for any other name.
+std::optional<CompiledFile> CompiledFileOfName(std::string_view path);
+
+/// The keys from the names of the two source files, "LINE_linea.txt" and
+/// "LINE_TRAIN-.txt" (directories ignored). A key already set is kept; the
+/// train key is only taken when the line key is known.
+void KeysFromSourceNames(std::string_view line_file, std::string_view train_file,
+                         std::optional<std::string>* line_key,
+                         std::optional<std::string>* train_key);
+
+struct ScenarioKeys {
+  std::string line;
+  std::string train;
+  friend bool operator==(const ScenarioKeys&, const ScenarioKeys&) = default;
+};
+
+/// Every scenario whose three compiled files are among `names` (file names
+/// without directory): a line key K of a "K_linea.dat" and a train key T for
+/// which both "K_T.sim" and "K_T.dat" are there. Sorted by line key, then train
+/// key.
+std::vector<ScenarioKeys> FindScenarios(const std::vector<std::string>& names);
 
 /// The keys of the built-in scenario.
 inline constexpr std::string_view kBuiltinLineKey = "Pianura_Crinale";

@@ -1,5 +1,6 @@
 #include "io/platform.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -157,6 +158,27 @@ bool RealDisk::Rename(const std::string& from, const std::string& to, std::strin
 bool RealDisk::Remove(const std::string& path, std::string* err) {
   if (unlink(path.c_str()) != 0) {
     *err = SystemError(errno);
+    return false;
+  }
+  return true;
+}
+
+bool RealDisk::ListDirectory(const std::string& dir, std::vector<std::string>* names,
+                             std::string* err) {
+  DIR* d = opendir(dir.c_str());
+  if (d == nullptr) {
+    *err = SystemError(errno);
+    return false;
+  }
+  errno = 0;
+  while (const dirent* entry = readdir(d)) {
+    std::string_view name = entry->d_name;
+    if (name != "." && name != "..") names->emplace_back(name);
+  }
+  int error = errno;
+  closedir(d);
+  if (error != 0) {
+    *err = SystemError(error);
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 
 #include "driver/cli.h"
 #include "output/decode.h"
+#include "support/cli.h"
 #include "support/sha256.h"
 #include "support/temp_dir.h"
 
@@ -20,10 +21,9 @@ class BuiltinCompileTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new TempDir;
-    RealDisk disk;
-    std::ostringstream out, err;
-    status_ = RunCommandLine({"--dir", dir_->path()}, "", disk, out, err);
-    err_ = err.str();
+    testing::CliResult r = testing::RunCli({"--dir", dir_->path()});
+    status_ = r.status;
+    err_ = r.err;
   }
   static void TearDownTestSuite() { delete dir_; }
 

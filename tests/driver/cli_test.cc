@@ -6,23 +6,14 @@
 
 #include "driver/errore.h"
 #include "driver/options.h"
+#include "support/cli.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunCli(std::vector<std::string> args, const std::string& program_dir = "") {
-  RealDisk disk;
-  std::ostringstream out, err;
-  int status = RunCommandLine(args, program_dir, disk, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = testing::CliResult;
+using testing::RunCli;
 
 TEST(CliTest, HelpAndVersionSucceed) {
   Result help = RunCli({"--help"});

@@ -32,6 +32,10 @@ class FaultyDisk : public Disk {
   bool Close(int handle, std::string* err) override { return real_.Close(handle, err); }
   bool Rename(const std::string& from, const std::string& to, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
+  bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
+                     std::string* err) override {
+    return real_.ListDirectory(dir, names, err);
+  }
 
  private:
   /// Counts one operation of `op`; true when it must fail.

@@ -1,0 +1,55 @@
+#include "driver/compile_and_write.h"
+
+#include "compiler/compile.h"
+#include "driver/errore.h"
+#include "driver/exit_status.h"
+#include "output/compiled_files.h"
+
+namespace percorso {
+
+CompileReport CompileAndWrite(Scenario& s, bool with_geometry, DiskSourceFiles& sources, Disk& disk,
+                              const FileNames& names) {
+  CompileReport report;
+  CompileOutcome outcome = memorizza_percorso(s, with_geometry, sources);
+  // A source that could not be read or deleted is a failure of the run, not a
+  // status of the scenario: nothing is written for it.
+  if (!sources.io_error().empty()) {
+    report.result = CompileResult::kIoError;
+    report.io_error = sources.io_error();
+    return report;
+  }
+  if (!outcome.has_route) {
+    report.result = CompileResult::kNoRoute;
+    return report;
+  }
+  if (outcome.fatal != 0) {
+    report.result = CompileResult::kFatal;
+    report.fatal = outcome.fatal;
+    return report;
+  }
+  if (!WriteCompiledFiles(disk, s, names, &report.io_error)) {
+    report.result = CompileResult::kIoError;
+  }
+  return report;
+}
+
+int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err) {
+  switch (report.result) {
+    case CompileResult::kIoError:
+      return Fail(err, report.io_error);
+    case CompileResult::kFatal:
+      err << errore(std::to_string(report.fatal)) << "\n";
+      return kExitFailure;
+    case CompileResult::kNoRoute:
+    case CompileResult::kWritten:
+      break;
+  }
+  if (s.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
+  err << DescribeStatus(s) << "\n";
+  if (report.result == CompileResult::kNoRoute) {
+    Complain(err, "no route was compiled; no binary file written");
+  }
+  return kExitStatus;
+}
+
+}  // namespace percorso

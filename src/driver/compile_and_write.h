@@ -1,0 +1,40 @@
+// A compile followed by the writing of its three binary files.
+#ifndef PERCORSO_DRIVER_COMPILE_AND_WRITE_H_
+#define PERCORSO_DRIVER_COMPILE_AND_WRITE_H_
+
+#include <ostream>
+#include <string>
+
+#include "compiler/model.h"
+#include "driver/disk_sources.h"
+#include "io/disk.h"
+#include "io/file_names.h"
+
+namespace percorso {
+
+enum class CompileResult {
+  kWritten,  // the files are written; `stato` tells whether the compile was clean
+  kNoRoute,  // the parser stopped before the route existed: nothing written
+  kFatal,    // the header check failed (1250 or 1251): nothing written
+  kIoError,  // a file operation failed: reported in the message
+};
+
+struct CompileReport {
+  CompileResult result = CompileResult::kWritten;
+  int fatal = 0;
+  /// One line naming the file and the reason, for kIoError.
+  std::string io_error;
+};
+
+/// Compiles the sources into `s` (keys already set) and, unless the compile
+/// ended without a route or with a fatal header error, writes the binary
+/// files named by `names`; the geometry file only `with_geometry`.
+CompileReport CompileAndWrite(Scenario& s, bool with_geometry, DiskSourceFiles& sources, Disk& disk,
+                              const FileNames& names);
+
+/// Turns the outcome of a compile into messages on `err` and an exit status.
+int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_DRIVER_COMPILE_AND_WRITE_H_

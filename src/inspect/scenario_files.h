@@ -1,0 +1,41 @@
+// Compiled files read back from disk, for the listing and the page.
+#ifndef PERCORSO_INSPECT_SCENARIO_FILES_H_
+#define PERCORSO_INSPECT_SCENARIO_FILES_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "inspect/view_features.h"
+#include "io/disk.h"
+#include "io/file_names.h"
+
+namespace percorso {
+
+/// The largest compiled file read: the geometry file of the longest route is
+/// about 20 MB, a table file at most 6 MB.
+inline constexpr uint64_t kMaxCompiledFileSize = uint64_t{64} << 20;
+
+struct DumpOptions {
+  bool json = false;
+  /// Every how many metres the geometry is listed.
+  int64_t every = 1;
+};
+
+/// Reads, decodes and lists one compiled file of the given kind into `*text`;
+/// false with one line in `*err` when it cannot be read or does not fit its
+/// layout.
+bool DumpCompiledFile(Disk& disk, const std::string& path, CompiledFile kind,
+                      const DumpOptions& options, std::string* text, std::string* err);
+
+/// Every scenario whose three compiled files are in `dir`, sorted by keys.
+bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKeys>* found,
+                     std::string* err);
+
+/// Reads the table, cell and (when present) geometry files named by `names`
+/// into `*s`; false with one line in `*err` naming the file at fault.
+bool ReadCompiledScenario(Disk& disk, const FileNames& names, ViewScenario* s, std::string* err);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_INSPECT_SCENARIO_FILES_H_
