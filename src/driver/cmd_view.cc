@@ -2,14 +2,19 @@
 #include <optional>
 #include <tuple>
 
+#include "compiler/compile.h"
+#include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
+#include "driver/disk_sources.h"
+#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
+#include "inspect/text_out.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -20,15 +25,93 @@ std::string Shown(const ScenarioKeys& k) {
          Utf8FromWindows1252(k.train);
 }
 
+/// What the compile reported, for the top of the page: the status with its
+/// place and, when it stores one, its position on the line; a fatal header
+/// error.
+std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileOutcome& outcome) {
+  std::vector<ViewDiagnostic> out;
+  if (s.stato != 0) {
+    std::string place;
+    const SourceLocation& at = s.luogo_stato;
+    if (!at.file.empty()) {
+      place = ValidUtf8(BaseName(at.file));
+      if (at.known()) place += ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
+    }
+    std::optional<int64_t> metres;
+    if (s.progressiva_errore > 0) metres = s.progressiva_errore;
+    out.push_back({"error", place,
+                   "status " + std::to_string(s.stato) + ", position " +
+                       std::to_string(s.progressiva_errore) +
+                       " m: " + std::string(StatusMeaning(s.stato)),
+                   metres});
+  }
+  if (outcome.fatal != 0) {
+    out.push_back({"error", "", "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
+                   std::nullopt});
+  }
+  if (!outcome.has_route) {
+    out.push_back({"error", "", "no route was compiled", std::nullopt});
+  }
+  return out;
+}
+
+/// `view --line F --train F`: the sources compiled in memory, nothing written
+/// but the page. Exits as `compile` would when the compile is not clean.
+int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
+  std::optional<std::string> line = o.Value("--line");
+  std::optional<std::string> train = o.Value("--train");
+  if (!line || !train) return UsageError(ctx, "view needs both --line and --train, or neither");
+  for (const std::string* path : {&*line, &*train}) {
+    FileInfo info = ctx.disk.Stat(*path);
+    if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
+    if (info.kind == FileKind::kDirectory) {
+      return Fail(ctx.err, *path + ": is a directory, not a source file", kExitUsage);
+    }
+  }
+  std::optional<std::string> line_key = o.Value("--line-key");
+  std::optional<std::string> train_key = o.Value("--train-key");
+  KeysFromSourceNames(*line, *train, &line_key, &train_key);
+  if (!line_key) {
+    return UsageError(ctx, "no line key: give --line-key, or name the line file KEY_linea.txt");
+  }
+  if (!train_key) {
+    return UsageError(ctx,
+                      "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
+  }
+  Scenario s;
+  std::string message;
+  if (!KeyFromCommandLine("line key", *line_key, &s.line_key, &message) ||
+      !KeyFromCommandLine("train key", *train_key, &s.train_key, &message)) {
+    return UsageError(ctx, message);
+  }
+  std::string dir = o.Value("--dir").value_or(".");
+  if (!o.Value("-o") && !RequireDirectory(ctx, dir)) return kExitFailure;
+  DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
+  s.keep_source_entries = true;
+  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
+  if (!sources.io_error().empty()) return Fail(ctx.err, sources.io_error());
+  ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
+  v.diagnostics = CompileDiagnostics(s, outcome);
+  std::string path =
+      o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
+  if (!WriteFresh(ctx.disk, path, RenderViewPage(v), &message)) return Fail(ctx.err, message);
+  ctx.out << "percorso: wrote " << path << "\n";
+  if (s.stato != 0) ctx.err << DescribeStatus(s) << "\n";
+  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
+  return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
+}
+
 }  // namespace
 
 int RunView(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key"}, {}, &message)) {
+  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key", "--line", "--train"}, {},
+               &message)) {
     return UsageError(ctx, message);
   }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   std::optional<std::string> line_key, train_key;

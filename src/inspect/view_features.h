@@ -41,6 +41,11 @@ struct ViewScenario {
   std::vector<ViewDiagnostic> diagnostics;
 };
 
+/// The page's view of a model compiled in memory: its keys, cells, table and
+/// geometry, and the entries it kept; `line_file` is the name under which the
+/// line file was read.
+ViewScenario ViewOfModel(const Scenario& s, std::string line_file = "");
+
 struct ViewStation {
   int slot = 0;
   std::string name;  // UTF-8; "(slot N)" when the slot has no name
