@@ -11,10 +11,10 @@
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
+#include "inspect/text_out.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
-#include "inspect/text_out.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -46,7 +46,8 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileO
                    metres});
   }
   if (outcome.fatal != 0) {
-    out.push_back({"error", "", "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
+    out.push_back({"error", "",
+                   "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
                    std::nullopt});
   }
   if (!outcome.has_route) {

@@ -83,8 +83,8 @@ class DataWriter {
       for (const ViewFeature& ft : f_.features) {
         if (ft.row == spec.row) Add(marks, Mark(ft));
       }
-      Add(rows, "{\"id\":" + Q(spec.id) + ",\"title\":" + Q(spec.title) + ",\"marks\":[" + marks +
-                    "]}");
+      Add(rows,
+          "{\"id\":" + Q(spec.id) + ",\"title\":" + Q(spec.title) + ",\"marks\":[" + marks + "]}");
     }
     return "[" + rows + "]";
   }
@@ -135,7 +135,8 @@ class DataWriter {
     int64_t previous = 0;
     for (size_t i = 1; i < s_.celle.size(); ++i) {
       int64_t v = value_of(i, previous);
-      if (i == 1 || v != previous) Add(out, "[" + N(CellMetres(static_cast<int64_t>(i))) + "," + N(v) + "]");
+      if (i == 1 || v != previous)
+        Add(out, "[" + N(CellMetres(static_cast<int64_t>(i))) + "," + N(v) + "]");
       previous = v;
     }
     return "[" + out + "]";

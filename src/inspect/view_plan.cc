@@ -44,7 +44,8 @@ class Turn {
 PlanData MakePlan(const ViewScenario& s) {
   PlanData out;
   if (!s.tracciato) {
-    out.element = "<p class=\"no-plan\">No geometry file: the plan of the line cannot be drawn.</p>\n";
+    out.element =
+        "<p class=\"no-plan\">No geometry file: the plan of the line cannot be drawn.</p>\n";
     return out;
   }
   const GeometryTable& t = *s.tracciato;
@@ -81,10 +82,10 @@ PlanData MakePlan(const ViewScenario& s) {
   out.json = "{\"first\":" + std::to_string(first) + ",\"last\":" + std::to_string(last) +
              ",\"points\":[" + points + "]}";
   out.element = "<svg id=\"plan\" class=\"plan\" data-extent=\"" + ShortestDouble(min_x) + " " +
-                ShortestDouble(max_x) + " " + ShortestDouble(min_y) + " " +
-                ShortestDouble(max_y) + "\" data-first-metre=\"" + std::to_string(first) +
-                "\" data-last-metre=\"" + std::to_string(last) + "\" data-points=\"" +
-                std::to_string(count) + "\" role=\"img\" aria-label=\"Plan of the line\"></svg>\n";
+                ShortestDouble(max_x) + " " + ShortestDouble(min_y) + " " + ShortestDouble(max_y) +
+                "\" data-first-metre=\"" + std::to_string(first) + "\" data-last-metre=\"" +
+                std::to_string(last) + "\" data-points=\"" + std::to_string(count) +
+                "\" role=\"img\" aria-label=\"Plan of the line\"></svg>\n";
   return out;
 }
 

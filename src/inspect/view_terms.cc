@@ -63,8 +63,8 @@ int64_t At(const SourceRecord& r, size_t i) {
 
 std::string MembersLine(int64_t index, const cella& c) {
   return "cell " + N(index) + ": tipo " + N(c.tipo) + ", dato1 " + N(c.dato1) + ", dato2 " +
-         N(c.dato2) + ", dato3 " + N(c.dato3) + ", dato4 " + N(c.dato4) + ", tempo " +
-         N(c.tempo) + ", avviso " + N(c.avviso);
+         N(c.dato2) + ", dato3 " + N(c.dato3) + ", dato4 " + N(c.dato4) + ", tempo " + N(c.tempo) +
+         ", avviso " + N(c.avviso);
 }
 
 std::string Heading(std::string_view what, int64_t metres) {
@@ -94,24 +94,31 @@ SignalValues DecodeSignal(const ViewScenario& s, int64_t cell) {
     int64_t code = before.avviso / 10;
     if (before.avviso % 10 == 1 && code <= c.dato4 && (c.dato4 - code) % 10 == 0) both = code;
   }
-  return {CellMetres(cell), both / 3,      c.dato1 / 10, c.dato2 / 10,
-          c.dato3 / 10,     (c.dato4 - both) / 10,      both % 3,     c.dato1 % 10,
-          c.dato2 % 10,     c.dato3 % 10,  c.tempo};
+  return {CellMetres(cell), both / 3,     c.dato1 / 10,
+          c.dato2 / 10,     c.dato3 / 10, (c.dato4 - both) / 10,
+          both % 3,         c.dato1 % 10, c.dato2 % 10,
+          c.dato3 % 10,     c.tempo};
 }
 
 SignalValues SignalOf(const ViewScenario& s, const SourceRecord* r, int64_t cell) {
   if (r == nullptr) return DecodeSignal(s, cell);
-  return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4),  At(*r, 5),
+  return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5),
           At(*r, 6), At(*r, 7), At(*r, 8), At(*r, 9), At(*r, 10)};
 }
 
 std::string SignalTip(const ViewScenario& s, const SourceRecord* r, int64_t cell) {
   SignalValues v = SignalOf(s, r, cell);
   return Heading("signal", v.posizione) + "\nposizione " + N(v.posizione) + " m\n" +
-         Fields({{"sx", N(v.sx)}, {"s1", N(v.s1)}, {"s2", N(v.s2)}, {"s3", N(v.s3)},
+         Fields({{"sx", N(v.sx)},
+                 {"s1", N(v.s1)},
+                 {"s2", N(v.s2)},
+                 {"s3", N(v.s3)},
                  {"rapp", N(v.rapp)}}) +
          "\n" +
-         Fields({{"dx", N(v.dx)}, {"d1", N(v.d1)}, {"d2", N(v.d2)}, {"d3", N(v.d3)},
+         Fields({{"dx", N(v.dx)},
+                 {"d1", N(v.d1)},
+                 {"d2", N(v.d2)},
+                 {"d3", N(v.d3)},
                  {"tempo", N(v.tempo)}}) +
          (r ? From(*r) : std::string(kReadBack));
 }
@@ -170,11 +177,11 @@ std::string MarkerTip(const cella& c, const SourceRecord* r, int64_t cell) {
 }
 
 std::string SlowdownBoardTip(const cella& c, const SourceRecord* r, int64_t cell) {
-  std::string head = c.tipo == kAvvisoRallentamento
-                         ? Heading("slowdown warning board", CellMetres(cell)) + "\n" +
-                               Fields({{"v", Speed(c.dato1)}, {"d_v", N(c.dato2)}})
-                         : Heading("slowdown numbered cell " + N(c.dato1) + " of 4",
-                                   CellMetres(cell));
+  std::string head =
+      c.tipo == kAvvisoRallentamento
+          ? Heading("slowdown warning board", CellMetres(cell)) + "\n" +
+                Fields({{"v", Speed(c.dato1)}, {"d_v", N(c.dato2)}})
+          : Heading("slowdown numbered cell " + N(c.dato1) + " of 4", CellMetres(cell));
   if (r == nullptr) return head + std::string(kReadBack);
   return head + "\nfor the slowdown at x " + N(At(*r, 0)) + " m" + From(*r);
 }
@@ -308,7 +315,8 @@ std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const
   const SourceRecord* r = records.AtCell(sd.start_cell);
   if (r != nullptr && r->kind == RecordKind::kSlowdown) {
     return Heading("slowdown", At(*r, 0)) + "\n" +
-           Fields({{"x", N(At(*r, 0)) + " m"}, {"v", Speed(At(*r, 1))}, {"l", N(At(*r, 2)) + " m"}}) +
+           Fields(
+               {{"x", N(At(*r, 0)) + " m"}, {"v", Speed(At(*r, 1))}, {"l", N(At(*r, 2)) + " m"}}) +
            "\n" + Fields({{"f_tt", N(At(*r, 3))}, {"f_ta", N(At(*r, 4))}, {"d_v", N(At(*r, 5))}}) +
            From(*r);
   }
@@ -353,9 +361,10 @@ std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
                     Kilometres(CellMetres(st.last_cell + 2)) + "\nmontagna " + N(st.montagna);
   std::vector<const SourceRecord*> found = records.Terrain(st.first_cell, st.last_cell);
   for (const SourceRecord* r : found) {
-    tip += "\n" + Fields({{"inizio", N(At(*r, 0)) + " m"},
-                          {"fine", N(At(*r, 1)) + " m"},
-                          {"tipo", N(At(*r, 2))}}) +
+    tip += "\n" +
+           Fields({{"inizio", N(At(*r, 0)) + " m"},
+                   {"fine", N(At(*r, 1)) + " m"},
+                   {"tipo", N(At(*r, 2))}}) +
            (PlaceText(r->place).empty() ? "" : "  " + PlaceText(r->place));
   }
   if (found.empty()) tip += std::string(kReadBack);

@@ -6,9 +6,9 @@
 #include <regex>
 #include <sstream>
 
+#include "compiler/compile.h"
 #include "driver/cli.h"
 #include "inspect/text_out.h"
-#include "compiler/compile.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "output/cell_file.h"
@@ -53,7 +53,8 @@ void ExpectSelfContained(const std::string& page) {
 
 /// The tooltips of the marks of one class.
 std::vector<std::string> Tips(const std::string& data, const std::string& cls) {
-  return All(data, "\\[-?[0-9]+,\"" + cls + "\",\"(?:[^\"\\\\]|\\\\.)*\",\"((?:[^\"\\\\]|\\\\.)*)\"\\]");
+  return All(data,
+             "\\[-?[0-9]+,\"" + cls + "\",\"(?:[^\"\\\\]|\\\\.)*\",\"((?:[^\"\\\\]|\\\\.)*)\"\\]");
 }
 
 TEST(ViewPageTest, BuiltinScenario) {
@@ -196,9 +197,10 @@ TEST(ViewPageTest, DiagnosticsAreListedAndLinkedToTheirKilometre) {
   EXPECT_NE(page.find("<li class=\"diagnostic warning\" data-index=\"1\"><b>warning:</b> no "
                       "place</li>"),
             std::string::npos);
-  EXPECT_NE(Data(page).find("\"diagnostics\":[[\"error\",\"t-.txt:4:1\",\"status 16, position "
-                            "15400 m: \\u003ctaken>\",15400],[\"warning\",\"\",\"no place\",null]]"),
-            std::string::npos);
+  EXPECT_NE(
+      Data(page).find("\"diagnostics\":[[\"error\",\"t-.txt:4:1\",\"status 16, position "
+                      "15400 m: \\u003ctaken>\",15400],[\"warning\",\"\",\"no place\",null]]"),
+      std::string::npos);
 }
 
 TEST(ViewPageTest, ALongRouteStaysSmall) {
@@ -359,7 +361,8 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string page = testing::ReadBytes(dir_.file("Prova_5.html"));
   EXPECT_EQ(page.find("id=\"diagnostics\""), std::string::npos);
   EXPECT_NE(Data(page).find(train + ":2\\ncell 43"), std::string::npos);
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"Prova_5-.txt", "Prova_5.html", "Prova_linea.txt"}));
+  EXPECT_EQ(dir_.List(),
+            (std::vector<std::string>{"Prova_5-.txt", "Prova_5.html", "Prova_linea.txt"}));
 
   // A second signal on the same cell: status 16 at its line, on the page and
   // on standard error, and the exit status of a compile that is not clean.
@@ -368,7 +371,8 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string out = dir_.file("page.html");
   r = View({"--line", line, "--train", train, "-o", out});
   EXPECT_EQ(r.status, 3);
-  EXPECT_EQ(r.err, "Prova_5-.txt:3:1: error: status 16, position 2100 m: signal cell already taken\n");
+  EXPECT_EQ(r.err,
+            "Prova_5-.txt:3:1: error: status 16, position 2100 m: signal cell already taken\n");
   page = testing::ReadBytes(out);
   EXPECT_NE(page.find("Prova_5-.txt:3:1: <b>error:</b> status 16, position 2100 m: signal cell "
                       "already taken <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
@@ -376,7 +380,8 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
 
   r = View({"--line", line});
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.err.starts_with("percorso: view needs both --line and --train, or neither")) << r.err;
+  EXPECT_TRUE(r.err.starts_with("percorso: view needs both --line and --train, or neither"))
+      << r.err;
 }
 
 }  // namespace
