@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/diagnostic.h"
+#include "compiler/status.h"
 #include "compiler/tracciato.h"
 
 namespace percorso {
@@ -89,14 +91,6 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
-/// Where in a source file something was read: 1-based line and column.
-struct SourceLocation {
-  std::string file;
-  int line = 0;
-  int column = 0;
-  bool known() const { return line > 0; }
-};
-
 /// One entry of a source file as the parser read it: where its keyword field
 /// stands, that field, and the values of the fields that followed it in file
 /// order (numbers as read; a text field as its Windows-1252 bytes).
@@ -113,8 +107,9 @@ struct Scenario {
   std::string train_key;
 
   int32_t j = 0;
-  int32_t stato = 0;
-  int32_t progressiva_errore = 0;
+  /// The status of the compile (`stato`, `progressiva_errore` and the place of
+  /// the entry that raised it): 0 until a problem is raised, then the last one.
+  Diagnostic diagnostic;
   int32_t lunghezza_estesa = 0;
   int32_t ultima_cella = 0;
 
@@ -130,9 +125,6 @@ struct Scenario {
   std::vector<int32_t> fini_tratti;
   bool galleria = false;
 
-  /// Where the entry that set `stato` was read, when a source entry did.
-  SourceLocation luogo_stato;
-
   /// When set before the parse, every entry read is kept in `source_entries`
   /// in reading order, for tools that show the model in the author's terms.
   bool keep_source_entries = false;
@@ -142,6 +134,12 @@ struct Scenario {
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
   cella* cell_at(int64_t i);
   const cella* cell_at(int64_t i) const;
+
+  /// Raises status `code` for the entry read at `where` (the one setter of
+  /// the status). `posizione`, when given, goes in `progressiva_errore`;
+  /// without it the position of the previous status stays.
+  void SetStatus(Status code, const SourceLocation& where,
+                 std::optional<int32_t> posizione = std::nullopt);
 };
 
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the

@@ -27,22 +27,24 @@ std::string Shown(const ScenarioKeys& k) {
 
 /// What the compile reported, for the top of the page: the status with its
 /// place and, when it stores one, its position on the line; a fatal header
-/// error.
+/// error; no route.
 std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileOutcome& outcome) {
   std::vector<ViewDiagnostic> out;
-  if (s.stato != 0) {
+  const Diagnostic& d = s.diagnostic;
+  if (d.stato != 0) {
     std::string place;
-    const SourceLocation& at = s.luogo_stato;
-    if (!at.file.empty()) {
-      place = ValidUtf8(BaseName(at.file));
-      if (at.known()) place += ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
+    if (!d.where.file.empty()) {
+      place = ValidUtf8(BaseName(d.where.file));
+      if (d.where.known()) {
+        place += ":" + std::to_string(d.where.line) + ":" + std::to_string(d.where.column);
+      }
     }
     std::optional<int64_t> metres;
-    if (s.progressiva_errore > 0) metres = s.progressiva_errore;
-    out.push_back({"error", place,
-                   "status " + std::to_string(s.stato) + ", position " +
-                       std::to_string(s.progressiva_errore) +
-                       " m: " + std::string(StatusMeaning(s.stato)),
+    if (d.progressiva_errore > 0) metres = d.progressiva_errore;
+    std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", place,
+                   "status " + std::to_string(d.stato) + ", position " +
+                       std::to_string(d.progressiva_errore) + " m: " + text,
                    metres});
   }
   if (outcome.fatal != 0) {
@@ -50,9 +52,7 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileO
                    "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
                    std::nullopt});
   }
-  if (!outcome.has_route) {
-    out.push_back({"error", "", "no route was compiled", std::nullopt});
-  }
+  if (!outcome.has_route) out.push_back({"error", "", "no route was compiled", std::nullopt});
   return out;
 }
 
@@ -90,14 +90,14 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
   s.keep_source_entries = true;
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
-  if (!sources.io_error().empty()) return Fail(ctx.err, sources.io_error());
+  if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
   v.diagnostics = CompileDiagnostics(s, outcome);
   std::string path =
       o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
   if (!WriteFresh(ctx.disk, path, RenderViewPage(v), &message)) return Fail(ctx.err, message);
   ctx.out << "percorso: wrote " << path << "\n";
-  if (s.stato != 0) ctx.err << DescribeStatus(s) << "\n";
+  if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
   return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
 }

@@ -113,7 +113,7 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
                           "rallentamento, 9000, 40, 500, 7, 1, 30", "abbattimento, 12000, AC",
                           testing::Station(20000, 12, 500, "ALFA<1>")}));
   memorizza_percorso(s, true, files);
-  ASSERT_EQ(s.stato, 0);
+  ASSERT_EQ(s.diagnostic.stato, 0);
   std::string data = Data(RenderViewPage(ViewOfModel(s, files.Name(Source::kLinea))));
   EXPECT_EQ(Tips(data, "signal sx2 right"),
             std::vector<std::string>{
