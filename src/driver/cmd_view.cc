@@ -59,35 +59,14 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileO
 /// `view --line F --train F`: the sources compiled in memory, nothing written
 /// but the page. Exits as `compile` would when the compile is not clean.
 int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
-  std::optional<std::string> line = o.Value("--line");
-  std::optional<std::string> train = o.Value("--train");
-  if (!line || !train) return UsageError(ctx, "view needs both --line and --train, or neither");
-  for (const std::string* path : {&*line, &*train}) {
-    FileInfo info = ctx.disk.Stat(*path);
-    if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
-    if (info.kind == FileKind::kDirectory) {
-      return Fail(ctx.err, *path + ": is a directory, not a source file", kExitUsage);
-    }
-  }
-  std::optional<std::string> line_key = o.Value("--line-key");
-  std::optional<std::string> train_key = o.Value("--train-key");
-  KeysFromSourceNames(*line, *train, &line_key, &train_key);
-  if (!line_key) {
-    return UsageError(ctx, "no line key: give --line-key, or name the line file KEY_linea.txt");
-  }
-  if (!train_key) {
-    return UsageError(ctx,
-                      "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
-  }
+  std::string line, train, message;
   Scenario s;
-  std::string message;
-  if (!KeyFromCommandLine("line key", *line_key, &s.line_key, &message) ||
-      !KeyFromCommandLine("train key", *train_key, &s.train_key, &message)) {
-    return UsageError(ctx, message);
+  if (int status = AuthorSources(ctx, o, "view", &line, &train, &s); status != kExitOk) {
+    return status;
   }
   std::string dir = o.Value("--dir").value_or(".");
   if (!o.Value("-o") && !RequireDirectory(ctx, dir)) return kExitFailure;
-  DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   s.keep_source_entries = true;
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
