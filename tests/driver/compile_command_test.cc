@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "driver/cli.h"
+#include "support/cli.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
 
@@ -18,11 +19,7 @@ using testing::TempDir;
 using testing::TrainFile;
 using testing::WriteBytes;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Outcome = testing::CliResult;
 
 class CompileCommandTest : public ::testing::Test {
  protected:
@@ -36,10 +33,7 @@ class CompileCommandTest : public ::testing::Test {
         "compile", "--line",   dir_.file("L_linea.txt"), "--train", dir_.file("L_T-.txt"),
         "--dir",   dir_.path()};
     args.insert(args.end(), extra.begin(), extra.end());
-    RealDisk disk;
-    std::ostringstream out, err;
-    int status = RunCommandLine(args, "", disk, out, err);
-    return {status, out.str(), err.str()};
+    return testing::RunCli(args);
   }
 
   TempDir dir_;
@@ -124,25 +118,20 @@ TEST_F(CompileCommandTest, HostileFilesEndInAStatusOrAMessage) {
 TEST_F(CompileCommandTest, ASourceThatIsADirectoryIsRefused) {
   ASSERT_EQ(mkdir(dir_.file("D_linea.txt").c_str(), 0755), 0);
   WriteBytes(dir_.file("D_T-.txt"), TrainFile({}));
-  RealDisk disk;
-  std::ostringstream out, err;
-  int status = RunCommandLine({"compile", "--line", dir_.file("D_linea.txt"), "--train",
-                               dir_.file("D_T-.txt"), "--dir", dir_.path()},
-                              "", disk, out, err);
-  EXPECT_EQ(status, 2);
-  EXPECT_EQ(err.str(),
+  testing::CliResult r = testing::RunCli({"compile", "--line", dir_.file("D_linea.txt"), "--train",
+                                          dir_.file("D_T-.txt"), "--dir", dir_.path()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
             "percorso: " + dir_.file("D_linea.txt") + ": is a directory, not a source file\n");
 }
 
 TEST_F(CompileCommandTest, KeysComeFromTheFileNames) {
   WriteBytes(dir_.file("Valle_linea.txt"), LineFile({}, 9000));
   WriteBytes(dir_.file("Valle_42-.txt"), TrainFile({}));
-  RealDisk disk;
-  std::ostringstream out, err;
-  int status = RunCommandLine({"compile", "--line", dir_.file("Valle_linea.txt"), "--train",
-                               dir_.file("Valle_42-.txt"), "--dir", dir_.path()},
-                              "", disk, out, err);
-  EXPECT_EQ(status, 0) << err.str();
+  testing::CliResult r =
+      testing::RunCli({"compile", "--line", dir_.file("Valle_linea.txt"), "--train",
+                       dir_.file("Valle_42-.txt"), "--dir", dir_.path()});
+  EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(testing::ReadBytes(dir_.file("Valle_42.sim")).size(), 2958u + 5 + 2);
 }
 

@@ -8,6 +8,7 @@
 
 #include "driver/cli.h"
 #include "io/file_names.h"
+#include "support/cli.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 
@@ -19,15 +20,10 @@ using testing::Op;
 using testing::ReadBytes;
 using testing::TempDir;
 
-struct Outcome {
-  int status;
-  std::string err;
-};
+using Outcome = testing::CliResult;
 
 Outcome RunDefault(Disk& disk, const std::string& dir) {
-  std::ostringstream out, err;
-  int status = RunCommandLine({"--dir", dir}, "", disk, out, err);
-  return {status, err.str()};
+  return testing::RunCli({"--dir", dir}, &disk);
 }
 
 std::map<std::string, std::string> Contents(const TempDir& dir) {
@@ -75,9 +71,7 @@ TEST_P(FaultInjectionTest, EveryOperationOfTheDefaultRunFailsCleanly) {
   ASSERT_EQ(reference.size(), 6u);
   // The two sources exist only between their writing and their reading.
   TempDir sources_dir;
-  std::ostringstream ignored;
-  ASSERT_EQ(RunCommandLine({"init", "--dir", sources_dir.path()}, "", counting, ignored, ignored),
-            0);
+  ASSERT_EQ(testing::RunCli({"init", "--dir", sources_dir.path()}, &counting).status, 0);
   for (const auto& [name, bytes] : Contents(sources_dir)) reference[name] = bytes;
   ASSERT_EQ(reference.size(), 8u);
 

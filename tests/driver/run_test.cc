@@ -14,6 +14,7 @@
 #include "driver/cli.h"
 #include "driver/exit_status.h"
 #include "io/file_names.h"
+#include "support/cli.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 
@@ -25,20 +26,10 @@ using testing::Op;
 using testing::ReadBytes;
 using testing::TempDir;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using Outcome = testing::CliResult;
 
 Outcome RunArgs(const std::vector<std::string>& args, Disk& disk) {
-  std::ostringstream out;
-  std::ostringstream err;
-  Outcome o;
-  o.status = RunCommandLine(args, /*program_dir=*/"", disk, out, err);
-  o.out = out.str();
-  o.err = err.str();
-  return o;
+  return testing::RunCli(args, &disk);
 }
 
 std::map<std::string, std::string> Contents(const TempDir& dir) {

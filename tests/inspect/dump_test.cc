@@ -7,6 +7,7 @@
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
 #include "output/table_file.h"
+#include "support/cli.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -15,19 +16,12 @@ namespace {
 using testing::TempDir;
 using testing::WriteBytes;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Outcome = testing::CliResult;
 
 Outcome Dump(const std::vector<std::string>& args) {
-  RealDisk disk;
-  std::ostringstream out, err;
   std::vector<std::string> all = {"dump"};
   all.insert(all.end(), args.begin(), args.end());
-  int status = RunCommandLine(all, "", disk, out, err);
-  return {status, out.str(), err.str()};
+  return testing::RunCli(all);
 }
 
 /// True when `text` is exactly one JSON value, with nothing after it but
