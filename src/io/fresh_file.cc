@@ -1,5 +1,6 @@
 #include "io/fresh_file.h"
 
+#include "io/interrupts.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -82,6 +83,8 @@ bool FileSet::AddChunked(const std::string& path, const std::function<bool(std::
 }
 
 bool FileSet::Commit(std::string* err) {
+  // An interrupt waits until every file is renamed: the set changes whole.
+  InterruptsHeld held;
   std::string reason;
   for (size_t i = 0; i < staged_.size(); ++i) {
     if (!disk_.Replace(staged_[i].temp, staged_[i].target, &reason)) {

@@ -41,8 +41,9 @@ class FileSet {
   /// to its argument and returns false once nothing is left.
   bool AddChunked(const std::string& path, const std::function<bool(std::string*)>& next,
                   std::string* err);
-  /// Renames the temporaries over their targets. A failing rename stops there:
-  /// the files before it are replaced, the rest keep their old content.
+  /// Renames the temporaries over their targets, with interrupts held until
+  /// the last one is renamed. A failing rename stops there: the files before
+  /// it are replaced, the rest keep their old content.
   bool Commit(std::string* err);
 
  private:

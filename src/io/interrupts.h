@@ -29,9 +29,9 @@ void ActivateTemporary(int slot);
 /// The temporary was renamed or removed: the slot is free again.
 void ForgetTemporary(int slot);
 
-#ifndef _WIN32
-/// Keeps the interrupt signals waiting while it lives, so that a file
-/// operation and the update of the table happen as one step for the handler.
+/// Keeps interrupts waiting while it lives, so that a file operation and the
+/// update of the table (or several renames that belong together) happen as
+/// one step for the handler. May be nested.
 class InterruptsHeld {
  public:
   InterruptsHeld();
@@ -40,9 +40,10 @@ class InterruptsHeld {
   InterruptsHeld& operator=(const InterruptsHeld&) = delete;
 
  private:
+#ifndef _WIN32
   sigset_t saved_;
-};
 #endif
+};
 
 }  // namespace percorso
 
