@@ -65,7 +65,7 @@ TEST_F(CompileCommandTest, AConflictIsReportedWithItsPlaceAndTheFilesAreWritten)
                              "segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0", "[fine]"});
   Outcome o = Compile(LineFile({}, 9000), treno);
   EXPECT_EQ(o.status, 3);
-  EXPECT_EQ(o.err, "L_T-.txt:3:1: error: status 16, position 4250 m: signal cell already taken\n");
+  EXPECT_EQ(o.err, "L_T-.txt:3:13: error: status 16, position 4250 m: signal cell already taken\n");
   EXPECT_EQ(dir_.List().size(), 5u);
 }
 
