@@ -1,8 +1,8 @@
 #include "compiler/compile.h"
 
 #include <algorithm>
-#include <tuple>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "compiler/line_file.h"
@@ -26,9 +26,10 @@ Diagnostic FatalCause(int fatal, const std::optional<Note>& header_cell) {
            (fatal == kFatalHeaderTaken ? "value 5121" : "check code") +
            ": the header cannot be stamped, so nothing is written (Errore n. " +
            std::to_string(fatal) + ")";
-  d.notes.push_back(Note{{}, "a feature lies in cell round(position / 50 + 1): positions from "
-                             "-25 to 25 m fall on cell 1 (for a cut-off point, round(position / "
-                             "50): 25 to 75 m); move it past 75 m"});
+  d.notes.push_back(Note{{},
+                         "a feature lies in cell round(position / 50 + 1): positions from "
+                         "-25 to 25 m fall on cell 1 (for a cut-off point, round(position / "
+                         "50): 25 to 75 m); move it past 75 m"});
   return d;
 }
 
@@ -36,8 +37,9 @@ Diagnostic NoRouteLength(const std::string& line_file) {
   Diagnostic d;
   d.where = SourceLocation{line_file, 0, 0};
   d.text = "no route length: nothing to compile";
-  d.notes.push_back(Note{{}, "the header after '[generale]' needs a line such as "
-                             "'lunghezza percorso, 97000' before its first section name"});
+  d.notes.push_back(Note{{},
+                         "the header after '[generale]' needs a line such as "
+                         "'lunghezza percorso, 97000' before its first section name"});
   return d;
 }
 

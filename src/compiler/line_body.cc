@@ -58,14 +58,16 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
   std::optional<double> k = CurveTurn(kw);
   if (!k) {
     return p.StopWith(Status::kBadCurve, {}, kKeywordField,
-                      {Note{{}, "a curve's keyword names its class with a digit 1 to 6, as in "
-                                "'curvas2' or 'curvad1'"}});
+                      {Note{{},
+                            "a curve's keyword names its class with a digit 1 to 6, as in "
+                            "'curvas2' or 'curvad1'"}});
   }
   // After a check has found the plan broken, later curves cannot be drawn.
   if (c.plan_broken) return Flow::kGoOn;
   const std::vector<Note> past = {
-      Note{{}, "the plan is drawn metre by metre up to 1000000 m and to the end of its table; "
-               "curves must come in increasing order of start and not overlap"}};
+      Note{{},
+           "the plan is drawn metre by metre up to 1000000 m and to the end of its table; "
+           "curves must come in increasing order of start and not overlap"}};
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   const char* kTooLong = "the curve's start + length passes the 32-bit range";
   if (!p.s.tracciato) {

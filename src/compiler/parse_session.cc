@@ -70,8 +70,9 @@ std::vector<Note> ParseSession::FieldNotes(int field) const {
   if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return {};
   const auto& [line, column] = fields_[static_cast<size_t>(field)];
   if (line == keyword_line_) return {};
-  return {Note{Here(line, column), "the value at fault is read here, on a later line: the entry's "
-                                   "own line holds fewer values than its keyword reads"}};
+  return {Note{Here(line, column),
+               "the value at fault is read here, on a later line: the entry's "
+               "own line holds fewer values than its keyword reads"}};
 }
 
 void ParseSession::Delete(Source which) {
@@ -90,8 +91,8 @@ SourceLocation ParseSession::Here(int line, int column) const {
   return SourceLocation{files_.Name(current_), line, column};
 }
 
-Flow ParseSession::Raise(Status code, const SourceLocation& where,
-                         std::optional<int32_t> posizione, std::vector<Note> notes, Flow flow) {
+Flow ParseSession::Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
+                         std::vector<Note> notes, Flow flow) {
   if (!recover_) {
     s.SetStatus(code, where, posizione, std::move(notes));
     return flow;
@@ -273,8 +274,8 @@ Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
     const size_t i = static_cast<size_t>(cell);
     if (i < owner_.size() && owner_[i] >= 0) {
       const Note& owner = entries_[static_cast<size_t>(owner_[i])];
-      notes.push_back(Note{owner.where, text + ", put there by this " + Quoted(owner.text) +
-                                            " entry"});
+      notes.push_back(
+          Note{owner.where, text + ", put there by this " + Quoted(owner.text) + " entry"});
     } else {
       notes.push_back(Note{SourceLocation{}, text});
     }

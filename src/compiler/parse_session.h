@@ -101,7 +101,8 @@ class ParseSession {
   /// deleted (Flow::kStop), or, when checking, the entry is left out
   /// (Flow::kSkip). With `posizione`, the position goes in
   /// `progressiva_errore`.
-  Flow Stop(Status code, std::optional<int32_t> posizione = std::nullopt, int field = kKeywordField);
+  Flow Stop(Status code, std::optional<int32_t> posizione = std::nullopt,
+            int field = kKeywordField);
   /// As Stop, with notes that explain the status.
   Flow StopWith(Status code, std::optional<int32_t> posizione, int field, std::vector<Note> notes);
   /// Raises `code` at `field` (kWholeFile: for the whole open file), after

@@ -60,8 +60,7 @@ void ParseSession::CheckEncoding() {
     Warn(Here(e.line, e.column),
          "'" + e.detail + "' is written in UTF-8, but the file is read as Windows-1252, where " +
              "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
-             "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail +
-             "'");
+             "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
   }
 }
 
@@ -98,10 +97,9 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
   const int64_t stored = Stored(value, bits);
   if (stored == value) return;
-  Warn(FieldPlace(field),
-       std::to_string(value) + " does not fit the cell's " + std::to_string(bits) + "-bit `" +
-           std::string(member) + "`: it is stored as " + std::to_string(stored) +
-           " (its low bits)");
+  Warn(FieldPlace(field), std::to_string(value) + " does not fit the cell's " +
+                              std::to_string(bits) + "-bit `" + std::string(member) +
+                              "`: it is stored as " + std::to_string(stored) + " (its low bits)");
 }
 
 void ParseSession::AfterEntry(Grammar grammar) {
@@ -112,8 +110,9 @@ void ParseSession::AfterEntry(Grammar grammar) {
   ++records_in_file_;
   if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
     Warn(KeywordPlace(),
-         Quoted(Trimmed(keyword_)) + " is read as an entry: the text before its keyword is no "
-                                     "comment mark (" +
+         Quoted(Trimmed(keyword_)) +
+             " is read as an entry: the text before its keyword is no "
+             "comment mark (" +
              std::string(*mark) +
              "); the files have no comment syntax, delete the line to leave it out");
   }
@@ -186,8 +185,8 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     if (IsGenerale(field)) break;
     if (r.at_end()) return false;
     const SourceLocation here = Here(r.line(), r.column());
-    if (!*near_miss && IsSectionName(field) && NearestSection(field, current_ == Source::kLinea) ==
-                                                   std::string_view("[generale]")) {
+    if (!*near_miss && IsSectionName(field) &&
+        NearestSection(field, current_ == Source::kLinea) == std::string_view("[generale]")) {
       *near_miss = Note{here, "this section name is near '[generale]'"};
     }
     if (r.first_on_line() && !Trimmed(field).empty()) {
@@ -207,10 +206,10 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
 void ParseSession::EndOfFile() {
   if (records_in_file_ > 0 || contents_.empty()) return;
   const bool line_file = current_ == Source::kLinea;
-  Warn(FilePlace(current_), std::string("no entry of the ") + (line_file ? "line" : "train") +
-                                " description file is read: it " +
-                                (line_file ? "gives no route features"
-                                           : "gives no stations, signals or speeds"));
+  Warn(FilePlace(current_),
+       std::string("no entry of the ") + (line_file ? "line" : "train") +
+           " description file is read: it " +
+           (line_file ? "gives no route features" : "gives no stations, signals or speeds"));
 }
 
 }  // namespace percorso

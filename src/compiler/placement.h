@@ -78,7 +78,6 @@ struct Esito {
   void Add(int64_t cella) { celle[static_cast<size_t>(quante++)] = cella; }
 };
 
-
 /// Places a stretch (no conflict code). A stretch that starts 150 m or less
 /// after the end of the previous one is drawn as terrain 3.
 Esito memo_montagna(Scenario& s, const Montagna& m);

@@ -26,9 +26,12 @@ constexpr KeywordWord kHeaderWords[] = {
 };
 
 constexpr KeywordWord kBodyWords[] = {
-    {"pendenza", "pendenza"},       {"curva", "curvas1"},
-    {"montagna", "montagna"},       {"indicatori", "indicatori_vmax"},
-    {"cartello", "cartello_indicatore"}, {"indicatore", "cartello_indicatore"},
+    {"pendenza", "pendenza"},
+    {"curva", "curvas1"},
+    {"montagna", "montagna"},
+    {"indicatori", "indicatori_vmax"},
+    {"cartello", "cartello_indicatore"},
+    {"indicatore", "cartello_indicatore"},
 };
 
 constexpr KeywordWord kTrainWords[] = {
@@ -57,11 +60,11 @@ std::span<const KeywordWord> WordsOf(Grammar g) {
   return {};
 }
 
-constexpr std::string_view kLineSections[] = {"[generale]", "[curve]",    "[pendenze]", "[montagne]",
-                                              "[cartelli]", "[indicazioni]", "[fine]"};
-constexpr std::string_view kTrainSections[] = {
-    "[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",
-    "[rallentamenti]", "[segnali]",  "[codici]",     "[fine]"};
+constexpr std::string_view kLineSections[] = {
+    "[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"};
+constexpr std::string_view kTrainSections[] = {"[generale]", "[aderenze]",      "[vel_limite]",
+                                               "[stazioni]", "[rallentamenti]", "[segnali]",
+                                               "[codici]",   "[fine]"};
 
 std::span<const std::string_view> SectionsOf(bool line_file) {
   if (line_file) return kLineSections;
@@ -125,6 +128,7 @@ std::optional<std::string_view> NearestKeyword(std::string_view field, Grammar g
   for (std::string_view word : Words(field)) {
     if (word.size() < 4) continue;
     for (const KeywordWord& k : WordsOf(g)) {
+      if (word.size() > k.word.size() + 2 || k.word.size() > word.size() + 2) continue;
       int d = EditDistance(word, k.word);
       if (d <= AllowedEdits(k.word) && d < best_distance) {
         best = k.keyword;
@@ -168,8 +172,10 @@ bool IsKnownSection(std::string_view field, bool line_file) {
 std::optional<std::string_view> NearestSection(std::string_view field, bool line_file) {
   std::optional<std::string_view> best;
   int best_distance = 3;
+  const std::string_view t = Trim(field);
   for (std::string_view known : SectionsOf(line_file)) {
-    int d = EditDistance(Trim(field), known);
+    if (t.size() > known.size() + 2 || known.size() > t.size() + 2) continue;
+    int d = EditDistance(t, known);
     if (d < best_distance) {
       best = known;
       best_distance = d;

@@ -71,9 +71,10 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
     double c = v.fine / 50.0 - 1;
     if (c <= 1) {
       return p.StopWith(Status::kStationTooNearStart, {}, 0,
-                        {Note{{}, "the station ends at " + std::to_string(v.fine) +
-                                      " m: its stopping mark, one cell before its end, must "
-                                      "fall after cell 2"}});
+                        {Note{{},
+                              "the station ends at " + std::to_string(v.fine) +
+                                  " m: its stopping mark, one cell before its end, must "
+                                  "fall after cell 2"}});
     }
     cella* cell = p.s.cell_at(nearest(c));
     if (cell == nullptr) return p.RangeFailure(v.posizione);
@@ -88,15 +89,17 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
 Flow SlotsFull(ParseSession& p) {
   p.slots_full = true;
   return p.StopWith(Status::kStationSlotsFull, {}, kKeywordField,
-                    {Note{{}, "stations take the table's slots from 1 upward and text boards "
-                              "from 80 downward: together at most 78"}});
+                    {Note{{},
+                          "stations take the table's slots from 1 upward and text boards "
+                          "from 80 downward: together at most 78"}});
 }
 
 // The station at the slot before: where it was read and where it ends.
 std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
   const size_t before = static_cast<size_t>(slot - 1);
   const int32_t fine = p.s.voci[before].fine;
-  SourceLocation where = before < p.station_places.size() ? p.station_places[before] : SourceLocation{};
+  SourceLocation where =
+      before < p.station_places.size() ? p.station_places[before] : SourceLocation{};
   return {Note{where, "the previous station ends at " + std::to_string(fine) +
                           " m; the next one may start 350 m after it, at " +
                           std::to_string(static_cast<int64_t>(fine) + 350) + " m"}};
@@ -118,9 +121,12 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
   }
   bool time_fits = true;
   if (!ReadStationValues(p, v, &time_fits)) return p.AfterFailure();
-  if (!time_fits) return p.StoreFailure("the time, (hours x 60 + minutes) x 60 + seconds, "
-                                        "passes the 32-bit range");
-  if (!SetExtent(v, lunghezza)) return p.StoreFailure("the station's extent passes the 32-bit range");
+  if (!time_fits)
+    return p.StoreFailure(
+        "the time, (hours x 60 + minutes) x 60 + seconds, "
+        "passes the 32-bit range");
+  if (!SetExtent(v, lunghezza))
+    return p.StoreFailure("the station's extent passes the 32-bit range");
   if (lunghezza < 600) v.opzione4 = 0;
   if (slot == 1) {
     v.opzione3 = 0;
@@ -129,7 +135,8 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
   if (Flow f = MarkCells(p, v, slot); f != Flow::kGoOn) return f;
   if (slot > 1) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
-    if (!FitsInt32(limite)) return p.StoreFailure("the station's start - 350 passes the 32-bit range");
+    if (!FitsInt32(limite))
+      return p.StoreFailure("the station's start - 350 passes the 32-bit range");
     if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) {
       return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }

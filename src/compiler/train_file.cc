@@ -33,8 +33,9 @@ Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) 
   if (!ProfileCanWrite(p.s, c.speed, end)) return Flow::kGoOn;
   std::optional<uint8_t> code = SpeedCode(c.previous_speed);
   if (!code) {
-    return p.StoreFailureAt(c.speed_place, "a speed's cell code, speed / 5, must lie in 0 to 255: "
-                                           "speeds run from 0 to 1277 km/h");
+    return p.StoreFailureAt(c.speed_place,
+                            "a speed's cell code, speed / 5, must lie in 0 to 255: "
+                            "speeds run from 0 to 1277 km/h");
   }
   FillProfile(p.s, c.speed, until, &cella::velocita, *code, end);
   return Flow::kGoOn;
@@ -160,8 +161,9 @@ void CheckReferences(ParseSession& p) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
     if (!is_multiple(v.inizio, 50) || !is_multiple(v.fine, 50)) {
       p.RaiseInFile(Status::kReferenceNotMultiple, Source::kLinea,
-                    {Note{{}, "the three kilometric references ('progressiva chilometrica "
-                              "uno', 'due', 'tre') take positions in multiples of 50 m"}});
+                    {Note{{},
+                          "the three kilometric references ('progressiva chilometrica "
+                          "uno', 'due', 'tre') take positions in multiples of 50 m"}});
     }
   }
 }
@@ -185,8 +187,7 @@ bool FindTrainGenerale(ParseSession& p) {
   std::vector<Note> notes;
   if (near_miss) notes.push_back(*near_miss);
   p.Warn(p.FilePlace(Source::kTreno),
-         "no '[generale]' in the train description file: nothing in it is read",
-         std::move(notes));
+         "no '[generale]' in the train description file: nothing in it is read", std::move(notes));
   return false;
 }
 

@@ -1,27 +1,38 @@
-// `percorso compile`: an author's own line and train files.
+// `percorso compile` and `percorso check`: an author's own line and train
+// files, compiled and written, or checked in memory.
+#include <charconv>
 #include <optional>
 #include <string_view>
 
+#include "compiler/compile.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
+#include "driver/diagnostics_out.h"
 #include "driver/disk_sources.h"
+#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "io/file_names.h"
 #include "io/platform.h"
 
 namespace percorso {
-int RunCompile(CommandContext& ctx) {
-  ParsedOptions o;
-  std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry"}, &message)) {
-    return UsageError(ctx, message);
-  }
-  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+namespace {
+
+// The source files and the keys of a compile or a check.
+struct Sources {
+  std::string line;
+  std::string train;
+  Scenario keys;
+};
+
+// Reads --line, --train and the keys (from the options, else from the file
+// names; a check may go without). Returns 0, or the status of the message it
+// printed.
+int ReadSources(const CommandContext& ctx, const ParsedOptions& o, std::string_view command,
+                bool keys_required, Sources* out) {
   std::optional<std::string> line = o.Value("--line");
   std::optional<std::string> train = o.Value("--train");
-  if (!line || !train) return UsageError(ctx, "compile needs --line and --train");
+  if (!line || !train) return UsageError(ctx, std::string(command) + " needs --line and --train");
   for (const std::string* path : {&*line, &*train}) {
     FileInfo info = ctx.disk.Stat(*path);
     if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
@@ -32,24 +43,80 @@ int RunCompile(CommandContext& ctx) {
   std::optional<std::string> line_key = o.Value("--line-key");
   std::optional<std::string> train_key = o.Value("--train-key");
   KeysFromSourceNames(*line, *train, &line_key, &train_key);
-  if (!line_key) {
+  if (!line_key && keys_required) {
     return UsageError(ctx, "no line key: give --line-key, or name the line file KEY_linea.txt");
   }
-  if (!train_key) {
+  if (!train_key && keys_required) {
     return UsageError(ctx,
                       "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
   }
-  Scenario s;
-  if (!KeyFromCommandLine("line key", *line_key, &s.line_key, &message) ||
-      !KeyFromCommandLine("train key", *train_key, &s.train_key, &message)) {
+  std::string message;
+  if (!KeyFromCommandLine("line key", line_key.value_or(""), &out->keys.line_key, &message) ||
+      !KeyFromCommandLine("train key", train_key.value_or(""), &out->keys.train_key, &message)) {
     return UsageError(ctx, message);
   }
+  out->line = *line;
+  out->train = *train;
+  return kExitOk;
+}
+
+// The --max-errors value: a whole number from 0 (no limit) up.
+std::optional<int> MaxErrors(const ParsedOptions& o) {
+  std::string text = o.Value("--max-errors").value_or("20");
+  int n = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (ec != std::errc() || end != text.data() + text.size() || n < 0) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+int RunCompile(CommandContext& ctx) {
+  ParsedOptions o;
+  std::string message;
+  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
+               {"--no-geometry", "-w"}, &message)) {
+    return UsageError(ctx, message);
+  }
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  Sources in;
+  if (int status = ReadSources(ctx, o, "compile", /*keys_required=*/true, &in); status != kExitOk) {
+    return status;
+  }
+  Scenario& s = in.keys;
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   FileNames names = NameFiles(dir, s.line_key, s.train_key);
-  DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
+  DiskSourceFiles sources(ctx.disk, in.line, in.train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
-  return ReportCompile(s, report, ctx.err);
+  return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
+}
+
+int RunCheck(CommandContext& ctx) {
+  ParsedOptions o;
+  std::string message;
+  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--max-errors"},
+               {"--no-geometry", "-w", "--strict"}, &message)) {
+    return UsageError(ctx, message);
+  }
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  std::optional<int> max_errors = MaxErrors(o);
+  if (!max_errors) return UsageError(ctx, "--max-errors takes a whole number, 0 for no limit");
+  Sources in;
+  if (int status = ReadSources(ctx, o, "check", /*keys_required=*/false, &in); status != kExitOk) {
+    return status;
+  }
+  DiskSourceFiles sources(ctx.disk, in.line, in.train, /*delete_after_reading=*/false);
+  CompileOutcome outcome =
+      CheckScenario(in.keys.line_key, in.keys.train_key, !o.Flag("--no-geometry"), sources);
+  if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+  // As the compile would say it: the fatal report first.
+  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
+  DiagnosticStyle style{
+      .colour = ColourFor(ctx.err), .warnings = !o.Flag("-w"), .max_errors = *max_errors};
+  PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
+  if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
+  return o.Flag("--strict") && counts.warnings > 0 ? kExitStatus : kExitOk;
 }
 
 }  // namespace percorso

@@ -23,8 +23,8 @@ struct CommandContext {
 /// Prints "percorso: MESSAGE" and the usage text; returns the usage status.
 int UsageError(const CommandContext& ctx, const std::string& message);
 
-/// True when `dir` is a directory; else prints "percorso: DIR: not a
-/// directory".
+/// True when `dir` is a directory; else prints "percorso: DIR: no such
+/// directory" (or "not a directory" for another kind of file).
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
@@ -35,6 +35,7 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
 
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
+int RunCheck(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
 int RunDump(CommandContext& ctx);
 int RunView(CommandContext& ctx);

@@ -42,6 +42,10 @@ std::string DirName(std::string_view path) {
   return std::string(path.substr(0, slash));
 }
 
+bool StandardErrorIsTerminal() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
 std::string SystemError(int error_number) {
   return std::strerror(error_number);
 }
