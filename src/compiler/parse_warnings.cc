@@ -204,7 +204,8 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
 }
 
 void ParseSession::EndOfFile() {
-  if (records_in_file_ > 0 || contents_.empty()) return;
+  // Without a route the missing route length is the error to hear about.
+  if (records_in_file_ > 0 || contents_.empty() || !s.has_celle()) return;
   const bool line_file = current_ == Source::kLinea;
   Warn(FilePlace(current_),
        std::string("no entry of the ") + (line_file ? "line" : "train") +
