@@ -42,7 +42,10 @@ bool ParseSession::NextBodyKeyword(std::string* keyword) {
   for (int skips = 0;; ++skips) {
     if (reader_->at_end()) return false;
     reader_->ReadText(keyword);
-    if (skips == 0) first_on_line = reader_->first_on_line();
+    if (skips == 0) {
+      first_on_line = reader_->first_on_line();
+      group_start_ = {reader_->line(), reader_->column()};
+    }
     if (reader_->at_end()) return false;
     if (skips == kBodyDashSkips || !IsDashField(*keyword)) break;
     dashes_ += (dashes_.empty() ? "" : ", ") + *keyword;
@@ -56,6 +59,7 @@ void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
   keyword_line_ = reader_->line();
   keyword_column_ = reader_->column();
   keyword_first_on_line_ = first_on_line;
+  if (dashes_.empty()) group_start_ = {keyword_line_, keyword_column_};
   fields_.clear();
   entry_index_ = -1;
 }

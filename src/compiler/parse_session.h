@@ -200,6 +200,7 @@ class ParseSession {
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
   void CheckEncoding();
+  bool OnKeywordLine(int field) const;
 
   SourceFiles& files_;
   bool recover_;
@@ -216,8 +217,10 @@ class ParseSession {
   int keyword_column_ = 0;
   bool keyword_first_on_line_ = false;
   std::vector<std::pair<int, int>> fields_;
-  // Dash fields passed over before the keyword field.
+  // Dash fields passed over before the keyword field, and where the first
+  // field of the group stands.
   std::string dashes_;
+  std::pair<int, int> group_start_;
   // The last line that a warning was given for (no second one on it), and the
   // line where the previous record's values ended.
   int warned_line_ = 0;
@@ -230,6 +233,8 @@ class ParseSession {
   int32_t entry_index_ = -1;
   std::optional<Note> route_;
   int32_t route_length_ = 0;
+  bool past_route_warned_linea_ = false;
+  bool past_route_warned_treno_ = false;
 };
 
 }  // namespace percorso

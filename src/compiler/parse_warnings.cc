@@ -86,17 +86,31 @@ void ParseSession::CheckNumberText(bool read_ok) {
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
 
+// True when value field `field` of the entry stands on the entry's own line:
+// a value taken from a later line is reported once, as a record that ran on.
+bool ParseSession::OnKeywordLine(int field) const {
+  return field >= 0 && static_cast<size_t>(field) < fields_.size() &&
+         fields_[static_cast<size_t>(field)].first == keyword_line_;
+}
+
 void ParseSession::CheckPastRoute(int32_t posizione, int field) {
-  if (!route_ || posizione <= route_length_) return;
+  if (!route_ || posizione <= route_length_ || !OnKeywordLine(field)) return;
+  // One warning a file: a short route puts every later entry past its end.
+  const bool line_file = current_ == Source::kLinea;
+  bool& warned = line_file ? past_route_warned_linea_ : past_route_warned_treno_;
+  if (warned) return;
+  warned = true;
   Warn(FieldPlace(field),
        "position " + std::to_string(posizione) + " m lies past the end of the route, at " +
-           std::to_string(route_length_) + " m; it is compiled, in the cells beyond the route",
+           std::to_string(route_length_) +
+           " m; it is compiled, in the cells beyond the route (later positions past the end of "
+           "this file are not warned about)",
        {Note{route_->where, "the route length is set here"}});
 }
 
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
   const int64_t stored = Stored(value, bits);
-  if (stored == value) return;
+  if (stored == value || !OnKeywordLine(field)) return;
   Warn(FieldPlace(field), std::to_string(value) + " does not fit the cell's " +
                               std::to_string(bits) + "-bit `" + std::string(member) +
                               "`: it is stored as " + std::to_string(stored) + " (its low bits)");
@@ -172,7 +186,7 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
   if (CommentPrefix(dashes_.empty() ? t : dashes_)) {
     text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
   }
-  Warn(KeywordPlace(), text);
+  Warn(Here(group_start_.first, group_start_.second), text);
 }
 
 bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {
