@@ -62,6 +62,13 @@ void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
   if (dashes_.empty()) group_start_ = {keyword_line_, keyword_column_};
   fields_.clear();
   entry_index_ = -1;
+  if (s.keep_source_entries) s.source_entries.push_back({KeywordPlace(), keyword, {}, {}});
+}
+
+void ParseSession::KeepNumber(int64_t value) {
+  if (s.keep_source_entries && !s.source_entries.empty()) {
+    s.source_entries.back().numbers.push_back(value);
+  }
 }
 
 SourceLocation ParseSession::FieldPlace(int field) const {
@@ -209,6 +216,7 @@ bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
       ReadFailure(ReadProblem(*reader_, "a 32-bit value"));
       return false;
     }
+    KeepNumber(*target);
   }
   return true;
 }
@@ -216,7 +224,10 @@ bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
 bool ParseSession::ReadShort(int16_t* target) {
   bool ok = reader_->ReadInt16(target);
   CheckNumberText(ok);
-  if (ok) return true;
+  if (ok) {
+    KeepNumber(*target);
+    return true;
+  }
   ReadFailure(ReadProblem(*reader_, "-32768 to 32767 (a 16-bit value)"));
   return false;
 }
@@ -224,7 +235,10 @@ bool ParseSession::ReadShort(int16_t* target) {
 bool ParseSession::ReadByte(uint8_t* target) {
   bool ok = reader_->ReadByte(target);
   CheckNumberText(ok);
-  if (ok) return true;
+  if (ok) {
+    KeepNumber(*target);
+    return true;
+  }
   ReadFailure(ReadProblem(*reader_, "0 to 255 (an 8-bit value)"));
   return false;
 }
@@ -232,6 +246,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 bool ParseSession::ReadName(std::string* target) {
   if (reader_->ReadText(target) && target->size() <= kLongestName) {
     fields_.emplace_back(reader_->line(), reader_->column());
+    if (s.keep_source_entries && !s.source_entries.empty()) s.source_entries.back().text = *target;
     return true;
   }
   ReadFailure(reader_->error() == ReadError::kEndOfFile

@@ -80,9 +80,9 @@ class ParseSession {
   /// dash fields, and starts the entry. False when the end of the file is
   /// reached before or after any of these reads.
   bool NextBodyKeyword(std::string* keyword);
-  /// Starts an entry whose keyword field `keyword` was just read;
-  /// `first_on_line` tells whether it (or the dash field passed over before
-  /// it) began its line.
+  /// Starts an entry whose keyword field `keyword` was just read (and a kept
+  /// entry when the scenario keeps them); `first_on_line` tells whether it (or
+  /// the dash field passed over before it) began its line.
   void MarkKeyword(const std::string& keyword, bool first_on_line);
   /// The place of the entry's keyword field.
   SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
@@ -185,6 +185,8 @@ class ParseSession {
 
  private:
   SourceLocation Here(int line, int column) const;
+  /// Adds a value read to the kept entry.
+  void KeepNumber(int64_t value);
   /// After a read failure: each source file that still exists is deleted.
   void DeleteRemaining();
   void NoteIoError(const std::string& message);

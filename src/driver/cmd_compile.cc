@@ -16,24 +16,13 @@
 #include "io/platform.h"
 
 namespace percorso {
-namespace {
 
-// The source files and the keys of a compile or a check.
-struct Sources {
-  std::string line;
-  std::string train;
-  Scenario keys;
-};
-
-// Reads --line, --train and the keys (from the options, else from the file
-// names; a check may go without). Returns 0, or the status of the message it
-// printed.
-int ReadSources(const CommandContext& ctx, const ParsedOptions& o, std::string_view command,
-                bool keys_required, Sources* out) {
-  std::optional<std::string> line = o.Value("--line");
-  std::optional<std::string> train = o.Value("--train");
-  if (!line || !train) return UsageError(ctx, std::string(command) + " needs --line and --train");
-  for (const std::string* path : {&*line, &*train}) {
+int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
+                  std::string* line, std::string* train, Scenario* s, bool keys_required) {
+  std::optional<std::string> given_line = o.Value("--line");
+  std::optional<std::string> given_train = o.Value("--train");
+  if (!given_line || !given_train) return UsageError(ctx, command + " needs --line and --train");
+  for (const std::string* path : {&*given_line, &*given_train}) {
     FileInfo info = ctx.disk.Stat(*path);
     if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
     if (info.kind == FileKind::kDirectory) {
@@ -42,7 +31,7 @@ int ReadSources(const CommandContext& ctx, const ParsedOptions& o, std::string_v
   }
   std::optional<std::string> line_key = o.Value("--line-key");
   std::optional<std::string> train_key = o.Value("--train-key");
-  KeysFromSourceNames(*line, *train, &line_key, &train_key);
+  KeysFromSourceNames(*given_line, *given_train, &line_key, &train_key);
   if (!line_key && keys_required) {
     return UsageError(ctx, "no line key: give --line-key, or name the line file KEY_linea.txt");
   }
@@ -51,14 +40,37 @@ int ReadSources(const CommandContext& ctx, const ParsedOptions& o, std::string_v
                       "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
   }
   std::string message;
-  if (!KeyFromCommandLine("line key", line_key.value_or(""), &out->keys.line_key, &message) ||
-      !KeyFromCommandLine("train key", train_key.value_or(""), &out->keys.train_key, &message)) {
+  if (!KeyFromCommandLine("line key", line_key.value_or(""), &s->line_key, &message) ||
+      !KeyFromCommandLine("train key", train_key.value_or(""), &s->train_key, &message)) {
     return UsageError(ctx, message);
   }
-  out->line = *line;
-  out->train = *train;
+  *line = *given_line;
+  *train = *given_train;
   return kExitOk;
 }
+
+int RunCompile(CommandContext& ctx) {
+  ParsedOptions o;
+  std::string message;
+  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
+               {"--no-geometry", "-w"}, &message)) {
+    return UsageError(ctx, message);
+  }
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  std::string line, train;
+  Scenario s;
+  if (int status = AuthorSources(ctx, o, "compile", &line, &train, &s); status != kExitOk) {
+    return status;
+  }
+  std::string dir = o.Value("--dir").value_or(".");
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  FileNames names = NameFiles(dir, s.line_key, s.train_key);
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
+  return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
+}
+
+namespace {
 
 // The --max-errors value: a whole number from 0 (no limit) up.
 std::optional<int> MaxErrors(const ParsedOptions& o) {
@@ -71,27 +83,6 @@ std::optional<int> MaxErrors(const ParsedOptions& o) {
 
 }  // namespace
 
-int RunCompile(CommandContext& ctx) {
-  ParsedOptions o;
-  std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry", "-w"}, &message)) {
-    return UsageError(ctx, message);
-  }
-  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
-  Sources in;
-  if (int status = ReadSources(ctx, o, "compile", /*keys_required=*/true, &in); status != kExitOk) {
-    return status;
-  }
-  Scenario& s = in.keys;
-  std::string dir = o.Value("--dir").value_or(".");
-  if (!RequireDirectory(ctx, dir)) return kExitFailure;
-  FileNames names = NameFiles(dir, s.line_key, s.train_key);
-  DiskSourceFiles sources(ctx.disk, in.line, in.train, /*delete_after_reading=*/false);
-  CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
-  return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
-}
-
 int RunCheck(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
@@ -102,13 +93,16 @@ int RunCheck(CommandContext& ctx) {
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::optional<int> max_errors = MaxErrors(o);
   if (!max_errors) return UsageError(ctx, "--max-errors takes a whole number, 0 for no limit");
-  Sources in;
-  if (int status = ReadSources(ctx, o, "check", /*keys_required=*/false, &in); status != kExitOk) {
+  std::string line;
+  std::string train;
+  Scenario keys;
+  if (int status = AuthorSources(ctx, o, "check", &line, &train, &keys, /*keys_required=*/false);
+      status != kExitOk) {
     return status;
   }
-  DiskSourceFiles sources(ctx.disk, in.line, in.train, /*delete_after_reading=*/false);
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileOutcome outcome =
-      CheckScenario(in.keys.line_key, in.keys.train_key, !o.Flag("--no-geometry"), sources);
+      CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   // As the compile would say it: the fatal report first.
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";

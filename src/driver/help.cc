@@ -12,6 +12,8 @@ constexpr std::string_view kUsage =
     "                      [--no-geometry] [--max-errors N] [--strict] [-w]\n"
     "       percorso dump [--json] [--every N] FILE...\n"
     "       percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
+    "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
+    "                     [--dir DIR] [-o FILE]\n"
     "       percorso help [COMMAND] | COMMAND --help | --help | --version\n";
 
 constexpr std::string_view kHelp =
@@ -26,7 +28,8 @@ constexpr std::string_view kHelp =
     "  compile    compile your own line and train files; they are never changed\n"
     "  check      report every error and warning in your files; nothing is written\n"
     "  dump       print compiled files (.dat, .sim, _linea.dat) as text or JSON\n"
-    "  view       draw a compiled scenario as one HTML page\n"
+    "  view       draw a compiled scenario as one HTML page; with --line and --train,\n"
+    "             compile those files in memory and draw them with the compile's messages\n"
     "  help       this text, or with a command's name that command's help\n"
     "\n"
     "Options:\n"
@@ -116,13 +119,19 @@ constexpr HelpText kCommandHelp[] = {
      "  percorso dump Pianura_Crinale_2731.dat\n"},
     {"view",
      "usage: percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
+     "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
+     "                     [--dir DIR] [-o FILE]\n"
      "\n"
      "Draws the compiled scenario of DIR as one self-contained HTML page, K_T.html: the\n"
      "plan of the line and, on one kilometre axis, stations, signals, slowdowns, boards,\n"
-     "speeds, gradients and tunnels.\n"
+     "speeds, gradients and tunnels. With --line and --train it compiles those files in\n"
+     "memory and draws them with the compile's messages.\n"
      "\n"
      "Options:\n"
-     "  --dir DIR        where the compiled files are (default: the current directory)\n"
+     "  --dir DIR        where the compiled files are, or where the page goes (default:\n"
+     "                   the current directory)\n"
+     "  --line FILE      the line description file to compile in memory\n"
+     "  --train FILE     the train description file to compile in memory\n"
      "  -o FILE          the page to write\n"
      "  --line-key K     the line key (default: from the files in DIR)\n"
      "  --train-key K    the train key (default: from the files in DIR)\n"
