@@ -156,7 +156,7 @@ std::vector<Note> ParseSession::RouteNotes() const {
                    ", and a position must stay 100 m before it (800 m for a station)"}};
 }
 
-Flow ParseSession::ReadFailure(std::string what) {
+Flow ParseSession::ReadFailure(const std::string& what) {
   SourceLocation at = Here(reader_->line(), reader_->column());
   std::vector<Note> notes;
   if (at.line != keyword_line_) {

@@ -114,7 +114,7 @@ class ParseSession {
   /// checking, the entry is left out).
   Flow RangeFailure(int32_t posizione);
   /// Status 25 where the field reader failed; both files deleted.
-  Flow ReadFailure(std::string what);
+  Flow ReadFailure(const std::string& what);
   /// Status 25 for a value of the entry that cannot be stored.
   Flow StoreFailure(std::string why);
   /// As StoreFailure, for an entry read at `where`.

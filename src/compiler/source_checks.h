@@ -52,7 +52,7 @@ struct Encoding {
   int line = 0;
   int column = 0;
 };
-Encoding DetectEncoding(std::string_view contents);
+Encoding DetectEncoding(std::string_view t);
 
 /// The text of line `line` (1-based) of `contents`, without its line end, with
 /// at most `limit` bytes.

@@ -121,12 +121,14 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
   }
   bool time_fits = true;
   if (!ReadStationValues(p, v, &time_fits)) return p.AfterFailure();
-  if (!time_fits)
+  if (!time_fits) {
     return p.StoreFailure(
-        "the time, (hours x 60 + minutes) x 60 + seconds, "
-        "passes the 32-bit range");
-  if (!SetExtent(v, lunghezza))
+        "the time, (hours x 60 + minutes) x 60 + seconds, passes the 32-bit "
+        "range");
+  }
+  if (!SetExtent(v, lunghezza)) {
     return p.StoreFailure("the station's extent passes the 32-bit range");
+  }
   if (lunghezza < 600) v.opzione4 = 0;
   if (slot == 1) {
     v.opzione3 = 0;
