@@ -79,18 +79,20 @@ BENCHMARK(BM_CompileGeneratedRoute)
 // of all three files, for a generated route of range(0) km.
 void BM_CompileAndEncode(benchmark::State& state) {
   GeneratedRoute r = GenerateRoute(static_cast<int>(state.range(0)));
-  std::string piece;
+  std::string piece, bytes, err;
   for (auto _ : state) {
     Scenario s = Compiled(r);
-    benchmark::DoNotOptimize(EncodeCelle(s.celle));
-    benchmark::DoNotOptimize(EncodeVoci(s.voci));
+    EncodeCelle(s.celle, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+    EncodeVoci(s.voci, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
     if (s.tracciato) {
       TracciatoReader reader(*s.tracciato);
       const size_t count = GeometryEntryCount(*s.tracciato);
       for (size_t next = 0; next < count;) {
         size_t end = std::min(count, next + 100000);
         piece.clear();
-        EncodeTracciatoNext(reader, end, &piece);
+        EncodeTracciatoNext(reader, end, &piece, &err);
         benchmark::DoNotOptimize(piece.data());
         next = end;
       }
@@ -102,14 +104,22 @@ BENCHMARK(BM_CompileAndEncode)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMi
 
 void BM_EncodeCelle(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeCelle(s.celle));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeCelle(s.celle, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.celle.size() * 15));
 }
 BENCHMARK(BM_EncodeCelle);
 
 void BM_EncodeVoci(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeVoci(s.voci));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeVoci(s.voci, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
 }
 BENCHMARK(BM_EncodeVoci);
 
@@ -119,7 +129,11 @@ void BM_EncodeTracciato(benchmark::State& state) {
     state.SkipWithError("no geometry");
     return;
   }
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeTracciato(*s.tracciato));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeTracciato(*s.tracciato, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
   state.SetBytesProcessed(
       static_cast<int64_t>(state.iterations() * EncodedTracciatoSize(*s.tracciato)));
 }

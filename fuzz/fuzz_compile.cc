@@ -6,7 +6,6 @@
 #include "compiler/source_files.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
-#include "output/layout.h"
 #include "output/table_file.h"
 
 namespace percorso {
@@ -58,13 +57,11 @@ void CompileInMemory(const std::string& linea, const std::string& treno) {
   MemorySourceFiles files(linea, treno);
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
   if (!outcome.has_route) return;
-  std::string cells = EncodeCelle(s.celle);
-  if (cells.size() != s.celle.size() * layout::kCellRecordSize) std::abort();
-  std::string table = EncodeVoci(s.voci);
-  if (s.tracciato) {
-    std::string geometry = EncodeTracciato(*s.tracciato);
-    if (geometry.size() != EncodedTracciatoSize(*s.tracciato)) std::abort();
-  }
+  // Every encoder checks its size against the layout.
+  std::string bytes;
+  std::string err;
+  if (!EncodeCelle(s.celle, &bytes, &err) || !EncodeVoci(s.voci, &bytes, &err)) std::abort();
+  if (s.tracciato && !EncodeTracciato(*s.tracciato, &bytes, &err)) std::abort();
 }
 
 }  // namespace percorso

@@ -79,6 +79,9 @@ struct voce {
 };
 
 inline constexpr int kNumVoci = 87;
+/// The longest `nome` a slot holds, in bytes: the table file stores its length
+/// in 16 bits.
+inline constexpr size_t kMaxNomeLength = 65535;
 /// Slots with a fixed meaning.
 inline constexpr int kVoceProgressivaTre = 81;
 inline constexpr int kVoceProgressivaDue = 82;

@@ -5,9 +5,6 @@
 namespace percorso {
 namespace {
 
-// The table file stores a name's length in 16 bits.
-constexpr size_t kLongestName = 65535;
-
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
 
@@ -130,7 +127,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 }
 
 bool ParseSession::ReadName(std::string* target) {
-  if (reader_->ReadText(target) && target->size() <= kLongestName) return true;
+  if (reader_->ReadText(target) && target->size() <= kMaxNomeLength) return true;
   ReadFailure();
   return false;
 }

@@ -1,7 +1,6 @@
 #include "output/geometry_file.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "output/coding.h"
 #include "output/layout.h"
@@ -9,28 +8,41 @@
 namespace percorso {
 namespace {
 
-constexpr uint64_t kVuotoSize = layout::kTagSize;
-constexpr uint64_t kInteroSize = layout::kTagSize + 2;
-constexpr uint64_t kRealeSize = layout::kTagSize + 8;
+constexpr uint64_t kVuotoSize = layout::EntrySize(Tag::kVuoto);
+constexpr uint64_t kInteroSize = layout::EntrySize(Tag::kIntero);
+constexpr uint64_t kRealeSize = layout::EntrySize(Tag::kReale);
 
-// Writes entries one after the other into a buffer that has room for them.
+// Writes entries one after the other into a buffer, as far as it has room: an
+// entry that would pass its end is counted in `overrun` and not written.
 struct EntryWriter {
   char* p;
+  char* end;
+  uint64_t overrun = 0;
 
+  bool Room(uint64_t size) {
+    if (static_cast<uint64_t>(end - p) >= size) return true;
+    overrun += size;
+    return false;
+  }
   void Vuoto() {
-    EncodeFixed16(p, layout::kTagVuoto);
+    if (!Room(kVuotoSize)) return;
+    EncodeNumber(p, layout::TagCode(Tag::kVuoto));
     p += kVuotoSize;
   }
   void Intero(int16_t v) {
-    EncodeFixed16(p, layout::kTagIntero);
-    EncodeFixed16(p + layout::kTagSize, static_cast<uint16_t>(v));
+    if (!Room(kInteroSize)) return;
+    EncodeNumber(p, layout::TagCode(Tag::kIntero));
+    EncodeNumber(p + layout::kTagSize, v);
     p += kInteroSize;
   }
   void Reale(double v) {
-    EncodeFixed16(p, layout::kTagReale);
-    EncodeFixed64(p + layout::kTagSize, std::bit_cast<uint64_t>(v));
+    if (!Room(kRealeSize)) return;
+    EncodeNumber(p, layout::TagCode(Tag::kReale));
+    EncodeDouble(p + layout::kTagSize, v);
     p += kRealeSize;
   }
+  /// Bytes written, and those that found no room, from `start` on.
+  uint64_t Written(const char* start) const { return static_cast<uint64_t>(p - start) + overrun; }
 };
 
 // The bytes of the first `x` entries of one coordinate (x at most N + 1): the
@@ -60,44 +72,44 @@ size_t GeometryEntryCount(const Tracciato& t) {
   return 2 * t.per_coordinata();
 }
 
-void EncodeTracciatoNext(TracciatoReader& r, size_t end, std::string* dst) {
+bool EncodeTracciatoNext(TracciatoReader& r, size_t end, std::string* dst, std::string* err) {
   end = std::min(end, r.size());
-  if (r.position() >= end) return;
+  if (r.position() >= end) return true;
   uint64_t size = BytesBefore(r.tracciato(), end) - BytesBefore(r.tracciato(), r.position());
   // The bytes are placed into a buffer sized once: the geometry of a long
   // route is millions of entries.
   size_t at = dst->size();
   dst->resize(at + static_cast<size_t>(size));
-  EntryWriter w{dst->data() + at};
+  char* start = dst->data() + at;
+  EntryWriter w{start, start + size};
   r.Read(end, w);
+  return CheckEncodedSize("geometry file", w.Written(start), size, err);
 }
 
-void EncodeTracciatoRange(const Tracciato& t, size_t begin, size_t end, std::string* dst) {
+bool EncodeTracciatoRange(const Tracciato& t, size_t begin, size_t end, std::string* dst,
+                          std::string* err) {
   TracciatoReader r(t);
   r.Seek(begin);
-  EncodeTracciatoNext(r, end, dst);
+  return EncodeTracciatoNext(r, end, dst, err);
 }
 
 uint64_t EncodedTracciatoSize(const Tracciato& t) {
   return BytesBefore(t, GeometryEntryCount(t));
 }
 
-std::string EncodeTracciato(const Tracciato& t) {
-  std::string out;
+bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err) {
+  out->clear();
   TracciatoReader r(t);
-  EncodeTracciatoNext(r, r.size(), &out);
-  return out;
+  return EncodeTracciatoNext(r, r.size(), out, err);
 }
 
-std::string EncodeGeometryTable(const GeometryTable& g) {
+bool EncodeGeometryTable(const GeometryTable& g, std::string* out, std::string* err) {
   const std::vector<Tag>& tags = g.tags();
   const std::vector<double>& values = g.values();
   uint64_t size = 0;
-  for (Tag tag : tags) {
-    size += tag == Tag::kVuoto ? kVuotoSize : tag == Tag::kIntero ? kInteroSize : kRealeSize;
-  }
-  std::string out(static_cast<size_t>(size), '\0');
-  EntryWriter w{out.data()};
+  for (Tag tag : tags) size += layout::EntrySize(tag);
+  out->assign(static_cast<size_t>(size), '\0');
+  EntryWriter w{out->data(), out->data() + size};
   for (size_t i = 0; i < tags.size(); ++i) {
     switch (tags[i]) {
       case Tag::kVuoto:
@@ -111,7 +123,7 @@ std::string EncodeGeometryTable(const GeometryTable& g) {
         break;
     }
   }
-  return out;
+  return CheckEncodedSize("geometry file", w.Written(out->data()), size, err);
 }
 
 }  // namespace percorso

@@ -1,17 +1,11 @@
 #include "output/geometry_table.h"
 
-#include <stdexcept>
-
 namespace percorso {
 
 GeometryTable::GeometryTable(int32_t ultimo_metro)
     : ultimo_metro_(ultimo_metro < 0 ? 0 : ultimo_metro),
       tags_(2 * per_coordinata(), Tag::kVuoto),
       values_(2 * per_coordinata(), 0.0) {}
-
-void GeometryTable::OutOfRange() {
-  throw std::out_of_range("geometry index out of range");
-}
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "output/coding.h"
 #include "output/layout.h"
 #include "sources/builtin_line.h"
+#include "support/encoded.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
 
@@ -25,7 +26,7 @@ TEST(GeometryFileTest, TagsAndValuesFirstCoordinateThenSecond) {
   ASSERT_TRUE(t.set_origine());
   // From the unit step (0, 1), a turn of 0.5 reaches (0.5, 2.0).
   ASSERT_TRUE(t.AddRun(2, 2, 0.5));
-  std::string b = EncodeTracciato(t);
+  std::string b = testing::EncodedTracciato(t);
   EXPECT_EQ(Hex(b),
             // (x, 0): int 0, int 0, double 0.5, empty
             "02 00 00 00 02 00 00 00 05 00 00 00 00 00 00 00 e0 3f 00 00 "
@@ -44,7 +45,7 @@ TEST(GeometryFileTest, FullyComputedTableIs20NMinus36Bytes) {
   ASSERT_TRUE(t.AddRun(2, s.lunghezza_estesa - 2, 0.0));
   EXPECT_EQ(EncodedTracciatoSize(t), 2079964u);
   EXPECT_EQ(EncodedTracciatoSize(t), layout::GeometryFileSize(104000));
-  EXPECT_EQ(EncodeTracciato(t).size(), 2079964u);
+  EXPECT_EQ(testing::EncodedTracciato(t).size(), 2079964u);
 }
 
 TEST(GeometryFileTest, NoTableWithoutGeometryRequest) {
@@ -58,9 +59,23 @@ TEST(GeometryFileTest, TableBuiltByHandIsEncodedEntryByEntry) {
   GeometryTable g(1);
   g.set_intero(0, 1, -2);
   g.set_reale(1, 0, -0.0);
-  EXPECT_EQ(Hex(EncodeGeometryTable(g)),
+  EXPECT_EQ(Hex(testing::EncodedGeometryTable(g)),
             "00 00 05 00 00 00 00 00 00 00 00 80 "
             "02 00 fe ff 00 00");
+}
+
+TEST(GeometryTableTest, OutsideTheTableEveryEntryIsEmptyAndNothingIsStored) {
+  GeometryTable g(2);
+  ASSERT_TRUE(g.set_reale(2, 1, 4.5));
+  for (auto [x, k] : {std::pair<int64_t, int>{-1, 0}, {3, 0}, {0, 2}, {0, -1}}) {
+    SCOPED_TRACE(::testing::Message() << "(" << x << ", " << k << ")");
+    EXPECT_EQ(g.tag(x, k), Tag::kVuoto);
+    EXPECT_EQ(g.valore(x, k), 0.0);
+    EXPECT_FALSE(g.set_intero(x, k, 7));
+    EXPECT_FALSE(g.set_reale(x, k, 7.0));
+  }
+  EXPECT_EQ(g.valore(2, 1), 4.5);
+  EXPECT_EQ(testing::EncodedGeometryTable(g).size(), 5 * 2u + 10);
 }
 
 // ---- The compact table against a table that stores every metre.
@@ -121,8 +136,8 @@ struct DenseReference {
     if (tail && !stopped) run(int64_t{n} - 2, 0.0, false);
     for (const std::vector<double>* values : {&x, &y}) {
       for (size_t i = 0; i < tags.size(); ++i) {
-        PutFixed16(&bytes, static_cast<uint16_t>(tags[i]));
-        if (tags[i] == Tag::kIntero) PutSigned16(&bytes, static_cast<int16_t>((*values)[i]));
+        PutNumber(&bytes, layout::TagCode(tags[i]));
+        if (tags[i] == Tag::kIntero) PutNumber(&bytes, static_cast<int16_t>((*values)[i]));
         if (tags[i] == Tag::kReale) PutDouble(&bytes, (*values)[i]);
       }
     }
@@ -151,7 +166,7 @@ struct DenseReference {
 /// Compares every way of encoding the table with the reference: whole, in
 /// pieces through one reader (as the file writer does), and ranges alone.
 void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
-  EXPECT_TRUE(SameBytes(EncodeTracciato(t), want.bytes));
+  EXPECT_TRUE(SameBytes(testing::EncodedTracciato(t), want.bytes));
   EXPECT_EQ(EncodedTracciatoSize(t), want.bytes.size());
   const size_t count = GeometryEntryCount(t);
   ASSERT_EQ(count, 2 * want.tags.size());
@@ -160,7 +175,8 @@ void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
     TracciatoReader reader(t);
     std::string pieces;
     while (reader.position() < count) {
-      EncodeTracciatoNext(reader, reader.position() + piece, &pieces);
+      std::string err;
+      ASSERT_TRUE(EncodeTracciatoNext(reader, reader.position() + piece, &pieces, &err)) << err;
     }
     EXPECT_TRUE(SameBytes(pieces, want.bytes));
   }
@@ -179,7 +195,8 @@ void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
     if (end < begin) end = begin;
     SCOPED_TRACE(::testing::Message() << "entries " << begin << " to " << end);
     std::string got = "x";
-    EncodeTracciatoRange(t, begin, range[1], &got);
+    std::string err;
+    EXPECT_TRUE(EncodeTracciatoRange(t, begin, range[1], &got, &err)) << err;
     size_t from = want.Offset(begin);
     EXPECT_TRUE(SameBytes(got, "x" + want.bytes.substr(from, want.Offset(end) - from)));
   }
