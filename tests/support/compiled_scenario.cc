@@ -31,7 +31,7 @@ Scenario Compile(std::string line_key, std::string train_key, std::string linea,
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
   EXPECT_TRUE(outcome.has_route);
   EXPECT_EQ(outcome.fatal, 0);
-  EXPECT_EQ(s.stato, 0);
+  EXPECT_EQ(s.diagnostic.stato, 0);
   return s;
 }
 
