@@ -33,6 +33,10 @@ class Disk {
   /// Creates a new file for writing; fails when it exists already.
   virtual bool Create(const std::string& path, int* handle, std::string* err) = 0;
   virtual bool Write(int handle, std::string_view data, std::string* err) = 0;
+  /// Writes at `offset` of the file, leaving the position of Write alone. A
+  /// write past the end extends the file; a gap before it reads as zeros until
+  /// it is written.
+  virtual bool WriteAt(int handle, uint64_t offset, std::string_view data, std::string* err) = 0;
   virtual bool Close(int handle, std::string* err) = 0;
   /// Renames `from` over `to`, replacing it.
   virtual bool Rename(const std::string& from, const std::string& to, std::string* err) = 0;
@@ -51,6 +55,7 @@ class RealDisk : public Disk {
                 std::string* err) override;
   bool Create(const std::string& path, int* handle, std::string* err) override;
   bool Write(int handle, std::string_view data, std::string* err) override;
+  bool WriteAt(int handle, uint64_t offset, std::string_view data, std::string* err) override;
   bool Close(int handle, std::string* err) override;
   bool Rename(const std::string& from, const std::string& to, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;

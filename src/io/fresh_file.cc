@@ -39,6 +39,22 @@ bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std
 
 bool WriteFreshChunked(Disk& disk, const std::string& path,
                        const std::function<bool(std::string*)>& next, std::string* err) {
+  return WriteFreshWith(
+      disk, path,
+      [&](int handle, std::string* reason) {
+        std::string piece;
+        while (next(&piece)) {
+          if (!piece.empty() && !disk.Write(handle, piece, reason)) return false;
+          piece.clear();
+        }
+        return true;
+      },
+      err);
+}
+
+bool WriteFreshWith(Disk& disk, const std::string& path,
+                    const std::function<bool(int handle, std::string* reason)>& write,
+                    std::string* err) {
   if (!CheckReplaceable(disk, path, err)) return false;
   std::string temp = TemporaryName(path);
   std::string reason;
@@ -47,16 +63,8 @@ bool WriteFreshChunked(Disk& disk, const std::string& path,
     *err = path + ": cannot create: " + reason;
     return false;
   }
-  bool ok = true;
-  std::string piece;
-  while (ok) {
-    piece.clear();
-    if (!next(&piece)) break;
-    if (!piece.empty() && !disk.Write(handle, piece, &reason)) {
-      *err = path + ": cannot write: " + reason;
-      ok = false;
-    }
-  }
+  bool ok = write(handle, &reason);
+  if (!ok) *err = path + ": cannot write: " + reason;
   std::string close_reason;
   if (!disk.Close(handle, &close_reason) && ok) {
     *err = path + ": cannot write: " + close_reason;

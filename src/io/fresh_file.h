@@ -24,6 +24,13 @@ bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std
 bool WriteFreshChunked(Disk& disk, const std::string& path,
                        const std::function<bool(std::string*)>& next, std::string* err);
 
+/// The same, for content that `write` writes itself to the open `handle` of
+/// the new file (with Disk::Write or Disk::WriteAt); it returns false, with
+/// `*reason` set, to give up.
+bool WriteFreshWith(Disk& disk, const std::string& path,
+                    const std::function<bool(int handle, std::string* reason)>& write,
+                    std::string* err);
+
 }  // namespace percorso
 
 #endif  // PERCORSO_IO_FRESH_FILE_H_

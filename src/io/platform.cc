@@ -139,6 +139,20 @@ bool RealDisk::Write(int handle, std::string_view data, std::string* err) {
   return true;
 }
 
+bool RealDisk::WriteAt(int handle, uint64_t offset, std::string_view data, std::string* err) {
+  while (!data.empty()) {
+    ssize_t n = pwrite(handle, data.data(), data.size(), static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *err = SystemError(errno);
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+    offset += static_cast<uint64_t>(n);
+  }
+  return true;
+}
+
 bool RealDisk::Close(int handle, std::string* err) {
   if (close(handle) != 0) {
     *err = SystemError(errno);

@@ -1,39 +1,27 @@
 #include "output/compiled_files.h"
 
-#include <algorithm>
-
 #include "io/fresh_file.h"
 #include "output/cell_file.h"
-#include "output/geometry_file.h"
-#include "output/layout.h"
+#include "output/geometry_stream.h"
 #include "output/table_file.h"
 
 namespace percorso {
 namespace {
 
-// Entries of the geometry table encoded per write: about 1 MB of output.
-constexpr size_t kGeometryEntriesPerPiece = 100000;
-
+// The geometry file is encoded in pieces, each coordinate's part written at its
+// offset, while the next piece is being encoded.
 bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std::string* err) {
-  // One reader for the whole file: each coordinate is replayed once.
-  TracciatoReader reader(t);
-  std::string encode_err;
-  bool written = WriteFreshChunked(
+  return WriteFreshWith(
       disk, path,
-      [&](std::string* piece) {
-        size_t next = reader.position();
-        if (next >= reader.size() || !encode_err.empty()) return false;
-        // Room for the largest piece at once, so that the buffer never grows.
-        piece->reserve(kGeometryEntriesPerPiece * layout::EntrySize(Tag::kReale));
-        return EncodeTracciatoNext(reader, std::min(reader.size(), next + kGeometryEntriesPerPiece),
-                                   piece, &encode_err);
+      [&](int handle, std::string* reason) {
+        return StreamTracciato(
+            t,
+            [&](uint64_t offset, std::string_view bytes, std::string* why) {
+              return disk.WriteAt(handle, offset, bytes, why);
+            },
+            reason);
       },
       err);
-  if (written && !encode_err.empty()) {
-    *err = path + ": cannot write: " + encode_err;
-    return false;
-  }
-  return written;
 }
 
 // Encodes one of the files that are built whole in memory and writes it.

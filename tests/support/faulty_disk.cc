@@ -23,6 +23,11 @@ bool FaultyDisk::Create(const std::string& path, int* handle, std::string* err) 
   return real_.Create(path, handle, err);
 }
 
+bool FaultyDisk::WriteAt(int handle, uint64_t offset, std::string_view data, std::string* err) {
+  if (Fails(Op::kWrite, err)) return false;
+  return real_.WriteAt(handle, offset, data, err);
+}
+
 bool FaultyDisk::Write(int handle, std::string_view data, std::string* err) {
   if (Fails(Op::kWrite, err)) return false;
   return real_.Write(handle, data, err);

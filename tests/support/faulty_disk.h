@@ -29,6 +29,8 @@ class FaultyDisk : public Disk {
                 std::string* err) override;
   bool Create(const std::string& path, int* handle, std::string* err) override;
   bool Write(int handle, std::string_view data, std::string* err) override;
+  /// Counts as a write.
+  bool WriteAt(int handle, uint64_t offset, std::string_view data, std::string* err) override;
   bool Close(int handle, std::string* err) override { return real_.Close(handle, err); }
   bool Rename(const std::string& from, const std::string& to, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
