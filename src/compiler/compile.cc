@@ -2,6 +2,7 @@
 
 #include "compiler/line_file.h"
 #include "compiler/parse_session.h"
+#include "compiler/placement.h"
 #include "compiler/post_pass.h"
 #include "compiler/train_file.h"
 
@@ -12,6 +13,8 @@ std::string memorizza_dati(Scenario& s, SourceFiles& files) {
   s.voci[kVoceChiaveTreno].nome = s.train_key;
   ParseSession p(s, files);
   if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
+  // Every stretch placed, read to the end or not, is on the cells.
+  DrawStretches(s);
   return p.io_error();
 }
 

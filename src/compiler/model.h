@@ -94,6 +94,15 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
+/// A terrain stretch placed on cells `prima` .. `ultima` and not yet drawn on
+/// them: its terrain code and whether every fourth cell gets a tunnel filler.
+struct PendingStretch {
+  int64_t prima = 0;
+  int64_t ultima = 0;
+  uint8_t montagna = 0;
+  bool galleria = false;
+};
+
 /// The whole state of one run.
 struct Scenario {
   std::string line_key;
@@ -117,6 +126,8 @@ struct Scenario {
   std::vector<int32_t> inizi_tratti;
   std::vector<int32_t> fini_tratti;
   bool galleria = false;
+  /// Stretches placed since the cells were last drawn, in order.
+  std::vector<PendingStretch> pending_stretches;
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
