@@ -1,10 +1,17 @@
 #include "compiler/field_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace percorso {
 namespace {
 
 // Larger than every field width; a magnitude beyond it fits none of them.
 constexpr int64_t kLargestMagnitude = 1000000000000;
+
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -90,14 +97,16 @@ bool FieldReader::ReadByte(uint8_t* out) {
 
 bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
   if (!StartField()) return false;
-  std::string raw;
+  std::string quoted;
+  std::string_view raw;
   if (pos_ < text_.size() && text_[pos_] == '"') {
-    raw = TakeQuoted();
+    quoted = TakeQuoted();
+    raw = quoted;
     EndTextField();
   } else {
     size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) Advance();
-    raw.assign(text_.substr(start, pos_ - start));
+    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) ++pos_;
+    raw = text_.substr(start, pos_ - start);
     EndNumericField();
   }
   int64_t v = 0;
@@ -114,31 +123,31 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
 bool FieldReader::StartField() {
   if (at_end()) {
     error_ = ReadError::kEndOfFile;
-    field_line_ = line_;
-    field_column_ = column_;
+    field_pos_ = pos_;
     return false;
   }
   error_ = ReadError::kNone;
   SkipBlanks();
-  field_line_ = line_;
-  field_column_ = column_;
+  field_pos_ = pos_;
   return true;
 }
 
 // The text between the opening quote at the current position and the closing
 // quote, or the end of the file when there is none.
 std::string FieldReader::TakeQuoted() {
-  Advance();
-  size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != '"') Advance();
-  std::string quoted(text_.substr(start, pos_ - start));
-  if (pos_ < text_.size()) Advance();
+  const size_t start = pos_ + 1;
+  const void* quote = std::memchr(text_.data() + start, '"', text_.size() - start);
+  const size_t end = quote != nullptr
+                         ? static_cast<size_t>(static_cast<const char*>(quote) - text_.data())
+                         : text_.size();
+  std::string quoted(text_.substr(start, end - start));
+  pos_ = end < text_.size() ? end + 1 : end;
   return quoted;
 }
 
 void FieldReader::TakeUntilDelimiter(std::string* out) {
   size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) Advance();
+  while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
   if (out != nullptr) out->assign(text_.substr(start, pos_ - start));
 }
 
@@ -147,7 +156,7 @@ void FieldReader::EndTextField() {
   TakeUntilDelimiter(nullptr);
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    Advance();
+    ++pos_;
   } else {
     ConsumeLineEnd();
   }
@@ -159,7 +168,7 @@ void FieldReader::EndNumericField() {
   SkipBlanks();
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    Advance();
+    ++pos_;
   } else if (AtLineEnd()) {
     ConsumeLineEnd();
   }
@@ -170,33 +179,50 @@ bool FieldReader::AtBlank() const {
 }
 
 bool FieldReader::AtLineEnd() const {
-  return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
+  return pos_ < text_.size() && IsLineEnd(text_[pos_]);
 }
 
 void FieldReader::SkipBlanks() {
-  while (AtBlank()) Advance();
+  while (AtBlank()) ++pos_;
 }
 
 // A line end is CR LF, a lone LF or a lone CR.
 void FieldReader::ConsumeLineEnd() {
   if (text_[pos_] == '\r') {
-    Advance();
-    if (pos_ < text_.size() && text_[pos_] == '\n') Advance();
+    ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
   } else if (text_[pos_] == '\n') {
-    Advance();
+    ++pos_;
   }
 }
 
-// Moves one byte on, keeping the line and column of the new position.
-void FieldReader::Advance() {
-  char c = text_[pos_++];
-  bool crlf = c == '\r' && pos_ < text_.size() && text_[pos_] == '\n';
-  if ((c == '\n' || c == '\r') && !crlf) {
-    ++line_;
-    column_ = 1;
-  } else {
-    ++column_;
+// Counts the line ends before `pos` that are not counted yet; a CR LF counts
+// at its LF. The next CR and the next LF are found with memchr and kept.
+void FieldReader::CountLinesTo(size_t pos) const {
+  if (pos < counted_) {
+    counted_ = 0;
+    line_ = 1;
+    line_start_ = 0;
+    next_cr_ = kNotSought;
+    next_lf_ = kNotSought;
   }
+  auto find = [this](char c, size_t from) {
+    const void* p = std::memchr(text_.data() + from, c, text_.size() - from);
+    return p != nullptr ? static_cast<size_t>(static_cast<const char*>(p) - text_.data())
+                        : text_.size();
+  };
+  size_t i = counted_;
+  while (i < pos) {
+    if (next_cr_ == kNotSought || next_cr_ < i) next_cr_ = find('\r', i);
+    if (next_lf_ == kNotSought || next_lf_ < i) next_lf_ = find('\n', i);
+    const size_t end = std::min(next_cr_, next_lf_);
+    if (end >= pos) break;
+    i = end + 1;
+    if (end == next_cr_ && i < text_.size() && text_[i] == '\n') continue;
+    ++line_;
+    line_start_ = i;
+  }
+  counted_ = pos;
 }
 
 }  // namespace percorso

@@ -46,8 +46,15 @@ class FieldReader {
 
   /// 1-based line and column where the last field started (after its leading
   /// blanks), or, after a failed read at the end of the file, of the end.
-  int line() const { return field_line_; }
-  int column() const { return field_column_; }
+  /// Lines are counted when asked for, from where they were counted last.
+  int line() const {
+    CountLinesTo(field_pos_);
+    return line_;
+  }
+  int column() const {
+    CountLinesTo(field_pos_);
+    return static_cast<int>(field_pos_ - line_start_) + 1;
+  }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
 
@@ -62,15 +69,20 @@ class FieldReader {
   bool AtLineEnd() const;
   void SkipBlanks();
   void ConsumeLineEnd();
-  void Advance();
+  void CountLinesTo(size_t pos) const;
 
   std::string_view text_;
   size_t pos_ = 0;
-  int line_ = 1;
-  int column_ = 1;
-  int field_line_ = 0;
-  int field_column_ = 0;
+  size_t field_pos_ = 0;
   ReadError error_ = ReadError::kNone;
+  // Lines counted up to `counted_`: the line there and where it starts.
+  mutable size_t counted_ = 0;
+  mutable int line_ = 1;
+  mutable size_t line_start_ = 0;
+  // The first CR and the first LF at or after the last place looked at.
+  static constexpr size_t kNotSought = static_cast<size_t>(-1);
+  mutable size_t next_cr_ = kNotSought;
+  mutable size_t next_lf_ = kNotSought;
 };
 
 }  // namespace percorso
