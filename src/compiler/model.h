@@ -103,6 +103,16 @@ struct PendingStretch {
   bool galleria = false;
 };
 
+/// One entry of a source file as the parser read it: where its keyword field
+/// stands, that field, and the values of the fields that followed it in file
+/// order (numbers as read; a text field as its Windows-1252 bytes).
+struct SourceEntry {
+  SourceLocation place;
+  std::string keyword;
+  std::vector<int64_t> numbers;
+  std::string text;
+};
+
 /// The whole state of one run.
 struct Scenario {
   std::string line_key;
@@ -128,6 +138,11 @@ struct Scenario {
   bool galleria = false;
   /// Stretches placed since the cells were last drawn, in order.
   std::vector<PendingStretch> pending_stretches;
+
+  /// When set before the parse, every entry read is kept in `source_entries`
+  /// in reading order, for tools that show the model in the author's terms.
+  bool keep_source_entries = false;
+  std::vector<SourceEntry> source_entries;
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.

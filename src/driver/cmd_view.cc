@@ -2,11 +2,16 @@
 #include <optional>
 #include <tuple>
 
+#include "compiler/compile.h"
+#include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
+#include "driver/disk_sources.h"
+#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
+#include "inspect/text_out.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
@@ -20,17 +25,12 @@ std::string Shown(const ScenarioKeys& k) {
          Utf8FromWindows1252(k.train);
 }
 
-}  // namespace
-
-int RunView(CommandContext& ctx) {
-  ParsedOptions o;
+/// The keys of the scenario to draw: both given, or completed from the
+/// compiled scenarios found in `dir`. An exit status after a message, or
+/// nothing when `*keys` is set.
+std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
+                              const std::string& dir, ScenarioKeys* keys) {
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key"}, {}, &message)) {
-    return UsageError(ctx, message);
-  }
-  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
-  std::string dir = o.Value("--dir").value_or(".");
-  if (!RequireDirectory(ctx, dir)) return kExitFailure;
   std::optional<std::string> line_key, train_key;
   for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
                                    {"--train-key", "train key", &train_key}}) {
@@ -40,40 +40,134 @@ int RunView(CommandContext& ctx) {
     key->emplace();
     if (!KeyFromCommandLine(what, *given, &**key, &message)) return UsageError(ctx, message);
   }
-  ScenarioKeys keys;
   if (line_key && train_key) {
-    keys = {*line_key, *train_key};
-  } else {
-    std::vector<ScenarioKeys> all, found;
-    if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
-    for (const ScenarioKeys& k : all) {
-      if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
-        found.push_back(k);
-      }
-    }
-    if (found.empty()) {
-      return UsageError(ctx, "no compiled scenario in " + dir +
-                                 " (files K_linea.dat, K_T.sim and K_T.dat); give "
-                                 "--dir, or --line-key and --train-key");
-    }
-    if (found.size() > 1) {
-      std::string list;
-      for (const ScenarioKeys& k : found) list += "\n  " + Shown(k);
-      return UsageError(
-          ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
-    }
-    keys = found[0];
+    *keys = {*line_key, *train_key};
+    return std::nullopt;
   }
-  FileNames names = NameFiles(dir, keys.line, keys.train);
-  ViewScenario s;
-  s.line_key = keys.line;
-  s.train_key = keys.train;
-  if (!ReadCompiledScenario(ctx.disk, names, &s, &message)) return Fail(ctx.err, message);
-  std::string page = RenderViewPage(s);
-  std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));
+  std::vector<ScenarioKeys> all, found;
+  if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
+  for (const ScenarioKeys& k : all) {
+    if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
+      found.push_back(k);
+    }
+  }
+  if (found.empty()) {
+    return UsageError(ctx, "no compiled scenario in " + dir +
+                               " (files K_linea.dat, K_T.sim and K_T.dat); give "
+                               "--dir, or --line-key and --train-key");
+  }
+  if (found.size() > 1) {
+    std::string list;
+    for (const ScenarioKeys& k : found) list += "\n  " + Shown(k);
+    return UsageError(
+        ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
+  }
+  *keys = found[0];
+  return std::nullopt;
+}
+
+/// Writes the page to `path`, or to standard output for "-". 0, or the exit
+/// status after a message.
+int WritePage(const CommandContext& ctx, const std::string& path, const std::string& page) {
+  if (path == "-") {
+    ctx.out << page;
+    return kExitOk;
+  }
+  std::string message;
+  const std::string paths[] = {path};
+  if (!CheckFileNames(paths, &message)) return UsageError(ctx, message);
+  DirectoryLock lock;
+  if (!LockDirectoryOrComplain(ctx, DirName(path), LockMode::kExclusive, &lock)) {
+    return kExitFailure;
+  }
   if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
   ctx.out << "percorso: wrote " << path << "\n";
   return kExitOk;
+}
+
+/// What the compile reported, for the top of the page: the status with its
+/// place and, when it stores one, its position on the line; a fatal header
+/// error; no route.
+std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileOutcome& outcome) {
+  std::vector<ViewDiagnostic> out;
+  const Diagnostic& d = s.diagnostic;
+  if (d.stato != 0) {
+    std::string place;
+    if (!d.where.file.empty()) {
+      place = ValidUtf8(BaseName(d.where.file));
+      if (d.where.known()) {
+        place += ":" + std::to_string(d.where.line) + ":" + std::to_string(d.where.column);
+      }
+    }
+    std::optional<int64_t> metres;
+    if (d.progressiva_errore > 0) metres = d.progressiva_errore;
+    std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", place,
+                   "status " + std::to_string(d.stato) + ", position " +
+                       std::to_string(d.progressiva_errore) + " m: " + text,
+                   metres});
+  }
+  if (outcome.fatal != 0) {
+    out.push_back({"error", "",
+                   "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
+                   std::nullopt});
+  }
+  if (!outcome.has_route) out.push_back({"error", "", "no route was compiled", std::nullopt});
+  return out;
+}
+
+/// `view --line F --train F`: the sources compiled in memory, nothing written
+/// but the page. Exits as `compile` would when the compile is not clean.
+int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
+  std::string line, train, message;
+  Scenario s;
+  if (int status = AuthorSources(ctx, o, "view", &line, &train, &s); status != kExitOk) {
+    return status;
+  }
+  std::string dir = o.Value("--dir").value_or(".");
+  if (!o.Value("-o") && !RequireDirectory(ctx, dir)) return kExitFailure;
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  s.keep_source_entries = true;
+  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
+  if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+  ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
+  v.diagnostics = CompileDiagnostics(s, outcome);
+  std::string path =
+      o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
+  if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
+  if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
+  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
+  return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
+}
+
+}  // namespace
+
+int RunView(CommandContext& ctx) {
+  ParsedOptions o;
+  std::string message;
+  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key", "--line", "--train"}, {},
+               &message)) {
+    return UsageError(ctx, message);
+  }
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
+  std::string dir = o.Value("--dir").value_or(".");
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  ScenarioKeys keys;
+  ViewScenario s;
+  {
+    // The files are read while no run is replacing them.
+    DirectoryLock lock;
+    if (!LockDirectoryOrComplain(ctx, dir, LockMode::kShared, &lock)) return kExitFailure;
+    if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys)) return *status;
+    s.line_key = keys.line;
+    s.train_key = keys.train;
+    if (!ReadCompiledScenario(ctx.disk, NameFiles(dir, keys.line, keys.train), &s, &message)) {
+      return Fail(ctx.err, message);
+    }
+  }
+  std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));
+  return WritePage(ctx, path, RenderViewPage(s));
 }
 
 }  // namespace percorso

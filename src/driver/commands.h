@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/model.h"
 #include "io/disk.h"
 
 namespace percorso {
@@ -28,10 +29,26 @@ int UsageError(const CommandContext& ctx, const std::string& message);
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
-/// file names; false, with `*err` saying why, for a key holding a path
-/// separator or a character outside the code page. `what` names the key.
+/// file names; false, with `*err` saying why, for a key that is empty, holds
+/// a control character, a path separator or a character outside the code
+/// page. `what` names the key.
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err);
+
+/// Takes the lock of `dir` (exclusive for a command that writes there, shared
+/// for one that reads a compiled scenario), saying so on standard error when
+/// it has to wait for another run. False after a message.
+bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
+                             DirectoryLock* lock);
+
+class ParsedOptions;
+
+/// The author's two source files (--line, --train), which must exist and not
+/// be directories, and the keys (--line-key, --train-key, else from the file
+/// names) set in `*s`. 0 when all is well, else the exit status after a
+/// message; `command` names the command in it.
+int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
+                  std::string* line, std::string* train, Scenario* s);
 
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
