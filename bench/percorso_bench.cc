@@ -76,6 +76,27 @@ BENCHMARK(BM_CompileGeneratedRoute)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
 
+// A line file whose [montagne] section holds range(0) stretches over the
+// whole of a 1000 km route: the stretches are drawn once, after the parse, so
+// the cost grows with the lines plus the cells, not with their product.
+void BM_CompileWholeRouteStretches(benchmark::State& state) {
+  GeneratedRoute r = GenerateRoute(1000);
+  std::string stretches;
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    stretches += "montagna,   0,  1000000,  " + std::to_string(1 + i % 14) + "\r\n";
+  }
+  r.linea.insert(r.linea.find("[cartelli]"), stretches);
+  for (auto _ : state) {
+    Scenario s = Compiled(r);
+    benchmark::DoNotOptimize(s.celle.data());
+  }
+}
+BENCHMARK(BM_CompileWholeRouteStretches)
+    ->Arg(0)
+    ->Arg(4000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond);
+
 // What a compile produces before the system calls: the compile and the bytes
 // of all three files, for a generated route of range(0) km.
 void BM_CompileAndEncode(benchmark::State& state) {
