@@ -168,6 +168,22 @@ bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err)
   return true;
 }
 
+bool RealDisk::WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+                       std::string* err) {
+  while (!data.empty()) {
+    ssize_t n =
+        pwrite(static_cast<int>(handle), data.data(), data.size(), static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *err = SystemError(errno);
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+    offset += static_cast<uint64_t>(n);
+  }
+  return true;
+}
+
 bool RealDisk::Close(FileHandle handle, std::string* err) {
   if (close(static_cast<int>(handle)) != 0) {
     *err = SystemError(errno);
