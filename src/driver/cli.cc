@@ -1,5 +1,6 @@
 #include "driver/cli.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -7,6 +8,9 @@
 #include "driver/commands.h"
 #include "driver/exit_status.h"
 #include "driver/help.h"
+#include "inspect/text_out.h"
+#include "io/file_names.h"
+#include "io/locked_dir.h"
 
 namespace percorso {
 namespace {
@@ -44,17 +48,36 @@ int UsageError(const CommandContext& ctx, const std::string& message) {
 
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err) {
-  if (key.find('/') != std::string::npos || key.find('\\') != std::string::npos) {
-    *err = what + " '" + key + "' holds a path separator";
+  // A key is shown in quotes as given; one holding a control character is
+  // shown escaped, never echoed as it is.
+  bool control = std::any_of(key.begin(), key.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+  std::string shown = control ? ConsoleQuote(ValidUtf8(key)) : "'" + key + "'";
+  std::string reason;
+  if (key.empty()) {
+    *err = what + " is empty";
+    return false;
+  }
+  if (!CheckKey(key, &reason)) {
+    *err = what + " " + shown + " " + reason;
     return false;
   }
   std::optional<std::string> converted = Windows1252FromUtf8(key);
   if (!converted) {
-    *err = what + " '" + key + "' holds a character outside Windows-1252";
+    *err = what + " " + shown + " holds a character outside Windows-1252";
     return false;
   }
   *bytes = *converted;
   return true;
+}
+
+bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
+                             DirectoryLock* lock) {
+  std::string message;
+  auto say_waiting = [&] { Complain(ctx.err, dir + ": waiting for another run to finish"); };
+  if (LockDirectoryFor(ctx.disk, dir, mode, lock, say_waiting, &message)) return true;
+  Complain(ctx.err, message);
+  return false;
 }
 
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {

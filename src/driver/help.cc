@@ -5,7 +5,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: percorso [--dir DIR]\n"
-    "       percorso init [--dir DIR]\n"
+    "       percorso init [--dir DIR] [--force]\n"
     "       percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
     "                        [--dir DIR] [--no-geometry] [-w]\n"
     "       percorso check --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
@@ -53,14 +53,15 @@ struct HelpText {
 
 constexpr HelpText kCommandHelp[] = {
     {"init",
-     "usage: percorso init [--dir DIR]\n"
+     "usage: percorso init [--dir DIR] [--force]\n"
      "\n"
      "Writes the built-in line and train files, Pianura_Crinale_linea.txt and\n"
      "Pianura_Crinale_2731-.txt, into DIR without compiling them: a working example to\n"
-     "start a scenario from.\n"
+     "start a scenario from. A file that exists already is kept, unless --force.\n"
      "\n"
      "Options:\n"
      "  --dir DIR   where to write them (default: the current directory)\n"
+     "  --force     replace line and train files that exist already\n"
      "\n"
      "Example:\n"
      "  percorso init --dir myline\n"},
@@ -132,7 +133,7 @@ constexpr HelpText kCommandHelp[] = {
      "                   the current directory)\n"
      "  --line FILE      the line description file to compile in memory\n"
      "  --train FILE     the train description file to compile in memory\n"
-     "  -o FILE          the page to write\n"
+     "  -o FILE          the page to write; - for standard output\n"
      "  --line-key K     the line key (default: from the files in DIR)\n"
      "  --train-key K    the train key (default: from the files in DIR)\n"
      "\n"

@@ -1,5 +1,6 @@
 // The scenario page and `percorso view`.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <limits>
@@ -349,6 +350,29 @@ TEST_F(ViewCommandTest, RefusesDamagedOrMissingFiles) {
   EXPECT_EQ(dir_.List(),
             (std::vector<std::string>{"Pianura_Crinale_2731.dat", "Pianura_Crinale_2731.sim",
                                       "Pianura_Crinale_linea.dat"}));
+}
+
+TEST_F(ViewCommandTest, TheDashWritesThePageToStandardOutput) {
+  Write(testing::BuiltinScenario());
+  Outcome r = View({"--dir", dir_.path(), "-o", "-"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, RenderViewPage(ViewOfModel(testing::BuiltinScenario())));
+  EXPECT_EQ(dir_.List().size(), 3u);
+}
+
+// Only a regular file (or a link, replaced as a link) takes the page: a FIFO,
+// a device or a directory of that name is refused and stays.
+TEST_F(ViewCommandTest, APageIsNeverWrittenOverSomethingElse) {
+  Write(testing::BuiltinScenario());
+  ASSERT_EQ(mkfifo(dir_.file("fifo").c_str(), 0644), 0);
+  Outcome r = View({"--dir", dir_.path(), "-o", dir_.file("fifo")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "percorso: " + dir_.file("fifo") + ": cannot replace: a FIFO, not a regular file\n");
+  struct stat st;
+  ASSERT_EQ(lstat(dir_.file("fifo").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(dir_.List().size(), 4u);
 }
 
 TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
