@@ -42,8 +42,9 @@ int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::
                       "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
   }
   std::string message;
-  if (!KeyFromCommandLine("line key", line_key.value_or(""), &s->line_key, &message) ||
-      !KeyFromCommandLine("train key", train_key.value_or(""), &s->train_key, &message)) {
+  // A key that is not needed (check without keys) stays empty.
+  if ((line_key && !KeyFromCommandLine("line key", *line_key, &s->line_key, &message)) ||
+      (train_key && !KeyFromCommandLine("train key", *train_key, &s->train_key, &message))) {
     return UsageError(ctx, message);
   }
   *line = *given_line;
