@@ -129,7 +129,8 @@ bool RealDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, s
     temp->path = JoinPath(dir, MakeTemporaryName(static_cast<uint64_t>(getpid()), RandomBits()));
     int slot = RegisterTemporary(temp->path);
     if (slot < 0) {
-      *err = "too many temporary files at once";
+      *err = temp->path.size() >= kMaxTemporaryPath ? SystemError(ENAMETOOLONG)
+                                                    : "too many temporary files at once";
       return false;
     }
     int error = 0;
