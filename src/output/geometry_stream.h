@@ -16,8 +16,10 @@ namespace percorso {
 using GeometrySink = std::function<bool(uint64_t offset, std::string_view bytes, std::string* err)>;
 
 struct GeometryStreamOptions {
-  /// Metres per piece: 52429 metres of doubles are 512 KiB in each half.
-  int64_t metres_per_piece = 52429;
+  /// Metres per piece: 8192 metres of doubles are 80 KiB in each half. Small
+  /// pieces keep the buffers few pages (each page touched for the first time
+  /// costs a fault) and let the writing start early.
+  int64_t metres_per_piece = 8192;
   /// Encode the next piece on a second thread while `sink` takes the one
   /// before. Without a second thread (or when none can be started) the pieces
   /// are encoded and handed out in turn.
