@@ -1,17 +1,10 @@
 #include "compiler/field_reader.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace percorso {
 namespace {
 
 // Larger than every field width; a magnitude beyond it fits none of them.
 constexpr int64_t kLargestMagnitude = 1000000000000;
-
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -62,6 +55,12 @@ bool NumericValue(std::string_view text, int64_t* value) {
   return true;
 }
 
+bool IsWholeNumberText(std::string_view text) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  return text.empty() || (SkipDigits(text, i) == text.size() && i < text.size());
+}
+
 bool FieldReader::ReadText(std::string* out) {
   out->clear();
   if (!StartField()) return false;
@@ -97,18 +96,17 @@ bool FieldReader::ReadByte(uint8_t* out) {
 
 bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
   if (!StartField()) return false;
-  std::string quoted;
-  std::string_view raw;
+  std::string raw;
   if (pos_ < text_.size() && text_[pos_] == '"') {
-    quoted = TakeQuoted();
-    raw = quoted;
+    raw = TakeQuoted();
     EndTextField();
   } else {
     size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) ++pos_;
-    raw = text_.substr(start, pos_ - start);
+    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) Advance();
+    raw.assign(text_.substr(start, pos_ - start));
     EndNumericField();
   }
+  numeric_text_ = raw;
   int64_t v = 0;
   if (!NumericValue(raw, &v) || v < low || v > high) {
     error_ = ReadError::kDoesNotFit;
@@ -123,31 +121,38 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
 bool FieldReader::StartField() {
   if (at_end()) {
     error_ = ReadError::kEndOfFile;
-    field_pos_ = pos_;
+    field_line_ = line_;
+    field_column_ = column_;
     return false;
   }
   error_ = ReadError::kNone;
   SkipBlanks();
-  field_pos_ = pos_;
+  field_line_ = line_;
+  field_column_ = column_;
+  field_first_on_line_ = fields_on_line_++ == 0;
   return true;
+}
+
+void FieldReader::SkipRestOfLine() {
+  if (fields_on_line_ == 0) return;
+  while (pos_ < text_.size() && !AtLineEnd()) Advance();
+  if (pos_ < text_.size()) ConsumeLineEnd();
 }
 
 // The text between the opening quote at the current position and the closing
 // quote, or the end of the file when there is none.
 std::string FieldReader::TakeQuoted() {
-  const size_t start = pos_ + 1;
-  const void* quote = std::memchr(text_.data() + start, '"', text_.size() - start);
-  const size_t end = quote != nullptr
-                         ? static_cast<size_t>(static_cast<const char*>(quote) - text_.data())
-                         : text_.size();
-  std::string quoted(text_.substr(start, end - start));
-  pos_ = end < text_.size() ? end + 1 : end;
+  Advance();
+  size_t start = pos_;
+  while (pos_ < text_.size() && text_[pos_] != '"') Advance();
+  std::string quoted(text_.substr(start, pos_ - start));
+  if (pos_ < text_.size()) Advance();
   return quoted;
 }
 
 void FieldReader::TakeUntilDelimiter(std::string* out) {
   size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
+  while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) Advance();
   if (out != nullptr) out->assign(text_.substr(start, pos_ - start));
 }
 
@@ -156,7 +161,7 @@ void FieldReader::EndTextField() {
   TakeUntilDelimiter(nullptr);
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    ++pos_;
+    Advance();
   } else {
     ConsumeLineEnd();
   }
@@ -168,7 +173,7 @@ void FieldReader::EndNumericField() {
   SkipBlanks();
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    ++pos_;
+    Advance();
   } else if (AtLineEnd()) {
     ConsumeLineEnd();
   }
@@ -179,50 +184,34 @@ bool FieldReader::AtBlank() const {
 }
 
 bool FieldReader::AtLineEnd() const {
-  return pos_ < text_.size() && IsLineEnd(text_[pos_]);
+  return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
 }
 
 void FieldReader::SkipBlanks() {
-  while (AtBlank()) ++pos_;
+  while (AtBlank()) Advance();
 }
 
 // A line end is CR LF, a lone LF or a lone CR.
 void FieldReader::ConsumeLineEnd() {
   if (text_[pos_] == '\r') {
-    ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    Advance();
+    if (pos_ < text_.size() && text_[pos_] == '\n') Advance();
   } else if (text_[pos_] == '\n') {
-    ++pos_;
+    Advance();
   }
 }
 
-// Counts the line ends before `pos` that are not counted yet; a CR LF counts
-// at its LF. The next CR and the next LF are found with memchr and kept.
-void FieldReader::CountLinesTo(size_t pos) const {
-  if (pos < counted_) {
-    counted_ = 0;
-    line_ = 1;
-    line_start_ = 0;
-    next_cr_ = kNotSought;
-    next_lf_ = kNotSought;
-  }
-  auto find = [this](char c, size_t from) {
-    const void* p = std::memchr(text_.data() + from, c, text_.size() - from);
-    return p != nullptr ? static_cast<size_t>(static_cast<const char*>(p) - text_.data())
-                        : text_.size();
-  };
-  size_t i = counted_;
-  while (i < pos) {
-    if (next_cr_ == kNotSought || next_cr_ < i) next_cr_ = find('\r', i);
-    if (next_lf_ == kNotSought || next_lf_ < i) next_lf_ = find('\n', i);
-    const size_t end = std::min(next_cr_, next_lf_);
-    if (end >= pos) break;
-    i = end + 1;
-    if (end == next_cr_ && i < text_.size() && text_[i] == '\n') continue;
+// Moves one byte on, keeping the line and column of the new position.
+void FieldReader::Advance() {
+  char c = text_[pos_++];
+  bool crlf = c == '\r' && pos_ < text_.size() && text_[pos_] == '\n';
+  if ((c == '\n' || c == '\r') && !crlf) {
     ++line_;
-    line_start_ = i;
+    column_ = 1;
+    fields_on_line_ = 0;
+  } else {
+    ++column_;
   }
-  counted_ = pos;
 }
 
 }  // namespace percorso

@@ -25,6 +25,10 @@ enum class ReadError { kNone, kEndOfFile, kDoesNotFit };
 /// reads 0. Returns false when the magnitude is too large for any field width.
 bool NumericValue(std::string_view text, int64_t* value);
 
+/// True for the text of a whole number as the sources write it: an optional
+/// sign and digits, or nothing at all (an empty field reads 0 by design).
+bool IsWholeNumberText(std::string_view text);
+
 class FieldReader {
  public:
   /// Reads `contents`, which must outlive the reader.
@@ -46,17 +50,18 @@ class FieldReader {
 
   /// 1-based line and column where the last field started (after its leading
   /// blanks), or, after a failed read at the end of the file, of the end.
-  /// Lines are counted when asked for, from where they were counted last.
-  int line() const {
-    CountLinesTo(field_pos_);
-    return line_;
-  }
-  int column() const {
-    CountLinesTo(field_pos_);
-    return static_cast<int>(field_pos_ - line_start_) + 1;
-  }
+  int line() const { return field_line_; }
+  int column() const { return field_column_; }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
+  /// The text of the last numeric field, as it stood in the file.
+  const std::string& numeric_text() const { return numeric_text_; }
+  /// True when the last field read was the first one on its line.
+  bool first_on_line() const { return field_first_on_line_; }
+
+  /// Moves to the start of the next line, unless the reader is already at the
+  /// start of a line: what is left of the current line is not read.
+  void SkipRestOfLine();
 
  private:
   bool ReadInteger(int64_t low, int64_t high, int64_t* out);
@@ -69,20 +74,20 @@ class FieldReader {
   bool AtLineEnd() const;
   void SkipBlanks();
   void ConsumeLineEnd();
-  void CountLinesTo(size_t pos) const;
+  void Advance();
 
   std::string_view text_;
   size_t pos_ = 0;
-  size_t field_pos_ = 0;
+  int line_ = 1;
+  int column_ = 1;
+  int field_line_ = 0;
+  int field_column_ = 0;
   ReadError error_ = ReadError::kNone;
-  // Lines counted up to `counted_`: the line there and where it starts.
-  mutable size_t counted_ = 0;
-  mutable int line_ = 1;
-  mutable size_t line_start_ = 0;
-  // The first CR and the first LF at or after the last place looked at.
-  static constexpr size_t kNotSought = static_cast<size_t>(-1);
-  mutable size_t next_cr_ = kNotSought;
-  mutable size_t next_lf_ = kNotSought;
+  std::string numeric_text_;
+  // Fields started since the last line end, and whether the last field was
+  // the first of them.
+  int fields_on_line_ = 0;
+  bool field_first_on_line_ = false;
 };
 
 }  // namespace percorso

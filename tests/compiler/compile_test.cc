@@ -202,6 +202,8 @@ std::string Place(const SourceLocation& l) {
   return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
 }
 
+// A status is placed on its entry's line, at the field at fault: the value
+// that failed, or the position of a placed feature.
 TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
   struct Row {
     std::string name;
@@ -214,16 +216,16 @@ TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
       {"no status", kLine, kTrain, ":0:0"},
       {"102", Lines({"x"}), kTrain, "linea.txt:0:0"},
       {"1", Lines({"[generale]", "lunghezza percorso, 1000", "  lunghezza percorso, 1000001"}),
-       kTrain, "linea.txt:3:3"},
+       kTrain, "linea.txt:3:23"},
       {"15 line", LineFile({"pendenza, 1000, 1", "  pendenza, 200000, 1"}), kTrain,
-       "linea.txt:5:3"},
+       "linea.txt:5:13"},
       {"25 at the end of the file", head + "pendenza, 1000", kTrain, "linea.txt:4:15"},
       {"25 value too wide", kLine, TrainFile({"sabbia, 40000"}), "treno-.txt:2:9"},
       {"25 speed in the tail", kLine, TrainFile({"velocita, 0, 1300", "x, y"}), "treno-.txt:2:1"},
       {"16", kLine, TrainFile({"x", "segnale, 1050" + kSignal, "\tsegnale, 1050" + kSignal}),
-       "treno-.txt:4:2"},
+       "treno-.txt:4:11"},
       {"15 then a signal", LineFile({"pendenza, 200000, 1"}),
-       TrainFile({"segnale, 1050" + kSignal}), "treno-.txt:2:1"},
+       TrainFile({"segnale, 1050" + kSignal}), "treno-.txt:2:10"},
       {"2", Lines({"[generale]", "progressiva chilometrica tre, 0, 25, 0"}), kTrain,
        "linea.txt:0:0"},
   };
@@ -327,6 +329,28 @@ TEST(ParserHostileInputTest, NeverBreaks) {
     EXPECT_GE(p.s.diagnostic.stato, 0);
     EXPECT_LE(p.linea_deletions, 1);
     EXPECT_LE(p.treno_deletions, 1);
+  }
+}
+
+// A check reads on where the compile stops; on any input its diagnostics begin
+// with the compile's errors.
+TEST(ParserHostileInputTest, CheckBeginsWithTheCompilesErrors) {
+  Noise noise(97);
+  for (int i = 0; i < 200; ++i) {
+    SCOPED_TRACE(i);
+    MemorySourceFiles files("[generale]," + HostileSource(noise),
+                            "[generale]," + HostileSource(noise));
+    Scenario s;
+    s.line_key = "L";
+    s.train_key = "T";
+    CompileOutcome compiled = memorizza_percorso(s, i % 2 == 1, files);
+    CompileOutcome checked = CheckScenario("L", "T", i % 2 == 1, files);
+    EXPECT_EQ(checked.fatal, compiled.fatal);
+    for (size_t k = 0; k < compiled.diagnostics.size(); ++k) {
+      if (compiled.diagnostics[k].severity != Severity::kError) break;
+      ASSERT_LT(k, checked.diagnostics.size());
+      EXPECT_EQ(checked.diagnostics[k], compiled.diagnostics[k]);
+    }
   }
 }
 

@@ -49,21 +49,20 @@ std::string Diff(const std::vector<cella>& got, const std::vector<cella>& want) 
 constexpr Rallentamento kRallentamento1550{.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1};
 
 int32_t Metti(Scenario& s, const Rallentamento& r) {
-  return Code(memo_rallentamento(s, r));
+  return Code(memo_rallentamento(s, r).stato);
 }
 
 int32_t Metti(Scenario& s, const Segnale& g) {
-  return Code(memo_segnale(
-      s, {g.posizione, g.sx, g.s1, g.s2, g.s3, g.rapp, g.dx, g.d1, g.d2, g.d3, g.tempo}));
+  return Code(memo_segnale(s, g).stato);
 }
 
 int32_t Metti(Scenario& s, const IndicatoriVMax& b) {
-  return Code(memo_indicatori_v_max(s, b));
+  return Code(memo_indicatori_v_max(s, b).stato);
 }
 
 // Places a stretch and draws it at once.
 int32_t Montagna(Scenario& s, int32_t inizio, int32_t fine, int32_t tipo) {
-  int32_t code = Code(memo_montagna(s, {inizio, fine, tipo}));
+  int32_t code = Code(memo_montagna(s, {inizio, fine, tipo}).stato);
   DrawStretches(s);
   return code;
 }
@@ -521,16 +520,16 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
       case 0:
       case 1: {
         const percorso::Montagna m{posizione, posizione + at(0, 80) * 50 + at(0, 49), at(1, 14)};
-        code_each = Code(memo_montagna(each, m));
+        code_each = Code(memo_montagna(each, m).stato);
         DrawStretches(each);
-        code_end = Code(memo_montagna(end, m));
+        code_end = Code(memo_montagna(end, m).stato);
         break;
       }
       case 2: {
         const percorso::Montagna m{at(0, 200), at(103000, 103950), at(1, 14)};
-        code_each = Code(memo_montagna(each, m));
+        code_each = Code(memo_montagna(each, m).stato);
         DrawStretches(each);
-        code_end = Code(memo_montagna(end, m));
+        code_end = Code(memo_montagna(end, m).stato);
         break;
       }
       case 3:
