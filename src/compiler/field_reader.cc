@@ -1,6 +1,7 @@
 #include "compiler/field_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace percorso {
@@ -8,6 +9,25 @@ namespace {
 
 // Larger than every field width; a magnitude beyond it fits none of them.
 constexpr int64_t kLargestMagnitude = 1000000000000;
+
+// What a byte is to the scanner of fields.
+enum ByteClass : uint8_t { kComma = 1, kBlank = 2, kLineEnd = 4 };
+
+constexpr std::array<uint8_t, 256> MakeClasses() {
+  std::array<uint8_t, 256> classes{};
+  classes[','] = kComma;
+  classes[' '] = kBlank;
+  classes['\t'] = kBlank;
+  classes['\r'] = kLineEnd;
+  classes['\n'] = kLineEnd;
+  return classes;
+}
+
+constexpr std::array<uint8_t, 256> kClasses = MakeClasses();
+
+bool Is(char c, uint8_t classes) {
+  return (kClasses[static_cast<uint8_t>(c)] & classes) != 0;
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -104,7 +124,7 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
     EndTextField();
   } else {
     size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) ++pos_;
+    while (pos_ < text_.size() && !Is(text_[pos_], kComma | kBlank | kLineEnd)) ++pos_;
     numeric_text_.assign(text_.substr(start, pos_ - start));
     EndNumericField();
   }
@@ -162,7 +182,7 @@ std::string FieldReader::TakeQuoted() {
 
 void FieldReader::TakeUntilDelimiter(std::string* out) {
   size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
+  while (pos_ < text_.size() && !Is(text_[pos_], kComma | kLineEnd)) ++pos_;
   if (out != nullptr) out->assign(text_.substr(start, pos_ - start));
 }
 
@@ -237,11 +257,15 @@ void FieldReader::CountLinesTo(size_t pos) const {
                         : text_.size();
   };
   size_t i = counted_;
-  while (i < pos) {
+  for (;;) {
     if (next_cr_ == kNone || next_cr_ < i) next_cr_ = find('\r', i);
     if (next_lf_ == kNone || next_lf_ < i) next_lf_ = find('\n', i);
     const size_t end = std::min(next_cr_, next_lf_);
-    if (end >= pos) break;
+    if (end >= pos) {
+      // Up to `end` the line stays the same.
+      line_limit_ = end;
+      break;
+    }
     i = end + 1;
     if (end == next_cr_ && i < text_.size() && text_[i] == '\n') continue;
     ++line_;

@@ -55,12 +55,12 @@ class FieldReader {
   /// Both are 0 before the first read.
   int line() const {
     if (!tried_) return 0;
-    CountLinesTo(field_pos_);
+    Locate(field_pos_);
     return line_;
   }
   int column() const {
     if (!tried_) return 0;
-    CountLinesTo(field_pos_);
+    Locate(field_pos_);
     return static_cast<int>(field_pos_ - line_start_) + 1;
   }
   /// Why the last read failed; kNone after a successful read.
@@ -86,6 +86,15 @@ class FieldReader {
   void SkipBlanks();
   void ConsumeLineEnd();
   bool LineEndBetween(size_t from, size_t to) const;
+  /// Brings the line count to `pos`; most places asked for lie on the line
+  /// of the one before.
+  void Locate(size_t pos) const {
+    if (pos >= counted_ && pos <= line_limit_) {
+      counted_ = pos;
+    } else {
+      CountLinesTo(pos);
+    }
+  }
   void CountLinesTo(size_t pos) const;
 
   std::string_view text_;
@@ -107,6 +116,8 @@ class FieldReader {
   mutable size_t line_start_ = 0;
   mutable size_t next_cr_ = kNone;
   mutable size_t next_lf_ = kNone;
+  // No line end lies between `counted_` and this place.
+  mutable size_t line_limit_ = 0;
 };
 
 }  // namespace percorso
