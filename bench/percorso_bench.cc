@@ -113,7 +113,7 @@ void BM_CompileAndEncode(benchmark::State& state) {
     benchmark::DoNotOptimize(bytes.data());
     EncodeVoci(s.voci, &bytes, &err);
     benchmark::DoNotOptimize(bytes.data());
-    if (s.tracciato) StreamTracciato(*s.tracciato, sink, &err, {.overlap = false});
+    if (s.tracciato) StreamTracciato(*s.tracciato, sink, &err);
   }
   state.counters["km"] = static_cast<double>(state.range(0));
 }

@@ -1,10 +1,33 @@
 #include "compiler/field_reader.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace percorso {
 namespace {
 
 // Larger than every field width; a magnitude beyond it fits none of them.
 constexpr int64_t kLargestMagnitude = 1000000000000;
+
+// What a byte is to the scanner of fields.
+enum ByteClass : uint8_t { kComma = 1, kBlank = 2, kLineEnd = 4 };
+
+constexpr std::array<uint8_t, 256> MakeClasses() {
+  std::array<uint8_t, 256> classes{};
+  classes[','] = kComma;
+  classes[' '] = kBlank;
+  classes['\t'] = kBlank;
+  classes['\r'] = kLineEnd;
+  classes['\n'] = kLineEnd;
+  return classes;
+}
+
+constexpr std::array<uint8_t, 256> kClasses = MakeClasses();
+
+bool Is(char c, uint8_t classes) {
+  return (kClasses[static_cast<uint8_t>(c)] & classes) != 0;
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -96,19 +119,17 @@ bool FieldReader::ReadByte(uint8_t* out) {
 
 bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
   if (!StartField()) return false;
-  std::string raw;
   if (pos_ < text_.size() && text_[pos_] == '"') {
-    raw = TakeQuoted();
+    numeric_text_ = TakeQuoted();
     EndTextField();
   } else {
     size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !AtBlank() && !AtLineEnd()) Advance();
-    raw.assign(text_.substr(start, pos_ - start));
+    while (pos_ < text_.size() && !Is(text_[pos_], kComma | kBlank | kLineEnd)) ++pos_;
+    numeric_text_.assign(text_.substr(start, pos_ - start));
     EndNumericField();
   }
-  numeric_text_ = raw;
   int64_t v = 0;
-  if (!NumericValue(raw, &v) || v < low || v > high) {
+  if (!NumericValue(numeric_text_, &v) || v < low || v > high) {
     error_ = ReadError::kDoesNotFit;
     return false;
   }
@@ -119,40 +140,49 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
 // Skips the leading blanks and notes where the field starts; false when the
 // file is already at its end.
 bool FieldReader::StartField() {
+  tried_ = true;
   if (at_end()) {
     error_ = ReadError::kEndOfFile;
-    field_line_ = line_;
-    field_column_ = column_;
+    field_pos_ = pos_;
     return false;
   }
   error_ = ReadError::kNone;
   SkipBlanks();
-  field_line_ = line_;
-  field_column_ = column_;
-  field_first_on_line_ = fields_on_line_++ == 0;
+  field_pos_ = pos_;
+  started_before_ = started_;
+  started_ = pos_;
   return true;
 }
 
+bool FieldReader::first_on_line() const {
+  if (started_ == kNone) return false;
+  return started_before_ == kNone || LineEndBetween(started_before_, started_);
+}
+
 void FieldReader::SkipRestOfLine() {
-  if (fields_on_line_ == 0) return;
-  while (pos_ < text_.size() && !AtLineEnd()) Advance();
+  // Nothing read since the last line end: the reader is at the start of a
+  // line.
+  if (started_ == kNone || LineEndBetween(started_, pos_)) return;
+  while (pos_ < text_.size() && !AtLineEnd()) ++pos_;
   if (pos_ < text_.size()) ConsumeLineEnd();
 }
 
 // The text between the opening quote at the current position and the closing
 // quote, or the end of the file when there is none.
 std::string FieldReader::TakeQuoted() {
-  Advance();
-  size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != '"') Advance();
-  std::string quoted(text_.substr(start, pos_ - start));
-  if (pos_ < text_.size()) Advance();
+  const size_t start = pos_ + 1;
+  const void* quote = std::memchr(text_.data() + start, '"', text_.size() - start);
+  const size_t end = quote != nullptr
+                         ? static_cast<size_t>(static_cast<const char*>(quote) - text_.data())
+                         : text_.size();
+  std::string quoted(text_.substr(start, end - start));
+  pos_ = end < text_.size() ? end + 1 : end;
   return quoted;
 }
 
 void FieldReader::TakeUntilDelimiter(std::string* out) {
   size_t start = pos_;
-  while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) Advance();
+  while (pos_ < text_.size() && !Is(text_[pos_], kComma | kLineEnd)) ++pos_;
   if (out != nullptr) out->assign(text_.substr(start, pos_ - start));
 }
 
@@ -161,7 +191,7 @@ void FieldReader::EndTextField() {
   TakeUntilDelimiter(nullptr);
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    Advance();
+    ++pos_;
   } else {
     ConsumeLineEnd();
   }
@@ -173,7 +203,7 @@ void FieldReader::EndNumericField() {
   SkipBlanks();
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == ',') {
-    Advance();
+    ++pos_;
   } else if (AtLineEnd()) {
     ConsumeLineEnd();
   }
@@ -188,30 +218,60 @@ bool FieldReader::AtLineEnd() const {
 }
 
 void FieldReader::SkipBlanks() {
-  while (AtBlank()) Advance();
+  while (AtBlank()) ++pos_;
 }
 
 // A line end is CR LF, a lone LF or a lone CR.
 void FieldReader::ConsumeLineEnd() {
   if (text_[pos_] == '\r') {
-    Advance();
-    if (pos_ < text_.size() && text_[pos_] == '\n') Advance();
+    ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
   } else if (text_[pos_] == '\n') {
-    Advance();
+    ++pos_;
   }
 }
 
-// Moves one byte on, keeping the line and column of the new position.
-void FieldReader::Advance() {
-  char c = text_[pos_++];
-  bool crlf = c == '\r' && pos_ < text_.size() && text_[pos_] == '\n';
-  if ((c == '\n' || c == '\r') && !crlf) {
-    ++line_;
-    column_ = 1;
-    fields_on_line_ = 0;
-  } else {
-    ++column_;
+// True when a line end is passed between `from` and `to`; a CR LF is passed
+// at its LF.
+bool FieldReader::LineEndBetween(size_t from, size_t to) const {
+  for (size_t i = from; i < to; ++i) {
+    const char c = text_[i];
+    if (c == '\n' || (c == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'))) return true;
   }
+  return false;
+}
+
+// Counts the line ends before `pos` that are not counted yet; a CR LF counts
+// at its LF. The next CR and the next LF are found with memchr and kept.
+void FieldReader::CountLinesTo(size_t pos) const {
+  if (pos < counted_) {
+    counted_ = 0;
+    line_ = 1;
+    line_start_ = 0;
+    next_cr_ = kNone;
+    next_lf_ = kNone;
+  }
+  auto find = [this](char c, size_t from) {
+    const void* p = std::memchr(text_.data() + from, c, text_.size() - from);
+    return p != nullptr ? static_cast<size_t>(static_cast<const char*>(p) - text_.data())
+                        : text_.size();
+  };
+  size_t i = counted_;
+  for (;;) {
+    if (next_cr_ == kNone || next_cr_ < i) next_cr_ = find('\r', i);
+    if (next_lf_ == kNone || next_lf_ < i) next_lf_ = find('\n', i);
+    const size_t end = std::min(next_cr_, next_lf_);
+    if (end >= pos) {
+      // Up to `end` the line stays the same.
+      line_limit_ = end;
+      break;
+    }
+    i = end + 1;
+    if (end == next_cr_ && i < text_.size() && text_[i] == '\n') continue;
+    ++line_;
+    line_start_ = i;
+  }
+  counted_ = pos;
 }
 
 }  // namespace percorso

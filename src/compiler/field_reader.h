@@ -50,14 +50,25 @@ class FieldReader {
 
   /// 1-based line and column where the last field started (after its leading
   /// blanks), or, after a failed read at the end of the file, of the end.
-  int line() const { return field_line_; }
-  int column() const { return field_column_; }
+  /// Lines are counted when a place is asked for, on from the last place
+  /// asked for.
+  /// Both are 0 before the first read.
+  int line() const {
+    if (!tried_) return 0;
+    Locate(field_pos_);
+    return line_;
+  }
+  int column() const {
+    if (!tried_) return 0;
+    Locate(field_pos_);
+    return static_cast<int>(field_pos_ - line_start_) + 1;
+  }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
   /// The text of the last numeric field, as it stood in the file.
   const std::string& numeric_text() const { return numeric_text_; }
   /// True when the last field read was the first one on its line.
-  bool first_on_line() const { return field_first_on_line_; }
+  bool first_on_line() const;
 
   /// Moves to the start of the next line, unless the reader is already at the
   /// start of a line: what is left of the current line is not read.
@@ -74,20 +85,39 @@ class FieldReader {
   bool AtLineEnd() const;
   void SkipBlanks();
   void ConsumeLineEnd();
-  void Advance();
+  bool LineEndBetween(size_t from, size_t to) const;
+  /// Brings the line count to `pos`; most places asked for lie on the line
+  /// of the one before.
+  void Locate(size_t pos) const {
+    if (pos >= counted_ && pos <= line_limit_) {
+      counted_ = pos;
+    } else {
+      CountLinesTo(pos);
+    }
+  }
+  void CountLinesTo(size_t pos) const;
 
   std::string_view text_;
   size_t pos_ = 0;
-  int line_ = 1;
-  int column_ = 1;
-  int field_line_ = 0;
-  int field_column_ = 0;
+  // Where the last field started (after a failed read at the end of the file,
+  // the end); where the last field that was read started and where the one
+  // before it started, when there were such fields.
+  size_t field_pos_ = 0;
+  bool tried_ = false;
+  static constexpr size_t kNone = static_cast<size_t>(-1);
+  size_t started_ = kNone;
+  size_t started_before_ = kNone;
   ReadError error_ = ReadError::kNone;
   std::string numeric_text_;
-  // Fields started since the last line end, and whether the last field was
-  // the first of them.
-  int fields_on_line_ = 0;
-  bool field_first_on_line_ = false;
+  // Lines counted up to `counted_`: the line there and where it starts; the
+  // first CR and the first LF at or after the last place looked at.
+  mutable size_t counted_ = 0;
+  mutable int line_ = 1;
+  mutable size_t line_start_ = 0;
+  mutable size_t next_cr_ = kNone;
+  mutable size_t next_lf_ = kNone;
+  // No line end lies between `counted_` and this place.
+  mutable size_t line_limit_ = 0;
 };
 
 }  // namespace percorso

@@ -4,16 +4,6 @@
 
 namespace percorso {
 
-cella* Scenario::cell_at(int64_t i) {
-  if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;
-  return &celle[static_cast<size_t>(i)];
-}
-
-const cella* Scenario::cell_at(int64_t i) const {
-  if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;
-  return &celle[static_cast<size_t>(i)];
-}
-
 void Scenario::SetStatus(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
                          std::vector<Note> notes) {
   const Diagnostic before = diagnostic;

@@ -146,8 +146,14 @@ struct Scenario {
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
-  cella* cell_at(int64_t i);
-  const cella* cell_at(int64_t i) const;
+  cella* cell_at(int64_t i) {
+    if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;
+    return &celle[static_cast<size_t>(i)];
+  }
+  const cella* cell_at(int64_t i) const {
+    if (i < 0 || static_cast<uint64_t>(i) >= celle.size()) return nullptr;
+    return &celle[static_cast<size_t>(i)];
+  }
 
   /// Every status raised, in order (the last one is `diagnostic`).
   std::vector<Diagnostic> raised;

@@ -1,5 +1,6 @@
 #include "compiler/placement.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -60,37 +61,81 @@ Esito memo_montagna(Scenario& s, const Montagna& m) {
   return Esito();
 }
 
-void DrawStretches(Scenario& s) {
-  if (s.pending_stretches.empty()) return;
+namespace {
+
+// One stretch that no other one overlaps: its terrain on each cell, a filler
+// on every fourth cell of a tunnel that is still empty.
+void DrawStretch(Scenario& s, const PendingStretch& p) {
+  const auto prima = static_cast<size_t>(p.prima);
+  const auto ultima = static_cast<size_t>(p.ultima);
+  for (size_t i = prima; i <= ultima; ++i) s.celle[i].montagna = p.montagna;
+  if (!p.galleria) return;
+  for (size_t i = prima + 3; i <= ultima; i += 4) {
+    if (s.celle[i].tipo == kVuota) s.celle[i].tipo = kRiempitivoGalleria;
+  }
+}
+
+// Tunnel fillers of the pending stretches: per cell, how many tunnel
+// stretches have it as a fourth cell, counted in `count` as differences along
+// each residue modulo 4 (unsigned arithmetic: every prefix sum is a count); a
+// counted cell that is still empty gets a filler.
+void DrawFillers(Scenario& s, std::vector<uint32_t>& count) {
+  std::fill(count.begin(), count.end(), 0);
+  for (const PendingStretch& p : s.pending_stretches) {
+    const auto prima = static_cast<size_t>(p.prima);
+    const auto ultima = static_cast<size_t>(p.ultima);
+    if (!p.galleria || prima + 3 > ultima) continue;
+    ++count[prima + 3];
+    --count[ultima - (ultima - prima - 3) % 4 + 4];
+  }
+  for (size_t i = 0; i < s.celle.size(); ++i) {
+    if (i >= 4) count[i] += count[i - 4];
+    if (count[i] > 0 && s.celle[i].tipo == kVuota) s.celle[i].tipo = kRiempitivoGalleria;
+  }
+}
+
+// Stretches in any order, overlapping: each cell takes the terrain of the last
+// stretch over it. From the last stretch back, each cell is drawn by the first
+// stretch that reaches it; `next` leads past the cells already drawn. One array
+// serves both passes, so that few fresh pages are touched.
+void DrawOverlapping(Scenario& s) {
   const size_t n = s.celle.size();
-  // From the last stretch back, each cell takes the terrain of the first
-  // stretch that reaches it; `next` leads past the cells already drawn.
-  std::vector<size_t> next(n + 1);
-  for (size_t i = 0; i <= n; ++i) next[i] = i;
+  std::vector<uint32_t> work(n + 4);
+  std::vector<uint32_t>& next = work;
+  for (size_t i = 0; i <= n; ++i) next[i] = static_cast<uint32_t>(i);
   auto undrawn = [&](size_t i) {
     while (next[i] != i) i = next[i] = next[next[i]];
     return i;
   };
-  // Fillers: per cell, how many tunnel stretches have it as a fourth cell,
-  // counted as differences along each residue modulo 4.
-  std::vector<int32_t> fillers(n + 4, 0);
+  bool tunnels = false;
   for (auto it = s.pending_stretches.rbegin(); it != s.pending_stretches.rend(); ++it) {
-    const auto prima = static_cast<size_t>(it->prima);
     const auto ultima = static_cast<size_t>(it->ultima);
-    for (size_t i = undrawn(prima); i <= ultima; i = undrawn(i + 1)) {
+    for (size_t i = undrawn(static_cast<size_t>(it->prima)); i <= ultima; i = undrawn(i + 1)) {
       s.celle[i].montagna = it->montagna;
-      next[i] = i + 1;
+      next[i] = static_cast<uint32_t>(i + 1);
     }
-    if (it->galleria && prima + 3 <= ultima) {
-      ++fillers[prima + 3];
-      --fillers[ultima - (ultima - prima - 3) % 4 + 4];
-    }
+    tunnels = tunnels || it->galleria;
   }
-  for (size_t i = 0; i < n; ++i) {
-    if (i >= 4) fillers[i] += fillers[i - 4];
-    if (fillers[i] > 0 && s.celle[i].tipo == kVuota) s.celle[i].tipo = kRiempitivoGalleria;
+  if (tunnels) DrawFillers(s, work);
+}
+
+}  // namespace
+
+void DrawStretches(Scenario& s) {
+  std::vector<PendingStretch>& pending = s.pending_stretches;
+  if (pending.empty()) return;
+  // Stretches in order that do not overlap, as a line file lists them, draw
+  // each cell once as they come.
+  bool in_order = true;
+  for (size_t k = 1; k < pending.size() && in_order; ++k) {
+    in_order = pending[k - 1].ultima < pending[k].prima;
   }
-  s.pending_stretches.clear();
+  if (in_order) {
+    for (const PendingStretch& p : pending) DrawStretch(s, p);
+  } else {
+    DrawOverlapping(s);
+  }
+  pending.clear();
 }
 
 Esito memo_rallentamento(Scenario& s, const Rallentamento& r) {

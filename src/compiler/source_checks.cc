@@ -1,7 +1,10 @@
 #include "compiler/source_checks.h"
 
 #include <algorithm>
+#include <cstring>
 #include <span>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "compiler/windows1252.h"
@@ -186,8 +189,15 @@ std::optional<std::string_view> NearestSection(std::string_view field, bool line
 
 std::optional<std::string_view> CommentPrefix(std::string_view field) {
   std::string_view t = Trim(field);
+  auto starts_with = [&t](std::string_view mark) {
+    if (t.size() <= mark.size()) return false;
+    for (size_t i = 0; i < mark.size(); ++i) {
+      if (ToLower1252(static_cast<uint8_t>(t[i])) != static_cast<uint8_t>(mark[i])) return false;
+    }
+    return true;
+  };
   for (std::string_view mark : {"//", "#", ";", "'", "*", "rem "}) {
-    if (t.size() > mark.size() && ToLower1252(t.substr(0, mark.size())) == mark) return mark;
+    if (starts_with(mark)) return mark;
   }
   return std::nullopt;
 }
@@ -203,6 +213,18 @@ size_t Utf8Sequence(std::string_view t, size_t i) {
     if ((static_cast<uint8_t>(t[i + k]) & 0xC0) != 0x80) return 0;
   }
   return n;
+}
+
+constexpr uint64_t kHighBits = 0x8080808080808080;
+
+// The line and column of byte `at`, every byte before it being below 0x80: a
+// line ends at a LF, a column is a byte.
+std::pair<int, int> AsciiPlace(std::string_view t, size_t at) {
+  const std::string_view before = t.substr(0, at);
+  const size_t last_lf = before.rfind('\n');
+  const size_t line_start = last_lf == std::string_view::npos ? 0 : last_lf + 1;
+  return {1 + static_cast<int>(std::count(before.begin(), before.end(), '\n')),
+          1 + static_cast<int>(at - line_start)};
 }
 
 }  // namespace
@@ -221,17 +243,17 @@ Encoding DetectEncoding(std::string_view t) {
     e.detail = t[0] == '\0' ? "UTF-16BE" : "UTF-16LE";
     return e;
   }
-  int line = 1;
-  int column = 1;
-  for (size_t i = 0; i < t.size(); ++i) {
-    const auto c = static_cast<uint8_t>(t[i]);
-    if (c == '\n') {
-      ++line;
-      column = 1;
+  // Only a byte of 0x80 or above decides; the place of the first UTF-8
+  // sequence, before which every byte is below 0x80, is counted once found.
+  for (size_t i = 0; i < t.size();) {
+    // Eight bytes at a time while all of them are below 0x80.
+    uint64_t eight = 0;
+    if (i + 8 <= t.size() && (std::memcpy(&eight, t.data() + i, 8), eight & kHighBits) == 0) {
+      i += 8;
       continue;
     }
-    if (c < 0x80) {
-      ++column;
+    if (static_cast<uint8_t>(t[i]) < 0x80) {
+      ++i;
       continue;
     }
     size_t n = Utf8Sequence(t, i);
@@ -240,11 +262,9 @@ Encoding DetectEncoding(std::string_view t) {
     if (e.kind != Encoding::kUtf8) {
       e.kind = Encoding::kUtf8;
       e.detail = std::string(t.substr(i, n));
-      e.line = line;
-      e.column = column;
+      std::tie(e.line, e.column) = AsciiPlace(t, i);
     }
-    i += n - 1;
-    ++column;
+    i += n;
   }
   return e;
 }

@@ -102,9 +102,10 @@ class Disk {
   virtual bool CreateTemporary(const std::string& target, TemporaryFile* temp,
                                std::string* err) = 0;
   virtual bool Write(FileHandle handle, std::string_view data, std::string* err) = 0;
-  /// Writes at `offset` of the file, leaving the position of Write alone. A
-  /// write past the end extends the file; a gap before it reads as zeros until
-  /// it is written.
+  /// Writes at `offset` of the file. A write past the end extends the file; a
+  /// gap before it reads as zeros until it is written. A file written this way
+  /// is written this way only (where Write then continues differs between
+  /// platforms).
   virtual bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                        std::string* err) = 0;
   virtual bool Close(FileHandle handle, std::string* err) = 0;

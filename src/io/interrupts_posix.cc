@@ -13,13 +13,14 @@ enum SlotState : int { kFree, kClaimed, kPending, kLive };
 
 struct Slot {
   std::atomic<int> state{kFree};
-  char path[kMaxTemporaryPath];
+  char path[kMaxTemporaryPath] = {};
 };
 static_assert(std::atomic<int>::is_always_lock_free);
 
 // The table the handler reads: every name is complete before its slot turns
-// live, so the handler never sees half a name.
-Slot g_temporaries[kMaxTemporaries];
+// live, so the handler never sees half a name. Initialised at compile time, so
+// that starting the program touches none of its pages.
+constinit Slot g_temporaries[kMaxTemporaries];
 
 constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
 

@@ -2,6 +2,7 @@
 #ifndef PERCORSO_OUTPUT_CELL_FILE_H_
 #define PERCORSO_OUTPUT_CELL_FILE_H_
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,13 @@
 
 namespace percorso {
 
-/// The whole cell file into `*out`: one record per cell, cell 0 first. Fails
-/// only when the bytes written do not come to 15 per cell (`*err` says so).
+/// The records of `celle`, one after the other, into `out`, which must be 15
+/// bytes per cell: a part of the cell file, or all of it. Fails, writing
+/// nothing, when `out` is not that size, and when the bytes written do not
+/// come to it (`*err` says so).
+bool EncodeCelleInto(std::span<const cella> celle, std::span<char> out, std::string* err);
+
+/// The whole cell file into `*out`: one record per cell, cell 0 first.
 bool EncodeCelle(const std::vector<cella>& celle, std::string* out, std::string* err);
 
 }  // namespace percorso

@@ -1,15 +1,24 @@
 #include "output/compiled_files.h"
 
+#include <algorithm>
+#include <memory>
+#include <span>
+
 #include "io/fresh_file.h"
 #include "output/cell_file.h"
 #include "output/geometry_stream.h"
+#include "output/layout.h"
 #include "output/table_file.h"
 
 namespace percorso {
 namespace {
 
+// Cells encoded per write: 60 KiB of records, in a buffer that stays a few
+// pages.
+constexpr size_t kCellsPerPiece = 4096;
+
 // The geometry file is encoded in pieces, each coordinate's part written at its
-// offset, while the next piece is being encoded.
+// offset.
 bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::string& path,
                  std::string* err) {
   return files.AddWritten(
@@ -25,17 +34,37 @@ bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::stri
       err);
 }
 
-// Encodes one of the files that are built whole in memory and adds it.
-template <typename Model, typename Encode>
-bool AddEncoded(FileSet& files, const std::string& path, const Model& model, Encode encode,
-                std::string* err) {
-  std::string bytes;
-  std::string reason;
-  if (!encode(model, &bytes, &reason)) {
-    *err = path + ": cannot write: " + reason;
-    return false;
-  }
-  return files.Add(path, bytes, err);
+bool AddCells(Disk& disk, FileSet& files, const std::vector<cella>& celle, const std::string& path,
+              std::string* err) {
+  return files.AddWritten(
+      path,
+      [&](FileHandle handle, std::string* reason) {
+        const size_t room = kCellsPerPiece * layout::kCellRecordSize;
+        std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(room);
+        const std::span<const cella> all(celle);
+        for (size_t first = 0; first < all.size(); first += kCellsPerPiece) {
+          const std::span<const cella> piece =
+              all.subspan(first, std::min(kCellsPerPiece, all.size() - first));
+          const std::span<char> bytes(buffer.get(), piece.size() * layout::kCellRecordSize);
+          if (!EncodeCelleInto(piece, bytes, reason) ||
+              !disk.Write(handle, std::string_view(bytes.data(), bytes.size()), reason)) {
+            return false;
+          }
+        }
+        return true;
+      },
+      err);
+}
+
+bool AddTable(Disk& disk, FileSet& files, const std::array<voce, kNumVoci>& voci,
+              const std::string& path, std::string* err) {
+  return files.AddWritten(
+      path,
+      [&](FileHandle handle, std::string* reason) {
+        std::string bytes;
+        return EncodeVoci(voci, &bytes, reason) && disk.Write(handle, bytes, reason);
+      },
+      err);
 }
 
 }  // namespace
@@ -45,8 +74,8 @@ bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, s
   if (s.j != 0 && s.tracciato) {
     if (!AddGeometry(disk, files, *s.tracciato, names.linea_dat, err)) return false;
   }
-  return AddEncoded(files, names.sim, s.voci, EncodeVoci, err) &&
-         AddEncoded(files, names.dat, s.celle, EncodeCelle, err) && files.Commit(err);
+  return AddTable(disk, files, s.voci, names.sim, err) &&
+         AddCells(disk, files, s.celle, names.dat, err) && files.Commit(err);
 }
 
 }  // namespace percorso

@@ -14,40 +14,51 @@ constexpr uint64_t kRealeSize = layout::EntrySize(Tag::kReale);
 
 // Writes the entries of both coordinates of each metre, the first at `p` and
 // the second `half` bytes after it, as far as the buffer has room: a metre that
-// would pass `end` is counted in `overrun` and not written.
-struct MetreWriter {
-  char* p;
-  const char* end;
-  size_t half;
-  uint64_t overrun = 0;
+// would pass the end is counted in `overrun` and not written.
+class MetreWriter {
+ public:
+  MetreWriter(char* start, size_t size)
+      : start_(start), p_(start), end_(start + size), half_(size) {}
 
-  bool Room(uint64_t size) {
-    if (static_cast<uint64_t>(end - p) >= size) return true;
-    overrun += size;
-    return false;
-  }
   void Vuoto() {
     if (!Room(kVuotoSize)) return;
-    EncodeNumber(p, layout::TagCode(Tag::kVuoto));
-    EncodeNumber(p + half, layout::TagCode(Tag::kVuoto));
-    p += kVuotoSize;
+    EncodeNumber(p_, layout::TagCode(Tag::kVuoto));
+    EncodeNumber(p_ + half_, layout::TagCode(Tag::kVuoto));
+    p_ += kVuotoSize;
   }
   void Intero(int16_t x, int16_t y) {
     if (!Room(kInteroSize)) return;
-    EncodeNumber(p, layout::TagCode(Tag::kIntero));
-    EncodeNumber(p + layout::kTagSize, x);
-    EncodeNumber(p + half, layout::TagCode(Tag::kIntero));
-    EncodeNumber(p + half + layout::kTagSize, y);
-    p += kInteroSize;
+    EncodeNumber(p_, layout::TagCode(Tag::kIntero));
+    EncodeNumber(p_ + layout::kTagSize, x);
+    EncodeNumber(p_ + half_, layout::TagCode(Tag::kIntero));
+    EncodeNumber(p_ + half_ + layout::kTagSize, y);
+    p_ += kInteroSize;
   }
   void Reale(double x, double y) {
     if (!Room(kRealeSize)) return;
-    EncodeNumber(p, layout::TagCode(Tag::kReale));
-    EncodeDouble(p + layout::kTagSize, x);
-    EncodeNumber(p + half, layout::TagCode(Tag::kReale));
-    EncodeDouble(p + half + layout::kTagSize, y);
-    p += kRealeSize;
+    EncodeNumber(p_, layout::TagCode(Tag::kReale));
+    EncodeDouble(p_ + layout::kTagSize, x);
+    EncodeNumber(p_ + half_, layout::TagCode(Tag::kReale));
+    EncodeDouble(p_ + half_ + layout::kTagSize, y);
+    p_ += kRealeSize;
   }
+
+  /// Bytes written into the first half, and those that found no room.
+  uint64_t written() const { return static_cast<uint64_t>(p_ - start_) + overrun_; }
+
+ private:
+  bool Room(uint64_t size) {
+    if (static_cast<uint64_t>(end_ - p_) >= size) [[likely]]
+      return true;
+    overrun_ += size;
+    return false;
+  }
+
+  char* const start_;
+  char* p_;
+  const char* const end_;
+  const size_t half_;
+  uint64_t overrun_ = 0;
 };
 
 // Writes entries one after the other into a buffer, as far as it has room: an
@@ -103,10 +114,9 @@ bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t
            std::to_string(out.size());
     return false;
   }
-  MetreWriter w{out.data(), out.data() + size, static_cast<size_t>(size)};
+  MetreWriter w(out.data(), static_cast<size_t>(size));
   r.Read(end, w);
-  return CheckEncodedSize("geometry file", static_cast<uint64_t>(w.p - out.data()) + w.overrun,
-                          size, err);
+  return CheckEncodedSize("geometry file", w.written(), size, err);
 }
 
 bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err) {

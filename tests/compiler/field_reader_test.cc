@@ -167,6 +167,36 @@ TEST(FieldReaderTest, KeepsTheLineAndColumnWhereEachFieldStarts) {
   EXPECT_EQ(later.column(), 1);
 }
 
+TEST(FieldReaderTest, TellsWhichFieldsAreFirstOnTheirLine) {
+  // Line ends of every kind, an empty line, blanks before a field and a quoted
+  // field that runs over a line end.
+  FieldReader r("a,b\r\nc\n\r\n  d,\"e\r\nf\",g\rh,i");
+  const bool first[] = {true, false, true, true, true, false, true, true, false};
+  std::string f;
+  for (bool want : first) {
+    ASSERT_TRUE(r.ReadText(&f));
+    EXPECT_EQ(r.first_on_line(), want) << f;
+  }
+  EXPECT_TRUE(r.at_end());
+}
+
+TEST(FieldReaderTest, SkipsTheRestOfALineUnlessAtItsStart) {
+  FieldReader r("a,b,c\r\nd,e\nf");
+  std::string f;
+  r.SkipRestOfLine();  // nothing read yet: stays at the start
+  ASSERT_TRUE(r.ReadText(&f));
+  EXPECT_EQ(f, "a");
+  r.SkipRestOfLine();
+  ASSERT_TRUE(r.ReadText(&f));
+  EXPECT_EQ(f, "d");
+  ASSERT_TRUE(r.ReadText(&f));
+  EXPECT_EQ(f, "e");
+  r.SkipRestOfLine();  // "e" ended its line: already at the start of the next
+  ASSERT_TRUE(r.ReadText(&f));
+  EXPECT_EQ(f, "f");
+  EXPECT_EQ(r.line(), 3);
+}
+
 TEST(FieldReaderTest, HostileBytesNeverBreakIt) {
   std::string nuls("a\0b,\0\0,1\0\r\n", 11);
   std::string high(300, '\xFF');

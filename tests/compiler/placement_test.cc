@@ -557,6 +557,30 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
             10);
 }
 
+TEST(StretchDrawingTest, StretchesInOrderDrawnAtTheEndAsIfEachWereDrawnAtOnce) {
+  // Stretches one after the other, as a line file lists them, tunnels among
+  // them, with signals on some of their cells before and after.
+  Scenario each, end;
+  create_route(each, 97000);
+  create_route(end, 97000);
+  for (int32_t k = 0; k < 40; ++k) {
+    SCOPED_TRACE(k);
+    const int32_t inizio = k * 2000 + (k % 3) * 50;
+    const percorso::Montagna m{inizio, inizio + 1000 + (k % 5) * 50, k % 2 == 0 ? 12 : 3};
+    const Segnale before{.posizione = inizio + 150 + (k % 4) * 50, .sx = 1, .s1 = 2};
+    const Segnale after{.posizione = inizio + 400 + (k % 4) * 50, .sx = 1, .s1 = 2};
+    ASSERT_EQ(Metti(each, before), Metti(end, before));
+    ASSERT_EQ(Code(memo_montagna(each, m).stato), Code(memo_montagna(end, m).stato));
+    DrawStretches(each);
+    ASSERT_EQ(Metti(each, after), Metti(end, after));
+  }
+  DrawStretches(end);
+  EXPECT_EQ(Diff(end.celle, each.celle), "");
+  EXPECT_GT(std::count_if(end.celle.begin(), end.celle.end(),
+                          [](const cella& c) { return c.tipo == kRiempitivoGalleria; }),
+            10);
+}
+
 TEST_F(PlacementTest, TunnelFlagIsSetByEachCall) {
   Montagna(s_, 10000, 11000, 11);
   EXPECT_TRUE(s_.galleria);

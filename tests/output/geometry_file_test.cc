@@ -180,7 +180,7 @@ std::string Streamed(const Tracciato& t, const GeometryStreamOptions& options) {
 }
 
 /// Compares every way of encoding the table with the reference: whole, and
-/// streamed in pieces of several sizes, with and without a second thread.
+/// streamed in pieces of several sizes.
 void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
   EXPECT_TRUE(SameBytes(testing::EncodedTracciato(t), want.bytes));
   EXPECT_EQ(EncodedTracciatoSize(t), want.bytes.size());
@@ -189,10 +189,8 @@ void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
   if (t.per_coordinata() < 200000) pieces.insert(pieces.end(), {9973, 2000000});
   if (t.per_coordinata() < 20000) pieces.insert(pieces.end(), {1, 2, 7});
   for (int64_t metres : pieces) {
-    for (bool overlap : {false, true}) {
-      SCOPED_TRACE(::testing::Message() << metres << " metres a piece, overlap " << overlap);
-      EXPECT_TRUE(SameBytes(Streamed(t, {metres, overlap}), want.bytes));
-    }
+    SCOPED_TRACE(::testing::Message() << metres << " metres a piece");
+    EXPECT_TRUE(SameBytes(Streamed(t, {metres}), want.bytes));
   }
 }
 
@@ -200,22 +198,20 @@ TEST(GeometryStreamTest, AFailingSinkStopsTheStreamWithItsReason) {
   Tracciato t(100000);
   ASSERT_TRUE(t.set_origine());
   ASSERT_TRUE(t.AddRun(2, 99998, 0.001));
-  for (bool overlap : {false, true}) {
-    for (int fail_at : {1, 2, 5}) {
-      SCOPED_TRACE(::testing::Message() << "call " << fail_at << ", overlap " << overlap);
-      int calls = 0;
-      std::string err;
-      bool ok = StreamTracciato(t,
-                                [&](uint64_t, std::string_view, std::string* why) {
-                                  if (++calls < fail_at) return true;
-                                  *why = "disk full";
-                                  return false;
-                                },
-                                &err, {1000, overlap});
-      EXPECT_FALSE(ok);
-      EXPECT_EQ(err, "disk full");
-      EXPECT_EQ(calls, fail_at);
-    }
+  for (int fail_at : {1, 2, 5}) {
+    SCOPED_TRACE(::testing::Message() << "call " << fail_at);
+    int calls = 0;
+    std::string err;
+    bool ok = StreamTracciato(t,
+                              [&](uint64_t, std::string_view, std::string* why) {
+                                if (++calls < fail_at) return true;
+                                *why = "disk full";
+                                return false;
+                              },
+                              &err, {1000});
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(err, "disk full");
+    EXPECT_EQ(calls, fail_at);
   }
 }
 
