@@ -1,8 +1,8 @@
 // `percorso compile` on an author's files: outcomes, messages and what is left
 // on disk, including hostile files.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "driver/cli.h"
@@ -116,7 +116,7 @@ TEST_F(CompileCommandTest, HostileFilesEndInAStatusOrAMessage) {
 }
 
 TEST_F(CompileCommandTest, ASourceThatIsADirectoryIsRefused) {
-  ASSERT_EQ(mkdir(dir_.file("D_linea.txt").c_str(), 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(testing::PathOf(dir_.file("D_linea.txt"))));
   WriteBytes(dir_.file("D_T-.txt"), TrainFile({}));
   testing::CliResult r = testing::RunCli({"compile", "--line", dir_.file("D_linea.txt"), "--train",
                                           dir_.file("D_T-.txt"), "--dir", dir_.path()});

@@ -1,7 +1,8 @@
 #include "io/fresh_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
@@ -11,6 +12,7 @@ namespace {
 
 using testing::FaultyDisk;
 using testing::Op;
+using testing::PathOf;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -38,7 +40,9 @@ TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
   TempDir dir;
   std::string path = dir.file("ro.sim");
   WriteBytes(path, "old");
-  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  std::filesystem::permissions(PathOf(path), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::others_read);
   RealDisk disk;
   std::string err;
   EXPECT_FALSE(WriteFresh(disk, path, "new", &err));
@@ -49,7 +53,7 @@ TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
 
 TEST(FreshFileTest, RefusesADirectoryOfTheSameName) {
   TempDir dir;
-  ASSERT_EQ(mkdir(dir.file("x.dat").c_str(), 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(PathOf(dir.file("x.dat"))));
   RealDisk disk;
   std::string err;
   EXPECT_FALSE(WriteFresh(disk, dir.file("x.dat"), "new", &err));
@@ -62,7 +66,12 @@ TEST(FreshFileTest, PathThroughARegularFileFailsWithTheSystemReason) {
   RealDisk disk;
   std::string err;
   EXPECT_FALSE(WriteFresh(disk, dir.file("plain") + "/a.dat", "x", &err));
+#ifdef _WIN32
+  // Windows tells no more than that the path is not there.
+  EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: No such file or directory");
+#else
   EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: Not a directory");
+#endif
 }
 
 // A failing operation leaves no temporary file, and never a truncated file

@@ -1,55 +1,15 @@
-#include "io/platform.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <cstring>
-#include <limits>
 #include <string>
 
 #include "io/disk.h"
+#include "io/platform.h"
 
 namespace percorso {
-
-std::string ProgramDirectory() {
-  std::string buf(4096, '\0');
-  ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
-  if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return "";
-  buf.resize(static_cast<size_t>(n));
-  return DirName(buf);
-}
-
-std::string JoinPath(std::string_view dir, std::string_view name) {
-  std::string out(dir);
-  out += kPathSeparator;
-  out += name;
-  return out;
-}
-
-std::string_view BaseName(std::string_view path) {
-  size_t slash = path.rfind(kPathSeparator);
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-std::string DirName(std::string_view path) {
-  size_t slash = path.rfind(kPathSeparator);
-  if (slash == std::string_view::npos) return ".";
-  if (slash == 0) return std::string(1, kPathSeparator);
-  return std::string(path.substr(0, slash));
-}
-
-std::string SystemError(int error_number) {
-  return std::strerror(error_number);
-}
-
-std::string UniqueSuffix() {
-  static std::atomic<unsigned> counter{0};
-  return std::to_string(getpid()) + "-" + std::to_string(counter++);
-}
 
 FileInfo RealDisk::Stat(const std::string& path) {
   FileInfo info;
