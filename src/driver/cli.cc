@@ -43,7 +43,7 @@ constexpr std::string_view kHelp =
     "  --every N          (dump) every Nth metre of the geometry\n"
     "  -o FILE            (view) the page to write\n"
     "  --help             this text\n"
-    "  --version          the program's version\n"
+    "  --version          the program's version and the platform it was built for\n"
     "\n"
     "Exit status: 0 success; 1 a file could not be read or written, or a fatal header\n"
     "error; 2 a usage error or a missing input file; 3 the compile ended with a non-zero\n"
@@ -96,7 +96,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
       return kExitOk;
     }
     if (a == "--version") {
-      out << "percorso " << PERCORSO_VERSION << "\n";
+      out << "percorso " << PERCORSO_VERSION << " (" << PERCORSO_PLATFORM << ")\n";
       return kExitOk;
     }
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string_view>
 
 #include "driver/errore.h"
 #include "driver/options.h"
@@ -21,7 +22,14 @@ TEST(CliTest, HelpAndVersionSucceed) {
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
   Result version = RunCli({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("percorso ") + PERCORSO_VERSION + "\n");
+  EXPECT_EQ(version.out,
+            std::string("percorso ") + PERCORSO_VERSION + " (" + PERCORSO_PLATFORM + ")\n");
+  // The platform is the one the program was built for.
+#if defined(_WIN32)
+  EXPECT_TRUE(std::string_view(PERCORSO_PLATFORM).starts_with("Windows ")) << PERCORSO_PLATFORM;
+#elif defined(__linux__)
+  EXPECT_TRUE(std::string_view(PERCORSO_PLATFORM).starts_with("Linux ")) << PERCORSO_PLATFORM;
+#endif
 }
 
 TEST(CliTest, UsageErrorsExitWithStatus2) {
