@@ -43,45 +43,38 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
   if (!p.ReadInts({&inizio, &lunghezza})) return Flow::kStop;
   if (!p.InRange(inizio, 100)) return p.RangeFailure(inizio);
   std::optional<double> k = CurveTurn(kw);
-  if (!k) return p.Stop(103);
+  if (!k) return p.Stop(Status::kBadCurve);
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   if (!p.s.tracciato) {
     // Without a table every metre lies past its end.
-    if (c.m <= inizio) return p.Stop(103);
+    if (c.m <= inizio) return p.Stop(Status::kBadCurve);
     if (!FitsInt32(fine)) return p.StoreFailure();
-    return c.m <= fine ? p.Stop(103) : Flow::kGoOn;
+    return c.m <= fine ? p.Stop(Status::kBadCurve) : Flow::kGoOn;
   }
   Tracciato& t = *p.s.tracciato;
-  if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return p.Stop(103);
+  if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return p.Stop(Status::kBadCurve);
   // The end of the turning run is a 32-bit sum, taken once the straight run is
   // done.
   if (!FitsInt32(fine)) return p.StoreFailure();
-  if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return p.Stop(103);
+  if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return p.Stop(Status::kBadCurve);
   return Flow::kGoOn;
 }
 
 Flow Terrain(ParseSession& p) {
-  int32_t inizio = 0;
-  int32_t fine = 0;
-  int32_t tipo = 0;
-  if (!p.ReadInts({&inizio, &fine, &tipo})) return Flow::kStop;
-  if (!p.InRange(inizio, 100)) return p.RangeFailure(inizio);
-  return p.Place(inizio, [&] {
-    memo_montagna(p.s, inizio, fine, tipo);
-    return true;
-  });
+  Montagna m;
+  if (!p.ReadInts({&m.inizio, &m.fine, &m.tipo})) return Flow::kStop;
+  if (!p.InRange(m.inizio, 100)) return p.RangeFailure(m.inizio);
+  return p.Placed(m.inizio, memo_montagna(p.s, m));
 }
 
 Flow SpeedBoard(ParseSession& p) {
-  int32_t posizione = 0, vas = 0, vbs = 0, vcs = 0, strisces = 0;
-  int32_t vad = 0, vbd = 0, vcd = 0, strisced = 0;
-  if (!p.ReadInts({&posizione, &vas, &vbs, &vcs, &strisces, &vad, &vbd, &vcd, &strisced})) {
+  IndicatoriVMax b;
+  if (!p.ReadInts({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
+                   &b.strisced})) {
     return Flow::kStop;
   }
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  return p.Place(posizione, [&] {
-    return memo_indicatori_v_max(p.s, posizione, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced);
-  });
+  if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
+  return p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
 }
 
 // A board's cell names the slot that holds its text; boards take the slots from
@@ -93,8 +86,8 @@ Flow TextBoard(ParseSession& p) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   cella* cell = p.s.cell_at(nearest(posizione / 50.0 + 1.0));
   if (cell == nullptr) return p.RangeFailure(posizione);
-  if (!is_free(*cell)) return p.StopAt(6, posizione);
-  if (p.board_cursor < 1) return p.Stop(10);
+  if (!is_free(*cell)) return p.Stop(Status::kTextBoardTaken, posizione);
+  if (p.board_cursor < 1) return p.Stop(Status::kStationSlotsFull);
   cell->tipo = kCartello;
   cell->dato1 = low16(p.board_cursor);
   p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);

@@ -31,7 +31,7 @@ bool FindGenerale(FieldReader& r) {
 Flow RouteLength(ParseSession& p) {
   int32_t lunghezza = 0;
   if (!p.ReadInts({&lunghezza})) return Flow::kStop;
-  if (lunghezza > kLongestRoute) return p.Stop(1);
+  if (lunghezza > kLongestRoute) return p.Stop(Status::kRouteTooLong);
   // Neither the cells nor the geometry can have a last index below 0.
   const int64_t estesa = static_cast<int64_t>(lunghezza) + 7000;
   if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure();
@@ -49,10 +49,10 @@ bool Triple(ParseSession& p, int slot) {
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   voce& v = p.s.voci[kVoceChiaveTreno];
   if (!p.ReadInts({&v.inizio, &v.fine})) return Flow::kStop;
-  if (!is_multiple(v.inizio, 50)) return p.Stop(3);
-  if (!is_multiple(v.fine, 50)) return p.Stop(4);
+  if (!is_multiple(v.inizio, 50)) return p.Stop(Status::kRepetitionStartNotMultiple);
+  if (!is_multiple(v.fine, 50)) return p.Stop(Status::kRepetitionEndNotMultiple);
   int code = RepetitionCode(keyword);
-  if (code == 0) return p.Stop(5);
+  if (code == 0) return p.Stop(Status::kRepetitionWithoutCode);
   v.posizione = v.fine == 0 ? 0 : code;
   return Flow::kGoOn;
 }
@@ -110,15 +110,11 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
 
 Flow ReadLineFile(ParseSession& p) {
   if (!p.files().Exists(Source::kLinea)) {
-    p.SetStatusInFile(101, Source::kLinea);
+    p.s.SetStatus(Status::kLineFileMissing, p.FilePlace(Source::kLinea));
     return Flow::kStop;
   }
   if (!p.Open(Source::kLinea)) return p.OpenFailure(Source::kLinea);
-  if (!FindGenerale(p.reader())) {
-    p.DeleteCurrent();
-    p.SetStatusInFile(102, Source::kLinea);
-    return Flow::kStop;
-  }
+  if (!FindGenerale(p.reader())) return p.StopInFile(Status::kNoGenerale);
   if (ReadHeader(p) == Flow::kStop) return Flow::kStop;
   if (BetweenHeaderAndBody(p) == Flow::kStop) return Flow::kStop;
   LineCursors cursors;

@@ -14,6 +14,14 @@ const cella* Scenario::cell_at(int64_t i) const {
   return &celle[static_cast<size_t>(i)];
 }
 
+void Scenario::SetStatus(Status code, const SourceLocation& where,
+                         std::optional<int32_t> posizione) {
+  diagnostic.stato = Code(code);
+  if (posizione) diagnostic.progressiva_errore = *posizione;
+  diagnostic.where = where;
+  diagnostic.notes.clear();
+}
+
 void create_route(Scenario& s, int32_t lunghezza) {
   s.lunghezza_estesa = lunghezza + 7000;
   s.ultima_cella = static_cast<int32_t>(nearest(s.lunghezza_estesa / 50.0));

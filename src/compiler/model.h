@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/diagnostic.h"
+#include "compiler/status.h"
 #include "compiler/tracciato.h"
 
 namespace percorso {
@@ -89,22 +91,15 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
-/// Where in a source file something was read: 1-based line and column.
-struct SourceLocation {
-  std::string file;
-  int line = 0;
-  int column = 0;
-  bool known() const { return line > 0; }
-};
-
 /// The whole state of one run.
 struct Scenario {
   std::string line_key;
   std::string train_key;
 
   int32_t j = 0;
-  int32_t stato = 0;
-  int32_t progressiva_errore = 0;
+  /// The status of the compile (`stato`, `progressiva_errore` and the place of
+  /// the entry that raised it): 0 until a problem is raised, then the last one.
+  Diagnostic diagnostic;
   int32_t lunghezza_estesa = 0;
   int32_t ultima_cella = 0;
 
@@ -120,13 +115,16 @@ struct Scenario {
   std::vector<int32_t> fini_tratti;
   bool galleria = false;
 
-  /// Where the entry that set `stato` was read, when a source entry did.
-  SourceLocation luogo_stato;
-
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
   cella* cell_at(int64_t i);
   const cella* cell_at(int64_t i) const;
+
+  /// Raises status `code` for the entry read at `where` (the one setter of
+  /// the status). `posizione`, when given, goes in `progressiva_errore`;
+  /// without it the position of the previous status stays.
+  void SetStatus(Status code, const SourceLocation& where,
+                 std::optional<int32_t> posizione = std::nullopt);
 };
 
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the

@@ -17,7 +17,12 @@ bool ParseSession::Open(Source which) {
   current_ = which;
   reader_.reset();
   contents_.clear();
-  if (!files_.Read(which, &contents_)) return false;
+  SourceText text = files_.Read(which);
+  if (!text.ok) {
+    NoteIoError(text.error);
+    return false;
+  }
+  contents_ = std::move(text.contents);
   reader_.emplace(contents_);
   return true;
 }
@@ -42,37 +47,32 @@ void ParseSession::Delete(Source which) {
   bool& deleted = which == Source::kLinea ? linea_deleted_ : treno_deleted_;
   if (deleted) return;
   deleted = true;
-  files_.Delete(which);
+  std::string error;
+  if (!files_.Delete(which, &error)) NoteIoError(error);
+}
+
+void ParseSession::NoteIoError(const std::string& message) {
+  if (io_error_.empty()) io_error_ = message;
 }
 
 SourceLocation ParseSession::Here(int line, int column) const {
   return SourceLocation{files_.Name(current_), line, column};
 }
 
-void ParseSession::SetStatus(int code) {
-  s.stato = code;
-  s.luogo_stato = Here(keyword_line_, keyword_column_);
-}
-
-void ParseSession::SetStatusInFile(int code, Source which) {
-  s.stato = code;
-  s.luogo_stato = SourceLocation{files_.Name(which), 0, 0};
-}
-
-Flow ParseSession::Stop(int code) {
+Flow ParseSession::Stop(Status code, std::optional<int32_t> posizione) {
   DeleteCurrent();
-  SetStatus(code);
+  s.SetStatus(code, KeywordPlace(), posizione);
   return Flow::kStop;
 }
 
-Flow ParseSession::StopAt(int code, int32_t posizione) {
-  s.progressiva_errore = posizione;
-  return Stop(code);
+Flow ParseSession::StopInFile(Status code) {
+  DeleteCurrent();
+  s.SetStatus(code, FilePlace(current_));
+  return Flow::kStop;
 }
 
 Flow ParseSession::RangeFailure(int32_t posizione) {
-  SetStatus(15);
-  s.progressiva_errore = posizione;
+  s.SetStatus(Status::kBeyondCells, KeywordPlace(), posizione);
   return Flow::kEndOfFile;
 }
 
@@ -85,14 +85,13 @@ Flow ParseSession::StoreFailure() {
 }
 
 Flow ParseSession::StoreFailureAt(const SourceLocation& where) {
-  s.stato = 25;
-  s.luogo_stato = where;
+  s.SetStatus(Status::kReadFailure, where);
   DeleteRemaining();
   return Flow::kStop;
 }
 
 Flow ParseSession::OpenFailure(Source which) {
-  SetStatusInFile(25, which);
+  s.SetStatus(Status::kReadFailure, FilePlace(which));
   DeleteRemaining();
   return Flow::kStop;
 }
@@ -135,17 +134,18 @@ bool ParseSession::ReadName(std::string* target) {
   return false;
 }
 
-Flow ParseSession::Place(int32_t posizione, const std::function<bool()>& place) {
-  // The operation starts from a clear status so that a 15 of its own can be
-  // told from one left by the line file.
-  int32_t before = s.stato;
-  s.stato = 0;
-  bool stored = place();
-  int32_t placed = s.stato;
-  if (placed == 0) s.stato = before;
-  if (!stored) return StoreFailure();
-  if (placed == 15) return RangeFailure(posizione);
-  if (s.stato > 0) return StopAt(s.stato, posizione);
+Flow ParseSession::Placed(int32_t posizione, Status code) {
+  switch (code) {
+    case Status::kNone:
+      break;
+    case Status::kReadFailure:
+      return StoreFailure();
+    case Status::kBeyondCells:
+      return RangeFailure(posizione);
+    default:
+      return Stop(code, posizione);
+  }
+  if (s.diagnostic.stato > 0) return Stop(static_cast<Status>(s.diagnostic.stato), posizione);
   return Flow::kGoOn;
 }
 

@@ -6,7 +6,6 @@
 #define PERCORSO_COMPILER_PARSE_SESSION_H_
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -39,7 +38,7 @@ class ParseSession {
   SourceFiles& files() { return files_; }
 
   /// Reads `which` whole and makes it the open file; false when it cannot be
-  /// read.
+  /// read (the reason is kept for io_error()).
   bool Open(Source which);
   FieldReader& reader() { return *reader_; }
 
@@ -52,20 +51,22 @@ class ParseSession {
   void MarkKeyword();
   /// The place of the entry's keyword field.
   SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
+  /// The file `which`, with no place in it.
+  SourceLocation FilePlace(Source which) const { return SourceLocation{files_.Name(which), 0, 0}; }
 
   /// Deletes a source file unless it was already deleted in this parse.
   void Delete(Source which);
   /// Deletes the open file.
   void DeleteCurrent() { Delete(current_); }
+  /// The first source file operation that failed (a read or a deletion), one
+  /// line naming the file and the reason; empty when none did.
+  const std::string& io_error() const { return io_error_; }
 
-  /// Stores `code` in `stato` with the place of the entry's keyword field.
-  void SetStatus(int code);
-  /// Stores `code` with the open file's name but no place in it.
-  void SetStatusInFile(int code, Source which);
-  /// Deletes the open file and stores `code`: the parse ends.
-  Flow Stop(int code);
-  /// As Stop, with `posizione` in `progressiva_errore`.
-  Flow StopAt(int code, int32_t posizione);
+  /// Deletes the open file and raises `code` at the entry: the parse ends.
+  /// With `posizione`, the position goes in `progressiva_errore`.
+  Flow Stop(Status code, std::optional<int32_t> posizione = std::nullopt);
+  /// As Stop, for a status of the whole open file.
+  Flow StopInFile(Status code);
   /// Status 15 at `posizione`: the reading of the open file ends.
   Flow RangeFailure(int32_t posizione);
   /// Status 25 where the field reader failed; both files deleted.
@@ -74,7 +75,7 @@ class ParseSession {
   Flow StoreFailure();
   /// As StoreFailure, at `where`.
   Flow StoreFailureAt(const SourceLocation& where);
-  /// Status 25 with no place (a file that cannot be read).
+  /// Status 25 for the file `which` that cannot be read.
   Flow OpenFailure(Source which);
 
   /// The range check R(p, d): false when (p + d) / 50 lies beyond the last
@@ -89,11 +90,12 @@ class ParseSession {
   /// A station name or board text: at most 65535 bytes.
   bool ReadName(std::string* target);
 
-  /// Runs a placement operation for the entry at `posizione` and reacts to the
-  /// code it leaves: 15 ends the open file like a range failure, any other
-  /// code above 0 (also one that was already set) ends the parse. `place`
-  /// returns false for a value that cannot be stored (a read failure).
-  Flow Place(int32_t posizione, const std::function<bool()>& place);
+  /// Reacts to the status that a placement operation returned for the entry
+  /// at `posizione`: 15 ends the open file like a range failure, 25 is a
+  /// value that cannot be stored, any other code ends the parse. A placed
+  /// entry also ends the parse when a status is already raised (one left by
+  /// the line file), with the entry's position.
+  Flow Placed(int32_t posizione, Status code);
 
   /// The next `voci` slot for a text board; stations stop below it.
   int32_t board_cursor = kPrimaVoceCartello;
@@ -102,6 +104,7 @@ class ParseSession {
   SourceLocation Here(int line, int column) const;
   /// After a read failure: each source file that still exists is deleted.
   void DeleteRemaining();
+  void NoteIoError(const std::string& message);
 
   SourceFiles& files_;
   Source current_ = Source::kLinea;
@@ -111,6 +114,7 @@ class ParseSession {
   int keyword_column_ = 0;
   bool linea_deleted_ = false;
   bool treno_deleted_ = false;
+  std::string io_error_;
 };
 
 }  // namespace percorso

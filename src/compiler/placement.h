@@ -1,38 +1,86 @@
 // Placing route features on cells: terrain and tunnel stretches, slowdowns with
-// their boards, signals with their approach codes, speed-indicator boards. A
-// conflict stores its code in `stato` and the operation returns at once. A cell
-// that an operation needs outside the array (or no array at all) stores 15 in
-// `stato` and the entry's position in `progressiva_errore`, and nothing is
-// written outside the array.
+// their boards, signals with their approach codes, speed-indicator boards. Each
+// operation takes its entry whole and returns its status: a conflict returns
+// its code at once. A cell that an operation needs outside the array (or no
+// array at all) returns Status::kBeyondCells, and nothing is written outside
+// the array. The caller stores the status with the entry's position and place.
 #ifndef PERCORSO_COMPILER_PLACEMENT_H_
 #define PERCORSO_COMPILER_PLACEMENT_H_
 
 #include <cstdint>
 
 #include "compiler/model.h"
+#include "compiler/status.h"
 
 namespace percorso {
 
-/// A stretch from `inizio` to `fine` metres of terrain `tipo`; a `tipo` above
-/// 10 marks a tunnel. May change the caller's `tipo`. No conflict code.
-void memo_montagna(Scenario& s, int32_t& inizio, int32_t& fine, int32_t& tipo);
+/// A terrain or tunnel stretch from `inizio` to `fine` metres; a `tipo` above
+/// 10 marks a tunnel.
+struct Montagna {
+  int32_t inizio = 0;
+  int32_t fine = 0;
+  int32_t tipo = 0;
+};
 
-/// A slowdown starting at `x` metres, speed `v`, length `l` metres. Codes 17 to
-/// 20.
-void memo_rallentamento(Scenario& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta,
-                        int32_t& d_v);
+/// A slowdown starting at `x` metres, speed `v`, length `l` metres; `f_tt` goes
+/// to the start and end cells, `f_ta` non-zero asks for the four numbered
+/// cells, `d_v` non-zero is written to the boards.
+struct Rallentamento {
+  int32_t x = 0;
+  int32_t v = 0;
+  int32_t l = 0;
+  int32_t f_tt = 0;
+  int32_t f_ta = 0;
+  int32_t d_v = 0;
+};
 
-/// A signal at `posizione` metres. Code 16. May change the caller's `tempo`.
-void memo_segnale(Scenario& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2,
-                  int32_t& s3, int32_t& rapp, int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3,
-                  int32_t& tempo);
+/// A signal at `posizione` metres with its left and right indications.
+struct Segnale {
+  int32_t posizione = 0;
+  int32_t sx = 0;
+  int32_t s1 = 0;
+  int32_t s2 = 0;
+  int32_t s3 = 0;
+  int32_t rapp = 0;
+  int32_t dx = 0;
+  int32_t d1 = 0;
+  int32_t d2 = 0;
+  int32_t d3 = 0;
+  int32_t tempo = 0;
+};
 
-/// A speed-indicator board at `posizione` metres. Code 21. Returns false, and
-/// writes nothing, when a speed code does not fit 16 signed bits (an
-/// arithmetic overflow).
-bool memo_indicatori_v_max(Scenario& s, int32_t posizione, int32_t& vas, int32_t& vbs, int32_t& vcs,
-                           int32_t& strisces, int32_t& vad, int32_t& vbd, int32_t& vcd,
-                           int32_t& strisced);
+/// A speed-indicator board at `posizione` metres: speeds and stripes of the
+/// left (s) and right (d) sides.
+struct IndicatoriVMax {
+  int32_t posizione = 0;
+  int32_t vas = 0;
+  int32_t vbs = 0;
+  int32_t vcs = 0;
+  int32_t strisces = 0;
+  int32_t vad = 0;
+  int32_t vbd = 0;
+  int32_t vcd = 0;
+  int32_t strisced = 0;
+};
+
+/// Each operation returns Status::kNone when the feature is placed, else the
+/// code of what stopped it.
+
+/// Places a stretch (no conflict code). A stretch that starts 150 m or less
+/// after the end of the previous one is drawn as terrain 3.
+Status memo_montagna(Scenario& s, const Montagna& m);
+
+/// Places a slowdown. Codes 17 to 20; after 20 the start, end and warning
+/// cells stay written.
+Status memo_rallentamento(Scenario& s, const Rallentamento& r);
+
+/// Places a signal. Code 16. A time value 1 to 100 is stored as 101.
+Status memo_segnale(Scenario& s, const Segnale& g);
+
+/// Places a speed-indicator board. Code 21; Status::kReadFailure, with nothing
+/// written, when a speed code does not fit 16 signed bits (an arithmetic
+/// overflow).
+Status memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b);
 
 }  // namespace percorso
 

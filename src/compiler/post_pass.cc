@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "compiler/check_codes.h"
+#include "compiler/status.h"
 
 namespace percorso {
 namespace {
@@ -52,13 +53,12 @@ class Percorso {
     if (c == nullptr) return;
     c->dato1 = static_cast<int16_t>(minimo(kValoreMarcatore, c->dato1));
   }
-  void segnala(int32_t codice, int64_t cella_errore) {
-    s_.stato = codice;
-    // A marker code has no place in a source file.
-    s_.luogo_stato = SourceLocation{};
-    // Cell indices stay far below this bound; saturate rather than wrap.
-    s_.progressiva_errore =
-        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX));
+  void segnala(Status codice, int64_t cella_errore) {
+    // A marker code has no place in a source file. Cell indices stay far below
+    // the bound of the position; saturate rather than wrap.
+    s_.SetStatus(
+        codice, SourceLocation{},
+        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX)));
   }
 
  private:
@@ -82,7 +82,7 @@ void SegnaliPrimaDellAvviso(Percorso& p, int64_t n) {
     } else if (p.di_tipo(s - 2, kMarcatore)) {
       p.abbassa(s - 2);
     } else {
-      p.segnala(11, s);
+      p.segnala(Status::kNoMarkerBeforeSignal, s);
     }
   }
 }
@@ -99,7 +99,7 @@ void FinestrePrimaDelRallentamento(Percorso& p, int64_t n) {
         messo = true;
       }
     }
-    if (!messo) p.segnala(12, n);
+    if (!messo) p.segnala(Status::kNoMarkerBeforeSlowdown, n);
   }
 }
 
@@ -123,7 +123,7 @@ int64_t MarcatoriNelRallentamento(Percorso& p, int64_t n) {
         p.marca(t + 1);
         contatore = -1;
       } else {
-        p.segnala(13, t);
+        p.segnala(Status::kNoMarkerAfterSlowCell, t);
       }
     }
     if (p.di_tipo(t, kFineRallentamento)) break;
@@ -142,7 +142,7 @@ void SegnaleDopoIlRallentamento(Percorso& p, int64_t t) {
       } else if (p.libera(g - 2)) {
         p.marca(g - 2);
       } else {
-        p.segnala(13, t);
+        p.segnala(Status::kNoMarkerAfterSlowCell, t);
       }
     }
     return;
@@ -176,11 +176,14 @@ int post_pass(Scenario& s) {
   // Without a header cell only the table slot is checked and stamped.
   voce& linea = s.voci[kVoceLinea];
   cella* intestazione = s.cell_at(1);
-  if (linea.valore1 != 0 || (intestazione != nullptr && intestazione->dato1 != 0)) return 1250;
+  if (linea.valore1 != 0 || (intestazione != nullptr && intestazione->dato1 != 0))
+    return kFatalHeaderTaken;
   linea.valore1 = kPrimoTimbroLinea;
   if (intestazione != nullptr) intestazione->dato1 = kPrimoTimbroCella;
 
-  if (linea.orario != 0 || (intestazione != nullptr && intestazione->dato2 != 0)) return 1251;
+  if (linea.orario != 0 || (intestazione != nullptr && intestazione->dato2 != 0)) {
+    return kFatalCheckCodesTaken;
+  }
   linea.orario = codice_gara_st(s);
   int16_t og = codice_gara_og(s);
   if (intestazione != nullptr) intestazione->dato2 = og;

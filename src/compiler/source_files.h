@@ -1,14 +1,24 @@
 // How the parser reaches the two source files. The built-in run reads the files
 // it wrote itself and deletes them; the author's `compile` reads the author's
-// files and never deletes them.
+// files and never deletes them. A file operation that fails says why in its
+// own result.
 #ifndef PERCORSO_COMPILER_SOURCE_FILES_H_
 #define PERCORSO_COMPILER_SOURCE_FILES_H_
 
 #include <string>
+#include <utility>
 
 namespace percorso {
 
 enum class Source { kLinea, kTreno };
+
+/// The bytes of a source file, or why it could not be read.
+struct SourceText {
+  bool ok = false;
+  std::string contents;
+  /// One line naming the file and the reason, when the read failed.
+  std::string error;
+};
 
 class SourceFiles {
  public:
@@ -16,11 +26,12 @@ class SourceFiles {
   /// The name to show in diagnostics.
   virtual std::string Name(Source which) const = 0;
   virtual bool Exists(Source which) = 0;
-  /// Reads the file whole; false when it cannot be read.
-  virtual bool Read(Source which, std::string* contents) = 0;
+  /// Reads the file whole.
+  virtual SourceText Read(Source which) = 0;
   /// Deletes the file once it has been read (or does nothing, for files that
-  /// are not the program's own).
-  virtual void Delete(Source which) = 0;
+  /// are not the program's own). False, with `*error` naming the file and the
+  /// reason, when the deletion failed.
+  virtual bool Delete(Source which, std::string* error) = 0;
 };
 
 /// Source files held in memory, for tests and tools: nothing is deleted, but
@@ -34,17 +45,19 @@ class MemorySourceFiles : public SourceFiles {
     return which == Source::kLinea ? "linea.txt" : "treno-.txt";
   }
   bool Exists(Source which) override { return which == Source::kLinea ? has_linea : has_treno; }
-  bool Read(Source which, std::string* contents) override {
-    if (!Exists(which)) return false;
-    *contents = which == Source::kLinea ? linea_ : treno_;
-    return true;
-  }
-  void Delete(Source which) override {
-    if (which == Source::kLinea) {
-      ++linea_deletions;
+  SourceText Read(Source which) override {
+    SourceText text;
+    text.ok = Exists(which);
+    if (text.ok) {
+      text.contents = which == Source::kLinea ? linea_ : treno_;
     } else {
-      ++treno_deletions;
+      text.error = Name(which) + ": cannot read: no such file";
     }
+    return text;
+  }
+  bool Delete(Source which, std::string*) override {
+    ++(which == Source::kLinea ? linea_deletions : treno_deletions);
+    return true;
   }
 
   bool has_linea = true;

@@ -65,7 +65,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
   }
   if (v.tipo < 25) {
     double c = v.fine / 50.0 - 1;
-    if (c <= 1) return p.Stop(24);
+    if (c <= 1) return p.Stop(Status::kStationTooNearStart);
     cella* cell = p.s.cell_at(nearest(c));
     if (cell == nullptr) return p.RangeFailure(v.posizione);
     cell->tipo = kFermata;
@@ -77,14 +77,18 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
 }  // namespace
 
 Flow ReadStation(ParseSession& p, int32_t& slot) {
-  if (slot < 1 || slot > kPrimaVoceCartello) return p.Stop(10);
+  if (slot < 1 || slot > kPrimaVoceCartello) return p.Stop(Status::kStationSlotsFull);
   voce& v = p.s.voci[static_cast<size_t>(slot)];
   if (!p.ReadInts({&v.posizione})) return Flow::kStop;
   if (!p.InRange(v.posizione, 800)) return p.RangeFailure(v.posizione);
-  if (!is_multiple(v.posizione, 50)) return p.StopAt(8, v.posizione);
+  if (!is_multiple(v.posizione, 50)) {
+    return p.Stop(Status::kStationPositionNotMultiple, v.posizione);
+  }
   int32_t lunghezza = 0;
   if (!p.ReadByte(&v.tipo) || !p.ReadInts({&lunghezza})) return Flow::kStop;
-  if (!is_multiple(lunghezza, 100)) return p.StopAt(9, v.posizione);
+  if (!is_multiple(lunghezza, 100)) {
+    return p.Stop(Status::kStationLengthNotMultiple, v.posizione);
+  }
   bool time_fits = true;
   if (!ReadStationValues(p, v, &time_fits)) return Flow::kStop;
   if (!time_fits || !SetExtent(v, lunghezza)) return p.StoreFailure();
@@ -97,10 +101,12 @@ Flow ReadStation(ParseSession& p, int32_t& slot) {
   if (slot > 1) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
     if (!FitsInt32(limite)) return p.StoreFailure();
-    if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) return p.StopAt(22, v.posizione);
+    if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) {
+      return p.Stop(Status::kStationsTooClose, v.posizione);
+    }
   }
   ++slot;
-  if (slot >= p.board_cursor) return p.Stop(10);
+  if (slot >= p.board_cursor) return p.Stop(Status::kStationSlotsFull);
   return Flow::kGoOn;
 }
 

@@ -60,26 +60,20 @@ Flow Adhesion(ParseSession& p, TrainCursors& c) {
 }
 
 Flow Signal(ParseSession& p) {
-  int32_t posizione = 0, sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0;
-  int32_t dx = 0, d1 = 0, d2 = 0, d3 = 0, tempo = 0;
-  if (!p.ReadInts({&posizione, &sx, &s1, &s2, &s3, &rapp, &dx, &d1, &d2, &d3, &tempo})) {
+  Segnale g;
+  if (!p.ReadInts({&g.posizione, &g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3,
+                   &g.tempo})) {
     return Flow::kStop;
   }
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  return p.Place(posizione, [&] {
-    memo_segnale(p.s, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
-    return true;
-  });
+  if (!p.InRange(g.posizione, 100)) return p.RangeFailure(g.posizione);
+  return p.Placed(g.posizione, memo_segnale(p.s, g));
 }
 
 Flow Slowdown(ParseSession& p) {
-  int32_t x = 0, v = 0, l = 0, f_tt = 0, f_ta = 0, d_v = 0;
-  if (!p.ReadInts({&x, &v, &l, &f_tt, &f_ta, &d_v})) return Flow::kStop;
-  if (!p.InRange(x, 100)) return p.RangeFailure(x);
-  return p.Place(x, [&] {
-    memo_rallentamento(p.s, x, v, l, f_tt, f_ta, d_v);
-    return true;
-  });
+  Rallentamento r;
+  if (!p.ReadInts({&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})) return Flow::kStop;
+  if (!p.InRange(r.x, 100)) return p.RangeFailure(r.x);
+  return p.Placed(r.x, memo_rallentamento(p.s, r));
 }
 
 // A cut-off point lies in cell nearest(p / 50), one before a feature's cell.
@@ -90,7 +84,7 @@ Flow CutOff(ParseSession& p) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   cella* cell = p.s.cell_at(nearest(posizione / 50.0));
   if (cell == nullptr) return p.RangeFailure(posizione);
-  if (!is_free(*cell)) return p.StopAt(7, posizione);
+  if (!is_free(*cell)) return p.Stop(Status::kCutOffTaken, posizione);
   if (valore > 0) {
     cell->tipo = kMarcatore;
     cell->dato1 = low16(valore);
@@ -129,7 +123,7 @@ void CheckReferences(ParseSession& p) {
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
     if (!is_multiple(v.inizio, 50) || !is_multiple(v.fine, 50)) {
-      p.SetStatusInFile(2, Source::kLinea);
+      p.s.SetStatus(Status::kReferenceNotMultiple, p.FilePlace(Source::kLinea));
     }
   }
 }
@@ -159,11 +153,9 @@ void ReadTrainFile(ParseSession& p) {
   }
   TrainCursors c;
   while (p.NextBodyKeyword(&kw)) {
-    if (Flow f = TrainEntry(p, c, kw); f == Flow::kStop) {
-      return;
-    } else if (f == Flow::kEndOfFile) {
-      break;
-    }
+    Flow f = TrainEntry(p, c, kw);
+    if (f == Flow::kStop) return;
+    if (f == Flow::kEndOfFile) break;
   }
   EndTrainFile(p, c);
 }

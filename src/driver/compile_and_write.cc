@@ -7,15 +7,15 @@
 
 namespace percorso {
 
-CompileReport CompileAndWrite(Scenario& s, bool with_geometry, DiskSourceFiles& sources, Disk& disk,
+CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sources, Disk& disk,
                               const FileNames& names) {
   CompileReport report;
   CompileOutcome outcome = memorizza_percorso(s, with_geometry, sources);
   // A source that could not be read or deleted is a failure of the run, not a
   // status of the scenario: nothing is written for it.
-  if (!sources.io_error().empty()) {
+  if (!outcome.io_error.empty()) {
     report.result = CompileResult::kIoError;
-    report.io_error = sources.io_error();
+    report.io_error = outcome.io_error;
     return report;
   }
   if (!outcome.has_route) {
@@ -44,7 +44,7 @@ int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& 
     case CompileResult::kWritten:
       break;
   }
-  if (s.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
+  if (s.diagnostic.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
   err << DescribeStatus(s) << "\n";
   if (report.result == CompileResult::kNoRoute) {
     Complain(err, "no route was compiled; no binary file written");

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "compiler/model.h"
-#include "driver/disk_sources.h"
+#include "compiler/source_files.h"
 #include "io/disk.h"
 #include "io/file_names.h"
 
@@ -29,7 +29,7 @@ struct CompileReport {
 /// Compiles the sources into `s` (keys already set) and, unless the compile
 /// ended without a route or with a fatal header error, writes the binary
 /// files named by `names`; the geometry file only `with_geometry`.
-CompileReport CompileAndWrite(Scenario& s, bool with_geometry, DiskSourceFiles& sources, Disk& disk,
+CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sources, Disk& disk,
                               const FileNames& names);
 
 /// Turns the outcome of a compile into messages on `err` and an exit status.

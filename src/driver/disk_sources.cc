@@ -10,26 +10,21 @@ bool DiskSourceFiles::Exists(Source which) {
   return disk_.Stat(Path(which)).kind != FileKind::kMissing;
 }
 
-bool DiskSourceFiles::Read(Source which, std::string* contents) {
+SourceText DiskSourceFiles::Read(Source which) {
+  SourceText text;
   std::string reason;
-  if (!disk_.ReadFile(Path(which), kMaxSourceSize, contents, &reason)) {
-    Note(Path(which) + ": cannot read: " + reason);
-    return false;
-  }
-  return true;
+  text.ok = disk_.ReadFile(Path(which), kMaxSourceSize, &text.contents, &reason);
+  if (!text.ok) text.error = Path(which) + ": cannot read: " + reason;
+  return text;
 }
 
-void DiskSourceFiles::Delete(Source which) {
-  if (!delete_after_reading_) return;
-  if (disk_.Stat(Path(which)).kind == FileKind::kMissing) return;
+bool DiskSourceFiles::Delete(Source which, std::string* error) {
+  if (!delete_after_reading_) return true;
+  if (disk_.Stat(Path(which)).kind == FileKind::kMissing) return true;
   std::string reason;
-  if (!disk_.Remove(Path(which), &reason)) {
-    Note(Path(which) + ": cannot delete: " + reason);
-  }
-}
-
-void DiskSourceFiles::Note(const std::string& message) {
-  if (io_error_.empty()) io_error_ = message;
+  if (disk_.Remove(Path(which), &reason)) return true;
+  *error = Path(which) + ": cannot delete: " + reason;
+  return false;
 }
 
 }  // namespace percorso

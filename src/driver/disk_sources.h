@@ -24,23 +24,16 @@ class DiskSourceFiles : public SourceFiles {
 
   std::string Name(Source which) const override;
   bool Exists(Source which) override;
-  bool Read(Source which, std::string* contents) override;
-  void Delete(Source which) override;
-
-  /// The first failure of a file operation, one line naming the file; empty
-  /// when every operation succeeded. A failed read is also reported to the
-  /// parser, a failed deletion only here.
-  const std::string& io_error() const { return io_error_; }
+  SourceText Read(Source which) override;
+  bool Delete(Source which, std::string* error) override;
 
  private:
   const std::string& Path(Source which) const { return which == Source::kLinea ? linea_ : treno_; }
-  void Note(const std::string& message);
 
   Disk& disk_;
   std::string linea_;
   std::string treno_;
   bool delete_after_reading_;
-  std::string io_error_;
 };
 
 }  // namespace percorso

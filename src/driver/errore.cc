@@ -11,15 +11,16 @@ std::string errore(std::string_view a) {
 
 std::string DescribeStatus(const Scenario& s) {
   std::string where;
-  const SourceLocation& at = s.luogo_stato;
+  const Diagnostic& d = s.diagnostic;
+  const SourceLocation& at = d.where;
   if (!at.file.empty()) {
     where = std::string(BaseName(at.file));
     if (at.known()) where += ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
   } else {
     where = "percorso";
   }
-  return where + ": error: status " + std::to_string(s.stato) + ", position " +
-         std::to_string(s.progressiva_errore) + " m: " + std::string(StatusMeaning(s.stato));
+  return where + ": error: status " + std::to_string(d.stato) + ", position " +
+         std::to_string(d.progressiva_errore) + " m: " + std::string(StatusMeaning(d.stato));
 }
 
 }  // namespace percorso

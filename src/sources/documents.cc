@@ -125,7 +125,8 @@ constexpr std::string_view kNote[] = {
     "",
     " Treno espresso impostato con rango B, affidato ad una 444 R, per mancanza di 656 all' OML di Pianura.",
     " ",
-    " Massa totale di ben 830 ton., per\xF2" " agevolate da una perfetta aderenza.",
+    // The literal is split so that the hex escape ends after one byte.
+    " Massa totale di ben 830 ton., per\xF2" " agevolate da una perfetta aderenza.",  // NOLINT(bugprone-suspicious-missing-comma)
     "   ",
     "",
     " Buon Viaggio.",

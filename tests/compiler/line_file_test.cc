@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/parser.h"
+#include "compiler/compile.h"
 #include "output/geometry_table.h"
 #include "support/source_fixture.h"
 
@@ -43,7 +43,7 @@ std::vector<int> Gradients(const Scenario& s, int first, int last) {
 
 TEST(LineFileTest, RouteLengthCreatesTheCellsAndTheTable) {
   Parsed p = Parse(LineFile({}), kEmptyTrain, 1);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.lunghezza_estesa, 104000);
   EXPECT_EQ(p.s.ultima_cella, 2080);
   EXPECT_EQ(p.s.celle.size(), 2081u);
@@ -62,7 +62,7 @@ TEST(LineFileTest, HeaderWordsOtherThanTheLengthKeepTheirLetterCase) {
              "PROGRESSIVA chilometrica due, 200, 200, 0", "Sfondo uno, 5",
              "ripetizione Segnali 4, 1050, 2000", "[curve]", "[fine]"}),
       kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.celle.size(), 181u);
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     ExpectTriple(p.s.voci[static_cast<size_t>(slot)], 0, 0, 0);
@@ -75,7 +75,7 @@ TEST(LineFileTest, SfondoTreIsNotAReferenceAndAReferenceIsNotABackground) {
   Parsed p = Parse(Header({"sfondo tre, 7", "progressiva chilometrica tre, 50, 100, 0",
                            "sfondo uno, 3", "sfondo due, 1"}),
                    kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   ExpectTriple(p.s.voci[kVoceLinea], 3, 7, 1);
   ExpectTriple(p.s.voci[kVoceProgressivaTre], 50, 100, 0);
   ExpectTriple(p.s.voci[kVoceProgressivaDue], 0, 0, 0);
@@ -88,7 +88,7 @@ TEST(LineFileTest, AFieldWithUnoAndDueTakesTwoTriplesDueFirst) {
   Parsed p = Parse(Header({"progressiva chilometrica tre, 0, 50, 0",
                            "progressiva uno e due, 100, 0, 0, -100, 0, 0"}),
                    kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   ExpectTriple(p.s.voci[kVoceProgressivaTre], 0, 50, 0);
   ExpectTriple(p.s.voci[kVoceProgressivaDue], 100, 0, 0);
   ExpectTriple(p.s.voci[kVoceProgressivaUno], -100, 0, 0);
@@ -96,11 +96,11 @@ TEST(LineFileTest, AFieldWithUnoAndDueTakesTwoTriplesDueFirst) {
 
 TEST(LineFileTest, AReferenceAdjustedPastThe32BitRangeIsAReadFailure) {
   Parsed p = Parse(Header({"progressiva chilometrica uno, 5000, 2147483600, 1"}), kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 25);
+  EXPECT_EQ(p.s.diagnostic.stato, 25);
   EXPECT_EQ(p.linea_deletions, 1);
   EXPECT_EQ(p.treno_deletions, 1);
   Parsed fits = Parse(Header({"progressiva chilometrica uno, 5000, 2147483500, 1"}), kEmptyTrain);
-  EXPECT_EQ(fits.s.stato, 0);
+  EXPECT_EQ(fits.s.diagnostic.stato, 0);
   EXPECT_EQ(fits.s.voci[kVoceProgressivaTre].fine, 2147483600);
 }
 
@@ -117,14 +117,14 @@ TEST(LineFileTest, SignalRepetitionCodeIsZeroWhenTheSecondPositionIsZero) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Parsed p = Parse(Header({row.line}), kEmptyTrain);
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     ExpectTriple(p.s.voci[kVoceChiaveTreno], row.inizio, row.fine, row.codice);
   }
 }
 
 TEST(LineFileTest, FineRightAfterGeneraleEndsTheHeaderAtOnce) {
   Parsed p = Parse(Lines({"[generale]", "[fine]", "lunghezza percorso, 2000"}), kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_FALSE(p.s.has_celle());
 }
 
@@ -133,13 +133,13 @@ TEST(LineFileTest, TheHeaderTestsTheEleventhDashFieldInARow) {
   std::vector<std::string> eleven = dashes;
   eleven.push_back("-lunghezza percorso, 4000");
   Parsed tested = Parse(Header(eleven), kEmptyTrain);
-  EXPECT_EQ(tested.s.stato, 0);
+  EXPECT_EQ(tested.s.diagnostic.stato, 0);
   EXPECT_EQ(tested.s.celle.size(), 221u);  // the second length, 4000, wins
 
   std::vector<std::string> ten(9, "-nota");
   ten.push_back("-lunghezza percorso, 4000");
   Parsed skipped = Parse(Header(ten), kEmptyTrain);
-  EXPECT_EQ(skipped.s.stato, 0);
+  EXPECT_EQ(skipped.s.diagnostic.stato, 0);
   EXPECT_EQ(skipped.s.celle.size(), 181u);  // only "lunghezza percorso, 2000"
 }
 
@@ -157,14 +157,14 @@ TEST(LineFileTest, TheBodyTestsTheThirdDashFieldInARow) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Parsed p = Parse(LineFile({row.line}), kEmptyTrain);
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     EXPECT_EQ(p.s.celle[2000].pendenza, row.tail);
   }
 }
 
 TEST(LineFileTest, ANegativeGradientIsAValueNotARemark) {
   Parsed p = Parse(LineFile({"pendenza, 1000, -3", "pendenza,  51400,   -12"}), kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.celle[100].pendenza, 97);
   EXPECT_EQ(p.s.celle[2000].pendenza, 88);
 }
@@ -207,7 +207,7 @@ TEST(LineFileTest, RepeatedGradientsAndTheTailFillTheLastCellAndStopPastIt) {
     std::vector<std::string> body(static_cast<size_t>(row.lines_at_50), "pendenza, 50, 1");
     body.push_back(row.last_line);
     Parsed p = Parse(LineFile(body, 50), kEmptyTrain);
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     ASSERT_EQ(p.s.ultima_cella, 141);
     EXPECT_EQ(p.s.celle[0].pendenza, 100);
     EXPECT_EQ(Gradients(p.s, 1, 140), std::vector<int>(140, 101));
@@ -225,7 +225,7 @@ TEST(LineFileTest, TheShortestRoutesThatStillHaveTheirCellsAndGeometry) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.lunghezza);
     Parsed p = Parse(LineFile({}, row.lunghezza), kEmptyTrain, row.j);
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     EXPECT_EQ(p.s.celle.size(), row.cells);
     EXPECT_EQ(p.s.tracciato.has_value(), row.j != 0);
   }
@@ -234,26 +234,26 @@ TEST(LineFileTest, TheShortestRoutesThatStillHaveTheirCellsAndGeometry) {
 TEST(LineFileTest, TheLastFieldOfTheFileIsNeverInterpreted) {
   std::string linea = Lines({"[generale]", "lunghezza percorso, 2000", "[curve]"}) + "pendenza";
   Parsed p = Parse(linea, kEmptyTrain);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.celle[10].pendenza, 100);
 }
 
 TEST(LineFileTest, ACurveWhileJIsZeroLeavesItsFieldsToTheKeywordTests) {
   std::string linea = LineFile({"curvas2, pendenza, 1000, 5"});
   Parsed off = Parse(linea, kEmptyTrain, 0);
-  EXPECT_EQ(off.s.stato, 0);
+  EXPECT_EQ(off.s.diagnostic.stato, 0);
   EXPECT_FALSE(off.s.tracciato.has_value());
   EXPECT_EQ(off.s.celle[2000].pendenza, 105);
 
   Parsed on = Parse(linea, kEmptyTrain, 1);
-  EXPECT_EQ(on.s.stato, 0);
+  EXPECT_EQ(on.s.diagnostic.stato, 0);
   ASSERT_TRUE(on.s.tracciato.has_value());
   EXPECT_EQ(on.s.celle[2000].pendenza, 100);  // "pendenza" was the curve's start
 }
 
 TEST(LineFileTest, PlanOfAStraightThenACurveFollowsTheStepExpressions) {
   Parsed p = Parse(LineFile({"curvas2, 3, 2"}, 0), kEmptyTrain, 1);
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   ASSERT_TRUE(p.s.tracciato.has_value());
   const GeometryTable t = ExpandTracciato(*p.s.tracciato);
   ASSERT_EQ(t.ultimo_metro(), 7000);
@@ -287,7 +287,7 @@ TEST(LineFileTest, TextBoardsTakeSlotsFromEightyDownward) {
                              "cartello_indicatore,  70250, \"(VIADOTTO),(SETTA)\"",
                              "Cartello Indicatore, 100,"}),
                    kEmptyTrain);
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.voci[80].nome, "(GALLERIA )(APPENNINO)(Km 18+510)  ");
   EXPECT_EQ(p.s.voci[79].nome, "(VIADOTTO),(SETTA)");
   EXPECT_EQ(p.s.voci[78].nome, "");
@@ -303,7 +303,7 @@ TEST(LineFileTest, EmptySpeedBoardFieldsReadZero) {
       Parse(LineFile({"indicatori_vmax,  1000,  105,  115,  120,  0,  ,  ,  ,  0",
                       "indicatori_vmax,  16800,  110,  115,  120,  1,  110,  115,  120,  2"}),
             kEmptyTrain);
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   const cella& a = p.s.celle[21];
   EXPECT_EQ(a.tipo, kIndicatoreVMax);
   EXPECT_EQ(a.dato1, 2100);
@@ -323,7 +323,7 @@ TEST(LineFileTest, TerrainLinesGoToTheStretchListFromEmpty) {
   MemorySourceFiles files(LineFile({"montagna,   18800,  18850,  2", "montagna, 21250, 22250, 12"}),
                           kEmptyTrain);
   memorizza_dati(s, files);
-  ASSERT_EQ(s.stato, 0);
+  ASSERT_EQ(s.diagnostic.stato, 0);
   EXPECT_EQ(s.inizi_tratti, (std::vector<int32_t>{18800, 21250}));
   EXPECT_EQ(s.celle[376].montagna, 2);
   EXPECT_EQ(s.celle[428].tipo, kRiempitivoGalleria);

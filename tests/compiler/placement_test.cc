@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <iterator>
 #include <limits>
@@ -43,58 +42,25 @@ std::string Diff(const std::vector<cella>& got, const std::vector<cella>& want) 
   return out;
 }
 
-struct Rallentamento {
-  int32_t x = 0;
-  int32_t v = 30;
-  int32_t l = 500;
-  int32_t f_tt = 2;
-  int32_t f_ta = 1;
-  int32_t d_v = 0;
-};
+// A slowdown with a warning board and numbered cells: board in cell 8,
+// numbered cells 7 to 4, start in cell 32 and end in cell 42.
+constexpr Rallentamento kRallentamento1550{.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1};
 
-void Metti(Scenario& s, Rallentamento r) {
-  memo_rallentamento(s, r.x, r.v, r.l, r.f_tt, r.f_ta, r.d_v);
+int32_t Metti(Scenario& s, const Rallentamento& r) {
+  return Code(memo_rallentamento(s, r));
 }
 
-struct Segnale {
-  int32_t posizione = 0;
-  int32_t sx = 1;
-  int32_t s1 = 0;
-  int32_t s2 = 0;
-  int32_t s3 = 0;
-  int32_t rapp = 0;
-  int32_t dx = 0;
-  int32_t d1 = 0;
-  int32_t d2 = 0;
-  int32_t d3 = 0;
-  int32_t tempo = 0;
-};
-
-void Metti(Scenario& s, Segnale& g) {
-  memo_segnale(s, g.posizione, g.sx, g.s1, g.s2, g.s3, g.rapp, g.dx, g.d1, g.d2, g.d3, g.tempo);
+int32_t Metti(Scenario& s, const Segnale& g) {
+  return Code(memo_segnale(
+      s, {g.posizione, g.sx, g.s1, g.s2, g.s3, g.rapp, g.dx, g.d1, g.d2, g.d3, g.tempo}));
 }
 
-struct Indicatore {
-  int32_t posizione = 0;
-  int32_t vas = 0;
-  int32_t vbs = 0;
-  int32_t vcs = 0;
-  int32_t strisces = 0;
-  int32_t vad = 0;
-  int32_t vbd = 0;
-  int32_t vcd = 0;
-  int32_t strisced = 0;
-};
-
-bool Metti(Scenario& s, Indicatore b) {
-  return memo_indicatori_v_max(s, b.posizione, b.vas, b.vbs, b.vcs, b.strisces, b.vad, b.vbd, b.vcd,
-                               b.strisced);
+int32_t Metti(Scenario& s, const IndicatoriVMax& b) {
+  return Code(memo_indicatori_v_max(s, b));
 }
 
-// Returns the caller's `tipo` after the call.
 int32_t Montagna(Scenario& s, int32_t inizio, int32_t fine, int32_t tipo) {
-  memo_montagna(s, inizio, fine, tipo);
-  return tipo;
+  return Code(memo_montagna(s, {inizio, fine, tipo}));
 }
 
 class PlacementTest : public testing::Test {
@@ -130,8 +96,7 @@ TEST_F(PlacementTest, SlowdownBoardsNearTheLineStart) {
     Scenario s;
     create_route(s, 97000);
     std::vector<cella> want = s.celle;
-    Metti(s, {.x = c.x, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1});
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(Metti(s, {.x = c.x, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1}), 0);
     want[c.inizio] = {.tipo = 3, .dato1 = 30, .dato3 = 2};
     want[c.fine] = {.tipo = 2, .dato1 = 30, .dato3 = 2};
     if (c.avviso != 0) want[c.avviso] = {.tipo = 4, .dato1 = 30};
@@ -143,8 +108,7 @@ TEST_F(PlacementTest, SlowdownBoardsNearTheLineStart) {
 }
 
 TEST_F(PlacementTest, SlowdownWithoutNumberedCells) {
-  Metti(s_, {.x = 1550, .v = 60, .l = 500, .f_tt = 1, .f_ta = 0});
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, {.x = 1550, .v = 60, .l = 500, .f_tt = 1, .f_ta = 0}), 0);
   want_[8] = {.tipo = 4, .dato1 = 60};
   want_[32] = {.tipo = 3, .dato1 = 60, .dato3 = 1};
   want_[42] = {.tipo = 2, .dato1 = 60, .dato3 = 1};
@@ -158,8 +122,7 @@ TEST_F(PlacementTest, SlowdownSpeedDifferenceGoesToDato2AndLeavesOtherMembers) {
   s_.celle[32].dato4 = 5;
   s_.celle[5].dato3 = 9;
   want_ = s_.celle;
-  Metti(s_, {.x = 1550, .v = 30, .l = 500, .f_tt = 4, .f_ta = 1, .d_v = 20});
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, {.x = 1550, .v = 30, .l = 500, .f_tt = 4, .f_ta = 1, .d_v = 20}), 0);
   want_[8] = {.tipo = 4, .dato1 = 30, .dato2 = 20, .dato3 = 77, .pendenza = 100};
   want_[32] = {.tipo = 3, .dato1 = 30, .dato2 = 20, .dato3 = 4, .dato4 = 5};
   want_[42] = {.tipo = 2, .dato1 = 30, .dato2 = 20, .dato3 = 4};
@@ -171,8 +134,7 @@ TEST_F(PlacementTest, SlowdownSpeedDifferenceGoesToDato2AndLeavesOtherMembers) {
 }
 
 TEST_F(PlacementTest, SlowdownOfLengthZeroEndsAsStart) {
-  Metti(s_, {.x = 5000, .v = 50, .l = 0, .f_tt = 3, .f_ta = 0, .d_v = 10});
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, {.x = 5000, .v = 50, .l = 0, .f_tt = 3, .f_ta = 0, .d_v = 10}), 0);
   want_[77] = {.tipo = 4, .dato1 = 50, .dato2 = 10};
   want_[101] = {.tipo = 3, .dato1 = 50, .dato2 = 10, .dato3 = 3};
   EXPECT_EQ(Diff(s_.celle, want_), "");
@@ -181,28 +143,24 @@ TEST_F(PlacementTest, SlowdownOfLengthZeroEndsAsStart) {
 TEST_F(PlacementTest, SlowdownUpToPositionFifteenHundredIgnoresTakenWarningCell) {
   s_.celle[7].tipo = 1;
   want_ = s_.celle;
-  Metti(s_, {.x = 1500, .l = 0, .f_ta = 1});
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, {.x = 1500, .v = 30, .l = 0, .f_tt = 2, .f_ta = 1}), 0);
   EXPECT_EQ(s_.celle[7], want_[7]);
   EXPECT_EQ(s_.celle[31].tipo, 3);
 }
 
 TEST_F(PlacementTest, SlowdownWhoseWarningBoardFallsOnASignal) {
   Segnale g{.posizione = 350};
-  Metti(s_, g);
-  ASSERT_EQ(s_.stato, 0);
+  ASSERT_EQ(Metti(s_, g), 0);
   ASSERT_EQ(s_.celle[8].tipo, 1);
   want_ = s_.celle;
-  Metti(s_, {.x = 1550});
-  EXPECT_EQ(s_.stato, 17);
+  EXPECT_EQ(Metti(s_, {.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1}), 17);
   EXPECT_EQ(Diff(s_.celle, want_), "");
 }
 
 TEST_F(PlacementTest, TakenNumberedCellLeavesBoardsWritten) {
   s_.celle[5].tipo = 6;
   want_ = s_.celle;
-  Metti(s_, {.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1, .d_v = 20});
-  EXPECT_EQ(s_.stato, 20);
+  EXPECT_EQ(Metti(s_, {.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1, .d_v = 20}), 20);
   want_[8] = {.tipo = 4, .dato1 = 30, .dato2 = 20};
   want_[32] = {.tipo = 3, .dato1 = 30, .dato2 = 20, .dato3 = 2};
   want_[42] = {.tipo = 2, .dato1 = 30, .dato2 = 20, .dato3 = 2};
@@ -211,8 +169,8 @@ TEST_F(PlacementTest, TakenNumberedCellLeavesBoardsWritten) {
 }
 
 TEST_F(PlacementTest, SlowdownValuesKeepTheirLow16Bits) {
-  Metti(s_, {.x = 5000, .v = 70000, .l = 0, .f_tt = -70000, .f_ta = 0, .d_v = kMax32});
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, {.x = 5000, .v = 70000, .l = 0, .f_tt = -70000, .f_ta = 0, .d_v = kMax32}),
+            0);
   EXPECT_EQ(s_.celle[101].dato1, 70000 - 65536);
   EXPECT_EQ(s_.celle[101].dato2, -1);
   EXPECT_EQ(s_.celle[101].dato3, -70000 + 65536);
@@ -231,8 +189,7 @@ TEST_F(PlacementTest, SignalAndItsApproachCodes) {
             .d1 = 7,
             .d2 = 8,
             .d3 = 9};
-  Metti(s_, g);
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, g), 0);
   want_[86] = {.tipo = 1, .dato1 = 37, .dato2 = 48, .dato3 = 59, .dato4 = 65};
   want_[84].avviso = 51;
   want_[82].avviso = 52;
@@ -250,8 +207,7 @@ TEST_F(PlacementTest, ApproachCodesIgnoreTheCellsTheyLandOn) {
   EXPECT_EQ(s_.celle[80].avviso, 33);
   // A later signal overwrites the codes of an earlier one.
   Segnale dopo{.posizione = 4150, .sx = 2};
-  Metti(s_, dopo);
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, dopo), 0);
   EXPECT_EQ(s_.celle[84].avviso, 31);  // the earlier signal's, not overwritten
   EXPECT_EQ(s_.celle[82].avviso, 61);
   EXPECT_EQ(s_.celle[80].avviso, 62);
@@ -261,8 +217,7 @@ TEST_F(PlacementTest, ApproachCodesIgnoreTheCellsTheyLandOn) {
 
 TEST_F(PlacementTest, ApproachCodesBeforeTheFirstCellAreSkipped) {
   Segnale g{.posizione = 100, .sx = 1, .dx = 1};
-  Metti(s_, g);
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, g), 0);
   want_[3] = {.tipo = 1, .dato4 = 4};
   want_[1].avviso = 41;
   EXPECT_EQ(Diff(s_.celle, want_), "");
@@ -273,41 +228,19 @@ TEST_F(PlacementTest, SignalTempo) {
     int32_t sx;
     int32_t tempo;
     int cell_tempo;
-    int32_t caller_after;
   };
   const Case cases[] = {
-      {1, 215, 0, 215}, {2, 50, 101, 101},  {2, 215, 215, 215}, {2, 0, 0, 0},
-      {2, 1, 101, 101}, {2, 100, 101, 101}, {2, 101, 101, 101}, {2, 300, 44, 300},
-      {2, -5, 251, -5}, {1, 50, 0, 101},    {3, 60, 0, 101},
+      {1, 215, 0},   {2, 50, 101}, {2, 215, 215}, {2, 0, 0},  {2, 1, 101}, {2, 100, 101},
+      {2, 101, 101}, {2, 300, 44}, {2, -5, 251},  {1, 50, 0}, {3, 60, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "sx " << c.sx << " tempo " << c.tempo);
     Scenario s;
     create_route(s, 97000);
     Segnale g{.posizione = 4250, .sx = c.sx, .tempo = c.tempo};
-    Metti(s, g);
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(Metti(s, g), 0);
     EXPECT_EQ(s.celle[86].tempo, c.cell_tempo);
-    EXPECT_EQ(g.tempo, c.caller_after);
   }
-}
-
-TEST_F(PlacementTest, SignalChangesNoOtherArgument) {
-  Segnale g{.posizione = 4250,
-            .sx = 2,
-            .s1 = 1,
-            .s2 = 2,
-            .s3 = 3,
-            .rapp = 4,
-            .dx = 5,
-            .d1 = 6,
-            .d2 = 7,
-            .d3 = 8,
-            .tempo = 20};
-  Segnale prima = g;
-  Metti(s_, g);
-  prima.tempo = 101;
-  EXPECT_EQ(std::memcmp(&g, &prima, sizeof g), 0);
 }
 
 TEST_F(PlacementTest, SignalValuesKeepTheirLowBitsWithoutOverflow) {
@@ -321,8 +254,7 @@ TEST_F(PlacementTest, SignalValuesKeepTheirLowBitsWithoutOverflow) {
             .d1 = 7,
             .d2 = 9,
             .d3 = kMin32};
-  Metti(s_, g);
-  EXPECT_EQ(s_.stato, 0);
+  EXPECT_EQ(Metti(s_, g), 0);
   EXPECT_EQ(s_.celle[86].dato1, -3);
   EXPECT_EQ(s_.celle[86].dato2, -1);
   EXPECT_EQ(s_.celle[86].dato3, 0);
@@ -346,16 +278,15 @@ TEST_F(PlacementTest, SpeedBoardCodes) {
     SCOPED_TRACE(testing::Message() << c.sinistra << " and " << c.destra);
     Scenario s;
     create_route(s, 97000);
-    EXPECT_TRUE(Metti(s, {.posizione = 4250,
-                          .vas = c.sinistra,
-                          .vbs = 1,
-                          .vcs = c.sinistra,
-                          .strisces = 2,
-                          .vad = c.destra,
-                          .vbd = 10,
-                          .vcd = c.destra,
-                          .strisced = 3}));
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(0, Metti(s, {.posizione = 4250,
+                           .vas = c.sinistra,
+                           .vbs = 1,
+                           .vcs = c.sinistra,
+                           .strisces = 2,
+                           .vad = c.destra,
+                           .vbd = 10,
+                           .vcd = c.destra,
+                           .strisced = 3}));
     const cella want{.tipo = 6, .dato1 = c.codice, .dato2 = 22, .dato3 = c.codice, .dato4 = 23};
     EXPECT_EQ(Describe(s.celle[86]), Describe(want));
   }
@@ -375,52 +306,48 @@ TEST_F(PlacementTest, SpeedCodeBeyond16BitsWritesNothing) {
     Scenario s;
     create_route(s, 97000);
     const std::vector<cella> want = s.celle;
-    EXPECT_FALSE(Metti(s, {.posizione = 4250,
-                           .vas = c.vas,
-                           .vbs = c.vbs,
-                           .vcs = c.vcs,
-                           .vad = c.vad,
-                           .vbd = c.vbd,
-                           .vcd = c.vcd}));
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(25, Metti(s, {.posizione = 4250,
+                            .vas = c.vas,
+                            .vbs = c.vbs,
+                            .vcs = c.vcs,
+                            .vad = c.vad,
+                            .vbd = c.vbd,
+                            .vcd = c.vcd}));
     EXPECT_EQ(Diff(s.celle, want), "");
   }
 }
 
 TEST_F(PlacementTest, SpeedBoardStripesKeepTheirLow16Bits) {
-  EXPECT_TRUE(Metti(s_, {.posizione = 4250, .strisces = kMax32, .strisced = kMax32}));
+  EXPECT_EQ(0, Metti(s_, {.posizione = 4250, .strisces = kMax32, .strisced = kMax32}));
   EXPECT_EQ(s_.celle[86].dato4, -11);
 }
 
 // --- Conflicts -----------------------------------------------------------------
 
-// One placement aimed at a given cell, and the code it stores when that cell is
-// taken.
+// One placement aimed at a given cell, and the code it returns when that cell
+// is taken.
 struct Bersaglio {
   const char* nome;
   int64_t cella;
   int32_t codice;
   uint8_t tipo_posato;
-  std::function<void(Scenario&)> metti;
+  std::function<int32_t(Scenario&)> metti;
 };
 
 std::vector<Bersaglio> Bersagli() {
   return {
-      {"signal", 86, 16, 1,
-       [](Scenario& s) {
-         Segnale g{.posizione = 4250};
-         Metti(s, g);
-       }},
+      {"signal", 86, 16, 1, [](Scenario& s) { return Metti(s, Segnale{.posizione = 4250}); }},
       {"speed board", 86, 21, 6,
-       [](Scenario& s) { EXPECT_TRUE(Metti(s, {.posizione = 4250, .vas = 1})); }},
-      {"slowdown warning cell", 8, 17, 4, [](Scenario& s) { Metti(s, {.x = 1550}); }},
-      {"slowdown start cell", 32, 18, 3, [](Scenario& s) { Metti(s, {.x = 1550}); }},
-      {"slowdown end cell", 42, 19, 2, [](Scenario& s) { Metti(s, {.x = 1550}); }},
-      {"slowdown numbered cell", 6, 20, 5, [](Scenario& s) { Metti(s, {.x = 1550}); }},
+       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = 4250, .vas = 1}); }},
+      {"slowdown warning cell", 8, 17, 4, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown start cell", 32, 18, 3, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown end cell", 42, 19, 2, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown numbered cell", 6, 20, 5,
+       [](Scenario& s) { return Metti(s, kRallentamento1550); }},
   };
 }
 
-TEST_F(PlacementTest, FeatureOnATakenCellStoresItsCode) {
+TEST_F(PlacementTest, FeatureOnATakenCellReturnsItsCode) {
   for (const Bersaglio& b : Bersagli()) {
     for (int tipo : {1, 2, 3, 4, 5, 6, 10, 12, 13, 14}) {
       SCOPED_TRACE(testing::Message() << b.nome << " on type " << tipo);
@@ -429,9 +356,9 @@ TEST_F(PlacementTest, FeatureOnATakenCellStoresItsCode) {
       s.celle[b.cella].tipo = static_cast<uint8_t>(tipo);
       s.celle[b.cella].dato1 = 1234;
       const std::vector<cella> prima = s.celle;
-      b.metti(s);
-      EXPECT_EQ(s.stato, b.codice);
-      EXPECT_EQ(s.progressiva_errore, 0);  // the parser sets the position
+      EXPECT_EQ(b.metti(s), b.codice);
+      // The caller stores the status with the entry's position and place.
+      EXPECT_EQ(s.diagnostic, Diagnostic{});
       EXPECT_EQ(s.celle[b.cella], prima[b.cella]);
       if (b.codice != 20) {
         EXPECT_EQ(Diff(s.celle, prima), "");
@@ -446,50 +373,39 @@ TEST_F(PlacementTest, FeatureOnATunnelFillerSucceeds) {
     Scenario s;
     create_route(s, 97000);
     s.celle[b.cella].tipo = kRiempitivoGalleria;
-    b.metti(s);
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(b.metti(s), 0);
     EXPECT_EQ(s.celle[b.cella].tipo, b.tipo_posato);
   }
 }
 
 // --- Cells outside the array -----------------------------------------------------
 
-TEST_F(PlacementTest, CellsOutsideTheArrayStoreFifteen) {
+TEST_F(PlacementTest, CellsOutsideTheArrayReturnFifteen) {
   struct Case {
     const char* nome;
-    int32_t posizione;
-    std::function<void(Scenario&)> metti;
+    std::function<int32_t(Scenario&)> metti;
   };
   const Case cases[] = {
-      {"slowdown end past the last cell", 100000,
-       [](Scenario& s) { Metti(s, {.x = 100000, .l = 5000}); }},
-      {"slowdown end before the first cell", 1000,
-       [](Scenario& s) { Metti(s, {.x = 1000, .l = -2000}); }},
-      {"slowdown at a negative position", -500, [](Scenario& s) { Metti(s, {.x = -500}); }},
-      {"slowdown past the array", 200000, [](Scenario& s) { Metti(s, {.x = 200000}); }},
-      {"slowdown at the largest position", kMax32,
-       [](Scenario& s) { Metti(s, {.x = kMax32, .l = kMax32}); }},
-      {"signal at a negative position", -500,
-       [](Scenario& s) {
-         Segnale g{.posizione = -500};
-         Metti(s, g);
-       }},
-      {"signal past the array", 110000,
-       [](Scenario& s) {
-         Segnale g{.posizione = 110000, .tempo = 50};
-         Metti(s, g);
-         EXPECT_EQ(g.tempo, 50);
-       }},
-      {"speed board at a negative position", -500,
-       [](Scenario& s) { EXPECT_TRUE(Metti(s, {.posizione = -500})); }},
-      {"speed board at the smallest position", kMin32,
-       [](Scenario& s) { EXPECT_TRUE(Metti(s, {.posizione = kMin32})); }},
-      {"stretch past the end", 103000,
-       [](Scenario& s) { EXPECT_EQ(Montagna(s, 103000, 105000, 12), 12); }},
-      {"stretch at a negative position", -500,
-       [](Scenario& s) { EXPECT_EQ(Montagna(s, -500, 1000, 1), 1); }},
-      {"stretch ending past the end", 103950,
-       [](Scenario& s) { EXPECT_EQ(Montagna(s, 103950, kMax32, 1), 1); }},
+      {"slowdown end past the last cell",
+       [](Scenario& s) { return Metti(s, Rallentamento{.x = 100000, .l = 5000}); }},
+      {"slowdown end before the first cell",
+       [](Scenario& s) { return Metti(s, Rallentamento{.x = 1000, .l = -2000}); }},
+      {"slowdown at a negative position",
+       [](Scenario& s) { return Metti(s, Rallentamento{.x = -500}); }},
+      {"slowdown past the array", [](Scenario& s) { return Metti(s, Rallentamento{.x = 200000}); }},
+      {"slowdown at the largest position",
+       [](Scenario& s) { return Metti(s, Rallentamento{.x = kMax32, .l = kMax32}); }},
+      {"signal at a negative position",
+       [](Scenario& s) { return Metti(s, Segnale{.posizione = -500}); }},
+      {"signal past the array",
+       [](Scenario& s) { return Metti(s, Segnale{.posizione = 110000, .tempo = 50}); }},
+      {"speed board at a negative position",
+       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = -500}); }},
+      {"speed board at the smallest position",
+       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = kMin32}); }},
+      {"stretch past the end", [](Scenario& s) { return Montagna(s, 103000, 105000, 12); }},
+      {"stretch at a negative position", [](Scenario& s) { return Montagna(s, -500, 1000, 1); }},
+      {"stretch ending past the end", [](Scenario& s) { return Montagna(s, 103950, kMax32, 1); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nome);
@@ -498,32 +414,25 @@ TEST_F(PlacementTest, CellsOutsideTheArrayStoreFifteen) {
     s.inizi_tratti = {100};
     s.fini_tratti = {200};
     const std::vector<cella> want = s.celle;
-    c.metti(s);
-    EXPECT_EQ(s.stato, 15);
-    EXPECT_EQ(s.progressiva_errore, c.posizione);
+    EXPECT_EQ(c.metti(s), 15);
     EXPECT_EQ(Diff(s.celle, want), "");
     EXPECT_EQ(s.inizi_tratti, std::vector<int32_t>{100});
     EXPECT_EQ(s.fini_tratti, std::vector<int32_t>{200});
   }
 }
 
-TEST(PlacementWithoutCellsTest, EveryOperationStoresFifteen) {
-  const std::function<void(Scenario&)> ops[] = {
-      [](Scenario& s) { Metti(s, {.x = 2000}); },
-      [](Scenario& s) {
-        Segnale g{.posizione = 2000};
-        Metti(s, g);
-      },
-      [](Scenario& s) { EXPECT_TRUE(Metti(s, {.posizione = 2000})); },
-      [](Scenario& s) { Montagna(s, 2000, 3000, 1); },
-      [](Scenario& s) { Montagna(s, 2000, 0, 1); },  // no cells in the run either
+TEST(PlacementWithoutCellsTest, EveryOperationReturnsFifteen) {
+  const std::function<int32_t(Scenario&)> ops[] = {
+      [](Scenario& s) { return Metti(s, Rallentamento{.x = 2000}); },
+      [](Scenario& s) { return Metti(s, Segnale{.posizione = 2000}); },
+      [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = 2000}); },
+      [](Scenario& s) { return Montagna(s, 2000, 3000, 1); },
+      [](Scenario& s) { return Montagna(s, 2000, 0, 1); },  // no cells in the run either
   };
   for (size_t i = 0; i < std::size(ops); ++i) {
     SCOPED_TRACE(i);
     Scenario s;
-    ops[i](s);
-    EXPECT_EQ(s.stato, 15);
-    EXPECT_EQ(s.progressiva_errore, 2000);
+    EXPECT_EQ(ops[i](s), 15);
     EXPECT_TRUE(s.celle.empty());
   }
 }
@@ -531,12 +440,12 @@ TEST(PlacementWithoutCellsTest, EveryOperationStoresFifteen) {
 // --- Terrain and tunnel stretches --------------------------------------------------
 
 TEST_F(PlacementTest, TunnelStretchWithFillers) {
-  EXPECT_EQ(Montagna(s_, 18000, 19100, 1), 1);
+  EXPECT_EQ(Montagna(s_, 18000, 19100, 1), 0);
   EXPECT_FALSE(s_.galleria);
   s_.celle[432].tipo = 1;
   s_.celle[436].tipo = 11;
   want_ = s_.celle;
-  EXPECT_EQ(Montagna(s_, 21250, 22250, 12), 2);
+  EXPECT_EQ(Montagna(s_, 21250, 22250, 12), 0);
   EXPECT_TRUE(s_.galleria);
   for (int i = 425; i <= 444; ++i) want_[i].montagna = 2;
   for (int i : {428, 436, 440, 444}) want_[i].tipo = 11;
@@ -575,7 +484,7 @@ TEST_F(PlacementTest, StretchCloseAfterThePreviousIsTerrainThree) {
     Scenario s;
     create_route(s, 97000);
     Montagna(s, 18000, 18850, 1);
-    EXPECT_EQ(Montagna(s, c.inizio, 20000, c.tipo), c.tipo_dopo);
+    EXPECT_EQ(Montagna(s, c.inizio, 20000, c.tipo), 0);
     EXPECT_EQ(s.celle[390].montagna, c.tipo_dopo);
     EXPECT_EQ(s.galleria, c.tipo > 10);
     EXPECT_EQ(s.celle[c.quarta].tipo, c.tipo > 10 ? 11 : 0);
@@ -584,7 +493,7 @@ TEST_F(PlacementTest, StretchCloseAfterThePreviousIsTerrainThree) {
 }
 
 TEST_F(PlacementTest, FirstStretchIsNeverComparedWithAPreviousOne) {
-  EXPECT_EQ(Montagna(s_, 0, 1000, 2), 2);
+  EXPECT_EQ(Montagna(s_, 0, 1000, 2), 0);
   EXPECT_EQ(s_.celle[5].montagna, 2);
 }
 
@@ -613,8 +522,7 @@ TEST_F(PlacementTest, StretchRunRoundsHalvesToEven) {
     SCOPED_TRACE(testing::Message() << c.inizio << ", " << c.fine);
     Scenario s;
     create_route(s, 97000);
-    Montagna(s, c.inizio, c.fine, 7);
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(Montagna(s, c.inizio, c.fine, 7), 0);
     for (int64_t i = 0; i <= 30; ++i) {
       SCOPED_TRACE(i);
       EXPECT_EQ(s.celle[i].montagna, i >= c.prima && i <= c.ultima ? 7 : 0);
@@ -625,17 +533,16 @@ TEST_F(PlacementTest, StretchRunRoundsHalvesToEven) {
 TEST_F(PlacementTest, StretchListGrowsPastTheBuiltInLine) {
   std::vector<int32_t> inizi;
   for (int32_t k = 0; k < 60; ++k) {
-    Montagna(s_, k * 1000, k * 1000 + 500, 1);
+    EXPECT_EQ(Montagna(s_, k * 1000, k * 1000 + 500, 1), 0);
     inizi.push_back(k * 1000);
   }
-  EXPECT_EQ(s_.stato, 0);
   EXPECT_EQ(s_.inizi_tratti, inizi);
   ASSERT_EQ(s_.fini_tratti.size(), 60u);
   EXPECT_EQ(s_.fini_tratti.back(), 59500);
 }
 
 TEST_F(PlacementTest, MontagnaKeepsTheLow8Bits) {
-  EXPECT_EQ(Montagna(s_, 1000, 1100, 310), 300);
+  EXPECT_EQ(Montagna(s_, 1000, 1100, 310), 0);
   EXPECT_TRUE(s_.galleria);
   EXPECT_EQ(s_.celle[20].montagna, 44);
 }

@@ -100,8 +100,8 @@ TEST(PostPassTest, SignalBeforeWarningBoard) {
     Put(s, 6, c.tipo6, c.dato6);
     EXPECT_EQ(post_pass(s), 0);
     EXPECT_EQ(Features(s), c.want);
-    EXPECT_EQ(s.stato, c.stato);
-    EXPECT_EQ(s.progressiva_errore, c.stato == 0 ? 0 : 400);
+    EXPECT_EQ(s.diagnostic.stato, c.stato);
+    EXPECT_EQ(s.diagnostic.progressiva_errore, c.stato == 0 ? 0 : 400);
   }
 }
 
@@ -162,7 +162,7 @@ TEST(PostPassTest, WindowsBeforeSlowdownStart) {
     Start(s, c.n, 110);
     ASSERT_EQ(post_pass(s), 0);
     EXPECT_EQ(Features(s), c.want);
-    EXPECT_EQ(s.stato, 0);
+    EXPECT_EQ(s.diagnostic.stato, 0);
   }
 }
 
@@ -174,7 +174,7 @@ TEST(PostPassTest, WindowTakesItsFirstFreeCellOrRaisesTwelve) {
   Taken(s, 19);
   ASSERT_EQ(post_pass(s), 0);
   EXPECT_EQ(Features(s), "12:12/180 17:12/180 18:6/0 19:6/0 24:12/180 25:6/0 30:3/120");
-  EXPECT_EQ(s.stato, 0);
+  EXPECT_EQ(s.diagnostic.stato, 0);
 
   Scenario full = Route();
   Start(full, 30, 120);
@@ -183,8 +183,8 @@ TEST(PostPassTest, WindowTakesItsFirstFreeCellOrRaisesTwelve) {
   Taken(full, 23);
   ASSERT_EQ(post_pass(full), 0);
   EXPECT_EQ(Features(full), "12:12/180 19:12/180 23:6/0 24:6/0 25:6/0 30:3/120");
-  EXPECT_EQ(full.stato, 12);
-  EXPECT_EQ(full.progressiva_errore, 1500);
+  EXPECT_EQ(full.diagnostic.stato, 12);
+  EXPECT_EQ(full.diagnostic.progressiva_errore, 1500);
 }
 
 // A slow slowdown from cell 40 to cell 70; its windows take cells 22, 29, 35.
@@ -215,8 +215,8 @@ TEST(PostPassTest, MarkersInsideSlowSlowdown) {
     if (!c.inside.empty()) want += ' ' + c.inside;
     want += " 70:2/60";
     EXPECT_EQ(Features(s), want);
-    EXPECT_EQ(s.stato, c.stato);
-    EXPECT_EQ(s.progressiva_errore, c.stato == 0 ? 0 : 2400);
+    EXPECT_EQ(s.diagnostic.stato, c.stato);
+    EXPECT_EQ(s.diagnostic.progressiva_errore, c.stato == 0 ? 0 : 2400);
   }
 }
 
@@ -261,9 +261,9 @@ TEST(PostPassTest, FirstSignalAfterSlowdown) {
     for (int64_t i : c.markers) Put(want, i, kMarcatore, 180);
     ASSERT_EQ(post_pass(s), 0);
     EXPECT_EQ(Features(s), Features(want));
-    EXPECT_EQ(s.stato, c.stato);
+    EXPECT_EQ(s.diagnostic.stato, c.stato);
     // The position is the cell where the walk ended, not the signal's.
-    EXPECT_EQ(s.progressiva_errore, c.stato == 0 ? 0 : 3500);
+    EXPECT_EQ(s.diagnostic.progressiva_errore, c.stato == 0 ? 0 : 3500);
   }
 }
 
@@ -287,7 +287,7 @@ TEST(PostPassTest, SlowWalkWithoutEndStopsAtLastCell) {
   Start(s, 20, 60);
   ASSERT_EQ(post_pass(s), 0);
   EXPECT_EQ(Features(s), "9:12/180 15:12/180 20:3/60 28:12/180");
-  EXPECT_EQ(s.stato, 0);
+  EXPECT_EQ(s.diagnostic.stato, 0);
 
   // The count reaches 8 on the last cell: the cell beyond the array is no
   // place for a marker.
@@ -297,8 +297,8 @@ TEST(PostPassTest, SlowWalkWithoutEndStopsAtLastCell) {
   Taken(last, 28);
   ASSERT_EQ(post_pass(last), 0);
   EXPECT_EQ(Features(last), "9:12/180 15:12/180 20:3/60 27:6/0 28:6/0");
-  EXPECT_EQ(last.stato, 13);
-  EXPECT_EQ(last.progressiva_errore, 1400);
+  EXPECT_EQ(last.diagnostic.stato, 13);
+  EXPECT_EQ(last.diagnostic.progressiva_errore, 1400);
   EXPECT_EQ(last.celle.size(), 29u);
 
   // The signal search after such a walk does not look past the last cell.
@@ -318,7 +318,7 @@ TEST(PostPassTest, NothingBeyondUltimaCella) {
   Taken(s, 28);
   ASSERT_EQ(post_pass(s), 0);
   EXPECT_EQ(Features(s), "9:12/180 15:12/180 20:3/60 27:6/0 28:6/0");
-  EXPECT_EQ(s.stato, 13);
+  EXPECT_EQ(s.diagnostic.stato, 13);
 }
 
 TEST(PostPassTest, WalkCoversCellsUpToLastMinusTwo) {
@@ -338,31 +338,31 @@ TEST(PostPassTest, WalkCoversCellsUpToLastMinusTwo) {
 
 TEST(PostPassTest, LaterCodeOverwritesEarlierOne) {
   Scenario s = Route();
-  s.stato = 16;
-  s.progressiva_errore = 1234;
+  s.diagnostic.stato = 16;
+  s.diagnostic.progressiva_errore = 1234;
   WarningBoard(s, 10);
   Signal(s, 8);
   Taken(s, 7);
   Taken(s, 6);
   Scenario both = s;
   ASSERT_EQ(post_pass(s), 0);
-  EXPECT_EQ(s.stato, 11);
-  EXPECT_EQ(s.progressiva_errore, 400);
+  EXPECT_EQ(s.diagnostic.stato, 11);
+  EXPECT_EQ(s.diagnostic.progressiva_errore, 400);
 
   Start(both, 40, 120);
   Taken(both, 35);
   Taken(both, 34);
   Taken(both, 33);
   ASSERT_EQ(post_pass(both), 0);
-  EXPECT_EQ(both.stato, 12);
-  EXPECT_EQ(both.progressiva_errore, 2000);
+  EXPECT_EQ(both.diagnostic.stato, 12);
+  EXPECT_EQ(both.diagnostic.progressiva_errore, 2000);
 
   Scenario clean = Route();
-  clean.stato = 16;
-  clean.progressiva_errore = 1234;
+  clean.diagnostic.stato = 16;
+  clean.diagnostic.progressiva_errore = 1234;
   ASSERT_EQ(post_pass(clean), 0);
-  EXPECT_EQ(clean.stato, 16);
-  EXPECT_EQ(clean.progressiva_errore, 1234);
+  EXPECT_EQ(clean.diagnostic.stato, 16);
+  EXPECT_EQ(clean.diagnostic.progressiva_errore, 1234);
 }
 
 Scenario Keyed() {

@@ -48,7 +48,7 @@ TEST(TrainFileTest, ConsistSandAndClock) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Parsed p = Parse(kLine, TrainFile(row.lines));
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     EXPECT_EQ(p.s.voci[kVoceTreno].inizio, row.massa);
     EXPECT_EQ(p.s.voci[kVoceTreno].posizione, row.vetture);
     const voce& v = p.s.voci[kVoceChiaveTreno];
@@ -62,7 +62,7 @@ TEST(TrainFileTest, ConsistSandAndClock) {
 TEST(TrainFileTest, SpeedAndAdhesionHoldToTheNextLineAndTheTailStopsAt2077) {
   Parsed p = Parse(kLine, TrainFile({"aderenza,   0,    100", "aderenza, 500, 300",
                                      "velocita,   0,    30", "velocita,     900,   117"}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(Member(p.s, &cella::velocita, 0, 17), std::vector<int>(18, 6));
   EXPECT_EQ(Member(p.s, &cella::velocita, 18, 2077), std::vector<int>(2060, 23));
   EXPECT_EQ(Member(p.s, &cella::aderenza, 0, 9), std::vector<int>(10, 100));
@@ -81,7 +81,7 @@ TEST(TrainFileTest, AtTheLastCellSpeedLinesStopButAdhesionLinesAndTheTailsWrite)
   lines.push_back("velocita, 50, 60");
   lines.push_back("aderenza, 50, 9");
   Parsed p = Parse(LineFile({}, 50), TrainFile(lines));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   ASSERT_EQ(p.s.ultima_cella, 141);
   EXPECT_EQ(p.s.celle[0].velocita, 0);
   EXPECT_EQ(Member(p.s, &cella::velocita, 1, 140), std::vector<int>(140, 6));
@@ -94,7 +94,7 @@ TEST(TrainFileTest, ASpeedTailOnTheLastCellChecksTheSpeedCode) {
   std::vector<std::string> lines(142, "velocita, 50, 30");
   lines.push_back("velocita, 0, 1300");
   Parsed p = Parse(LineFile({}, 50), TrainFile(lines));
-  EXPECT_EQ(p.s.stato, 25);
+  EXPECT_EQ(p.s.diagnostic.stato, 25);
   EXPECT_EQ(p.s.celle[141].velocita, 0);
 }
 
@@ -106,7 +106,7 @@ TEST(TrainFileTest, ASpeedBeforeAnyLineStartsAtZero) {
 
 TEST(TrainFileTest, CutOffPointsLieOneCellBeforeAFeature) {
   Parsed p = Parse(kLine, TrainFile({"abbattimento,   46700,   AC", "abbattimento, 1000, 70000"}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.celle[934].tipo, kAbbattimentoNullo);
   EXPECT_EQ(p.s.celle[20].tipo, kMarcatore);
   EXPECT_EQ(p.s.celle[20].dato1, static_cast<int16_t>(70000 - 65536));
@@ -115,7 +115,7 @@ TEST(TrainFileTest, CutOffPointsLieOneCellBeforeAFeature) {
 TEST(TrainFileTest, AFieldWithSegnaleAndStazioneIsASignalThenAStation) {
   Parsed p = Parse(kLine, TrainFile({"segnale in stazione, 1050, 1,4,1,0,0,0,0,0,0,0, "
                                      "2000, 30, 100, 1,2,3, 4,5,6, 7,8,9, 10, 1,2,3, VERNIO"}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.celle[22].tipo, kSegnale);
   const voce& v = p.s.voci[1];
   EXPECT_EQ(v.posizione, 2000);
@@ -128,7 +128,7 @@ TEST(TrainFileTest, StationFieldsGoToTheirMembers) {
   Parsed p = Parse(kLine, TrainFile({Station(0, 30, 100, "A"),
                                      "stazione,   36700, 12,  500,  1, 2, 1,  4,-1,7,  2,1,1,   "
                                      "90,   6,38, 0,  VERNIO  "}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   const voce& v = p.s.voci[2];
   EXPECT_EQ(v.tipo, 12);
   EXPECT_EQ(v.marca, 1);
@@ -170,7 +170,7 @@ TEST(TrainFileTest, StationExtentsAndMarks) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Parsed p = Parse(kLine, TrainFile({row.line}));
-    ASSERT_EQ(p.s.stato, 0);
+    ASSERT_EQ(p.s.diagnostic.stato, 0);
     const voce& v = p.s.voci[1];
     EXPECT_EQ(v.inizio, row.inizio);
     EXPECT_EQ(v.fine, row.fine);
@@ -200,7 +200,7 @@ TEST(TrainFileTest, AStationExtentPast32BitsKeepsWhatWasSetBeforeIt) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Parsed p = Parse(kLine, TrainFile({row.line}));
-    EXPECT_EQ(p.s.stato, 25);
+    EXPECT_EQ(p.s.diagnostic.stato, 25);
     EXPECT_EQ(p.s.voci[1].inizio, row.inizio);
     EXPECT_EQ(p.s.voci[1].fine, row.fine);
   }
@@ -208,7 +208,7 @@ TEST(TrainFileTest, AStationExtentPast32BitsKeepsWhatWasSetBeforeIt) {
 
 TEST(TrainFileTest, AStationOfType25OrAboveMarksNoCell) {
   Parsed p = Parse(kLine, TrainFile({Station(1000, 30, 400, "X")}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.voci[1].fine, 1200);
   for (const cella& c : p.s.celle) {
     ASSERT_EQ(c.tipo, kVuota);
@@ -219,7 +219,7 @@ TEST(TrainFileTest, AStationOfType25OrAboveMarksNoCell) {
 TEST(TrainFileTest, TheLaterStationKeepsItsFlagsFromSixHundredMetres) {
   Parsed p = Parse(kLine, TrainFile({Station(0, 30, 100, "A"),
                                      "stazione, 5000, 30, 600, 0,1,1, 0,0,0, 0,0,0, 0, 0,0,0, B"}));
-  ASSERT_EQ(p.s.stato, 0);
+  ASSERT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.voci[2].opzione4, 1);
   EXPECT_EQ(p.s.voci[2].opzione3, 1);
   EXPECT_EQ(p.s.voci[2].fine, 5350);
@@ -231,8 +231,8 @@ TEST(TrainFileTest, TheStationSlotsMeetTheBoardSlotsAfterTheStationIsStored) {
   std::vector<std::string> stations;
   for (int i = 0; i < 80; ++i) stations.push_back(Station(1000 * i, 30, 100, "S"));
   Parsed p = Parse(linea, TrainFile(stations));
-  EXPECT_EQ(p.s.stato, 10);
-  EXPECT_EQ(p.s.progressiva_errore, testing::kUnchanged);
+  EXPECT_EQ(p.s.diagnostic.stato, 10);
+  EXPECT_EQ(p.s.diagnostic.progressiva_errore, testing::kUnchanged);
   EXPECT_EQ(p.s.voci[76].posizione, 75000);
   EXPECT_EQ(p.s.voci[77].posizione, 0);
   EXPECT_EQ(p.s.voci[78].nome, "TRE");
@@ -241,7 +241,7 @@ TEST(TrainFileTest, TheStationSlotsMeetTheBoardSlotsAfterTheStationIsStored) {
 
 TEST(TrainFileTest, WithoutGeneraleNothingIsRead) {
   Parsed p = Parse(kLine, Lines({"numero vetture, 15", "abbattimento, 1000, 5", "[fine]"}));
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.voci[kVoceTreno].posizione, 0);
   EXPECT_EQ(p.s.celle[20].tipo, kVuota);
   EXPECT_EQ(p.treno_deletions, 1);
@@ -249,7 +249,7 @@ TEST(TrainFileTest, WithoutGeneraleNothingIsRead) {
 
 TEST(TrainFileTest, TheLastFieldOfTheFileIsNeverInterpreted) {
   Parsed p = Parse(kLine, Lines({"[generale]"}) + "numero vetture");
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   EXPECT_EQ(p.s.voci[kVoceTreno].posizione, 0);
 }
 
@@ -269,7 +269,7 @@ TEST(TrainFileTest, TheEndOfTheFileComesAfterItsLastByte) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.tail);
     Parsed p = Parse(kLine, Lines({"[generale]", "sabbia, 300"}) + row.tail);
-    EXPECT_EQ(p.s.stato, 0);
+    EXPECT_EQ(p.s.diagnostic.stato, 0);
     EXPECT_EQ(p.s.voci[kVoceChiaveTreno].valore1, row.sabbia);
   }
 }
@@ -278,13 +278,13 @@ TEST(TrainFileTest, AfterALineRangeFailureTheFirstSignalEndsTheParse) {
   Parsed p =
       Parse(LineFile({"pendenza, 200000, 1"}),
             TrainFile({"numero vetture, 15", "segnale, 1050, 1,4,1,0,0,0,0,0,0,0", "sabbia, 300"}));
-  EXPECT_EQ(p.s.stato, 15);
-  EXPECT_EQ(p.s.progressiva_errore, 1050);
+  EXPECT_EQ(p.s.diagnostic.stato, 15);
+  EXPECT_EQ(p.s.diagnostic.progressiva_errore, 1050);
   EXPECT_EQ(p.s.voci[kVoceTreno].posizione, 15);
   EXPECT_EQ(p.s.celle[22].tipo, kSegnale);
   EXPECT_EQ(p.s.voci[kVoceChiaveTreno].valore1, 0);
   EXPECT_EQ(p.s.celle[10].velocita, 0);  // no tails
-  EXPECT_EQ(p.s.luogo_stato.line, 3);
+  EXPECT_EQ(p.s.diagnostic.where.line, 3);
 }
 
 }  // namespace

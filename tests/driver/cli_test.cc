@@ -106,20 +106,20 @@ TEST(ErroreTest, MessageHasALeadingBlank) {
 
 TEST(ErroreTest, DescribeStatusGivesPlacePositionAndMeaning) {
   Scenario s;
-  s.stato = 16;
-  s.progressiva_errore = 4250;
-  s.luogo_stato = {"/some/dir/Pianura_Crinale_2731-.txt", 57, 1};
+  s.diagnostic.stato = 16;
+  s.diagnostic.progressiva_errore = 4250;
+  s.diagnostic.where = {"/some/dir/Pianura_Crinale_2731-.txt", 57, 1};
   EXPECT_EQ(DescribeStatus(s),
             "Pianura_Crinale_2731-.txt:57:1: error: status 16, position 4250 m: "
             "signal cell already taken");
-  s.stato = 2;
-  s.progressiva_errore = 0;
-  s.luogo_stato = {};
+  s.diagnostic.stato = 2;
+  s.diagnostic.progressiva_errore = 0;
+  s.diagnostic.where = {};
   EXPECT_EQ(DescribeStatus(s),
             "percorso: error: status 2, position 0 m: "
             "a kilometric reference value is not a multiple of 50");
-  s.stato = 101;
-  s.luogo_stato = {"d/L_linea.txt", 0, 0};
+  s.diagnostic.stato = 101;
+  s.diagnostic.where = {"d/L_linea.txt", 0, 0};
   EXPECT_EQ(DescribeStatus(s),
             "L_linea.txt: error: status 101, position 0 m: line description file missing");
 }

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "browser/sample_scenario.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
 #include "output/table_file.h"
+#include "support/compiled_scenario.h"
 
 namespace percorso {
 namespace {
@@ -52,7 +52,7 @@ TEST(DecodeTest, GeometryRoundTripKeepsTagsAndValues) {
 }
 
 TEST(DecodeTest, WholeScenarioRoundTrip) {
-  Scenario s = testing::BuiltinLikeScenario();
+  Scenario s = testing::BuiltinScenario();
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
   std::optional<GeometryTable> t;

@@ -255,7 +255,7 @@ TEST(GeometryFileTest, EncodedBytesAreThoseOfATableThatStoresEveryMetre) {
     lines.insert(lines.end(), c.more.begin(), c.more.end());
     testing::Parsed p =
         testing::Parse(testing::LineFile(lines, c.lunghezza), testing::TrainFile({}), 1);
-    EXPECT_EQ(p.s.stato, c.stato);
+    EXPECT_EQ(p.s.diagnostic.stato, c.stato);
     ASSERT_TRUE(p.s.tracciato);
     ExpectEncodedAsReference(*p.s.tracciato, DenseReference(c.lunghezza + 7000, c.curves, c.tail));
   }
@@ -284,7 +284,7 @@ TEST(GeometryFileTest, BuiltinLineIsEncodedAsATableThatStoresEveryMetre) {
   }
   ASSERT_EQ(curves.size(), 51u);
   testing::Parsed p = testing::Parse(text, testing::TrainFile({}), 1);
-  EXPECT_EQ(p.s.stato, 0);
+  EXPECT_EQ(p.s.diagnostic.stato, 0);
   ASSERT_TRUE(p.s.tracciato);
   ASSERT_EQ(p.s.tracciato->ultimo_metro(), 104000);
   DenseReference want(104000, curves, true);

@@ -93,16 +93,6 @@ TEST(BuiltinLineTest, SectionsInOrderWithTheirCounts) {
   }
 }
 
-TEST(BuiltinLineTest, GeneralSectionVerbatim) {
-  EXPECT_EQ(
-      Section(BuiltinLineLines(), "[generale]"),
-      (std::vector<std::string_view>{
-          "lunghezza percorso,    97000", "progressiva chilometrica uno,    0,    0,    0",
-          "progressiva chilometrica due,    0,    0,    0",
-          "progressiva chilometrica tre,    0,    0,    0", "sfondo uno,    0", "sfondo due,    1",
-          "sfondo tre,    0", "ripetizione segnali 4 codici,    1050,    95500"}));
-}
-
 TEST(BuiltinLineTest, CurvesFollowTheNamedRowsAndNeverOverlap) {
   std::vector<std::string_view> c = Section(BuiltinLineLines(), "[curve]");
   ASSERT_EQ(c.size(), 51u);
@@ -179,66 +169,6 @@ TEST(BuiltinLineTest, GradientsFollowTheNamedRows) {
   EXPECT_EQ(steepest_count, 1);
 }
 
-TEST(BuiltinLineTest, TerrainStretchesAsListed) {
-  const std::vector<std::tuple<int, int, int>> expected = {
-      {18800, 18850, 2},  {18900, 19100, 2},  {21250, 22250, 12}, {23100, 24000, 12},
-      {27900, 28900, 12}, {29800, 29900, 12}, {30150, 30550, 12}, {31300, 31450, 12},
-      {31550, 31650, 12}, {31850, 32050, 12}, {33450, 33900, 12}, {34650, 34800, 12},
-      {35100, 35400, 12}, {35500, 35800, 12}, {37250, 55750, 11}, {56900, 57300, 11},
-      {57450, 60250, 11}, {64600, 64750, 12}, {65200, 65500, 12}, {66050, 66200, 12},
-      {67600, 67850, 12}, {69300, 69800, 12}, {70450, 70750, 12}, {72400, 72500, 12},
-      {72600, 79700, 12}, {81300, 81400, 12}, {81550, 81850, 12}, {86500, 86650, 12}};
-  std::vector<std::string_view> m = Section(BuiltinLineLines(), "[montagne]");
-  std::vector<std::tuple<int, int, int>> got;
-  for (std::string_view row : m) {
-    std::vector<std::string> f = Fields(row);
-    ASSERT_EQ(f.size(), 4u) << row;
-    EXPECT_EQ(f[0], "montagna");
-    got.emplace_back(Num(f[1]), Num(f[2]), Num(f[3]));
-  }
-  EXPECT_EQ(got, expected);
-  EXPECT_EQ(m[0], "montagna,   18800,  18850,  2");
-  EXPECT_EQ(m[14], "montagna,   37250,  55750,  11");
-}
-
-TEST(BuiltinLineTest, SpeedBoardsAsListed) {
-  // position, vas, vbs, vcs, strisces, vad, vbd, vcd, strisced; -1: empty field.
-  const std::vector<std::vector<int>> expected = {
-      {1000, 105, 115, 120, 0, -1, -1, -1, 0},     {3300, 140, 150, 160, 0, -1, -1, -1, 0},
-      {6650, 140, 160, 170, 0, -1, -1, -1, 0},     {14700, 110, 115, 120, 2, -1, -1, -1, 0},
-      {14900, 110, 115, 120, 1, -1, -1, -1, 0},    {15100, 110, 115, 120, 0, -1, -1, -1, 0},
-      {16800, 110, 115, 120, 0, 110, 115, 120, 0}, {37150, 140, 160, 175, 0, 140, 160, 175, 0},
-      {54150, 110, 120, 125, 2, 110, 120, 125, 2}, {54350, 110, 120, 125, 1, 110, 120, 125, 1},
-      {54500, 110, 120, 125, 0, 110, 120, 125, 0}, {56850, 140, 160, 180, 0, 140, 160, 180, 0},
-      {59700, 125, 135, 140, 2, 125, 135, 140, 2}, {59900, 125, 135, 140, 1, 125, 135, 140, 1},
-      {60100, 125, 135, 140, 0, 125, 130, 140, 0}, {72500, 140, 160, 180, 0, 140, 160, 180, 0},
-      {78600, 125, 135, 140, 2, 125, 135, 140, 2}, {78800, 125, 135, 140, 1, 125, 135, 140, 1},
-      {79000, 125, 135, 140, 0, 125, 135, 140, 0}, {91000, 125, 135, 145, 0, -1, -1, -1, 0},
-      {93900, 60, 65, 70, 2, -1, -1, -1, 0},       {94100, 60, 65, 70, 1, -1, -1, -1, 0},
-      {94300, 60, 65, 70, 0, -1, -1, -1, 0}};
-  std::vector<std::string_view> b = Section(BuiltinLineLines(), "[cartelli]");
-  std::vector<std::vector<int>> got;
-  for (std::string_view row : b) {
-    std::vector<std::string> f = Fields(row);
-    ASSERT_EQ(f.size(), 10u) << row;
-    EXPECT_EQ(f[0], "indicatori_vmax");
-    std::vector<int> values;
-    for (size_t i = 1; i < f.size(); ++i) values.push_back(f[i].empty() ? -1 : Num(f[i]));
-    got.push_back(values);
-  }
-  EXPECT_EQ(got, expected);
-  EXPECT_EQ(b[0], "indicatori_vmax,  1000,  105,  115,  120,  0,  ,  ,  ,  0");
-  EXPECT_EQ(b[6], "indicatori_vmax,  16800,  110,  115,  120,  0,  110,  115,  120,  0");
-}
-
-TEST(BuiltinLineTest, TextBoardsVerbatim) {
-  EXPECT_EQ(Section(BuiltinLineLines(), "[indicazioni]"),
-            (std::vector<std::string_view>{
-                "cartello_indicatore,  37200,   (GALLERIA )(APPENNINO)(Km 18+510)",
-                "cartello_indicatore,  70250,   (VIADOTTO)(SETTA   )",
-                "cartello_indicatore,  72550,   (GALLERIA   )(MONTE ADONE)(Km 7+135   )"}));
-}
-
 // ---- train file
 
 TEST(BuiltinTrainTest, SectionsInOrderWithTheirCounts) {
@@ -251,95 +181,6 @@ TEST(BuiltinTrainTest, SectionsInOrderWithTheirCounts) {
   EXPECT_EQ(Section(lines, "[vel_limite]").size(), 13u);
   EXPECT_EQ(Section(lines, "[stazioni]").size(), 16u);
   EXPECT_EQ(Section(lines, "[segnali]").size(), 45u);
-}
-
-TEST(BuiltinTrainTest, FixedSectionsVerbatim) {
-  Lines lines = BuiltinTrainLines();
-  EXPECT_EQ(Section(lines, "[generale]"),
-            (std::vector<std::string_view>{"numero vetture,    15",
-                                           "percentuale massa frenata,    125", "sabbia,    300",
-                                           "orologio,    6               12            40 "}));
-  EXPECT_EQ(Section(lines, "[aderenze]"), (std::vector<std::string_view>{"aderenza,   0,    100"}));
-  EXPECT_EQ(Section(lines, "[rallentamenti]"),
-            (std::vector<std::string_view>{"rallentamento,   23050,    40,  950, 0,  0,  40",
-                                           "rallentamento,   69900,    60,  500, 0,  0,  60"}));
-  EXPECT_EQ(Section(lines, "[codici]"),
-            (std::vector<std::string_view>{"abbattimento,   46700,   AC"}));
-}
-
-TEST(BuiltinTrainTest, LineSpeedsAsListed) {
-  std::vector<std::string_view> v = Section(BuiltinTrainLines(), "[vel_limite]");
-  std::vector<std::pair<int, int>> got;
-  for (std::string_view row : v) {
-    std::vector<std::string> f = Fields(row);
-    ASSERT_EQ(f.size(), 3u) << row;
-    EXPECT_EQ(f[0], "velocita");
-    got.emplace_back(Num(f[1]), Num(f[2]));
-  }
-  EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{0, 30},
-                                                   {900, 115},
-                                                   {3300, 150},
-                                                   {6650, 160},
-                                                   {16300, 115},
-                                                   {37200, 160},
-                                                   {55750, 120},
-                                                   {56850, 160},
-                                                   {61400, 135},
-                                                   {72550, 160},
-                                                   {80250, 135},
-                                                   {95500, 65},
-                                                   {96000, 30}}));
-  EXPECT_EQ(v[0], "velocita,   0,    30");
-  EXPECT_EQ(v[1], "velocita,     900,   115");
-  EXPECT_EQ(v[2], "velocita,    3300,   150");
-  EXPECT_EQ(v[4], "velocita,   16300,   115");
-}
-
-TEST(BuiltinTrainTest, StationsAsListed) {
-  // position, type, length, values 4..13, hours, minutes, seconds, then the name.
-  struct Row {
-    std::vector<int> numbers;
-    std::string name;
-    bool operator==(const Row&) const = default;
-  };
-  const std::vector<Row> expected = {
-      {{0, 8, 600, 0, 0, 0, 1, 1, 0, 4, 1, 1, 1, 6, 8, 0}, "PIANURA S.M.N."},
-      {{2750, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "PIANURA RIFREDI"},
-      {{5200, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "PIANURA CASTELLO"},
-      {{8000, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "SESTO FIORENTINO"},
-      {{12550, 28, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "CALENZANO"},
-      {{16250, 4, 600, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "PRATO"},
-      {{26200, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "VAIANO"},
-      {{36700, 12, 500, 1, 0, 0, 4, 1, 1, 2, 1, 1, 90, 6, 38, 0}, "VERNIO"},
-      {{46800, 26, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "PRECEDENZE"},
-      {{56300, 12, 500, 0, 0, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "SAN BENEDETTO V.d.S"},
-      {{61400, 12, 500, 0, 0, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "GRIZZANA"},
-      {{71350, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "MONZUNO-VADO"},
-      {{80300, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "PIANORO"},
-      {{90600, 12, 500, 0, 0, 1, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "CR.S.RUFFILLO"},
-      {{93650, 25, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "BIVIO CROCIALI"},
-      {{96600, 2, 800, 0, 0, 0, 1, 1, 0, 2, 1, 1, 0, 7, 30, 0}, "CRINALE C.LE"}};
-  std::vector<std::string_view> st = Section(BuiltinTrainLines(), "[stazioni]");
-  std::vector<Row> got;
-  for (std::string_view line : st) {
-    std::vector<std::string> f = Fields(line);
-    ASSERT_EQ(f.size(), 18u) << line;
-    EXPECT_EQ(f[0], "stazione");
-    Row r;
-    for (size_t i = 1; i < 17; ++i) r.numbers.push_back(Num(f[i]));
-    r.name = f[17];
-    got.push_back(r);
-  }
-  ASSERT_EQ(got.size(), expected.size());
-  for (size_t i = 0; i < got.size(); ++i) {
-    SCOPED_TRACE(std::string(st[i]));
-    EXPECT_EQ(got[i], expected[i]);
-  }
-  EXPECT_EQ(st[0],
-            "stazione,       0,  8,  600,  0, 0, 0,  1,1,0,  4,1,1,    1,   6, 8, 0, "
-            "PIANURA S.M.N.");
-  EXPECT_EQ(st[7],
-            "stazione,   36700, 12,  500,  1, 0, 0,  4,1,1,  2,1,1,   90,   6,38, 0, VERNIO");
 }
 
 TEST(BuiltinTrainTest, SignalsAtTheListedPositionsInPairs) {

@@ -1,6 +1,6 @@
 #include "support/source_fixture.h"
 
-#include "compiler/parser.h"
+#include "compiler/compile.h"
 
 namespace percorso::testing {
 
@@ -29,7 +29,7 @@ Parsed Parse(MemorySourceFiles& files, int32_t j) {
   p.s.line_key = "L";
   p.s.train_key = "T";
   p.s.j = j;
-  p.s.progressiva_errore = kUnchanged;
+  p.s.diagnostic.progressiva_errore = kUnchanged;
   memorizza_dati(p.s, files);
   p.linea_deletions = files.linea_deletions;
   p.treno_deletions = files.treno_deletions;

@@ -1,4 +1,4 @@
-#include "compiler/parser.h"
+#include "compiler/compile.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,11 @@ const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
 class UnreadableLineFile : public MemorySourceFiles {
  public:
   using MemorySourceFiles::MemorySourceFiles;
-  bool Read(Source which, std::string* contents) override {
-    return which != Source::kLinea && MemorySourceFiles::Read(which, contents);
+  SourceText Read(Source which) override {
+    if (which != Source::kLinea) return MemorySourceFiles::Read(which);
+    SourceText refused;
+    refused.error = "linea.txt: cannot read: refused";
+    return refused;
   }
 };
 
@@ -159,8 +162,8 @@ TEST(ParserStatusTest, EveryCodeWithItsPositionAndItsDeletions) {
   for (const StatusRow& row : StatusRows()) {
     SCOPED_TRACE(row.name);
     Parsed p = Parse(row.linea, row.treno, row.j);
-    EXPECT_EQ(p.s.stato, row.stato);
-    EXPECT_EQ(p.s.progressiva_errore, row.progressiva);
+    EXPECT_EQ(p.s.diagnostic.stato, row.stato);
+    EXPECT_EQ(p.s.diagnostic.progressiva_errore, row.progressiva);
     EXPECT_EQ(p.linea_deletions, row.linea_deleted ? 1 : 0);
     EXPECT_EQ(p.treno_deletions, row.treno_deleted ? 1 : 0);
   }
@@ -170,8 +173,8 @@ TEST(ParserStatusTest, AMissingLineFileLeavesTheTrainFile) {
   MemorySourceFiles files("", kTrain);
   files.has_linea = false;
   Parsed p = Parse(files);
-  EXPECT_EQ(p.s.stato, 101);
-  EXPECT_EQ(p.s.progressiva_errore, kUnchanged);
+  EXPECT_EQ(p.s.diagnostic.stato, 101);
+  EXPECT_EQ(p.s.diagnostic.progressiva_errore, kUnchanged);
   EXPECT_EQ(p.linea_deletions, 0);
   EXPECT_EQ(p.treno_deletions, 0);
   EXPECT_FALSE(p.s.has_celle());
@@ -182,14 +185,14 @@ TEST(ParserStatusTest, AFileThatCannotBeReadIsAReadFailure) {
   MemorySourceFiles missing_train(kLine, "");
   missing_train.has_treno = false;
   Parsed p = Parse(missing_train);
-  EXPECT_EQ(p.s.stato, 25);
+  EXPECT_EQ(p.s.diagnostic.stato, 25);
   EXPECT_EQ(p.linea_deletions, 1);
   EXPECT_EQ(p.treno_deletions, 0);  // nothing left to delete
   EXPECT_TRUE(p.s.has_celle());
 
   UnreadableLineFile unreadable(kLine, kTrain);
   Parsed q = Parse(unreadable);
-  EXPECT_EQ(q.s.stato, 25);
+  EXPECT_EQ(q.s.diagnostic.stato, 25);
   EXPECT_EQ(q.linea_deletions, 1);
   EXPECT_EQ(q.treno_deletions, 1);
   EXPECT_FALSE(q.s.has_celle());
@@ -227,7 +230,7 @@ TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Parsed p = Parse(row.linea, row.treno);
-    EXPECT_EQ(Place(p.s.luogo_stato), row.place);
+    EXPECT_EQ(Place(p.s.diagnostic.where), row.place);
   }
 }
 
@@ -321,7 +324,7 @@ TEST(ParserHostileInputTest, NeverBreaks) {
   for (size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(i);
     Parsed p = Parse(cases[i].first, cases[i].second, static_cast<int32_t>(i % 2));
-    EXPECT_GE(p.s.stato, 0);
+    EXPECT_GE(p.s.diagnostic.stato, 0);
     EXPECT_LE(p.linea_deletions, 1);
     EXPECT_LE(p.treno_deletions, 1);
   }

@@ -1,0 +1,50 @@
+// What a compile tells its author: errors (a status with its position and the
+// place of the entry that raised it) and warnings, each with notes that
+// explain it. Diagnostics are data; one function of the driver prints them.
+#ifndef PERCORSO_COMPILER_DIAGNOSTIC_H_
+#define PERCORSO_COMPILER_DIAGNOSTIC_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace percorso {
+
+/// Where in a source file something was read: 1-based line and column. Line 0
+/// names only the file; an empty file name, no place at all.
+struct SourceLocation {
+  std::string file;
+  int line = 0;
+  int column = 0;
+  bool known() const { return line > 0; }
+
+  friend bool operator==(const SourceLocation&, const SourceLocation&) = default;
+};
+
+enum class Severity { kError, kWarning };
+
+/// A line that explains a diagnostic, at its own place when it has one.
+struct Note {
+  SourceLocation where;
+  std::string text;
+
+  friend bool operator==(const Note&, const Note&) = default;
+};
+
+/// One problem. An error carries the status code it stored in `stato` and the
+/// position in metres that went with it; a warning has `stato` 0. `text` says
+/// what is wrong; an error without a text is described by its status.
+struct Diagnostic {
+  Severity severity = Severity::kError;
+  int32_t stato = 0;
+  int32_t progressiva_errore = 0;
+  SourceLocation where;
+  std::string text;
+  std::vector<Note> notes;
+
+  friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
+};
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_DIAGNOSTIC_H_
