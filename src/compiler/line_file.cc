@@ -86,7 +86,7 @@ Flow ReadHeader(ParseSession& p) {
     for (int skips = 0; skips < kHeaderDashSkips && IsDashField(kw); ++skips) {
       if (!r.ReadText(&kw)) return p.ReadFailure();
     }
-    p.MarkKeyword();
+    p.MarkKeyword(kw);
     if (Flow f = HeaderEntry(p, kw); f != Flow::kGoOn) return f;
     if (ClosesHeader(kw)) return Flow::kGoOn;
   }

@@ -91,6 +91,16 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
+/// One entry of a source file as the parser read it: where its keyword field
+/// stands, that field, and the values of the fields that followed it in file
+/// order (numbers as read; a text field as its Windows-1252 bytes).
+struct SourceEntry {
+  SourceLocation place;
+  std::string keyword;
+  std::vector<int64_t> numbers;
+  std::string text;
+};
+
 /// The whole state of one run.
 struct Scenario {
   std::string line_key;
@@ -114,6 +124,11 @@ struct Scenario {
   std::vector<int32_t> inizi_tratti;
   std::vector<int32_t> fini_tratti;
   bool galleria = false;
+
+  /// When set before the parse, every entry read is kept in `source_entries`
+  /// in reading order, for tools that show the model in the author's terms.
+  bool keep_source_entries = false;
+  std::vector<SourceEntry> source_entries;
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.

@@ -34,13 +34,20 @@ bool ParseSession::NextBodyKeyword(std::string* keyword) {
     if (reader_->at_end()) return false;
     if (skips == kBodyDashSkips || !IsDashField(*keyword)) break;
   }
-  MarkKeyword();
+  MarkKeyword(*keyword);
   return true;
 }
 
-void ParseSession::MarkKeyword() {
+void ParseSession::MarkKeyword(const std::string& keyword) {
   keyword_line_ = reader_->line();
   keyword_column_ = reader_->column();
+  if (s.keep_source_entries) s.source_entries.push_back({KeywordPlace(), keyword, {}, {}});
+}
+
+void ParseSession::KeepNumber(int64_t value) {
+  if (s.keep_source_entries && !s.source_entries.empty()) {
+    s.source_entries.back().numbers.push_back(value);
+  }
 }
 
 void ParseSession::Delete(Source which) {
@@ -112,24 +119,34 @@ bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
       ReadFailure();
       return false;
     }
+    KeepNumber(*target);
   }
   return true;
 }
 
 bool ParseSession::ReadShort(int16_t* target) {
-  if (reader_->ReadInt16(target)) return true;
+  if (reader_->ReadInt16(target)) {
+    KeepNumber(*target);
+    return true;
+  }
   ReadFailure();
   return false;
 }
 
 bool ParseSession::ReadByte(uint8_t* target) {
-  if (reader_->ReadByte(target)) return true;
+  if (reader_->ReadByte(target)) {
+    KeepNumber(*target);
+    return true;
+  }
   ReadFailure();
   return false;
 }
 
 bool ParseSession::ReadName(std::string* target) {
-  if (reader_->ReadText(target) && target->size() <= kLongestName) return true;
+  if (reader_->ReadText(target) && target->size() <= kLongestName) {
+    if (s.keep_source_entries && !s.source_entries.empty()) s.source_entries.back().text = *target;
+    return true;
+  }
   ReadFailure();
   return false;
 }

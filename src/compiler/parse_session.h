@@ -46,9 +46,10 @@ class ParseSession {
   /// dash fields. False when the end of the file is reached before or after any
   /// of these reads.
   bool NextBodyKeyword(std::string* keyword);
-  /// Notes that the field just read is the keyword field of the entry, for the
-  /// place of a status that the entry sets.
-  void MarkKeyword();
+  /// Notes that the field just read, `keyword`, is the keyword field of the
+  /// entry, for the place of a status that the entry sets (and starts a kept
+  /// entry when the scenario keeps them).
+  void MarkKeyword(const std::string& keyword);
   /// The place of the entry's keyword field.
   SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
   /// The file `which`, with no place in it.
@@ -102,6 +103,8 @@ class ParseSession {
 
  private:
   SourceLocation Here(int line, int column) const;
+  /// Adds a value read to the kept entry.
+  void KeepNumber(int64_t value);
   /// After a read failure: each source file that still exists is deleted.
   void DeleteRemaining();
   void NoteIoError(const std::string& message);

@@ -17,6 +17,8 @@ constexpr std::string_view kUsage =
     "                        [--dir DIR] [--no-geometry]\n"
     "       percorso dump [--json] [--every N] FILE...\n"
     "       percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
+    "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
+    "                     [--dir DIR] [-o FILE]\n"
     "       percorso --help | --version\n";
 
 constexpr std::string_view kHelp =
@@ -30,12 +32,13 @@ constexpr std::string_view kHelp =
     "  init       write the built-in line and train files, to start a scenario from\n"
     "  compile    compile your own line and train files; they are never changed\n"
     "  dump       print compiled files (.dat, .sim, _linea.dat) as text or JSON\n"
-    "  view       draw a compiled scenario as one HTML page\n"
+    "  view       draw a compiled scenario as one HTML page; with --line and --train,\n"
+    "             compile those files in memory and draw them with the compile's messages\n"
     "\n"
     "Options:\n"
     "  --dir DIR          the directory to write into (compile: default the current one)\n"
-    "  --line FILE        (compile) the line description file\n"
-    "  --train FILE       (compile) the train description file\n"
+    "  --line FILE        (compile, view) the line description file\n"
+    "  --train FILE       (compile, view) the train description file\n"
     "  --line-key K       (compile, view) the line key; default: from the file names\n"
     "  --train-key K      (compile, view) the train key; default: from the file names\n"
     "  --no-geometry      (compile) no geometry file; curve lines are not processed\n"

@@ -11,18 +11,13 @@
 #include "io/platform.h"
 
 namespace percorso {
-int RunCompile(CommandContext& ctx) {
-  ParsedOptions o;
-  std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry"}, &message)) {
-    return UsageError(ctx, message);
-  }
-  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
-  std::optional<std::string> line = o.Value("--line");
-  std::optional<std::string> train = o.Value("--train");
-  if (!line || !train) return UsageError(ctx, "compile needs --line and --train");
-  for (const std::string* path : {&*line, &*train}) {
+
+int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
+                  std::string* line, std::string* train, Scenario* s) {
+  std::optional<std::string> given_line = o.Value("--line");
+  std::optional<std::string> given_train = o.Value("--train");
+  if (!given_line || !given_train) return UsageError(ctx, command + " needs --line and --train");
+  for (const std::string* path : {&*given_line, &*given_train}) {
     FileInfo info = ctx.disk.Stat(*path);
     if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
     if (info.kind == FileKind::kDirectory) {
@@ -31,7 +26,7 @@ int RunCompile(CommandContext& ctx) {
   }
   std::optional<std::string> line_key = o.Value("--line-key");
   std::optional<std::string> train_key = o.Value("--train-key");
-  KeysFromSourceNames(*line, *train, &line_key, &train_key);
+  KeysFromSourceNames(*given_line, *given_train, &line_key, &train_key);
   if (!line_key) {
     return UsageError(ctx, "no line key: give --line-key, or name the line file KEY_linea.txt");
   }
@@ -39,15 +34,33 @@ int RunCompile(CommandContext& ctx) {
     return UsageError(ctx,
                       "no train key: give --train-key, or name the train file LINE_TRAIN-.txt");
   }
-  Scenario s;
-  if (!KeyFromCommandLine("line key", *line_key, &s.line_key, &message) ||
-      !KeyFromCommandLine("train key", *train_key, &s.train_key, &message)) {
+  std::string message;
+  if (!KeyFromCommandLine("line key", *line_key, &s->line_key, &message) ||
+      !KeyFromCommandLine("train key", *train_key, &s->train_key, &message)) {
     return UsageError(ctx, message);
+  }
+  *line = *given_line;
+  *train = *given_train;
+  return kExitOk;
+}
+
+int RunCompile(CommandContext& ctx) {
+  ParsedOptions o;
+  std::string message;
+  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
+               {"--no-geometry"}, &message)) {
+    return UsageError(ctx, message);
+  }
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  std::string line, train;
+  Scenario s;
+  if (int status = AuthorSources(ctx, o, "compile", &line, &train, &s); status != kExitOk) {
+    return status;
   }
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   FileNames names = NameFiles(dir, s.line_key, s.train_key);
-  DiskSourceFiles sources(ctx.disk, *line, *train, /*delete_after_reading=*/false);
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
   return ReportCompile(s, report, ctx.err);
 }

@@ -2,11 +2,16 @@
 #include <optional>
 #include <tuple>
 
+#include "compiler/compile.h"
+#include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
+#include "driver/disk_sources.h"
+#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
+#include "inspect/text_out.h"
 #include "inspect/view_page.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
@@ -20,15 +25,73 @@ std::string Shown(const ScenarioKeys& k) {
          Utf8FromWindows1252(k.train);
 }
 
+/// What the compile reported, for the top of the page: the status with its
+/// place and, when it stores one, its position on the line; a fatal header
+/// error; no route.
+std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileOutcome& outcome) {
+  std::vector<ViewDiagnostic> out;
+  const Diagnostic& d = s.diagnostic;
+  if (d.stato != 0) {
+    std::string place;
+    if (!d.where.file.empty()) {
+      place = ValidUtf8(BaseName(d.where.file));
+      if (d.where.known()) {
+        place += ":" + std::to_string(d.where.line) + ":" + std::to_string(d.where.column);
+      }
+    }
+    std::optional<int64_t> metres;
+    if (d.progressiva_errore > 0) metres = d.progressiva_errore;
+    std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", place,
+                   "status " + std::to_string(d.stato) + ", position " +
+                       std::to_string(d.progressiva_errore) + " m: " + text,
+                   metres});
+  }
+  if (outcome.fatal != 0) {
+    out.push_back({"error", "",
+                   "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
+                   std::nullopt});
+  }
+  if (!outcome.has_route) out.push_back({"error", "", "no route was compiled", std::nullopt});
+  return out;
+}
+
+/// `view --line F --train F`: the sources compiled in memory, nothing written
+/// but the page. Exits as `compile` would when the compile is not clean.
+int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
+  std::string line, train, message;
+  Scenario s;
+  if (int status = AuthorSources(ctx, o, "view", &line, &train, &s); status != kExitOk) {
+    return status;
+  }
+  std::string dir = o.Value("--dir").value_or(".");
+  if (!o.Value("-o") && !RequireDirectory(ctx, dir)) return kExitFailure;
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  s.keep_source_entries = true;
+  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
+  if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+  ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
+  v.diagnostics = CompileDiagnostics(s, outcome);
+  std::string path =
+      o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
+  if (!WriteFresh(ctx.disk, path, RenderViewPage(v), &message)) return Fail(ctx.err, message);
+  ctx.out << "percorso: wrote " << path << "\n";
+  if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
+  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
+  return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
+}
+
 }  // namespace
 
 int RunView(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key"}, {}, &message)) {
+  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key", "--line", "--train"}, {},
+               &message)) {
     return UsageError(ctx, message);
   }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   std::optional<std::string> line_key, train_key;

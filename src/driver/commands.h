@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/model.h"
 #include "io/disk.h"
 
 namespace percorso {
@@ -32,6 +33,15 @@ bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 /// separator or a character outside the code page. `what` names the key.
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err);
+
+class ParsedOptions;
+
+/// The author's two source files (--line, --train), which must exist and not
+/// be directories, and the keys (--line-key, --train-key, else from the file
+/// names) set in `*s`. 0 when all is well, else the exit status after a
+/// message; `command` names the command in it.
+int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
+                  std::string* line, std::string* train, Scenario* s);
 
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);

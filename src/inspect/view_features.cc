@@ -88,6 +88,18 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
 
 }  // namespace
 
+ViewScenario ViewOfModel(const Scenario& s, std::string line_file) {
+  ViewScenario v;
+  v.line_key = s.line_key;
+  v.train_key = s.train_key;
+  v.celle = s.celle;
+  v.voci = s.voci;
+  if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
+  v.entries = s.source_entries;
+  v.line_file = std::move(line_file);
+  return v;
+}
+
 ViewFeatures CollectFeatures(const ViewScenario& s) {
   ViewFeatures f;
   if (s.tracciato) {

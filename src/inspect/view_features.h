@@ -15,15 +15,36 @@
 
 namespace percorso {
 
-/// A compiled scenario as read back from its files. The geometry may be
-/// missing (a scenario compiled without it).
+/// A message of the compile that made the page, listed at its top.
+struct ViewDiagnostic {
+  std::string severity;  // "error", "warning" or "note"
+  std::string place;     // UTF-8 "FILE:LINE:COL", "FILE" or empty
+  std::string text;      // UTF-8
+  /// The metres of the line it points at, when it points at one.
+  std::optional<int64_t> metres;
+};
+
+/// A compiled scenario as read back from its files, or as compiled in memory
+/// from its sources. The geometry may be missing (a scenario compiled without
+/// it).
 struct ViewScenario {
   std::string line_key;   // Windows-1252 bytes, as in the file names
   std::string train_key;  // Windows-1252 bytes
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
   std::optional<GeometryTable> tracciato;
+  /// From sources: the entries the parser read, and the name under which it
+  /// read the line file (the other entries are the train file's).
+  std::vector<SourceEntry> entries;
+  std::string line_file;
+  /// From sources: what the compile reported.
+  std::vector<ViewDiagnostic> diagnostics;
 };
+
+/// The page's view of a model compiled in memory: its keys, cells, table and
+/// geometry, and the entries it kept; `line_file` is the name under which the
+/// line file was read.
+ViewScenario ViewOfModel(const Scenario& s, std::string line_file = "");
 
 struct ViewStation {
   int slot = 0;

@@ -1,103 +1,20 @@
 #include "inspect/view_page.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
+#include "inspect/svg_layout.h"
 #include "inspect/text_out.h"
+#include "inspect/view_assets.h"
+#include "inspect/view_data.h"
 #include "inspect/view_plan.h"
-#include "inspect/view_profile.h"
+#include "inspect/view_terms.h"
 
 namespace percorso {
 namespace {
-
-constexpr double kPageWidth = 1560;
-
-constexpr std::string_view kStyle = R"(
-body { font-family: sans-serif; margin: 16px 20px; color: #1d2330; background: #fff; }
-h1 { font-size: 20px; margin: 0 0 4px; }
-h2 { font-size: 15px; margin: 22px 0 6px; }
-p.summary { margin: 0 0 10px; color: #445; }
-table { border-collapse: collapse; font-size: 12.5px; }
-th, td { border: 1px solid #d5d9e2; padding: 2px 7px; text-align: left; vertical-align: top; }
-th { background: #f1f3f7; font-weight: 600; }
-td.num { text-align: right; font-variant-numeric: tabular-nums; }
-.header-grid { display: flex; flex-wrap: wrap; gap: 14px; align-items: flex-start; }
-.note { color: #667; font-size: 12px; margin: 4px 0; }
-svg { display: block; overflow: visible; font-size: 11px; }
-svg text { fill: #1d2330; }
-.plan { background: #fafbfd; border: 1px solid #e1e5ec; }
-.plan-line { fill: none; stroke: #2b4c7e; stroke-width: 2.2; stroke-linejoin: round; }
-.plan-tunnel { fill: none; stroke: #6b6b6b; stroke-width: 6; stroke-opacity: 0.55; }
-.plan-km-tick line { stroke: #2b4c7e; stroke-width: 1.2; }
-.plan-km-label { font-size: 10px; fill: #56607a; text-anchor: middle; }
-.plan-station circle { fill: #fff; stroke: #c0392b; stroke-width: 2; }
-.plan-station-label { font-size: 11px; font-weight: 600; fill: #7b241c; }
-.row-title { font-size: 12px; font-weight: 600; fill: #39415a; }
-.row-subtitle { font-size: 10.5px; fill: #6b7388; }
-.row-rule { stroke: #e4e7ee; }
-.grid { stroke: #eef0f5; }
-.value-tick { font-size: 10px; fill: #6b7388; text-anchor: end; }
-.value-rule { stroke: #f0f1f5; }
-.station-area { fill: #c9dcf3; }
-.station-tick { stroke: #1f5fa8; stroke-width: 1.5; }
-.station-stop { fill: #1f5fa8; }
-.station-label { font-size: 11.5px; font-weight: 600; fill: #17406f; }
-.station-time, .station-more { font-size: 10px; fill: #5c6a80; }
-.feature { cursor: default; }
-.feature:hover .glyph, .feature:hover rect { stroke: #000; stroke-width: 1.5; }
-.signal .glyph { fill: #c0392b; }
-.glyph-post { stroke: #7f8c8d; stroke-width: 1.2; }
-.slowdown-bar { fill: #f39c12; }
-.slowdown-board .glyph { fill: #e67e22; }
-.slowdown-board.numbered .glyph { fill: #f5c77e; }
-.speed-board .glyph { fill: #2e7d32; }
-.text-board .glyph { fill: #6a3d9a; }
-.marker .glyph { fill: #4d5566; }
-.marker.cut-off .glyph { fill: #fff; stroke: #4d5566; stroke-width: 1.3; }
-.mark-label { font-size: 10px; fill: #39415a; }
-.mark-count { font-size: 9.5px; fill: #39415a; text-anchor: middle; font-weight: 600; }
-.series { fill: none; stroke-width: 1.6; }
-.series.speed { stroke: #2e7d32; }
-.series.gradient { stroke: #8e44ad; }
-.series.altitude { fill: #e6dccb; stroke: #9c7a48; stroke-width: 1.2; }
-.series.adhesion { stroke: #16a085; }
-.stretch rect { fill: #cdb891; }
-.stretch.tunnel rect { fill: #555b66; }
-.stretch-label { font-size: 10px; fill: #fff; }
-.km-axis line { stroke: #39415a; }
-.km-axis .km-minor { stroke: #9aa1b2; }
-.km-tick text { font-size: 11px; text-anchor: middle; }
-.km-end text { font-weight: 700; }
-#cursor-line { stroke: #d35400; stroke-width: 1; stroke-dasharray: 3 3; pointer-events: none; }
-#cursor-label { font-size: 11px; font-weight: 700; fill: #d35400; text-anchor: middle; }
-)";
-
-// A hairline that follows the pointer across the chart and reads its kilometre.
-constexpr std::string_view kScript = R"(
-(function () {
-  var svg = document.getElementById('profile');
-  if (!svg || !svg.createSVGPoint) return;
-  var line = document.getElementById('cursor-line');
-  var label = document.getElementById('cursor-label');
-  var left = parseFloat(svg.dataset.plotLeft), width = parseFloat(svg.dataset.plotWidth);
-  var metres = parseFloat(svg.dataset.axisMetres);
-  svg.addEventListener('mousemove', function (e) {
-    var p = svg.createSVGPoint();
-    p.x = e.clientX; p.y = e.clientY;
-    var q = p.matrixTransform(svg.getScreenCTM().inverse());
-    if (q.x < left || q.x > left + width) { line.setAttribute('visibility', 'hidden');
-      label.setAttribute('visibility', 'hidden'); return; }
-    line.setAttribute('x1', q.x); line.setAttribute('x2', q.x);
-    label.setAttribute('x', q.x);
-    label.textContent = 'km ' + ((q.x - left) / width * metres / 1000).toFixed(3);
-    line.setAttribute('visibility', 'visible'); label.setAttribute('visibility', 'visible');
-  });
-  svg.addEventListener('mouseleave', function () {
-    line.setAttribute('visibility', 'hidden'); label.setAttribute('visibility', 'hidden');
-  });
-})();
-)";
 
 std::string Cell(const std::string& text, bool number = false) {
   return std::string(number ? "<td class=\"num\">" : "<td>") + text + "</td>";
@@ -198,6 +115,46 @@ std::string BoardTable(const ViewScenario& s, const ViewFeatures& f) {
   return out + "</table>\n";
 }
 
+// Zoom buttons, the range box and the range shown, above the rows.
+constexpr std::string_view kControls =
+    "<form id=\"controls\" class=\"controls\" autocomplete=\"off\">"
+    "<button type=\"button\" id=\"zoom-out\" title=\"Zoom out\">\u2212</button>"
+    "<button type=\"button\" id=\"zoom-in\" title=\"Zoom in\">+</button>"
+    "<button type=\"button\" id=\"zoom-all\" title=\"The whole line\">whole line</button>"
+    "<label>km <input id=\"range\" name=\"range\" size=\"13\" placeholder=\"40\u201355\" "
+    "title=\"A range of kilometres, such as 40\u201355\"></label>"
+    "<button type=\"submit\">show</button>"
+    "<span id=\"range-shown\" class=\"range-shown\"></span>"
+    "<span class=\"hint\">wheel or pinch to zoom, drag to pan</span></form>\n";
+
+/// The compile's messages, each linked to the stretch of the line it points at.
+std::string DiagnosticList(const std::vector<ViewDiagnostic>& diagnostics) {
+  if (diagnostics.empty()) return "";
+  size_t errors = 0, warnings = 0;
+  for (const ViewDiagnostic& d : diagnostics) {
+    errors += d.severity == "error";
+    warnings += d.severity == "warning";
+  }
+  std::string out = "<section id=\"diagnostics\" class=\"diagnostics\"><h2>" +
+                    std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
+                    std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings") +
+                    " in the compile</h2>\n<ul>\n";
+  for (size_t i = 0; i < diagnostics.size(); ++i) {
+    const ViewDiagnostic& d = diagnostics[i];
+    std::string place = d.place.empty() ? "" : HtmlEscape(d.place) + ": ";
+    out += "<li class=\"diagnostic " + HtmlEscape(d.severity) + "\" data-index=\"" +
+           std::to_string(i) + "\">" + place + "<b>" + HtmlEscape(d.severity) + ":</b> " +
+           HtmlEscape(d.text);
+    if (d.metres) {
+      int64_t m = *d.metres;
+      out += " <a class=\"goto\" href=\"#km=" + KmLabel(std::max<int64_t>(0, m - 1000)) + "-" +
+             KmLabel(m + 1000) + "\">km " + Kilometres(m) + "</a>";
+    }
+    out += "</li>\n";
+  }
+  return out + "</ul></section>\n";
+}
+
 std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
   size_t counts[kFeatureRows] = {};
   size_t markers = 0, cutoffs = 0, tunnels = 0;
@@ -222,25 +179,36 @@ std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
 
 std::string RenderViewPage(const ViewScenario& s) {
   ViewFeatures f = CollectFeatures(s);
+  RecordIndex records(SplitEntries(s.entries, s.line_file));
+  PlanData plan = MakePlan(s);
   std::string line = HtmlEscape(Utf8FromWindows1252(s.line_key));
   std::string train = HtmlEscape(Utf8FromWindows1252(s.train_key));
   std::string out =
-      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + line +
-      ", train " + train + " \u2013 compiled scenario</title>\n<style>" + std::string(kStyle) +
-      "</style>\n</head>\n<body>\n";
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+      line + ", train " + train + " \u2013 compiled scenario</title>\n<style>" +
+      std::string(ViewPageStyle()) + "</style>\n</head>\n<body>\n";
   out += "<h1>Line " + line + ", train " + train + "</h1>\n" + Summary(s, f);
+  out += DiagnosticList(s.diagnostics);
+  out +=
+      "<noscript><p class=\"note\">The plan and the rows along the line are drawn by the "
+      "page's script; the tables below need none.</p></noscript>\n";
   out +=
       "<h2>Plan of the line</h2>\n<p class=\"note\">Turned so that the start lies at the "
-      "left and the end at the right; grey: tunnels; ticks every labelled kilometre.</p>\n" +
-      RenderPlan(s, f, kPageWidth);
-  out +=
-      "<h2>Along the line</h2>\n<p class=\"note\">Hover a mark for its cells and members; "
-      "marks closer than a few pixels are drawn as one, with their count.</p>\n" +
-      RenderProfile(s, f, kPageWidth);
+      "left and the end at the right; grey: tunnels; the stretch shown along the line is "
+      "drawn thicker.</p>\n" +
+      plan.element;
+  out += "<h2>Along the line</h2>\n" + std::string(kControls) +
+         "<div id=\"chart\" class=\"chart\"><svg id=\"profile\" class=\"profile\" "
+         "role=\"img\" aria-label=\"Route along the kilometres\"></svg></div>\n"
+         "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
+  out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";
   out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
-  out += "<h2>Stations</h2>\n" + StationTable(f);
-  out += "<h2>Text boards</h2>\n" + BoardTable(s, f);
-  out += "<script>" + std::string(kScript) + "</script>\n</body>\n</html>\n";
+  out += "<h2>Stations</h2>\n<div class=\"table-box\">" + StationTable(f) + "</div>\n";
+  out += "<h2>Text boards</h2>\n<div class=\"table-box\">" + BoardTable(s, f) + "</div>\n";
+  out += "<script type=\"application/json\" id=\"view-data\">" +
+         ViewDataJson(s, f, records, plan.json) + "</script>\n";
+  out += "<script>" + std::string(ViewPageScript()) + "</script>\n</body>\n</html>\n";
   return out;
 }
 

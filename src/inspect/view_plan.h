@@ -1,6 +1,6 @@
-// The plan of the line on the scenario page: the geometry drawn as one path,
-// turned so that its start lies at the left and its end at the right, with
-// kilometre ticks, tunnels and the stations.
+// The plan of the line on the scenario page: the geometry turned so that its
+// start lies at the left and its end at the right, thinned to a few thousand
+// points that the page's script draws at the width of the window.
 #ifndef PERCORSO_INSPECT_VIEW_PLAN_H_
 #define PERCORSO_INSPECT_VIEW_PLAN_H_
 
@@ -14,11 +14,19 @@ namespace percorso {
 /// geometry is thinned evenly.
 inline constexpr size_t kMaxPlanPoints = 3000;
 
-/// One <svg id="plan"> element `width` pixels wide, or a short note when the
-/// scenario has no geometry. The element carries data-extent="MINX MAXX MINY
-/// MAXY": the least and greatest value of each coordinate over every metre
-/// with both values, as shortest round-trip numbers.
-std::string RenderPlan(const ViewScenario& s, const ViewFeatures& f, double width);
+/// The plan element and its data. `element` is an empty <svg id="plan"> for
+/// the script to draw in, or a short note when the scenario has no geometry;
+/// it carries data-extent="MINX MAXX MINY MAXY": the least and greatest value
+/// of each coordinate over every metre with both values, as shortest
+/// round-trip numbers. `json` is null without a plan, else an object whose
+/// "points" are [metre, along, across] triples: metres along the chord from
+/// the first to the last point and to the left of it, one decimal.
+struct PlanData {
+  std::string element;
+  std::string json = "null";
+};
+
+PlanData MakePlan(const ViewScenario& s);
 
 }  // namespace percorso
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The page of `percorso view` in headless Chromium: a compiled built-in
-# scenario is drawn, the browser's DOM is checked by check_view_dom.js, and a
-# screenshot is left at BUILD_DIR/view.png for a person to look at.
+# The page of `percorso view` in headless Chromium, driven by puppeteer-core
+# (check_view.js): the built-in scenario drawn from its compiled files, the same
+# scenario drawn from its sources, and a faulty source with its messages.
+# Screenshots are left in BUILD_DIR as view-WIDTH.png for a person to look at.
 #   view_browser_test.sh PERCORSO BUILD_DIR
-# Exits 77 (reported as skipped by CTest) when Chromium or Node.js is missing.
+# Exits 77 (reported as skipped by CTest) when Chromium, Node.js or the pinned
+# puppeteer-core (npm ci in this folder) is missing.
 set -euo pipefail
 
 percorso=$1
@@ -19,36 +21,37 @@ if ! command -v node >/dev/null; then
   echo "SKIP: node is not installed"
   exit 77
 fi
+if [ ! -d "$here/node_modules/puppeteer-core" ]; then
+  echo "SKIP: puppeteer-core is not installed (npm ci in $here)"
+  exit 77
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-scenario=$work/scenario
-mkdir "$scenario"
-if ! "$percorso" --dir "$scenario" >"$work/run.log" 2>&1; then
+mkdir "$work/built" "$work/sources" "$work/faulty"
+if ! "$percorso" --dir "$work/built" >"$work/run.log" 2>&1; then
   cat "$work/run.log"
   echo "FAIL: the default run did not compile the built-in scenario"
   exit 1
 fi
+"$percorso" view --dir "$work/built"
+"$percorso" dump --json "$work/built/Pianura_Crinale_linea.dat" >"$work/geometry.json"
 
-"$percorso" view --dir "$scenario"
-page=$scenario/Pianura_Crinale_2731.html
+"$percorso" init --dir "$work/sources" >/dev/null
+"$percorso" view --line "$work/sources/Pianura_Crinale_linea.txt" \
+  --train "$work/sources/Pianura_Crinale_2731-.txt" -o "$work/sources.html"
 
-flags=(--headless --no-sandbox --disable-gpu --disable-quic --no-first-run
-       --disable-background-networking --disable-component-update --disable-sync)
-if ! "$chromium" "${flags[@]}" --user-data-dir="$work/profile-dom" --dump-dom "file://$page" \
-    >"$work/dom.html" 2>"$work/chromium.log"; then
-  cat "$work/chromium.log"
-  echo "FAIL: chromium --dump-dom failed"
+# The signal at 20100 m moved onto the one at 15400 m: status 16.
+cp "$work/sources/"*.txt "$work/faulty/"
+sed -i 's/^segnale,   20100,/segnale,   15400,/' "$work/faulty/Pianura_Crinale_2731-.txt"
+status=0
+"$percorso" view --line "$work/faulty/Pianura_Crinale_linea.txt" \
+  --train "$work/faulty/Pianura_Crinale_2731-.txt" -o "$work/faulty.html" 2>"$work/faulty.log" ||
+  status=$?
+if [ "$status" != 3 ]; then
+  cat "$work/faulty.log"
+  echo "FAIL: view of a faulty source exited $status, not 3"
   exit 1
 fi
-rm -f "$build_dir/view.png"
-if ! "$chromium" "${flags[@]}" --user-data-dir="$work/profile-shot" \
-    --screenshot="$build_dir/view.png" --window-size=1600,1200 "file://$page" \
-    >>"$work/chromium.log" 2>&1; then
-  cat "$work/chromium.log"
-  echo "FAIL: chromium --screenshot failed"
-  exit 1
-fi
 
-"$percorso" dump --json "$scenario/Pianura_Crinale_linea.dat" >"$work/geometry.json"
-node "$here/check_view_dom.js" "$work/dom.html" "$work/geometry.json" "$build_dir/view.png"
+node "$here/check_view.js" "$chromium" "$work" "$build_dir"

@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include "compiler/compile.h"
 #include "driver/cli.h"
 #include "inspect/text_out.h"
 #include "inspect/view_page.h"
@@ -15,6 +16,7 @@
 #include "output/geometry_table.h"
 #include "support/cli.h"
 #include "support/compiled_scenario.h"
+#include "support/source_fixture.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -33,14 +35,13 @@ std::vector<std::string> All(const std::string& text, const std::string& pattern
   return out;
 }
 
-ViewScenario FromModel(const Scenario& s) {
-  ViewScenario v;
-  v.line_key = s.line_key;
-  v.train_key = s.train_key;
-  v.celle = s.celle;
-  v.voci = s.voci;
-  if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
-  return v;
+/// The data block that the page's script draws from.
+std::string Data(const std::string& page) {
+  const std::string open = "<script type=\"application/json\" id=\"view-data\">";
+  size_t a = page.find(open);
+  if (a == std::string::npos) return "";
+  a += open.size();
+  return page.substr(a, page.find("</script>", a) - a);
 }
 
 void ExpectSelfContained(const std::string& page) {
@@ -50,13 +51,19 @@ void ExpectSelfContained(const std::string& page) {
   }
 }
 
-TEST(ViewPageTest, BuiltinScenario) {
-  Scenario s = testing::BuiltinScenario();
-  std::string page = RenderViewPage(FromModel(s));
-  ExpectSelfContained(page);
+/// The tooltips of the marks of one class.
+std::vector<std::string> Tips(const std::string& data, const std::string& cls) {
+  return All(data,
+             "\\[-?[0-9]+,\"" + cls + "\",\"(?:[^\"\\\\]|\\\\.)*\",\"((?:[^\"\\\\]|\\\\.)*)\"\\]");
+}
 
-  EXPECT_EQ(All(page, "<text class=\"station-label\"[^>]*>([^<]*)</text>"),
-            testing::BuiltinStationNames());
+TEST(ViewPageTest, BuiltinScenario) {
+  const Scenario& s = testing::BuiltinScenario();
+  std::string page = RenderViewPage(ViewOfModel(s));
+  ExpectSelfContained(page);
+  std::string data = Data(page);
+  EXPECT_EQ(All(data, "\"station (.+?) at km "), testing::BuiltinStationNames());
+  EXPECT_NE(data.find("{\"axis\":104000,\"cells\":2081,"), std::string::npos);
 
   double min_x = std::numeric_limits<double>::max(), max_x = -min_x, min_y = min_x, max_y = -min_x;
   const GeometryTable t = ExpandTracciato(*s.tracciato);
@@ -70,22 +77,73 @@ TEST(ViewPageTest, BuiltinScenario) {
   EXPECT_EQ(All(page, "id=\"plan\"[^>]* data-extent=\"([^\"]*)\""),
             std::vector<std::string>{ShortestDouble(min_x) + " " + ShortestDouble(max_x) + " " +
                                      ShortestDouble(min_y) + " " + ShortestDouble(max_y)});
-
-  std::vector<std::string> km = All(page, "<g class=\"km-tick[^\"]*\" data-km=\"([^\"]*)\"");
-  ASSERT_FALSE(km.empty());
-  EXPECT_EQ(km.front(), "0");
-  EXPECT_EQ(km.back(), "104");
-  EXPECT_TRUE(std::is_sorted(km.begin(), km.end(), [](const std::string& a, const std::string& b) {
-    return std::stod(a) < std::stod(b);
-  }));
+  // The plan's points start at metre 0 on the chord.
+  EXPECT_NE(data.find("\"plan\":{\"first\":0,\"last\":"), std::string::npos);
+  EXPECT_NE(data.find("\"points\":[[0,0,0],"), std::string::npos);
 
   EXPECT_NE(page.find("id=\"check-code-cells\">2374<"), std::string::npos);
   EXPECT_NE(page.find("id=\"check-code-table\">32626<"), std::string::npos);
-  EXPECT_NE(page.find("<text class=\"station-time\" x=\"2\" y=\"11\">6:38:00</text>"),
+  // Three text boards, each with its text.
+  EXPECT_EQ(Tips(data, "text-board").size(), 3u);
+  EXPECT_NE(data.find("text (GALLERIA )(APPENNINO)(Km 18+510)"), std::string::npos);
+  // Read back from the cells, a signal is told in the fields of its source
+  // line "segnale, 1050, 1, 4, 1, 0, 0, 0, 0,0,0, 0".
+  std::vector<std::string> signals = Tips(data, "signal sx1");
+  ASSERT_FALSE(signals.empty());
+  EXPECT_EQ(signals[0],
+            "signal at km 1.050\\nposizione 1050 m\\nsx 1 \u00b7 s1 4 \u00b7 s2 1 \u00b7 s3 0 "
+            "\u00b7 rapp 0\\ndx 0 \u00b7 d1 0 \u00b7 d2 0 \u00b7 d3 0 \u00b7 tempo 0\\n(values "
+            "read back from the cells)\\ncell 22: tipo 1, dato1 40, dato2 10, dato3 0, dato4 3, "
+            "tempo 0, avviso 0");
+  // The speed board "indicatori_vmax, 16800, 110, 115, 120, 0, 110, 115, 120, 0".
+  EXPECT_NE(data.find("speed board at km 16.800\\nposizione 16800 m\\nvas 110 km/h \u00b7 vbs 115 "
+                      "km/h \u00b7 vcs 120 km/h \u00b7 strisces 0\\nvad 110 km/h"),
             std::string::npos);
-  // Three text boards, each with its text on the page.
-  EXPECT_EQ(All(page, "class=\"feature (text-board)\"").size(), 3u);
-  EXPECT_NE(page.find("(GALLERIA )(APPENNINO)(Km 18+510)"), std::string::npos);
+}
+
+TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  s.keep_source_entries = true;
+  MemorySourceFiles files(
+      testing::LineFile({"cartello_indicatore, 3000, (PONTE)",
+                         "indicatori_vmax, 5000, 105, 115, 120, 1, , , , 2"}),
+      testing::TrainFile({"segnale, 2100, 2, 4, 1, 0, 3, 1, 2, 0, 0, 50",
+                          "rallentamento, 9000, 40, 500, 7, 1, 30", "abbattimento, 12000, AC",
+                          testing::Station(20000, 12, 500, "ALFA<1>")}));
+  memorizza_percorso(s, true, files);
+  ASSERT_EQ(s.diagnostic.stato, 0);
+  std::string data = Data(RenderViewPage(ViewOfModel(s, files.Name(Source::kLinea))));
+  EXPECT_EQ(Tips(data, "signal sx2 right"),
+            std::vector<std::string>{
+                "signal at km 2.100\\nposizione 2100 m\\nsx 2 \u00b7 s1 4 \u00b7 s2 1 \u00b7 s3 0 "
+                "\u00b7 rapp 3\\ndx 1 \u00b7 d1 2 \u00b7 d2 0 \u00b7 d3 0 \u00b7 tempo "
+                "50\\ntreno-.txt:2\\ncell 43: tipo 1, dato1 42, dato2 10, dato3 0, dato4 37, "
+                "tempo 101, avviso 0"});
+  EXPECT_EQ(Tips(data, "text-board"),
+            std::vector<std::string>{"text board at km 3.000\\nposizione 3000 m\\ntext "
+                                     "(PONTE)\\nlinea.txt:4\\ncell 61: tipo 14, dato1 80, dato2 "
+                                     "0, dato3 0, dato4 0, tempo 0, avviso 0"});
+  EXPECT_NE(data.find("\"speed board at km 5.000\\nposizione 5000 m\\nvas 105 km/h \u00b7 vbs "
+                      "115 km/h \u00b7 vcs 120 km/h \u00b7 strisces 1\\nvad 0 km/h \u00b7 vbd 0 "
+                      "km/h \u00b7 vcd 0 km/h \u00b7 strisced 2\\nlinea.txt:5\\n"),
+            std::string::npos);
+  EXPECT_NE(data.find("\"slowdown at km 9.000\\nx 9000 m \u00b7 v 40 km/h \u00b7 l 500 m\\nf_tt 7 "
+                      "\u00b7 f_ta 1 \u00b7 d_v 30\\ntreno-.txt:3\""),
+            std::string::npos);
+  EXPECT_NE(data.find("\"slowdown warning board at km 7.800\\nv 40 km/h \u00b7 d_v 30\\nfor the "
+                      "slowdown at x 9000 m\\ntreno-.txt:3\\n"),
+            std::string::npos);
+  EXPECT_NE(data.find("[12000,\"marker cut-off\",\"\",\"cut-off (abbattimento) at km "
+                      "12.000\\nposizione 12000 m \u00b7 value 0\\ntreno-.txt:4\\n"),
+            std::string::npos);
+  EXPECT_NE(data.find("\"station ALFA\\u003c1> at km 20.000\\nposizione 20000 m \u00b7 tipo "
+                      "12\\nlength 500 m\\n"),
+            std::string::npos);
+  EXPECT_NE(data.find("treno-.txt:5\"]"), std::string::npos);
+  // No "<" stands in the data block: it cannot end its element.
+  EXPECT_EQ(data.find('<'), std::string::npos);
 }
 
 TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
@@ -106,39 +164,57 @@ TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
   v.celle[20].dato1 = 3;
   std::string page = RenderViewPage(v);
   ExpectSelfContained(page);
-  EXPECT_EQ(All(page, "<text class=\"station-label\"[^>]*>([^<]*)</text>"),
-            (std::vector<std::string>{"(slot 3)", "A&lt;B&amp;C\u00e8", "Z"}));
+  std::string data = Data(page);
+  EXPECT_EQ(All(data, "\"station (.+?) at km "),
+            (std::vector<std::string>{"A\\u003cB&C\u00e8", "Z", "(slot 3)"}));
   EXPECT_NE(page.find("<h1>Line Lin\u00e8, train 1</h1>"), std::string::npos);
   EXPECT_NE(page.find("class=\"no-plan\""), std::string::npos);
+  EXPECT_NE(data.find("\"plan\":null"), std::string::npos);
   EXPECT_NE(page.find("(BOARD &quot;1&quot;)"), std::string::npos);
   // Cells 0 to 39: the axis ends at the metres of the last cell.
-  std::vector<std::string> km = All(page, "<g class=\"km-tick[^\"]*\" data-km=\"([^\"]*)\"");
-  EXPECT_EQ(km, (std::vector<std::string>{"0", "1", "1.9"}));
-  // The signal's tooltip lists its cell and members.
-  EXPECT_NE(page.find("<g class=\"feature signal\" data-cell=\"12\" data-count=\"1\"><title>cell "
-                      "12, km 0.550: signal (tipo 1)\ndato1 41  dato2 0"),
-            std::string::npos);
+  EXPECT_NE(data.find("{\"axis\":1900,"), std::string::npos);
+  EXPECT_EQ(Tips(data, "signal sx-other"),
+            std::vector<std::string>{
+                "signal at km 0.550\\nposizione 550 m\\nsx 0 \u00b7 s1 4 \u00b7 s2 0 \u00b7 s3 0 "
+                "\u00b7 rapp 0\\ndx 0 \u00b7 d1 1 \u00b7 d2 0 \u00b7 d3 0 \u00b7 tempo 0\\n(values "
+                "read back from the cells)\\ncell 12: tipo 1, dato1 41, dato2 0, dato3 0, dato4 "
+                "0, tempo 0, avviso 0"});
 }
 
-TEST(ViewPageTest, LongRouteIsAggregated) {
+TEST(ViewPageTest, DiagnosticsAreListedAndLinkedToTheirKilometre) {
+  ViewScenario v;
+  v.line_key = "L";
+  v.train_key = "T";
+  v.celle.resize(400);
+  v.diagnostics = {{"error", "t-.txt:4:1", "status 16, position 15400 m: <taken>", 15400},
+                   {"warning", "", "no place", std::nullopt}};
+  std::string page = RenderViewPage(v);
+  EXPECT_NE(page.find("<h2>1 error, 1 warning in the compile</h2>"), std::string::npos);
+  EXPECT_NE(page.find("<li class=\"diagnostic error\" data-index=\"0\">t-.txt:4:1: <b>error:</b> "
+                      "status 16, position 15400 m: &lt;taken&gt; <a class=\"goto\" "
+                      "href=\"#km=14.4-16.4\">km 15.400</a></li>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<li class=\"diagnostic warning\" data-index=\"1\"><b>warning:</b> no "
+                      "place</li>"),
+            std::string::npos);
+  EXPECT_NE(
+      Data(page).find("\"diagnostics\":[[\"error\",\"t-.txt:4:1\",\"status 16, position "
+                      "15400 m: \\u003ctaken>\",15400],[\"warning\",\"\",\"no place\",null]]"),
+      std::string::npos);
+}
+
+TEST(ViewPageTest, ALongRouteStaysSmall) {
   Scenario s = testing::GeneratedScenario(1000);
-  std::string page = RenderViewPage(FromModel(s));
-  EXPECT_LT(page.size(), 1500000u);
+  std::string page = RenderViewPage(ViewOfModel(s));
+  EXPECT_LE(page.size(), 1000000u);
   std::vector<std::string> points = All(page, "id=\"plan\"[^>]* data-points=\"([0-9]+)\"");
   ASSERT_EQ(points.size(), 1u);
   EXPECT_LE(std::stoul(points[0]), 3001u);
-
+  // Every signal is in the data, each with its own tooltip.
   size_t signals = static_cast<size_t>(
       std::count_if(s.celle.begin(), s.celle.end(), [](const cella& c) { return c.tipo == 1; }));
-  std::vector<std::string> counts =
-      All(page, "<g class=\"feature signal\" data-cell=\"[0-9]+\" data-count=\"([0-9]+)\"");
-  size_t total = 0;
-  for (const std::string& c : counts) total += std::stoul(c);
-  EXPECT_EQ(total, signals);
-  EXPECT_LT(counts.size(), signals);
-  std::vector<std::string> km = All(page, "<g class=\"km-tick[^\"]*\" data-km=\"([^\"]*)\"");
-  EXPECT_EQ(km.back(), "1007");
-  EXPECT_LE(km.size(), 25u);
+  std::string data = Data(page);
+  EXPECT_EQ(Tips(data, "signal sx1 right").size() + Tips(data, "signal sx2 right").size(), signals);
 }
 
 TEST(ViewPageTest, DegenerateFilesStillMakeAPage) {
@@ -208,8 +284,8 @@ TEST_F(ViewCommandTest, WritesThePageBesideTheFiles) {
   std::string path = dir_.file("Pianura_Crinale_2731.html");
   EXPECT_EQ(r.out, "percorso: wrote " + path + "\n");
   std::string page = testing::ReadBytes(path);
-  EXPECT_EQ(All(page, "<text class=\"station-label\"[^>]*>([^<]*)</text>").size(), 16u);
-  EXPECT_EQ(page, RenderViewPage(FromModel(testing::BuiltinScenario())));
+  EXPECT_EQ(All(Data(page), "\"station (.+?) at km ").size(), 16u);
+  EXPECT_EQ(page, RenderViewPage(ViewOfModel(testing::BuiltinScenario())));
 }
 
 TEST_F(ViewCommandTest, AsksForTheKeysWhenSeveralScenariosAreThere) {
@@ -273,6 +349,38 @@ TEST_F(ViewCommandTest, RefusesDamagedOrMissingFiles) {
   EXPECT_EQ(dir_.List(),
             (std::vector<std::string>{"Pianura_Crinale_2731.dat", "Pianura_Crinale_2731.sim",
                                       "Pianura_Crinale_linea.dat"}));
+}
+
+TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
+  std::string line = dir_.file("Prova_linea.txt"), train = dir_.file("Prova_5-.txt");
+  testing::WriteBytes(line, testing::LineFile({"pendenza, 0, 3"}));
+  testing::WriteBytes(train, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
+  Outcome r = View({"--line", line, "--train", train, "--dir", dir_.path()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::string page = testing::ReadBytes(dir_.file("Prova_5.html"));
+  EXPECT_EQ(page.find("id=\"diagnostics\""), std::string::npos);
+  EXPECT_NE(Data(page).find(train + ":2\\ncell 43"), std::string::npos);
+  EXPECT_EQ(dir_.List(),
+            (std::vector<std::string>{"Prova_5-.txt", "Prova_5.html", "Prova_linea.txt"}));
+
+  // A second signal on the same cell: status 16 at its line, on the page and
+  // on standard error, and the exit status of a compile that is not clean.
+  testing::WriteBytes(train, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                                                 "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
+  std::string out = dir_.file("page.html");
+  r = View({"--line", line, "--train", train, "-o", out});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err,
+            "Prova_5-.txt:3:1: error: status 16, position 2100 m: signal cell already taken\n");
+  page = testing::ReadBytes(out);
+  EXPECT_NE(page.find("Prova_5-.txt:3:1: <b>error:</b> status 16, position 2100 m: signal cell "
+                      "already taken <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
+            std::string::npos);
+
+  r = View({"--line", line});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.starts_with("percorso: view needs --line and --train")) << r.err;
 }
 
 }  // namespace

@@ -1,0 +1,207 @@
+#include "inspect/view_data.h"
+
+#include <functional>
+
+#include "inspect/dump_format.h"
+#include "inspect/text_out.h"
+
+namespace percorso {
+namespace {
+
+std::string N(int64_t v) {
+  return std::to_string(v);
+}
+
+std::string Q(std::string_view utf8) {
+  return JsonQuote(utf8);
+}
+
+/// Appends one element to a JSON array under construction.
+void Add(std::string& array, const std::string& element) {
+  if (!array.empty()) array += ",";
+  array += element;
+}
+
+struct RowSpec {
+  FeatureRow row;
+  const char* id;
+  const char* title;
+};
+
+constexpr RowSpec kRows[] = {
+    {FeatureRow::kSignals, "signals", "signals"},
+    {FeatureRow::kSpeedBoards, "speed-boards", "speed boards"},
+    {FeatureRow::kTextBoards, "text-boards", "text boards"},
+    {FeatureRow::kMarkers, "markers", "markers, cut-offs"},
+};
+
+class DataWriter {
+ public:
+  DataWriter(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& r)
+      : s_(s), f_(f), records_(r) {}
+
+  /// [metres, class, label, tooltip] of one single-cell feature.
+  std::string Mark(const ViewFeature& ft) const {
+    const cella& c = s_.celle[static_cast<size_t>(ft.cell)];
+    const SourceRecord* r = records_.AtCell(ft.cell);
+    int64_t metres = CellMetres(ft.cell);
+    std::string cls;
+    switch (c.tipo) {
+      case kSegnale:
+        cls = "signal " + SignalKind(s_, records_, ft.cell);
+        break;
+      case kAvvisoRallentamento:
+        cls = "slowdown-board warning";
+        break;
+      case kNumerataRallentamento:
+        cls = "slowdown-board numbered";
+        break;
+      case kIndicatoreVMax:
+        cls = "speed-board";
+        break;
+      case kCartello:
+        cls = "text-board";
+        break;
+      default:
+        if (r != nullptr && r->kind == RecordKind::kCutOff && !r->values.empty()) {
+          metres = r->values[0];
+          cls = "marker cut-off";
+        } else {
+          cls = c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
+        }
+        if (c.tipo == kAbbattimentoNullo && r == nullptr) metres += 50;
+        break;
+    }
+    return "[" + N(metres) + "," + Q(cls) + "," + Q(ft.label) + "," +
+           Q(FeatureTip(s_, records_, ft.cell)) + "]";
+  }
+
+  std::string Rows() const {
+    std::string rows;
+    for (const RowSpec& spec : kRows) {
+      std::string marks;
+      for (const ViewFeature& ft : f_.features) {
+        if (ft.row == spec.row) Add(marks, Mark(ft));
+      }
+      Add(rows,
+          "{\"id\":" + Q(spec.id) + ",\"title\":" + Q(spec.title) + ",\"marks\":[" + marks + "]}");
+    }
+    return "[" + rows + "]";
+  }
+
+  std::string SlowdownBoards() const {
+    std::string marks;
+    for (const ViewFeature& ft : f_.features) {
+      if (ft.row == FeatureRow::kSlowdownBoards) Add(marks, Mark(ft));
+    }
+    return "[" + marks + "]";
+  }
+
+  std::string Stations() const {
+    std::string out;
+    for (const ViewStation& st : f_.stations) {
+      const voce& v = *st.v;
+      Add(out, "[" + N(v.posizione) + "," + N(v.inizio) + "," + N(v.fine) + "," +
+                   (st.stop_cell >= 0 ? N(CellMetres(st.stop_cell)) : "null") + "," + Q(st.name) +
+                   "," + Q(v.orario != 0 ? ClockTime(v.orario) : "") + "," +
+                   Q(StationTip(records_, st)) + "]");
+    }
+    return "[" + out + "]";
+  }
+
+  std::string Slowdowns() const {
+    std::string out;
+    for (const ViewSlowdown& sd : f_.slowdowns) {
+      Add(out, "[" + N(CellMetres(sd.start_cell)) + "," + N(CellMetres(sd.end_cell)) + "," +
+                   Q(N(sd.speed) + " km/h") + "," + Q(SlowdownTip(s_, records_, sd)) + "]");
+    }
+    return "[" + out + "]";
+  }
+
+  std::string Stretches() const {
+    std::string out;
+    for (const ViewStretch& st : f_.stretches) {
+      std::string label = st.tunnel ? "tunnel" : "terrain " + N(st.montagna);
+      Add(out, "[" + N(CellMetres(st.first_cell + 1)) + "," + N(CellMetres(st.last_cell + 2)) +
+                   "," + (st.tunnel ? "1" : "0") + "," + Q(label) + "," +
+                   Q(StretchTip(records_, st)) + "]");
+    }
+    return "[" + out + "]";
+  }
+
+  /// [metres, value] at every change of the per-cell value, from cell 1.
+  std::string Runs(const std::function<int64_t(size_t, int64_t)>& value_of) const {
+    std::string out;
+    int64_t previous = 0;
+    for (size_t i = 1; i < s_.celle.size(); ++i) {
+      int64_t v = value_of(i, previous);
+      if (i == 1 || v != previous)
+        Add(out, "[" + N(CellMetres(static_cast<int64_t>(i))) + "," + N(v) + "]");
+      previous = v;
+    }
+    return "[" + out + "]";
+  }
+
+  /// [metres, "FILE:LINE"] of every record of `kind`, for the readout of a
+  /// profile.
+  std::string Places(RecordKind kind) const {
+    std::string out;
+    for (const SourceRecord* r : records_.OfKind(kind)) {
+      std::string place = PlaceText(r->place);
+      if (place.empty() || r->values.empty()) continue;
+      Add(out, "[" + N(r->values[0]) + "," + Q(place) + "]");
+    }
+    return "[" + out + "]";
+  }
+
+  std::string Diagnostics() const {
+    std::string out;
+    for (const ViewDiagnostic& d : s_.diagnostics) {
+      Add(out, "[" + Q(d.severity) + "," + Q(d.place) + "," + Q(d.text) + "," +
+                   (d.metres ? N(*d.metres) : "null") + "]");
+    }
+    return "[" + out + "]";
+  }
+
+ private:
+  const ViewScenario& s_;
+  const ViewFeatures& f_;
+  const RecordIndex& records_;
+};
+
+}  // namespace
+
+std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
+                         const std::string& plan_json) {
+  DataWriter w(s, f, records);
+  const auto& celle = s.celle;
+  std::string json =
+      "{\"axis\":" + N(f.axis_metres) + ",\"cells\":" + N(static_cast<int64_t>(celle.size())) +
+      ",\"stations\":" + w.Stations() + ",\"rows\":" + w.Rows() +
+      ",\"slowdowns\":" + w.Slowdowns() + ",\"slowdownBoards\":" + w.SlowdownBoards() +
+      ",\"stretches\":" + w.Stretches() +
+      ",\"speed\":" + w.Runs([&](size_t i, int64_t) { return celle[i].velocita * 5; }) +
+      // A cell that no gradient reached (0, past the end of the profile) keeps
+      // the gradient before it.
+      ",\"gradient\":" + w.Runs([&](size_t i, int64_t previous) {
+        return celle[i].pendenza != 0 ? celle[i].pendenza - 100 : previous;
+      }) +
+      ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
+      ",\"speedFrom\":" + w.Places(RecordKind::kLineSpeed) +
+      ",\"gradientFrom\":" + w.Places(RecordKind::kGradient) + ",\"plan\":" + plan_json +
+      ",\"diagnostics\":" + w.Diagnostics() + "}";
+  // Inside a <script> element "</" or "<!--" would change how the element
+  // ends; a "<" occurs only inside strings, where \u003c reads the same.
+  std::string out;
+  out.reserve(json.size());
+  for (char c : json) {
+    if (c == '<') {
+      out += "\\u003c";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace percorso
