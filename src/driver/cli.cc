@@ -83,6 +83,10 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
   return true;
 }
 
+FileNames ScenarioFileNames(const std::string& dir, const Scenario& s) {
+  return NameFiles(dir, Utf8FromWindows1252(s.line_key), Utf8FromWindows1252(s.train_key));
+}
+
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
   if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
   Complain(ctx.err, dir + ": not a directory");

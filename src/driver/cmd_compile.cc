@@ -59,7 +59,7 @@ int RunCompile(CommandContext& ctx) {
   }
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
-  FileNames names = NameFiles(dir, s.line_key, s.train_key);
+  FileNames names = ScenarioFileNames(dir, s);
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
   return ReportCompile(s, report, ctx.err);

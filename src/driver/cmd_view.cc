@@ -21,8 +21,7 @@ namespace percorso {
 namespace {
 
 std::string Shown(const ScenarioKeys& k) {
-  return "--line-key " + Utf8FromWindows1252(k.line) + " --train-key " +
-         Utf8FromWindows1252(k.train);
+  return "--line-key " + k.line + " --train-key " + k.train;
 }
 
 /// What the compile reported, for the top of the page: the status with its
@@ -72,8 +71,8 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
   v.diagnostics = CompileDiagnostics(s, outcome);
-  std::string path =
-      o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
+  std::string path = o.Value("-o").value_or(JoinPath(
+      dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (!WriteFresh(ctx.disk, path, RenderViewPage(v), &message)) return Fail(ctx.err, message);
   ctx.out << "percorso: wrote " << path << "\n";
   if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
@@ -94,14 +93,16 @@ int RunView(CommandContext& ctx) {
   if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  // The keys as the file names hold them: their characters in UTF-8.
   std::optional<std::string> line_key, train_key;
   for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
                                    {"--train-key", "train key", &train_key}}) {
     std::optional<std::string> given = o.Value(option);
     if (!given) continue;
     if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
-    key->emplace();
-    if (!KeyFromCommandLine(what, *given, &**key, &message)) return UsageError(ctx, message);
+    std::string bytes;
+    if (!KeyFromCommandLine(what, *given, &bytes, &message)) return UsageError(ctx, message);
+    *key = *given;
   }
   ScenarioKeys keys;
   if (line_key && train_key) {
@@ -110,6 +111,8 @@ int RunView(CommandContext& ctx) {
     std::vector<ScenarioKeys> all, found;
     if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
     for (const ScenarioKeys& k : all) {
+      // Names whose keys are not text of the code page are no scenario of ours.
+      if (!Windows1252FromUtf8(k.line) || !Windows1252FromUtf8(k.train)) continue;
       if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
         found.push_back(k);
       }
@@ -129,8 +132,8 @@ int RunView(CommandContext& ctx) {
   }
   FileNames names = NameFiles(dir, keys.line, keys.train);
   ViewScenario s;
-  s.line_key = keys.line;
-  s.train_key = keys.train;
+  s.line_key = Windows1252FromUtf8(keys.line).value_or("");
+  s.train_key = Windows1252FromUtf8(keys.train).value_or("");
   if (!ReadCompiledScenario(ctx.disk, names, &s, &message)) return Fail(ctx.err, message);
   std::string page = RenderViewPage(s);
   std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "compiler/check_codes.h"
 #include "driver/cli.h"
+#include "output/decode.h"
 #include "support/cli.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
@@ -133,6 +135,40 @@ TEST_F(CompileCommandTest, KeysComeFromTheFileNames) {
                        dir_.file("Valle_42-.txt"), "--dir", dir_.path()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(testing::ReadBytes(dir_.file("Valle_42.sim")).size(), 2958u + 5 + 2);
+}
+
+// File names carry the keys' characters (UTF-8 here, UTF-16 on Windows); the
+// model and its check codes keep the keys' Windows-1252 bytes.
+TEST_F(CompileCommandTest, AnAccentedKeyNamesTheFilesWithItsCharacters) {
+  Outcome r = Compile(LineFile({}, 9000), TrainFile({}),
+                      {"--line-key", "Citt\u00e0", "--train-key", "\u00e81"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* name :
+       {"Citt\u00e0_linea.dat", "Citt\u00e0_\u00e81.sim", "Citt\u00e0_\u00e81.dat"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(testing::PathOf(dir_.file(name)))) << name;
+  }
+  std::array<voce, kNumVoci> voci{};
+  std::string err;
+  ASSERT_TRUE(DecodeVoci(testing::ReadBytes(dir_.file("Citt\u00e0_\u00e81.sim")), &voci, &err))
+      << err;
+  EXPECT_EQ(voci[85].nome, "Citt\xE0");
+  EXPECT_EQ(voci[86].nome,
+            "\xE8"
+            "1");
+  Scenario keys;
+  keys.voci[85].nome = "Citt\xE0";
+  keys.voci[86].nome =
+      "\xE8"
+      "1";
+  EXPECT_EQ(voci[85].orario, codice_gara_st(keys));
+
+  // A character outside the code page has no byte for the check codes.
+  r = Compile(LineFile({}, 9000), TrainFile({}), {"--line-key", "\u03a9", "--train-key", "1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(
+      r.err.starts_with("percorso: line key '\u03a9' holds a character outside "
+                        "Windows-1252"))
+      << r.err;
 }
 
 }  // namespace
