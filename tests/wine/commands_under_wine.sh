@@ -86,6 +86,14 @@ percorso compile --line "$work/src/Pianura_Crinale_linea.txt" \
   --line-key "Città" --train-key "è1" >/dev/null
 check "an accented key names the files with its characters" \
   test -f "$work/comp/Città_è1.sim" -a -f "$work/comp/Città_è1.dat" -a -f "$work/comp/Città_linea.dat"
+# On a console the text goes out as UTF-16, so an accented name shows as it is
+# (script gives the program a terminal, which Wine makes its console).
+mkdir "$work/Città"
+script -qec "$(printf '%q ' "$wine_run" "$wine_prefix" "$exe" init --dir "$work/Città")" \
+  /dev/null >"$work/console.out"
+check "a console shows accented names" \
+  grep -q 'Città\\Pianura_Crinale_linea.txt' "$work/console.out"
+
 status=0
 percorso compile --line "$work/src/Pianura_Crinale_linea.txt" \
   --train "$work/src/Pianura_Crinale_2731-.txt" --dir "$work/comp" \
