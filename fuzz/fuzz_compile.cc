@@ -1,33 +1,28 @@
 #include "fuzz_compile.h"
 
-#include <cstdlib>
-
 #include "compiler/compile.h"
 #include "compiler/source_files.h"
-#include "output/cell_file.h"
-#include "output/geometry_file.h"
-#include "output/layout.h"
-#include "output/table_file.h"
+#include "round_trip.h"
 
 namespace percorso {
 
 const char kFuzzLineFile[] =
     "[generale]\r\n"
-    "lunghezza percorso,    9000\r\n"
+    "lunghezza percorso,    5000\r\n"
     "progressiva chilometrica uno,    0,    0,    0\r\n"
     "sfondo due,    1\r\n"
-    "ripetizione segnali 4 codici,    1050,    8500\r\n"
+    "ripetizione segnali 4 codici,    1050,    4500\r\n"
     "[curve]\r\n"
     "curvas2,  1000,  400\r\n"
     "[pendenze]\r\n"
     "pendenza,  0,   2\r\n"
     "pendenza,  2000,   -3\r\n"
     "[montagne]\r\n"
-    "montagna,   3000,  4000,  12\r\n"
+    "montagna,   3000,  3500,  12\r\n"
     "[cartelli]\r\n"
     "indicatori_vmax,  1000,  105,  115,  120,  0,  ,  ,  ,  0\r\n"
     "[indicazioni]\r\n"
-    "cartello_indicatore,  5000,   (GALLERIA )\r\n"
+    "cartello_indicatore,  4000,   (GALLERIA )\r\n"
     "[fine]\r\n";
 
 const char kFuzzTrainFile[] =
@@ -41,30 +36,42 @@ const char kFuzzTrainFile[] =
     "velocita,    3300,   150\r\n"
     "[stazioni]\r\n"
     "stazione,       0,  8,  600,  0, 0, 0,  1,1,0,  4,1,1,    1,   6, 8, 0, A\r\n"
-    "stazione,    6000, 12,  500,  0, 0, 1,  1,1,0,  4,1,1,    0,   6,18, 0, B\r\n"
+    "stazione,    4000, 12,  500,  0, 0, 1,  1,1,0,  4,1,1,    0,   6,18, 0, B\r\n"
     "[rallentamenti]\r\n"
-    "rallentamento,   4050,    40,  950, 0,  0,  40\r\n"
+    "rallentamento,   2550,    40,  950, 0,  0,  40\r\n"
     "[segnali]\r\n"
     "segnale,    2250,   1, 4, 1,  0, 0,    0,  0,0,0, 0\r\n"
-    "segnale,    7050,   2, 4, 1,  0, 0,    0,  0,0,0, 215\r\n"
+    "segnale,    4550,   2, 4, 1,  0, 0,    0,  0,0,0, 215\r\n"
     "[codici]\r\n"
-    "abbattimento,   4700,   AC\r\n"
+    "abbattimento,   3700,   AC\r\n"
     "[fine]\r\n";
 
-void CompileInMemory(const std::string& linea, const std::string& treno) {
+namespace {
+
+/// FNV-1a of the two texts.
+uint64_t HashOf(const std::string& linea, const std::string& treno) {
+  uint64_t h = 14695981039346656037ull;
+  for (const std::string* text : {&linea, &treno}) {
+    for (char c : *text) h = (h ^ static_cast<uint8_t>(c)) * 1099511628211ull;
+  }
+  return h;
+}
+
+}  // namespace
+
+int CompileInMemory(const std::string& linea, const std::string& treno) {
   Scenario s;
   s.line_key = "Fuzz";
   s.train_key = "1";
   MemorySourceFiles files(linea, treno);
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
-  if (!outcome.has_route) return;
-  std::string cells = EncodeCelle(s.celle);
-  if (cells.size() != s.celle.size() * layout::kCellRecordSize) std::abort();
-  std::string table = EncodeVoci(s.voci);
-  if (s.tracciato) {
-    std::string geometry = EncodeTracciato(*s.tracciato);
-    if (geometry.size() != EncodedTracciatoSize(*s.tracciato)) std::abort();
+  if (!outcome.has_route) return 0;
+  if (s.lunghezza_estesa > kLongestFuzzedRoute + 7000) return -1;
+  CheckModelRoundTrip(s);
+  if (s.tracciato && HashOf(linea, treno) % kGeometryCheckEvery == 0) {
+    CheckGeometryRoundTrip(*s.tracciato);
   }
+  return 0;
 }
 
 }  // namespace percorso

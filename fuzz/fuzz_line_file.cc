@@ -7,6 +7,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string linea(reinterpret_cast<const char*>(data), size);
-  percorso::CompileInMemory(linea, percorso::kFuzzTrainFile);
-  return 0;
+  return percorso::CompileInMemory(linea, percorso::kFuzzTrainFile);
 }

@@ -7,6 +7,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string treno(reinterpret_cast<const char*>(data), size);
-  percorso::CompileInMemory(percorso::kFuzzLineFile, treno);
-  return 0;
+  return percorso::CompileInMemory(percorso::kFuzzLineFile, treno);
 }

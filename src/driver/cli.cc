@@ -1,18 +1,22 @@
 #include "driver/cli.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/exit_status.h"
+#include "inspect/text_out.h"
+#include "io/file_names.h"
+#include "io/locked_dir.h"
 
 namespace percorso {
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: percorso [--dir DIR]\n"
-    "       percorso init [--dir DIR]\n"
+    "       percorso init [--dir DIR] [--force]\n"
     "       percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
     "                        [--dir DIR] [--no-geometry]\n"
     "       percorso dump [--json] [--every N] FILE...\n"
@@ -42,9 +46,10 @@ constexpr std::string_view kHelp =
     "  --line-key K       (compile, view) the line key; default: from the file names\n"
     "  --train-key K      (compile, view) the train key; default: from the file names\n"
     "  --no-geometry      (compile) no geometry file; curve lines are not processed\n"
+    "  --force            (init) replace line and train files that exist already\n"
     "  --json             (dump) JSON instead of text\n"
     "  --every N          (dump) every Nth metre of the geometry\n"
-    "  -o FILE            (view) the page to write\n"
+    "  -o FILE            (view) the page to write; - for standard output\n"
     "  --help             this text\n"
     "  --version          the program's version and the platform it was built for\n"
     "\n"
@@ -70,13 +75,23 @@ int UsageError(const CommandContext& ctx, const std::string& message) {
 
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err) {
-  if (key.find('/') != std::string::npos || key.find('\\') != std::string::npos) {
-    *err = what + " '" + key + "' holds a path separator";
+  // A key is shown in quotes as given; one holding a control character is
+  // shown escaped, never echoed as it is.
+  bool control = std::any_of(key.begin(), key.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+  std::string shown = control ? ConsoleQuote(ValidUtf8(key)) : "'" + key + "'";
+  std::string reason;
+  if (key.empty()) {
+    *err = what + " is empty";
+    return false;
+  }
+  if (!CheckKey(key, &reason)) {
+    *err = what + " " + shown + " " + reason;
     return false;
   }
   std::optional<std::string> converted = Windows1252FromUtf8(key);
   if (!converted) {
-    *err = what + " '" + key + "' holds a character outside Windows-1252";
+    *err = what + " " + shown + " holds a character outside Windows-1252";
     return false;
   }
   *bytes = *converted;
@@ -85,6 +100,15 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
 
 FileNames ScenarioFileNames(const std::string& dir, const Scenario& s) {
   return NameFiles(dir, Utf8FromWindows1252(s.line_key), Utf8FromWindows1252(s.train_key));
+}
+
+bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
+                             DirectoryLock* lock) {
+  std::string message;
+  auto say_waiting = [&] { Complain(ctx.err, dir + ": waiting for another run to finish"); };
+  if (LockDirectoryFor(ctx.disk, dir, mode, lock, say_waiting, &message)) return true;
+  Complain(ctx.err, message);
+  return false;
 }
 
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {

@@ -1,6 +1,7 @@
 // `percorso compile`: an author's own line and train files.
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
@@ -8,6 +9,7 @@
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "io/file_names.h"
+#include "io/fresh_file.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -60,8 +62,17 @@ int RunCompile(CommandContext& ctx) {
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   FileNames names = ScenarioFileNames(dir, s);
+  bool with_geometry = !o.Flag("--no-geometry");
+  std::vector<std::string> outputs = {names.sim, names.dat};
+  if (with_geometry) outputs.push_back(names.linea_dat);
+  if (!CheckFileNames(outputs, &message)) return UsageError(ctx, message);
+  // One run at a time writes into a directory; every output is checked before
+  // the compile, so that none is replaced when one of them cannot be.
+  DirectoryLock lock;
+  if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
+  if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
-  CompileReport report = CompileAndWrite(s, !o.Flag("--no-geometry"), sources, ctx.disk, names);
+  CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   return ReportCompile(s, report, ctx.err);
 }
 

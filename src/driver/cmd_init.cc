@@ -3,6 +3,7 @@
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "io/file_names.h"
+#include "io/fresh_file.h"
 #include "sources/writers.h"
 
 namespace percorso {
@@ -10,14 +11,25 @@ namespace percorso {
 int RunInit(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir"}, {}, &message)) return UsageError(ctx, message);
+  if (!o.Parse(ctx.args, {"--dir"}, {"--force"}, &message)) return UsageError(ctx, message);
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  DirectoryLock lock;
+  if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   // The same bytes that the default run writes before it compiles; here they
-  // stay on disk for the author to edit.
+  // stay on disk for the author to edit. A file already there may be the
+  // author's work: it is replaced only when asked.
   FileNames names = NameFiles(dir, kBuiltinLineKey, kBuiltinTrainKey);
-  if (!dati_linea(ctx.disk, names, &message) || !dati_treno(ctx.disk, names, &message)) {
+  const std::string sources[] = {names.linea_txt, names.treno_txt};
+  for (const std::string& path : sources) {
+    FileInfo info = ctx.disk.Stat(path);
+    if (!o.Flag("--force") && (info.kind != FileKind::kMissing || info.link)) {
+      return Fail(ctx.err, path + ": exists already; give --force to replace it");
+    }
+  }
+  if (!CheckAllReplaceable(ctx.disk, sources, &message) || !dati_linea(ctx.disk, names, &message) ||
+      !dati_treno(ctx.disk, names, &message)) {
     return Fail(ctx.err, message);
   }
   ctx.out << names.linea_txt << "\n" << names.treno_txt << "\n";

@@ -24,6 +24,70 @@ std::string Shown(const ScenarioKeys& k) {
   return "--line-key " + k.line + " --train-key " + k.train;
 }
 
+/// The keys of the scenario to draw: both given, or completed from the
+/// compiled scenarios found in `dir`. An exit status after a message, or
+/// nothing when `*keys` is set.
+std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
+                              const std::string& dir, ScenarioKeys* keys) {
+  std::string message;
+  // The keys as the file names hold them: their characters in UTF-8.
+  std::optional<std::string> line_key, train_key;
+  for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
+                                   {"--train-key", "train key", &train_key}}) {
+    std::optional<std::string> given = o.Value(option);
+    if (!given) continue;
+    if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
+    std::string bytes;
+    if (!KeyFromCommandLine(what, *given, &bytes, &message)) return UsageError(ctx, message);
+    *key = *given;
+  }
+  if (line_key && train_key) {
+    *keys = {*line_key, *train_key};
+    return std::nullopt;
+  }
+  std::vector<ScenarioKeys> all, found;
+  if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
+  for (const ScenarioKeys& k : all) {
+    // Names whose keys are not text of the code page are no scenario of ours.
+    if (!Windows1252FromUtf8(k.line) || !Windows1252FromUtf8(k.train)) continue;
+    if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
+      found.push_back(k);
+    }
+  }
+  if (found.empty()) {
+    return UsageError(ctx, "no compiled scenario in " + dir +
+                               " (files K_linea.dat, K_T.sim and K_T.dat); give "
+                               "--dir, or --line-key and --train-key");
+  }
+  if (found.size() > 1) {
+    std::string list;
+    for (const ScenarioKeys& k : found) list += "\n  " + Shown(k);
+    return UsageError(
+        ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
+  }
+  *keys = found[0];
+  return std::nullopt;
+}
+
+/// Writes the page to `path`, or to standard output for "-". 0, or the exit
+/// status after a message.
+int WritePage(const CommandContext& ctx, const std::string& path, const std::string& page) {
+  if (path == "-") {
+    ctx.out << page;
+    return kExitOk;
+  }
+  std::string message;
+  const std::string paths[] = {path};
+  if (!CheckFileNames(paths, &message)) return UsageError(ctx, message);
+  DirectoryLock lock;
+  if (!LockDirectoryOrComplain(ctx, DirName(path), LockMode::kExclusive, &lock)) {
+    return kExitFailure;
+  }
+  if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
+  ctx.out << "percorso: wrote " << path << "\n";
+  return kExitOk;
+}
+
 /// What the compile reported, for the top of the page: the status with its
 /// place and, when it stores one, its position on the line; a fatal header
 /// error; no route.
@@ -73,8 +137,7 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   v.diagnostics = CompileDiagnostics(s, outcome);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
-  if (!WriteFresh(ctx.disk, path, RenderViewPage(v), &message)) return Fail(ctx.err, message);
-  ctx.out << "percorso: wrote " << path << "\n";
+  if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
   if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
   return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
@@ -93,53 +156,21 @@ int RunView(CommandContext& ctx) {
   if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
-  // The keys as the file names hold them: their characters in UTF-8.
-  std::optional<std::string> line_key, train_key;
-  for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
-                                   {"--train-key", "train key", &train_key}}) {
-    std::optional<std::string> given = o.Value(option);
-    if (!given) continue;
-    if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
-    std::string bytes;
-    if (!KeyFromCommandLine(what, *given, &bytes, &message)) return UsageError(ctx, message);
-    *key = *given;
-  }
   ScenarioKeys keys;
-  if (line_key && train_key) {
-    keys = {*line_key, *train_key};
-  } else {
-    std::vector<ScenarioKeys> all, found;
-    if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
-    for (const ScenarioKeys& k : all) {
-      // Names whose keys are not text of the code page are no scenario of ours.
-      if (!Windows1252FromUtf8(k.line) || !Windows1252FromUtf8(k.train)) continue;
-      if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
-        found.push_back(k);
-      }
-    }
-    if (found.empty()) {
-      return UsageError(ctx, "no compiled scenario in " + dir +
-                                 " (files K_linea.dat, K_T.sim and K_T.dat); give "
-                                 "--dir, or --line-key and --train-key");
-    }
-    if (found.size() > 1) {
-      std::string list;
-      for (const ScenarioKeys& k : found) list += "\n  " + Shown(k);
-      return UsageError(
-          ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
-    }
-    keys = found[0];
-  }
-  FileNames names = NameFiles(dir, keys.line, keys.train);
   ViewScenario s;
-  s.line_key = Windows1252FromUtf8(keys.line).value_or("");
-  s.train_key = Windows1252FromUtf8(keys.train).value_or("");
-  if (!ReadCompiledScenario(ctx.disk, names, &s, &message)) return Fail(ctx.err, message);
-  std::string page = RenderViewPage(s);
+  {
+    // The files are read while no run is replacing them.
+    DirectoryLock lock;
+    if (!LockDirectoryOrComplain(ctx, dir, LockMode::kShared, &lock)) return kExitFailure;
+    if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys)) return *status;
+    s.line_key = Windows1252FromUtf8(keys.line).value_or("");
+    s.train_key = Windows1252FromUtf8(keys.train).value_or("");
+    if (!ReadCompiledScenario(ctx.disk, NameFiles(dir, keys.line, keys.train), &s, &message)) {
+      return Fail(ctx.err, message);
+    }
+  }
   std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));
-  if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
-  ctx.out << "percorso: wrote " << path << "\n";
-  return kExitOk;
+  return WritePage(ctx, path, RenderViewPage(s));
 }
 
 }  // namespace percorso

@@ -30,10 +30,17 @@ int UsageError(const CommandContext& ctx, const std::string& message);
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
-/// model; false, with `*err` saying why, for a key holding a path
-/// separator or a character outside the code page. `what` names the key.
+/// model; false, with `*err` saying why, for a key that is empty, holds
+/// a control character, a path separator or a character outside the code
+/// page. `what` names the key.
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err);
+
+/// Takes the lock of `dir` (exclusive for a command that writes there, shared
+/// for one that reads a compiled scenario), saying so on standard error when
+/// it has to wait for another run. False after a message.
+bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
+                             DirectoryLock* lock);
 
 /// The files of the scenario whose keys `s` holds, named with the keys'
 /// characters: inside the program every path is UTF-8, and each platform

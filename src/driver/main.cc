@@ -5,9 +5,12 @@
 #include "driver/cli.h"
 #include "io/console.h"
 #include "io/disk.h"
+#include "io/interrupts.h"
 #include "io/platform.h"
 
 int main(int argc, char** argv) {
+  // An interrupted run removes its temporaries: the old files stay whole.
+  percorso::InstallInterruptCleanup();
   std::vector<std::string> args = percorso::CommandLineArguments(argc, argv);
   percorso::ConsoleStreams console;
   percorso::RealDisk disk;

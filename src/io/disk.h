@@ -18,29 +18,107 @@ struct FileInfo {
   /// whatever privileges the process has.
   bool read_only = false;
   uint64_t size = 0;
+  /// The path itself is a symbolic link; the members above describe what it
+  /// points to (kMissing when nothing is there).
+  bool link = false;
+  /// What a kOther is, for messages: "a FIFO", "a character device", ...
+  std::string other;
+};
+
+/// An open file of the platform: a descriptor, or a handle as an integer.
+using FileHandle = intptr_t;
+inline constexpr FileHandle kNoHandle = -1;
+
+/// A temporary file, open for writing, in the directory of the file it will
+/// replace.
+struct TemporaryFile {
+  /// Full name of the temporary; after a failed creation, the name that failed.
+  std::string path;
+  FileHandle handle = kNoHandle;
+  /// Its place in the table of temporaries removed on an interrupt.
+  int slot = -1;
+};
+
+enum class LockMode { kShared, kExclusive };
+
+enum class LockResult {
+  kLocked,       // the lock is held now
+  kBusy,         // without waiting: another process holds it
+  kUnsupported,  // the file system or the directory's permissions allow no lock
+  kFailed,       // any other failure, with the reason
+};
+
+/// Releases a lock handle taken by LockDirectory; defined by each platform.
+void ReleaseDirectoryLock(FileHandle handle);
+
+/// An advisory lock on a directory, held until destroyed. It leaves no file
+/// behind.
+class DirectoryLock {
+ public:
+  DirectoryLock() = default;
+  explicit DirectoryLock(FileHandle handle) : handle_(handle) {}
+  DirectoryLock(DirectoryLock&& other) noexcept : handle_(other.handle_) {
+    other.handle_ = kNoHandle;
+  }
+  DirectoryLock& operator=(DirectoryLock&& other) noexcept {
+    if (this != &other) {
+      Release();
+      handle_ = other.handle_;
+      other.handle_ = kNoHandle;
+    }
+    return *this;
+  }
+  DirectoryLock(const DirectoryLock&) = delete;
+  DirectoryLock& operator=(const DirectoryLock&) = delete;
+  ~DirectoryLock() { Release(); }
+
+  bool held() const { return handle_ != kNoHandle; }
+  void Release() {
+    if (held()) ReleaseDirectoryLock(handle_);
+    handle_ = kNoHandle;
+  }
+
+ private:
+  FileHandle handle_ = kNoHandle;
 };
 
 /// Every operation returns false and sets `*err` to the system's reason on
-/// failure.
+/// failure; the callers add the file's name.
 class Disk {
  public:
   virtual ~Disk() = default;
 
+  /// Examines the path itself first: a symbolic link is reported as one
+  /// (`link`), with the kind of what it points to.
   virtual FileInfo Stat(const std::string& path) = 0;
   /// Reads a regular file whole. Fails for a file larger than `max_size`.
   virtual bool ReadFile(const std::string& path, uint64_t max_size, std::string* contents,
                         std::string* err) = 0;
-  /// Creates a new file for writing; fails when it exists already.
-  virtual bool Create(const std::string& path, int* handle, std::string* err) = 0;
-  virtual bool Write(int handle, std::string_view data, std::string* err) = 0;
-  virtual bool Close(int handle, std::string* err) = 0;
-  /// Renames `from` over `to`, replacing it.
-  virtual bool Rename(const std::string& from, const std::string& to, std::string* err) = 0;
+  /// Creates a new empty temporary file in the directory of `target`, under a
+  /// short name of its own (never derived from the target's), exclusively and
+  /// without following links. It takes the permissions of `target` when that
+  /// is a regular file, else those of a new file. Until Replace or Discard it
+  /// is removed if the process is interrupted.
+  virtual bool CreateTemporary(const std::string& target, TemporaryFile* temp,
+                               std::string* err) = 0;
+  virtual bool Write(FileHandle handle, std::string_view data, std::string* err) = 0;
+  virtual bool Close(FileHandle handle, std::string* err) = 0;
+  /// Renames the closed temporary over `target` in one step: the name holds
+  /// the whole old file or the whole new one at every moment. A link at
+  /// `target` is replaced, not what it points to.
+  virtual bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) = 0;
+  /// Removes a closed temporary that is not wanted any more.
+  virtual bool Discard(const TemporaryFile& temp, std::string* err) = 0;
   virtual bool Remove(const std::string& path, std::string* err) = 0;
   /// The names of the entries of a directory, without "." and "..", in no
   /// particular order.
   virtual bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
                              std::string* err) = 0;
+  /// Takes an advisory lock on the directory `dir`, shared for readers and
+  /// exclusive for writers. Without `wait` a lock held by another process
+  /// gives kBusy at once.
+  virtual LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait,
+                                   DirectoryLock* lock, std::string* err) = 0;
 };
 
 /// The real file system of the machine.
@@ -49,13 +127,16 @@ class RealDisk : public Disk {
   FileInfo Stat(const std::string& path) override;
   bool ReadFile(const std::string& path, uint64_t max_size, std::string* contents,
                 std::string* err) override;
-  bool Create(const std::string& path, int* handle, std::string* err) override;
-  bool Write(int handle, std::string_view data, std::string* err) override;
-  bool Close(int handle, std::string* err) override;
-  bool Rename(const std::string& from, const std::string& to, std::string* err) override;
+  bool CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) override;
+  bool Write(FileHandle handle, std::string_view data, std::string* err) override;
+  bool Close(FileHandle handle, std::string* err) override;
+  bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
+  bool Discard(const TemporaryFile& temp, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
   bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
                      std::string* err) override;
+  LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait, DirectoryLock* lock,
+                           std::string* err) override;
 };
 
 }  // namespace percorso

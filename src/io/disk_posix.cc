@@ -1,29 +1,72 @@
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 #include <string>
 
 #include "io/disk.h"
+#include "io/interrupts.h"
 #include "io/platform.h"
+#include "io/temporary_names.h"
 
 namespace percorso {
+namespace {
+
+/// 64 bits from the system's random source, for temporary names.
+uint64_t RandomBits() {
+  std::random_device source;
+  return (uint64_t{source()} << 32) ^ source();
+}
+
+std::string KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a regular file";
+}
+
+void Describe(const struct stat& st, FileInfo* info) {
+  if (S_ISREG(st.st_mode)) {
+    info->kind = FileKind::kRegular;
+  } else if (S_ISDIR(st.st_mode)) {
+    info->kind = FileKind::kDirectory;
+  } else {
+    info->kind = FileKind::kOther;
+    info->other = KindOf(st.st_mode);
+  }
+  info->read_only = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  info->size = static_cast<uint64_t>(st.st_size);
+}
+
+/// Creates the temporary and makes its slot live as one step for the
+/// interrupt handler; -1 with `*error` set on failure.
+int OpenTemporary(const std::string& path, int slot, int* error) {
+  InterruptsHeld held;
+  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  *error = errno;
+  if (fd >= 0) ActivateTemporary(slot);
+  return fd;
+}
+
+// How many names are tried before creating a temporary gives up.
+constexpr int kTemporaryAttempts = 100;
+
+}  // namespace
 
 FileInfo RealDisk::Stat(const std::string& path) {
   FileInfo info;
   struct stat st;
-  if (stat(path.c_str(), &st) != 0) return info;
-  if (S_ISREG(st.st_mode)) {
-    info.kind = FileKind::kRegular;
-  } else if (S_ISDIR(st.st_mode)) {
-    info.kind = FileKind::kDirectory;
-  } else {
-    info.kind = FileKind::kOther;
+  if (lstat(path.c_str(), &st) != 0) return info;
+  if (S_ISLNK(st.st_mode)) {
+    info.link = true;
+    if (stat(path.c_str(), &st) != 0) return info;
   }
-  info.read_only = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-  info.size = static_cast<uint64_t>(st.st_size);
+  Describe(st, &info);
   return info;
 }
 
@@ -76,19 +119,45 @@ bool RealDisk::ReadFile(const std::string& path, uint64_t max_size, std::string*
   return true;
 }
 
-bool RealDisk::Create(const std::string& path, int* handle, std::string* err) {
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    *err = SystemError(errno);
-    return false;
+bool RealDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) {
+  // A regular file keeps its permissions; anything else gives way to a new
+  // file with the permissions of the umask.
+  struct stat st;
+  bool keep_mode = lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  std::string dir = DirName(target);
+  for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+    temp->path = JoinPath(dir, MakeTemporaryName(static_cast<uint64_t>(getpid()), RandomBits()));
+    int slot = RegisterTemporary(temp->path);
+    if (slot < 0) {
+      *err = "too many temporary files at once";
+      return false;
+    }
+    int error = 0;
+    int fd = OpenTemporary(temp->path, slot, &error);
+    if (fd < 0) {
+      ForgetTemporary(slot);
+      if (error == EEXIST) continue;
+      *err = SystemError(error);
+      return false;
+    }
+    temp->handle = fd;
+    temp->slot = slot;
+    if (keep_mode && fchmod(fd, st.st_mode & 0777) != 0) {
+      *err = SystemError(errno);
+      std::string ignored;
+      Close(fd, &ignored);
+      Discard(*temp, &ignored);
+      return false;
+    }
+    return true;
   }
-  *handle = fd;
-  return true;
+  *err = "every name tried was taken";
+  return false;
 }
 
-bool RealDisk::Write(int handle, std::string_view data, std::string* err) {
+bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err) {
   while (!data.empty()) {
-    ssize_t n = write(handle, data.data(), data.size());
+    ssize_t n = write(static_cast<int>(handle), data.data(), data.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       *err = SystemError(errno);
@@ -99,20 +168,30 @@ bool RealDisk::Write(int handle, std::string_view data, std::string* err) {
   return true;
 }
 
-bool RealDisk::Close(int handle, std::string* err) {
-  if (close(handle) != 0) {
+bool RealDisk::Close(FileHandle handle, std::string* err) {
+  if (close(static_cast<int>(handle)) != 0) {
     *err = SystemError(errno);
     return false;
   }
   return true;
 }
 
-bool RealDisk::Rename(const std::string& from, const std::string& to, std::string* err) {
-  if (rename(from.c_str(), to.c_str()) != 0) {
+bool RealDisk::Replace(const TemporaryFile& temp, const std::string& target, std::string* err) {
+  InterruptsHeld held;
+  if (rename(temp.path.c_str(), target.c_str()) != 0) {
     *err = SystemError(errno);
     return false;
   }
+  ForgetTemporary(temp.slot);
   return true;
+}
+
+bool RealDisk::Discard(const TemporaryFile& temp, std::string* err) {
+  InterruptsHeld held;
+  bool removed = unlink(temp.path.c_str()) == 0;
+  if (!removed) *err = SystemError(errno);
+  ForgetTemporary(temp.slot);
+  return removed;
 }
 
 bool RealDisk::Remove(const std::string& path, std::string* err) {
@@ -142,6 +221,35 @@ bool RealDisk::ListDirectory(const std::string& dir, std::vector<std::string>* n
     return false;
   }
   return true;
+}
+
+LockResult RealDisk::LockDirectory(const std::string& dir, LockMode mode, bool wait,
+                                   DirectoryLock* lock, std::string* err) {
+  int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    // A directory that may be written but not read cannot be opened to lock.
+    if (errno == EACCES) return LockResult::kUnsupported;
+    *err = SystemError(errno);
+    return LockResult::kFailed;
+  }
+  int operation = (mode == LockMode::kShared ? LOCK_SH : LOCK_EX) | (wait ? 0 : LOCK_NB);
+  while (flock(fd, operation) != 0) {
+    int error = errno;
+    if (error == EINTR) continue;
+    close(fd);
+    if (error == EWOULDBLOCK) return LockResult::kBusy;
+    if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL) {
+      return LockResult::kUnsupported;
+    }
+    *err = SystemError(error);
+    return LockResult::kFailed;
+  }
+  *lock = DirectoryLock(fd);
+  return LockResult::kLocked;
+}
+
+void ReleaseDirectoryLock(FileHandle handle) {
+  close(static_cast<int>(handle));
 }
 
 }  // namespace percorso

@@ -48,6 +48,11 @@ FileNames NameFiles(std::string_view dir, std::string_view line_key, std::string
   return n;
 }
 
+std::vector<std::string> EveryName(const FileNames& n) {
+  return {n.linea_txt, n.treno_txt, n.scheda_treno, n.rallentamenti,
+          n.note,      n.linea_dat, n.sim,          n.dat};
+}
+
 std::optional<CompiledFile> CompiledFileOfName(std::string_view path) {
   if (path.ends_with(kLineaDat)) return CompiledFile::kGeometry;
   if (path.ends_with(kSim)) return CompiledFile::kTable;
@@ -69,6 +74,35 @@ void KeysFromSourceNames(std::string_view line_file, std::string_view train_file
   }
 }
 
+bool CheckKey(std::string_view key, std::string* reason) {
+  if (key.empty()) {
+    *reason = "is empty";
+    return false;
+  }
+  for (char c : key) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127) {
+      *reason = "holds a control character";
+      return false;
+    }
+  }
+  if (key.find_first_of("/\\") != std::string_view::npos) {
+    *reason = "holds a path separator";
+    return false;
+  }
+  return true;
+}
+
+bool CheckFileNames(std::span<const std::string> paths, std::string* err) {
+  std::string reason;
+  for (const std::string& path : paths) {
+    if (!CheckFileName(DirName(path), BaseName(path), &reason)) {
+      *err = path + ": not a possible file name: " + reason;
+      return false;
+    }
+  }
+  return true;
+}
+
 std::vector<ScenarioKeys> FindScenarios(const std::vector<std::string>& names) {
   std::set<std::string_view> present(names.begin(), names.end());
   std::vector<ScenarioKeys> found;
@@ -80,7 +114,12 @@ std::vector<ScenarioKeys> FindScenarios(const std::vector<std::string>& names) {
       std::optional<std::string_view> table = StemOf(other, kSim);
       if (!table || table->size() <= prefix.size() || !table->starts_with(prefix)) continue;
       if (present.count(Join(*table, kDat)) == 0) continue;
-      found.push_back({std::string(*line), std::string(table->substr(prefix.size()))});
+      ScenarioKeys keys{std::string(*line), std::string(table->substr(prefix.size()))};
+      // Names whose keys could not be given back to the program are no
+      // scenario of its own.
+      std::string ignored;
+      if (!CheckKey(keys.line, &ignored) || !CheckKey(keys.train, &ignored)) continue;
+      found.push_back(std::move(keys));
     }
   }
   std::sort(found.begin(), found.end(), [](const ScenarioKeys& a, const ScenarioKeys& b) {

@@ -3,6 +3,7 @@
 #define PERCORSO_IO_FILE_NAMES_H_
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ struct FileNames {
 };
 
 FileNames NameFiles(std::string_view dir, std::string_view line_key, std::string_view train_key);
+
+/// The eight paths, in the order of the members.
+std::vector<std::string> EveryName(const FileNames& names);
 
 /// The three kinds of compiled file.
 enum class CompiledFile { kCells, kTable, kGeometry };
@@ -46,9 +50,18 @@ struct ScenarioKeys {
 
 /// Every scenario whose three compiled files are among `names` (file names
 /// without directory): a line key K of a "K_linea.dat" and a train key T for
-/// which both "K_T.sim" and "K_T.dat" are there. Sorted by line key, then train
-/// key.
+/// which both "K_T.sim" and "K_T.dat" are there, both keys passing CheckKey. Sorted by line key,
+/// then train key.
 std::vector<ScenarioKeys> FindScenarios(const std::vector<std::string>& names);
+
+/// False, with the reason ("is empty", "holds a control character", "holds a
+/// path separator"), for a key that cannot be part of file names: empty, or
+/// holding a byte below 32, 127, "/" or "\".
+bool CheckKey(std::string_view key, std::string* reason);
+
+/// False, with one line naming the file, when the file system would refuse
+/// the name of one of `paths` in its directory (too long, for instance).
+bool CheckFileNames(std::span<const std::string> paths, std::string* err);
 
 /// The keys of the built-in scenario.
 inline constexpr std::string_view kBuiltinLineKey = "Pianura_Crinale";

@@ -1,33 +1,46 @@
 #include "io/fresh_file.h"
 
+#include "io/interrupts.h"
 #include "io/platform.h"
 
 namespace percorso {
-namespace {
 
 bool CheckReplaceable(Disk& disk, const std::string& path, std::string* err) {
   FileInfo info = disk.Stat(path);
-  if (info.kind == FileKind::kDirectory) {
-    *err = path + ": cannot write: Is a directory";
-    return false;
-  }
   if (info.kind == FileKind::kRegular && info.read_only) {
     *err = path + ": cannot replace: Permission denied (the file is read-only)";
     return false;
   }
+  if (info.link || info.kind == FileKind::kMissing || info.kind == FileKind::kRegular) return true;
+  if (info.kind == FileKind::kDirectory) {
+    *err = path + ": cannot write: Is a directory";
+  } else {
+    *err = path + ": cannot replace: " + info.other + ", not a regular file";
+  }
+  return false;
+}
+
+bool CheckAllReplaceable(Disk& disk, std::span<const std::string> paths, std::string* err) {
+  for (const std::string& path : paths) {
+    if (!CheckReplaceable(disk, path, err)) return false;
+  }
   return true;
 }
 
-std::string TemporaryName(const std::string& path) {
-  return JoinPath(DirName(path), "." + std::string(BaseName(path)) + ".tmp-" + UniqueSuffix());
+FileSet::~FileSet() {
+  DiscardAll();
 }
 
-}  // namespace
+void FileSet::DiscardAll() {
+  std::string ignored;
+  for (const Staged& s : staged_) disk_.Discard(s.temp, &ignored);
+  staged_.clear();
+}
 
-bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err) {
+bool FileSet::Add(const std::string& path, std::string_view bytes, std::string* err) {
   bool done = false;
-  return WriteFreshChunked(
-      disk, path,
+  return AddChunked(
+      path,
       [&](std::string* piece) {
         if (done) return false;
         piece->append(bytes);
@@ -37,14 +50,14 @@ bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std
       err);
 }
 
-bool WriteFreshChunked(Disk& disk, const std::string& path,
-                       const std::function<bool(std::string*)>& next, std::string* err) {
-  if (!CheckReplaceable(disk, path, err)) return false;
-  std::string temp = TemporaryName(path);
+bool FileSet::AddChunked(const std::string& path, const std::function<bool(std::string*)>& next,
+                         std::string* err) {
+  if (!CheckReplaceable(disk_, path, err)) return false;
+  TemporaryFile temp;
   std::string reason;
-  int handle = -1;
-  if (!disk.Create(temp, &handle, &reason)) {
-    *err = path + ": cannot create: " + reason;
+  if (!disk_.CreateTemporary(path, &temp, &reason)) {
+    *err = path + ": cannot create the temporary file " + std::string(BaseName(temp.path)) + ": " +
+           reason;
     return false;
   }
   bool ok = true;
@@ -52,32 +65,42 @@ bool WriteFreshChunked(Disk& disk, const std::string& path,
   while (ok) {
     piece.clear();
     if (!next(&piece)) break;
-    if (!piece.empty() && !disk.Write(handle, piece, &reason)) {
+    if (!piece.empty() && !disk_.Write(temp.handle, piece, &reason)) {
       *err = path + ": cannot write: " + reason;
       ok = false;
     }
   }
-  std::string close_reason;
-  if (!disk.Close(handle, &close_reason) && ok) {
-    *err = path + ": cannot write: " + close_reason;
-    ok = false;
-  }
-  // The old file goes first, then the new one takes its name: the same end as
-  // deleting and writing anew, and a rename over an existing file would make
-  // the file system flush the new content at once.
-  if (ok && disk.Stat(path).kind == FileKind::kRegular && !disk.Remove(path, &reason)) {
-    *err = path + ": cannot replace: " + reason;
-    ok = false;
-  }
-  if (ok && !disk.Rename(temp, path, &reason)) {
-    *err = path + ": cannot replace: " + reason;
+  if (!disk_.Close(temp.handle, &reason) && ok) {
+    *err = path + ": cannot write: " + reason;
     ok = false;
   }
   if (!ok) {
-    std::string ignored;
-    disk.Remove(temp, &ignored);
+    disk_.Discard(temp, &reason);
+    return false;
   }
-  return ok;
+  staged_.push_back({path, std::move(temp)});
+  return true;
+}
+
+bool FileSet::Commit(std::string* err) {
+  // An interrupt waits until every file is renamed: the set changes whole.
+  InterruptsHeld held;
+  std::string reason;
+  for (size_t i = 0; i < staged_.size(); ++i) {
+    if (!disk_.Replace(staged_[i].temp, staged_[i].target, &reason)) {
+      *err = staged_[i].target + ": cannot replace: " + reason;
+      staged_.erase(staged_.begin(), staged_.begin() + static_cast<ptrdiff_t>(i));
+      DiscardAll();
+      return false;
+    }
+  }
+  staged_.clear();
+  return true;
+}
+
+bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err) {
+  FileSet set(disk);
+  return set.Add(path, bytes, err) && set.Commit(err);
 }
 
 }  // namespace percorso

@@ -1,28 +1,66 @@
-// Writing a file fresh: the new content never mixes with an old file of the
-// same name, and a failure midway never leaves a truncated file under the final
-// name. The bytes go to a temporary file in the same directory; once it is
-// complete the old file is deleted and the temporary takes the final name.
+// Writing files fresh: the new content never mixes with an old file of the
+// same name, and the name always holds either the whole old file or the whole
+// new one. The bytes go to a temporary file in the same directory; once it is
+// complete it is renamed over the old file in one step.
 #ifndef PERCORSO_IO_FRESH_FILE_H_
 #define PERCORSO_IO_FRESH_FILE_H_
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "io/disk.h"
 
 namespace percorso {
 
-/// Replaces `path` whole with `bytes`. An existing read-only file or a directory
-/// of that name is refused. On failure `*err` is one line naming the file and
-/// the reason, and no temporary file stays; the old file (if any) is untouched,
-/// unless the failure is the final rename, which leaves no file of that name.
-bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err);
+/// True when `path` may be replaced: nothing is there, or a regular file that
+/// is not read-only, or a symbolic link (replaced as a link, what it points to
+/// untouched) unless it points to a read-only file. A directory, a device, a
+/// FIFO or a socket is refused. On refusal `*err` is one line naming the file.
+bool CheckReplaceable(Disk& disk, const std::string& path, std::string* err);
 
-/// The same, for content produced in pieces: `next` appends the next piece to
-/// its argument and returns false once nothing is left.
-bool WriteFreshChunked(Disk& disk, const std::string& path,
-                       const std::function<bool(std::string*)>& next, std::string* err);
+/// CheckReplaceable for every path, stopping at the first refusal.
+bool CheckAllReplaceable(Disk& disk, std::span<const std::string> paths, std::string* err);
+
+/// Files replaced together. Each added file is written whole to a temporary of
+/// its own; Commit renames every temporary over its target, in the order
+/// added, once all of them are complete. Temporaries not committed are removed
+/// when the set is destroyed, so a failure before Commit changes no file.
+class FileSet {
+ public:
+  explicit FileSet(Disk& disk) : disk_(disk) {}
+  ~FileSet();
+  FileSet(const FileSet&) = delete;
+  FileSet& operator=(const FileSet&) = delete;
+
+  /// Checks that `path` may be replaced and writes `bytes` to its temporary.
+  bool Add(const std::string& path, std::string_view bytes, std::string* err);
+  /// The same, for content produced in pieces: `next` appends the next piece
+  /// to its argument and returns false once nothing is left.
+  bool AddChunked(const std::string& path, const std::function<bool(std::string*)>& next,
+                  std::string* err);
+  /// Renames the temporaries over their targets, with interrupts held until
+  /// the last one is renamed. A failing rename stops there: the files before
+  /// it are replaced, the rest keep their old content.
+  bool Commit(std::string* err);
+
+ private:
+  struct Staged {
+    std::string target;
+    TemporaryFile temp;
+  };
+  void DiscardAll();
+
+  Disk& disk_;
+  std::vector<Staged> staged_;
+};
+
+/// Replaces `path` whole with `bytes`, as a set of one file. On failure `*err`
+/// is one line naming the file and the reason; the old file (if any) is
+/// untouched and no temporary stays.
+bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err);
 
 }  // namespace percorso
 

@@ -1,5 +1,7 @@
-// What depends on the platform: the path separator, the program's own
-// directory and console output. The real file system is in disk.h.
+// What depends on the platform besides the disk: the path separator, the
+// program's own directory, the texts of system errors and the names a file
+// system accepts. The real file system is in disk.h, interrupts in
+// interrupts.h.
 #ifndef PERCORSO_IO_PLATFORM_H_
 #define PERCORSO_IO_PLATFORM_H_
 
@@ -25,11 +27,13 @@ std::string_view BaseName(std::string_view path);
 /// The part of a path before its last separator, "." when there is none.
 std::string DirName(std::string_view path);
 
-/// The text of an errno value.
+/// The text of a system error number.
 std::string SystemError(int error_number);
 
-/// Unique within this process and across processes: used in temporary names.
-std::string UniqueSuffix();
+/// False, with the reason, when the file system would refuse `name` as the
+/// name of one file in `dir`: empty, "." or "..", a separator or a byte it
+/// does not allow, or too long.
+bool CheckFileName(const std::string& dir, std::string_view name, std::string* reason);
 
 }  // namespace percorso
 

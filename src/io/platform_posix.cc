@@ -1,6 +1,6 @@
+#include <limits.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstring>
 #include <string>
 
@@ -20,9 +20,23 @@ std::string SystemError(int error_number) {
   return std::strerror(error_number);
 }
 
-std::string UniqueSuffix() {
-  static std::atomic<unsigned> counter{0};
-  return std::to_string(getpid()) + "-" + std::to_string(counter++);
+bool CheckFileName(const std::string& dir, std::string_view name, std::string* reason) {
+  if (name.empty() || name == "." || name == "..") {
+    *reason = "'" + std::string(name) + "' cannot name a file";
+    return false;
+  }
+  if (name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos) {
+    *reason = "a file name cannot hold '/' or a NUL byte";
+    return false;
+  }
+  long longest = pathconf(dir.c_str(), _PC_NAME_MAX);
+  if (longest <= 0) longest = NAME_MAX;
+  if (name.size() > static_cast<size_t>(longest)) {
+    *reason = "a name of " + std::to_string(name.size()) + " bytes is longer than the " +
+              std::to_string(longest) + " the file system allows";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace percorso

@@ -13,11 +13,11 @@ namespace {
 // Entries of the geometry table encoded per write: about 1 MB of output.
 constexpr size_t kGeometryEntriesPerPiece = 100000;
 
-bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std::string* err) {
+bool AddGeometry(FileSet& files, const Tracciato& t, const std::string& path, std::string* err) {
   // One reader for the whole file: each coordinate is replayed once.
   TracciatoReader reader(t);
-  return WriteFreshChunked(
-      disk, path,
+  return files.AddChunked(
+      path,
       [&](std::string* piece) {
         size_t next = reader.position();
         if (next >= reader.size()) return false;
@@ -34,11 +34,12 @@ bool WriteGeometry(Disk& disk, const Tracciato& t, const std::string& path, std:
 }  // namespace
 
 bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err) {
+  FileSet files(disk);
   if (s.j != 0 && s.tracciato) {
-    if (!WriteGeometry(disk, *s.tracciato, names.linea_dat, err)) return false;
+    if (!AddGeometry(files, *s.tracciato, names.linea_dat, err)) return false;
   }
-  if (!WriteFresh(disk, names.sim, EncodeVoci(s.voci), err)) return false;
-  return WriteFresh(disk, names.dat, EncodeCelle(s.celle), err);
+  return files.Add(names.sim, EncodeVoci(s.voci), err) &&
+         files.Add(names.dat, EncodeCelle(s.celle), err) && files.Commit(err);
 }
 
 }  // namespace percorso

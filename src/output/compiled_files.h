@@ -11,7 +11,9 @@
 namespace percorso {
 
 /// Writes the three binary files of `s`: the geometry file when `j` is non-zero,
-/// then the table file, then the cell file. Stops at the first failure.
+/// then the table file, then the cell file. Each goes to a temporary first and
+/// the three replace the old files only once all are complete; a failure
+/// before that leaves every old file as it was.
 bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err);
 
 }  // namespace percorso

@@ -15,6 +15,14 @@ bool dati_treno(Disk& disk, const FileNames& names, std::string* err) {
   return WriteLineList(disk, names.treno_txt, BuiltinTrainLines(), err);
 }
 
+std::string BuiltinLineBytes() {
+  return RenderLineList(MakeLineList(BuiltinLineLines()));
+}
+
+std::string BuiltinTrainBytes() {
+  return RenderLineList(MakeLineList(BuiltinTrainLines()));
+}
+
 bool dati_note(Disk& disk, const FileNames& names, std::string* err) {
   return WriteLineList(disk, names.note, NoteLines(), err);
 }

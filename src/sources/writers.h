@@ -17,6 +17,10 @@ namespace percorso {
 bool dati_linea(Disk& disk, const FileNames& names, std::string* err);
 /// The train description file, `names.treno_txt`.
 bool dati_treno(Disk& disk, const FileNames& names, std::string* err);
+/// The bytes that dati_linea and dati_treno write.
+std::string BuiltinLineBytes();
+std::string BuiltinTrainBytes();
+
 /// The notes, `names.note`.
 bool dati_note(Disk& disk, const FileNames& names, std::string* err);
 /// The slowdown order, `names.rallentamenti`.

@@ -77,7 +77,7 @@ TEST(CliTest, CompileRefusesKeysItCannotUse) {
   testing::WriteBytes(dir.file("b.txt"), "");
   struct Case {
     std::vector<std::string> extra;
-    const char* message;
+    std::string message;
   };
   const Case cases[] = {
       {{}, "percorso: no line key: give --line-key, or name the line file KEY_linea.txt\n"},
@@ -87,6 +87,24 @@ TEST(CliTest, CompileRefusesKeysItCannotUse) {
        "percorso: line key 'a/b' holds a path separator\n"},
       {{"--line-key", "L", "--train-key", "\xE4\xB8\xAD"},
        "percorso: train key '\xE4\xB8\xAD' holds a character outside Windows-1252\n"},
+      {{"--line-key", "", "--train-key", "T"}, "percorso: line key is empty\n"},
+      {{"--line-key", "L", "--train-key", ""}, "percorso: train key is empty\n"},
+      {{"--line-key", "a\\b", "--train-key", "T"},
+       "percorso: line key 'a\\b' holds a path separator\n"},
+      // Control characters are never echoed as they are.
+      {{"--line-key", "a\nb", "--train-key", "T"},
+       "percorso: line key \"a\\nb\" holds a control character\n"},
+      {{"--line-key", "L", "--train-key", "\x1b[2J"},
+       "percorso: train key \"\\x1b[2J\" holds a control character\n"},
+      {{"--line-key", std::string(246, 'k'), "--train-key", "T"},
+       "percorso: " + dir.file(std::string(246, 'k') + "_linea.dat") +
+#ifdef _WIN32
+           ": not a possible file name: a name of 256 characters is longer than the 255 "
+           "Windows allows\n"},
+#else
+           ": not a possible file name: a name of 256 bytes is longer than the 255 the file "
+           "system allows\n"},
+#endif
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -96,6 +114,7 @@ TEST(CliTest, CompileRefusesKeysItCannotUse) {
     Result r = RunCli(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"a.txt", "b.txt"}));
   }
 }
 

@@ -1,8 +1,8 @@
 // `percorso compile` on an author's files: outcomes, messages and what is left
 // on disk, including hostile files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "compiler/check_codes.h"
@@ -135,6 +135,42 @@ TEST_F(CompileCommandTest, KeysComeFromTheFileNames) {
                        dir_.file("Valle_42-.txt"), "--dir", dir_.path()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(testing::ReadBytes(dir_.file("Valle_42.sim")).size(), 2958u + 5 + 2);
+}
+
+// Every output is checked before the compile: one that cannot be replaced
+// leaves all three as they were.
+TEST_F(CompileCommandTest, AnOutputThatCannotBeReplacedStopsTheRunBeforeAnyIsWritten) {
+  for (const char* name : {"L_T.dat", "L_T.sim", "L_linea.dat"}) WriteBytes(dir_.file(name), "old");
+  ASSERT_EQ(chmod(dir_.file("L_T.dat").c_str(), 0444), 0);
+  Outcome o = Compile(LineFile({}, 5000), TrainFile({}));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "percorso: " + dir_.file("L_T.dat") +
+                       ": cannot replace: Permission denied (the file is read-only)\n");
+  for (const char* name : {"L_T.dat", "L_T.sim", "L_linea.dat"}) {
+    EXPECT_EQ(testing::ReadBytes(dir_.file(name)), "old") << name;
+  }
+}
+
+// The temporaries' names do not grow with the final names: keys that make
+// the longest names the file system allows work, and a replaced file keeps
+// its permissions.
+TEST_F(CompileCommandTest, TheLongestNamesWorkAndModesAreKept) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits";
+#else
+  const std::string key(245, 'k');  // "k..k_linea.dat" is 255 bytes
+  const std::string sim = dir_.file(key + "_T.sim");
+  WriteBytes(sim, "old");
+  ASSERT_EQ(chmod(sim.c_str(), 0600), 0);
+  Outcome o = Compile(LineFile({}, 5000), TrainFile({}), {"--line-key", key, "--train-key", "T"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt", key + "_T.dat",
+                                                   key + "_T.sim", key + "_linea.dat"}));
+  struct stat st;
+  ASSERT_EQ(stat(sim.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_NE(testing::ReadBytes(sim), "old");
+#endif
 }
 
 // File names carry the keys' characters (UTF-8 here, UTF-16 on Windows); the

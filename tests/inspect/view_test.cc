@@ -1,5 +1,6 @@
 // The scenario page and `percorso view`.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <limits>
@@ -356,6 +357,33 @@ TEST_F(ViewCommandTest, RefusesDamagedOrMissingFiles) {
                                       "Pianura_Crinale_linea.dat"}));
 }
 
+TEST_F(ViewCommandTest, TheDashWritesThePageToStandardOutput) {
+  Write(testing::BuiltinScenario());
+  Outcome r = View({"--dir", dir_.path(), "-o", "-"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, RenderViewPage(ViewOfModel(testing::BuiltinScenario())));
+  EXPECT_EQ(dir_.List().size(), 3u);
+}
+
+// Only a regular file (or a link, replaced as a link) takes the page: a FIFO,
+// a device or a directory of that name is refused and stays.
+TEST_F(ViewCommandTest, APageIsNeverWrittenOverSomethingElse) {
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs are POSIX";
+#else
+  Write(testing::BuiltinScenario());
+  ASSERT_EQ(mkfifo(dir_.file("fifo").c_str(), 0644), 0);
+  Outcome r = View({"--dir", dir_.path(), "-o", dir_.file("fifo")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "percorso: " + dir_.file("fifo") + ": cannot replace: a FIFO, not a regular file\n");
+  struct stat st;
+  ASSERT_EQ(lstat(dir_.file("fifo").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(dir_.List().size(), 4u);
+#endif
+}
+
 TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string line = dir_.file("Prova_linea.txt"), train = dir_.file("Prova_5-.txt");
   testing::WriteBytes(line, testing::LineFile({"pendenza, 0, 3"}));
@@ -365,7 +393,10 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   EXPECT_EQ(r.err, "");
   std::string page = testing::ReadBytes(dir_.file("Prova_5.html"));
   EXPECT_EQ(page.find("id=\"diagnostics\""), std::string::npos);
-  EXPECT_NE(Data(page).find(train + ":2\\ncell 43"), std::string::npos);
+  // The page's data escapes the backslashes of a Windows path.
+  std::string shown;
+  for (char c : train) shown += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  EXPECT_NE(Data(page).find(shown + ":2\\ncell 43"), std::string::npos);
   EXPECT_EQ(dir_.List(),
             (std::vector<std::string>{"Prova_5-.txt", "Prova_5.html", "Prova_linea.txt"}));
 

@@ -1,8 +1,10 @@
 #include "io/fresh_file.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
@@ -12,10 +14,17 @@ namespace {
 
 using testing::FaultyDisk;
 using testing::Op;
-using testing::PathOf;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
+
+#ifndef _WIN32
+mode_t ModeOf(const std::string& path) {
+  struct stat st;
+  EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
+  return st.st_mode;
+}
+#endif
 
 TEST(FreshFileTest, ReplacesALongerOldFileWithoutStaleTail) {
   TempDir dir;
@@ -40,9 +49,7 @@ TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
   TempDir dir;
   std::string path = dir.file("ro.sim");
   WriteBytes(path, "old");
-  std::filesystem::permissions(PathOf(path), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::group_read |
-                                                 std::filesystem::perms::others_read);
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
   RealDisk disk;
   std::string err;
   EXPECT_FALSE(WriteFresh(disk, path, "new", &err));
@@ -51,43 +58,118 @@ TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
   EXPECT_EQ(dir.List(), std::vector<std::string>{"ro.sim"});
 }
 
-TEST(FreshFileTest, RefusesADirectoryOfTheSameName) {
+TEST(FreshFileTest, OnlyRegularFilesAndLinksAreReplaced) {
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs and /dev/null are POSIX";
+#else
   TempDir dir;
-  ASSERT_TRUE(std::filesystem::create_directory(PathOf(dir.file("x.dat"))));
+  ASSERT_EQ(mkdir(dir.file("d.dat").c_str(), 0755), 0);
+  ASSERT_EQ(mkfifo(dir.file("f.dat").c_str(), 0644), 0);
   RealDisk disk;
+  struct Case {
+    std::string path;
+    std::string err;
+  };
+  const Case cases[] = {
+      {dir.file("d.dat"), dir.file("d.dat") + ": cannot write: Is a directory"},
+      {dir.file("f.dat"), dir.file("f.dat") + ": cannot replace: a FIFO, not a regular file"},
+      // Only examined: a faulty check must not get as far as writing here.
+      {"/dev/null", "/dev/null: cannot replace: a character device, not a regular file"},
+  };
+  for (const Case& c : cases) {
+    std::string err;
+    EXPECT_FALSE(CheckReplaceable(disk, c.path, &err)) << c.path;
+    EXPECT_EQ(err, c.err);
+  }
   std::string err;
-  EXPECT_FALSE(WriteFresh(disk, dir.file("x.dat"), "new", &err));
-  EXPECT_NE(err.find("x.dat: cannot write: Is a directory"), std::string::npos) << err;
+  EXPECT_FALSE(WriteFresh(disk, dir.file("f.dat"), "new", &err));
+  EXPECT_TRUE(S_ISFIFO(ModeOf(dir.file("f.dat"))));
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"d.dat", "f.dat"}));
+#endif
 }
 
-TEST(FreshFileTest, PathThroughARegularFileFailsWithTheSystemReason) {
+TEST(FreshFileTest, ALinkIsReplacedAsALinkAndWhatItPointsToStays) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#else
+  TempDir dir;
+  WriteBytes(dir.file("target"), "kept");
+  ASSERT_EQ(symlink("target", dir.file("out.html").c_str()), 0);
+  ASSERT_EQ(symlink("/dev/null", dir.file("null.html").c_str()), 0);
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteFresh(disk, dir.file("out.html"), "page", &err)) << err;
+  ASSERT_TRUE(WriteFresh(disk, dir.file("null.html"), "page", &err)) << err;
+  EXPECT_EQ(ReadBytes(dir.file("target")), "kept");
+  EXPECT_TRUE(S_ISREG(ModeOf(dir.file("out.html"))));
+  EXPECT_TRUE(S_ISREG(ModeOf(dir.file("null.html"))));
+  EXPECT_EQ(ReadBytes(dir.file("out.html")), "page");
+  EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
+#endif
+}
+
+TEST(FreshFileTest, AReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits or umask";
+#else
+  TempDir dir;
+  WriteBytes(dir.file("private"), "old");
+  ASSERT_EQ(chmod(dir.file("private").c_str(), 0600), 0);
+  WriteBytes(dir.file("shared"), "old");
+  ASSERT_EQ(chmod(dir.file("shared").c_str(), 0664), 0);
+  RealDisk disk;
+  std::string err;
+  mode_t saved = umask(027);
+  bool ok = WriteFresh(disk, dir.file("private"), "new", &err) &&
+            WriteFresh(disk, dir.file("shared"), "new", &err) &&
+            WriteFresh(disk, dir.file("fresh"), "new", &err);
+  umask(saved);
+  ASSERT_TRUE(ok) << err;
+  EXPECT_EQ(ModeOf(dir.file("private")) & 07777, 0600u);
+  EXPECT_EQ(ModeOf(dir.file("shared")) & 07777, 0664u);
+  EXPECT_EQ(ModeOf(dir.file("fresh")) & 07777, 0640u);
+#endif
+}
+
+TEST(FreshFileTest, TheLongestNameTheFileSystemAllowsCanBeWritten) {
+  TempDir dir;
+  std::string path = dir.file(std::string(255, 'n'));
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteFresh(disk, path, "x", &err)) << err;
+  EXPECT_EQ(ReadBytes(path), "x");
+}
+
+TEST(FreshFileTest, AFailedCreationNamesTheTemporary) {
   TempDir dir;
   WriteBytes(dir.file("plain"), "");
   RealDisk disk;
   std::string err;
   EXPECT_FALSE(WriteFresh(disk, dir.file("plain") + "/a.dat", "x", &err));
+  EXPECT_TRUE(err.starts_with(dir.file("plain") + "/a.dat: cannot create the temporary file " +
+                              ".percorso-" + std::to_string(getpid()) + "-"))
+      << err;
 #ifdef _WIN32
   // Windows tells no more than that the path is not there.
-  EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: No such file or directory");
+  EXPECT_TRUE(err.ends_with(".tmp: No such file or directory")) << err;
 #else
-  EXPECT_EQ(err, dir.file("plain") + "/a.dat: cannot create: Not a directory");
+  EXPECT_TRUE(err.ends_with(".tmp: Not a directory")) << err;
 #endif
 }
 
-// A failing operation leaves no temporary file, and never a truncated file
-// under the final name: the old file stays whole, except when the last step,
-// the rename, fails after the old file was deleted.
-TEST(FreshFileTest, AnyFailingOperationLeavesNoTruncatedFileAndNoTemporary) {
+// A failing operation leaves no temporary file and the old file whole: the
+// old file is never removed before the new one takes its name.
+TEST(FreshFileTest, AnyFailingOperationLeavesTheOldFileAndNoTemporary) {
   struct Case {
     Op op;
     int k;
     const char* reason;
-    bool old_stays;
   };
   const Case cases[] = {
-      {Op::kCreate, 1, "cannot create", true},   {Op::kWrite, 1, "cannot write", true},
-      {Op::kWrite, 2, "cannot write", true},     {Op::kRemove, 1, "cannot replace", true},
-      {Op::kRename, 1, "cannot replace", false},
+      {Op::kCreate, 1, "cannot create the temporary file .percorso-"},
+      {Op::kWrite, 1, "cannot write"},
+      {Op::kWrite, 2, "cannot write"},
+      {Op::kRename, 1, "cannot replace"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.reason) + " #" + std::to_string(c.k));
@@ -98,24 +180,23 @@ TEST(FreshFileTest, AnyFailingOperationLeavesNoTruncatedFileAndNoTemporary) {
     disk.Arm(c.op, c.k);
     int pieces = 0;
     std::string err;
-    bool ok = WriteFreshChunked(
-        disk, path,
-        [&](std::string* piece) {
-          if (pieces == 3) return false;
-          ++pieces;
-          piece->append("part");
-          return true;
-        },
-        &err);
+    FileSet set(disk);
+    bool ok = set.AddChunked(
+                  path,
+                  [&](std::string* piece) {
+                    if (pieces == 3) return false;
+                    ++pieces;
+                    piece->append("part");
+                    return true;
+                  },
+                  &err) &&
+              set.Commit(&err);
     EXPECT_FALSE(ok);
     EXPECT_TRUE(disk.fired());
-    EXPECT_EQ(err, path + ": " + c.reason + ": Input/output error (injected)");
-    if (c.old_stays) {
-      EXPECT_EQ(ReadBytes(path), "old content");
-      EXPECT_EQ(dir.List(), std::vector<std::string>{"f.dat"});
-    } else {
-      EXPECT_TRUE(dir.List().empty());
-    }
+    EXPECT_TRUE(err.starts_with(path + ": " + c.reason)) << err;
+    EXPECT_TRUE(err.ends_with(": Input/output error (injected)")) << err;
+    EXPECT_EQ(ReadBytes(path), "old content");
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"f.dat"});
   }
 }
 
@@ -124,15 +205,45 @@ TEST(FreshFileTest, ChunkedContentArrivesWhole) {
   RealDisk disk;
   int n = 0;
   std::string err;
-  ASSERT_TRUE(WriteFreshChunked(
-      disk, dir.file("c"),
+  FileSet set(disk);
+  ASSERT_TRUE(set.AddChunked(
+      dir.file("c"),
       [&](std::string* piece) {
         if (n == 3) return false;
         piece->append(std::to_string(n++));
         return true;
       },
       &err));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("c")));
+  ASSERT_TRUE(set.Commit(&err)) << err;
   EXPECT_EQ(ReadBytes(dir.file("c")), "012");
+}
+
+// The files of a set change together: until the last one is complete, every
+// old file stays as it was.
+TEST(FileSetTest, NothingIsReplacedUntilEveryFileIsComplete) {
+  TempDir dir;
+  for (const char* name : {"a", "b", "c"}) WriteBytes(dir.file(name), "old");
+  RealDisk disk;
+  std::string err;
+  {
+    ASSERT_EQ(chmod(dir.file("c").c_str(), 0444), 0);
+    FileSet set(disk);
+    EXPECT_TRUE(set.Add(dir.file("a"), "new", &err));
+    EXPECT_TRUE(set.Add(dir.file("b"), "new", &err));
+    EXPECT_FALSE(set.Add(dir.file("c"), "new", &err));
+    EXPECT_EQ(dir.List().size(), 5u);  // the two temporaries wait beside the old files
+  }
+  for (const char* name : {"a", "b", "c"}) EXPECT_EQ(ReadBytes(dir.file(name)), "old") << name;
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
+
+  ASSERT_EQ(chmod(dir.file("c").c_str(), 0644), 0);
+  FileSet set(disk);
+  ASSERT_TRUE(set.Add(dir.file("a"), "new", &err) && set.Add(dir.file("b"), "new", &err) &&
+              set.Add(dir.file("c"), "new", &err) && set.Commit(&err))
+      << err;
+  for (const char* name : {"a", "b", "c"}) EXPECT_EQ(ReadBytes(dir.file(name)), "new") << name;
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
 }
 
 }  // namespace

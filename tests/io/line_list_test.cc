@@ -80,5 +80,36 @@ TEST(FileNamesTest, KeysAreUsedExactlyAsStored) {
   EXPECT_EQ(n.sim, d + " A b_X .sim");
 }
 
+TEST(FileNamesTest, KeysThatCannotNameFiles) {
+  struct Case {
+    std::string_view key;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"", "is empty"},
+      {"a\nb", "holds a control character"},
+      {"\x1b[31m", "holds a control character"},
+      {std::string_view("a\0", 2), "holds a control character"},
+      {"a\x7f", "holds a control character"},
+      {"a/b", "holds a path separator"},
+      {"a\\b", "holds a path separator"},
+  };
+  for (const Case& c : cases) {
+    std::string reason;
+    EXPECT_FALSE(CheckKey(c.key, &reason)) << c.key;
+    EXPECT_EQ(reason, c.reason) << c.key;
+  }
+  std::string reason;
+  for (std::string_view good : {"Pianura_Crinale", " A b", "per\xF2", "."}) {
+    EXPECT_TRUE(CheckKey(good, &reason)) << good;
+  }
+}
+
+TEST(FileNamesTest, ScenariosWithKeysThatCannotNameFilesAreNotFound) {
+  std::vector<std::string> names = {"a\nb_linea.dat", "a\nb_1.sim", "a\nb_1.dat",
+                                    "L_linea.dat",    "L_\x1b.sim", "L_\x1b.dat"};
+  EXPECT_TRUE(FindScenarios(names).empty());
+}
+
 }  // namespace
 }  // namespace percorso

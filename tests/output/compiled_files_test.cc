@@ -50,17 +50,37 @@ TEST(CompileDriverTest, WithoutGeometryAnOldGeometryFileStaysAsItWas) {
   EXPECT_EQ(ReadBytes(names.dat).size(), 15u * s.celle.size());
 }
 
-TEST(CompileDriverTest, AFailureStopsAtThatFileAndEarlierFilesAreComplete) {
-  TempDir dir;
-  FileNames names = NameFiles(dir.path(), "L", "T");
-  Scenario s = SmallScenario(1);
-  testing::FaultyDisk disk;
-  disk.Arm(testing::Op::kCreate, 3);  // geometry, table, then the cell file
-  std::string err;
-  EXPECT_FALSE(WriteCompiledFiles(disk, s, names, &err));
-  EXPECT_EQ(err, names.dat + ": cannot create: Input/output error (injected)");
-  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.sim", "L_linea.dat"}));
-  EXPECT_EQ(ReadBytes(names.sim), EncodeVoci(s.voci));
+// The three files change together: a failure at any of them leaves every old
+// file as it was and no temporary.
+TEST(CompileDriverTest, AFailureAtAnyFileLeavesEveryOldFile) {
+  struct Case {
+    testing::Op op;
+    int k;
+  };
+  const Case cases[] = {{testing::Op::kCreate, 1},
+                        {testing::Op::kCreate, 3},
+                        {testing::Op::kWrite, 1},
+                        {testing::Op::kWrite, 3},
+                        {testing::Op::kRename, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.op)) + " #" + std::to_string(c.k));
+    TempDir dir;
+    FileNames names = NameFiles(dir.path(), "L", "T");
+    for (const std::string* path : {&names.linea_dat, &names.sim, &names.dat}) {
+      WriteBytes(*path, "old");
+    }
+    Scenario s = SmallScenario(1);
+    testing::FaultyDisk disk;
+    disk.Arm(c.op, c.k);
+    std::string err;
+    EXPECT_FALSE(WriteCompiledFiles(disk, s, names, &err));
+    EXPECT_TRUE(disk.fired());
+    EXPECT_TRUE(err.ends_with("Input/output error (injected)")) << err;
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+    for (const std::string* path : {&names.linea_dat, &names.sim, &names.dat}) {
+      EXPECT_EQ(ReadBytes(*path), "old") << *path;
+    }
+  }
 }
 
 }  // namespace

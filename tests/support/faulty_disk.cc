@@ -18,19 +18,23 @@ bool FaultyDisk::ReadFile(const std::string& path, uint64_t max_size, std::strin
   return real_.ReadFile(path, max_size, contents, err);
 }
 
-bool FaultyDisk::Create(const std::string& path, int* handle, std::string* err) {
-  if (Fails(Op::kCreate, err)) return false;
-  return real_.Create(path, handle, err);
+bool FaultyDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) {
+  if (!real_.CreateTemporary(target, temp, err)) return false;
+  if (!Fails(Op::kCreate, err)) return true;
+  std::string ignored;
+  real_.Close(temp->handle, &ignored);
+  real_.Discard(*temp, &ignored);
+  return false;
 }
 
-bool FaultyDisk::Write(int handle, std::string_view data, std::string* err) {
+bool FaultyDisk::Write(FileHandle handle, std::string_view data, std::string* err) {
   if (Fails(Op::kWrite, err)) return false;
   return real_.Write(handle, data, err);
 }
 
-bool FaultyDisk::Rename(const std::string& from, const std::string& to, std::string* err) {
+bool FaultyDisk::Replace(const TemporaryFile& temp, const std::string& target, std::string* err) {
   if (Fails(Op::kRename, err)) return false;
-  return real_.Rename(from, to, err);
+  return real_.Replace(temp, target, err);
 }
 
 bool FaultyDisk::Remove(const std::string& path, std::string* err) {

@@ -27,14 +27,25 @@ class FaultyDisk : public Disk {
   FileInfo Stat(const std::string& path) override { return real_.Stat(path); }
   bool ReadFile(const std::string& path, uint64_t max_size, std::string* contents,
                 std::string* err) override;
-  bool Create(const std::string& path, int* handle, std::string* err) override;
-  bool Write(int handle, std::string_view data, std::string* err) override;
-  bool Close(int handle, std::string* err) override { return real_.Close(handle, err); }
-  bool Rename(const std::string& from, const std::string& to, std::string* err) override;
+  /// An injected failure happens after the temporary was made and removed
+  /// again, so that the message names a real temporary.
+  bool CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) override;
+  bool Write(FileHandle handle, std::string_view data, std::string* err) override;
+  bool Close(FileHandle handle, std::string* err) override { return real_.Close(handle, err); }
+  /// Counted as kRename.
+  bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
+  /// Never fails on purpose, and is not counted.
+  bool Discard(const TemporaryFile& temp, std::string* err) override {
+    return real_.Discard(temp, err);
+  }
   bool Remove(const std::string& path, std::string* err) override;
   bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
                      std::string* err) override {
     return real_.ListDirectory(dir, names, err);
+  }
+  LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait, DirectoryLock* lock,
+                           std::string* err) override {
+    return real_.LockDirectory(dir, mode, wait, lock, err);
   }
 
  private:

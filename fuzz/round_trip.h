@@ -1,0 +1,27 @@
+// Checks that the fuzz targets make on what they compile or decode: encoding
+// and decoding give back what they were given. A failed check aborts with a
+// line saying which, so that the fuzzer keeps the input.
+#ifndef PERCORSO_FUZZ_ROUND_TRIP_H_
+#define PERCORSO_FUZZ_ROUND_TRIP_H_
+
+#include <string_view>
+
+#include "compiler/model.h"
+#include "output/geometry_table.h"
+
+namespace percorso {
+
+/// Aborts with `what` on standard error unless `ok`.
+void Require(bool ok, const char* what);
+
+/// The compiled model survives its files: the cells, the table (names cut to
+/// the longest the layout holds) and the geometry decode to what was encoded.
+void CheckModelRoundTrip(const Scenario& s);
+void CheckGeometryRoundTrip(const Tracciato& t);
+
+/// The same entries, bit for bit.
+bool SameGeometry(const GeometryTable& a, const GeometryTable& b);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_FUZZ_ROUND_TRIP_H_

@@ -1,0 +1,271 @@
+// The program as other processes see it while it replaces its files: a reader
+// polling during repeated compiles, runs interrupted (SIGINT) or killed
+// (SIGKILL) at random moments, and several runs into one directory at once.
+// Each test runs the real executable in a temporary directory, in seconds.
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+TEST(ReplacementStressTest, RunsOfTheRealExecutable) {
+  GTEST_SKIP() << "the runs are started with posix_spawn and stopped with POSIX signals";
+}
+#else
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/cli.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace percorso {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using Files = std::map<std::string, std::string>;
+
+const std::vector<std::string> kCompiled = {"L_T.dat", "L_T.sim", "L_linea.dat"};
+
+/// Starts the program with `args`; its standard output goes nowhere and its
+/// standard error to `err_path`.
+pid_t Start(const std::vector<std::string>& args, const std::string& err_path = "/dev/null") {
+  std::vector<std::string> all = {PERCORSO_EXE};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  pid_t pid = -1;
+  int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  EXPECT_EQ(error, 0) << "cannot start " << PERCORSO_EXE;
+  return pid;
+}
+
+/// The exit status, or 128 + the signal that ended the process.
+int Wait(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+}
+
+int RunToEnd(const std::vector<std::string>& args) {
+  return Wait(Start(args));
+}
+
+std::vector<std::string> Temporaries(const TempDir& dir) {
+  std::vector<std::string> found;
+  for (const std::string& name : dir.List()) {
+    if (name.starts_with(".percorso-")) found.push_back(name);
+  }
+  return found;
+}
+
+/// Two scenarios with the keys L and T whose three files all differ: the
+/// built-in one, and the same line 2 km shorter.
+class ReplacementStressTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(testing::RunCli({"init", "--dir", sources_.path()}).status, 0);
+    std::string line = ReadBytes(sources_.file("Pianura_Crinale_linea.txt"));
+    size_t at = line.find("97000");
+    ASSERT_NE(at, std::string::npos);
+    testing::WriteBytes(sources_.file("short_linea.txt"), line.replace(at, 5, "95000"));
+    for (int which : {0, 1}) {
+      TempDir out;
+      ASSERT_EQ(RunToEnd(CompileArgs(which, out.path())), 0);
+      for (const std::string& name : kCompiled) bytes_[which][name] = ReadBytes(out.file(name));
+    }
+    for (const std::string& name : kCompiled) ASSERT_NE(bytes_[0][name], bytes_[1][name]);
+  }
+
+  std::vector<std::string> CompileArgs(int which, const std::string& dir) const {
+    return {"compile",
+            "--line",
+            sources_.file(which == 0 ? "Pianura_Crinale_linea.txt" : "short_linea.txt"),
+            "--train",
+            sources_.file("Pianura_Crinale_2731-.txt"),
+            "--line-key",
+            "L",
+            "--train-key",
+            "T",
+            "--dir",
+            dir};
+  }
+
+  /// Which scenario the file `name` holds whole: 0, 1, or -1 for anything
+  /// else (missing, partial, foreign).
+  int WholeFile(const TempDir& dir, const std::string& name) const {
+    std::string bytes = ReadBytes(dir.file(name));
+    for (int which : {0, 1}) {
+      if (bytes == bytes_[which].at(name)) return which;
+    }
+    return -1;
+  }
+
+  TempDir sources_;
+  Files bytes_[2];
+};
+
+TEST_F(ReplacementStressTest, APollingReaderNeverSeesAMissingOrPartialFile) {
+  TempDir dir;
+  ASSERT_EQ(RunToEnd(CompileArgs(0, dir.path())), 0);
+  std::atomic<bool> done{false};
+  int polls = 0, bad = 0;
+  std::string first_bad;
+  // Most polls only look at the name and the size, so that they come fast;
+  // every 16th reads the whole file.
+  std::thread reader([&] {
+    while (!done) {
+      for (const std::string& name : kCompiled) {
+        struct stat st;
+        bool ok = stat(dir.file(name).c_str(), &st) == 0;
+        if (ok && polls % 16 == 0) {
+          ok = WholeFile(dir, name) >= 0;
+        } else if (ok) {
+          auto size = static_cast<size_t>(st.st_size);
+          ok = size == bytes_[0].at(name).size() || size == bytes_[1].at(name).size();
+        }
+        ++polls;
+        if (!ok && bad++ == 0) first_bad = name;
+      }
+    }
+  });
+  for (int i = 1; i <= 16; ++i) EXPECT_EQ(RunToEnd(CompileArgs(i % 2, dir.path())), 0);
+  done = true;
+  reader.join();
+  EXPECT_EQ(bad, 0) << "first seen missing or partial: " << first_bad;
+  EXPECT_GT(polls, 1000);
+  EXPECT_EQ(dir.List(), kCompiled);
+}
+
+// SIGINT removes the run's temporaries and keeps the old set whole, or lets
+// the renames of the new set finish; SIGKILL may leave temporaries and, between
+// two renames, files of both sets, but never a file missing or partial. A run
+// that completes leaves no temporary, whatever runs before it left.
+TEST_F(ReplacementStressTest, InterruptedAndKilledRunsNeverLoseTheOldFiles) {
+  TempDir dir;
+  auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(RunToEnd(CompileArgs(0, dir.path())), 0);
+  const auto one_run = std::chrono::steady_clock::now() - start;
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int64_t> moment(
+      0, std::chrono::duration_cast<std::chrono::microseconds>(one_run).count());
+  int interrupted = 0;
+  for (int i = 1; i <= 30; ++i) {
+    const int sig = i % 3 == 0 ? SIGKILL : SIGINT;
+    SCOPED_TRACE("run " + std::to_string(i) + (sig == SIGKILL ? " killed" : " interrupted"));
+    const std::vector<std::string> left_before = Temporaries(dir);
+    std::vector<int> before;
+    for (const std::string& name : kCompiled) before.push_back(WholeFile(dir, name));
+    pid_t pid = Start(CompileArgs(i % 2, dir.path()));
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    kill(pid, sig);
+    int status = Wait(pid);
+    EXPECT_TRUE(status == 0 || status == 128 + sig) << status;
+    interrupted += status != 0;
+    std::vector<int> after, all_new(kCompiled.size(), i % 2);
+    for (const std::string& name : kCompiled) {
+      after.push_back(WholeFile(dir, name));
+      EXPECT_GE(after.back(), 0) << name;
+    }
+    if (sig == SIGINT) {
+      EXPECT_TRUE(after == before || after == all_new) << "a set of files half replaced";
+    }
+    // A completed run removes every temporary; an interrupted one its own.
+    for (const std::string& temp : Temporaries(dir)) {
+      EXPECT_TRUE((sig == SIGKILL && status != 0) ||
+                  std::find(left_before.begin(), left_before.end(), temp) != left_before.end())
+          << temp << " left by a run that ended with " << status;
+    }
+  }
+  EXPECT_GT(interrupted, 0);
+  ASSERT_EQ(RunToEnd(CompileArgs(1, dir.path())), 0);
+  EXPECT_EQ(dir.List(), kCompiled);
+  for (const std::string& name : kCompiled) EXPECT_EQ(WholeFile(dir, name), 1) << name;
+}
+
+// The default run under the same treatment: sources of the built-in text left
+// by an interrupted run are compiled by the next one, which leaves exactly the
+// six files of a clean run.
+TEST_F(ReplacementStressTest, InterruptedDefaultRunsLeaveNothingBehindTheNextRun) {
+  TempDir clean;
+  ASSERT_EQ(RunToEnd({"--dir", clean.path()}), 0);
+  TempDir dir;
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int64_t> moment(0, 60000);
+  for (int i = 1; i <= 10; ++i) {
+    const int sig = i % 2 == 0 ? SIGKILL : SIGINT;
+    pid_t pid = Start({"--dir", dir.path()});
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    kill(pid, sig);
+    int status = Wait(pid);
+    EXPECT_TRUE(status == 0 || status == 128 + sig) << status;
+  }
+  ASSERT_EQ(RunToEnd({"--dir", dir.path()}), 0);
+  EXPECT_EQ(dir.List(), clean.List());
+  for (const std::string& name : clean.List()) {
+    EXPECT_EQ(ReadBytes(dir.file(name)), ReadBytes(clean.file(name))) << name;
+  }
+}
+
+// Runs into one directory take turns: all of them succeed and the directory
+// holds the files of one, with no temporary.
+TEST_F(ReplacementStressTest, EightRunsAtOnceIntoOneDirectoryAllSucceed) {
+  TempDir clean;
+  ASSERT_EQ(RunToEnd({"--dir", clean.path()}), 0);
+  struct Case {
+    const char* what;
+    bool builtin;
+  };
+  for (const Case& c : {Case{"compile", false}, Case{"default run", true}}) {
+    SCOPED_TRACE(c.what);
+    TempDir dir, errors;
+    std::vector<pid_t> pids;
+    for (int i = 0; i < 8; ++i) {
+      std::vector<std::string> args =
+          c.builtin ? std::vector<std::string>{"--dir", dir.path()} : CompileArgs(0, dir.path());
+      pids.push_back(Start(args, errors.file(std::to_string(i))));
+    }
+    for (size_t i = 0; i < pids.size(); ++i) {
+      EXPECT_EQ(Wait(pids[i]), 0) << ReadBytes(errors.file(std::to_string(i)));
+      std::string err = ReadBytes(errors.file(std::to_string(i)));
+      EXPECT_TRUE(err.empty() ||
+                  err == "percorso: " + dir.path() + ": waiting for another run to finish\n")
+          << err;
+    }
+    EXPECT_EQ(dir.List(), c.builtin ? clean.List() : kCompiled);
+    for (const std::string& name : dir.List()) {
+      bool same = c.builtin ? ReadBytes(dir.file(name)) == ReadBytes(clean.file(name))
+                            : WholeFile(dir, name) == 0;
+      EXPECT_TRUE(same) << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace percorso
+#endif  // _WIN32

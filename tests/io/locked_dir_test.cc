@@ -1,0 +1,108 @@
+#include "io/locked_dir.h"
+
+#include <gtest/gtest.h>
+
+#include "io/platform.h"
+#include "io/temporary_names.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(TemporaryNamesTest, ShortNamesOfOneShapeOnly) {
+  std::string name = MakeTemporaryName(4242, 0);
+  EXPECT_EQ(name, ".percorso-4242-000000.tmp");
+  EXPECT_EQ(MakeTemporaryName(7, 35 + 36 * 10), ".percorso-7-za0000.tmp");
+  EXPECT_EQ(MakeTemporaryName(UINT64_MAX, UINT64_MAX).size(), 41u);
+  for (const char* ok : {".percorso-1-abc123.tmp", ".percorso-4194304-zzzzzz.tmp"}) {
+    EXPECT_TRUE(IsTemporaryName(ok)) << ok;
+  }
+  for (const char* other :
+       {".percorso-1-abc12.tmp", ".percorso--abc123.tmp", ".percorso-1-ABC123.tmp",
+        ".percorso-x-abc123.tmp", ".percorso-1-abc123.tmp~", "percorso-1-abc123.tmp",
+        ".percorso-1-abc123", ".Pianura_Crinale_linea.dat.tmp-12-0", "Pianura_Crinale_2731.dat"}) {
+    EXPECT_FALSE(IsTemporaryName(other)) << other;
+  }
+}
+
+TEST(LockedDirTest, TheWriterRemovesTemporariesOfEndedRunsAndNothingElse) {
+  TempDir dir;
+  for (const char* name : {".percorso-1-abc123.tmp", ".percorso-99999-zzzzzz.tmp", "keep.dat",
+                           ".percorso-notes.tmp", ".hidden"}) {
+    WriteBytes(dir.file(name), "x");
+  }
+  RealDisk disk;
+  DirectoryLock lock;
+  std::string err;
+  bool waited = false;
+  ASSERT_TRUE(LockDirectoryFor(
+      disk, dir.path(), LockMode::kExclusive, &lock, [&] { waited = true; }, &err))
+      << err;
+  EXPECT_TRUE(lock.held());
+  EXPECT_FALSE(waited);
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{".hidden", ".percorso-notes.tmp", "keep.dat"}));
+}
+
+TEST(LockedDirTest, AReaderRemovesNothing) {
+  TempDir dir;
+  WriteBytes(dir.file(".percorso-1-abc123.tmp"), "x");
+  RealDisk disk;
+  DirectoryLock lock;
+  std::string err;
+  ASSERT_TRUE(LockDirectoryFor(
+      disk, dir.path(), LockMode::kShared, &lock, [] {}, &err))
+      << err;
+  EXPECT_EQ(dir.List(), std::vector<std::string>{".percorso-1-abc123.tmp"});
+}
+
+TEST(LockedDirTest, WritersExcludeEveryoneAndReadersOnlyWriters) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the lock of a directory is a named mutex, which the thread that holds it takes "
+                  "again: two locks in one process do not exclude each other";
+#else
+  TempDir dir;
+  RealDisk disk;
+  std::string err;
+  auto try_lock = [&](LockMode mode, DirectoryLock* lock) {
+    return disk.LockDirectory(dir.path(), mode, /*wait=*/false, lock, &err);
+  };
+  {
+    DirectoryLock writer, other;
+    ASSERT_EQ(try_lock(LockMode::kExclusive, &writer), LockResult::kLocked) << err;
+    EXPECT_EQ(try_lock(LockMode::kExclusive, &other), LockResult::kBusy);
+    EXPECT_EQ(try_lock(LockMode::kShared, &other), LockResult::kBusy);
+    EXPECT_FALSE(other.held());
+  }
+  DirectoryLock reader, second_reader, writer;
+  ASSERT_EQ(try_lock(LockMode::kShared, &reader), LockResult::kLocked) << err;
+  EXPECT_EQ(try_lock(LockMode::kShared, &second_reader), LockResult::kLocked) << err;
+  EXPECT_EQ(try_lock(LockMode::kExclusive, &writer), LockResult::kBusy);
+  reader.Release();
+  second_reader.Release();
+  EXPECT_EQ(try_lock(LockMode::kExclusive, &writer), LockResult::kLocked) << err;
+  // The lock leaves no file behind.
+  EXPECT_TRUE(dir.List().empty());
+#endif
+}
+
+TEST(FileNameTest, NamesTheFileSystemRefuses) {
+  TempDir dir;
+  std::string reason;
+  EXPECT_TRUE(CheckFileName(dir.path(), std::string(255, 'a'), &reason)) << reason;
+  EXPECT_FALSE(CheckFileName(dir.path(), std::string(256, 'a'), &reason));
+#ifdef _WIN32
+  EXPECT_EQ(reason, "a name of 256 characters is longer than the 255 Windows allows");
+#else
+  EXPECT_EQ(reason, "a name of 256 bytes is longer than the 255 the file system allows");
+#endif
+  for (std::string_view bad : {std::string_view(""), std::string_view("."), std::string_view(".."),
+                               std::string_view("a/b"), std::string_view("a\0b", 3)}) {
+    EXPECT_FALSE(CheckFileName(dir.path(), bad, &reason)) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace percorso
