@@ -13,12 +13,8 @@ man_page=$5
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-fail=0
-check() {  # what, then a command that must succeed
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; fail=1; fi
-}
+# shellcheck source=../support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
 
 "$cmake" --install "$build_dir" --prefix "$prefix" >/dev/null
 check "the program is in bin/" test -x "$prefix/bin/percorso"

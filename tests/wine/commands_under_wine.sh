@@ -18,12 +18,8 @@ export LC_ALL=C.UTF-8
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail=0
-check() {  # what, then a command that must succeed
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; fail=1; fi
-}
+# shellcheck source=../support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
 windows_path() {  # the Windows name of a Unix path: drive Z: is the root
   printf 'Z:%s' "${1//\//\\}"
 }
