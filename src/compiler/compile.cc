@@ -1,31 +1,143 @@
 #include "compiler/compile.h"
 
+#include <algorithm>
+#include <optional>
+#include <tuple>
+#include <utility>
+
 #include "compiler/line_file.h"
-#include "compiler/parse_session.h"
 #include "compiler/post_pass.h"
 #include "compiler/train_file.h"
+#include "compiler/windows1252.h"
 
 namespace percorso {
+namespace {
 
-std::string memorizza_dati(Scenario& s, SourceFiles& files) {
-  s.voci[kVoceLinea].nome = s.line_key;
-  s.voci[kVoceChiaveTreno].nome = s.train_key;
-  ParseSession p(s, files);
-  if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
-  return p.io_error();
+// The located error behind a fatal header error: the entry that put a
+// feature on cell 1.
+Diagnostic FatalCause(int fatal, const std::optional<Note>& header_cell) {
+  const char* member = fatal == kFatalHeaderTaken ? "dato1" : "dato2";
+  Diagnostic d;
+  std::string what = header_cell ? "this '" + Utf8FromWindows1252(header_cell->text) +
+                                       "' entry puts its feature on cell 1"
+                                 : "a feature lies on cell 1";
+  if (header_cell) d.where = header_cell->where;
+  d.text = what + ", whose `" + member + "` holds the scenario's header " +
+           (fatal == kFatalHeaderTaken ? "value 5121" : "check code") +
+           ": the header cannot be stamped, so nothing is written (Errore n. " +
+           std::to_string(fatal) + ")";
+  d.notes.push_back(Note{{},
+                         "a feature lies in cell round(position / 50 + 1): positions from "
+                         "-25 to 25 m fall on cell 1 (for a cut-off point, round(position / "
+                         "50): 25 to 75 m); move it past 75 m"});
+  return d;
 }
 
-CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files) {
+Diagnostic NoRouteLength(const std::string& line_file) {
+  Diagnostic d;
+  d.where = SourceLocation{line_file, 0, 0};
+  d.text = "no route length: nothing to compile";
+  d.notes.push_back(Note{{},
+                         "the header after '[generale]' needs a line such as "
+                         "'lunghezza percorso, 97000' before its first section name"});
+  return d;
+}
+
+// The errors that a compile reports, in the order to report them.
+std::vector<Diagnostic> CompileErrors(const Scenario& s, const CompileOutcome& outcome,
+                                      const ParseFindings& findings, SourceFiles& files) {
+  std::vector<Diagnostic> errors;
+  if (outcome.fatal != 0) errors.push_back(FatalCause(outcome.fatal, findings.header_cell));
+  if (findings.no_route_length) {
+    errors.push_back(NoRouteLength(files.Name(Source::kLinea)));
+  } else if (s.diagnostic.stato != 0) {
+    errors.push_back(s.diagnostic);
+    if (!outcome.has_route) {
+      errors.back().notes.push_back(Note{{}, "no route was compiled; nothing is written"});
+    }
+  }
+  return errors;
+}
+
+// Sorts diagnostics by file (the line file, the train file, then none), line
+// and column, keeping the order of equals.
+void SortByPlace(std::vector<Diagnostic>& list, SourceFiles& files) {
+  const std::string linea = files.Name(Source::kLinea);
+  const std::string treno = files.Name(Source::kTreno);
+  auto rank = [&](const Diagnostic& d) {
+    int file = d.where.file == linea ? 0 : d.where.file == treno ? 1 : 2;
+    return std::tuple(file, d.where.line, d.where.column);
+  };
+  std::stable_sort(list.begin(), list.end(),
+                   [&](const Diagnostic& a, const Diagnostic& b) { return rank(a) < rank(b); });
+}
+
+CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool recover,
+                       ParseFindings* findings) {
   s.j = with_geometry ? 1 : 0;
   s.diagnostic = Diagnostic{};
+  s.raised.clear();
   s.celle.clear();
   s.tracciato.reset();
   clear_voci(s);
 
   CompileOutcome outcome;
-  outcome.io_error = memorizza_dati(s, files);
+  *findings = memorizza_dati(s, files, recover);
+  outcome.io_error = findings->io_error;
   outcome.has_route = s.has_celle();
   if (outcome.has_route) outcome.fatal = post_pass(s);
+  return outcome;
+}
+
+// Two errors that say the same.
+bool SameError(const Diagnostic& a, const Diagnostic& b) {
+  return a.stato == b.stato && a.where == b.where && a.text == b.text;
+}
+
+}  // namespace
+
+ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover) {
+  s.voci[kVoceLinea].nome = s.line_key;
+  s.voci[kVoceChiaveTreno].nome = s.train_key;
+  ParseSession p(s, files, recover);
+  if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
+  return p.TakeFindings();
+}
+
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files) {
+  ParseFindings findings;
+  CompileOutcome outcome = Compile(s, with_geometry, files, /*recover=*/false, &findings);
+  outcome.diagnostics = CompileErrors(s, outcome, findings, files);
+  SortByPlace(findings.warnings, files);
+  for (Diagnostic& w : findings.warnings) outcome.diagnostics.push_back(std::move(w));
+  return outcome;
+}
+
+CompileOutcome CheckScenario(const std::string& line_key, const std::string& train_key,
+                             bool with_geometry, SourceFiles& files) {
+  Scenario exact;
+  exact.line_key = line_key;
+  exact.train_key = train_key;
+  ParseFindings first;
+  CompileOutcome outcome = Compile(exact, with_geometry, files, /*recover=*/false, &first);
+  outcome.diagnostics = CompileErrors(exact, outcome, first, files);
+
+  Scenario all;
+  all.line_key = line_key;
+  all.train_key = train_key;
+  ParseFindings found;
+  CompileOutcome rest = Compile(all, with_geometry, files, /*recover=*/true, &found);
+  std::vector<Diagnostic> more = std::move(found.errors);
+  // The post-pass of the full model raises its own statuses.
+  for (Diagnostic& d : all.raised) more.push_back(std::move(d));
+  if (rest.fatal != 0) more.push_back(FatalCause(rest.fatal, found.header_cell));
+  std::erase_if(more, [&](const Diagnostic& d) {
+    return std::any_of(outcome.diagnostics.begin(), outcome.diagnostics.end(),
+                       [&](const Diagnostic& e) { return SameError(d, e); });
+  });
+  for (Diagnostic& w : found.warnings) more.push_back(std::move(w));
+  SortByPlace(more, files);
+  for (Diagnostic& d : more) outcome.diagnostics.push_back(std::move(d));
   return outcome;
 }
 

@@ -1,11 +1,15 @@
-// The compile of one scenario in memory: clear, parse, post-pass.
+// The compile of one scenario in memory: clear, parse, post-pass; and the
+// check of a scenario, which reports every problem it finds.
 #ifndef PERCORSO_COMPILER_COMPILE_H_
 #define PERCORSO_COMPILER_COMPILE_H_
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "compiler/diagnostic.h"
 #include "compiler/model.h"
+#include "compiler/parse_session.h"
 #include "compiler/source_files.h"
 
 namespace percorso {
@@ -21,19 +25,32 @@ struct CompileOutcome {
   /// line naming the file and the reason; empty when none did. The parse
   /// treats an unreadable file as a read failure (status 25).
   std::string io_error;
+  /// What to tell the author, in the order to tell it: the errors first (the
+  /// entry behind a fatal error, then the status of the compile, or the
+  /// missing route length), then the warnings in the order of the files.
+  std::vector<Diagnostic> diagnostics;
 };
 
 /// The source parser: reads both source files into `s` (keys, `j`, cleared
 /// `voci` and status already set), deleting each through `files` once read.
-/// Conflicts and read failures are reported only through the status of `s`.
-/// Returns the first file operation that failed, empty when none did.
-std::string memorizza_dati(Scenario& s, SourceFiles& files);
+/// Conflicts and read failures are reported through the status of `s`; with
+/// `recover` (a check) every error is recorded in the findings instead, the
+/// entry that raised it left out and the reading carried on.
+ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover = false);
 
 /// The compile of a scenario in memory: stores `j` (1 when the geometry is
 /// asked for, else 0), clears the status and every slot of `voci`, runs the
 /// parser `memorizza_dati`, and, when the route exists, the post-pass.
 /// `s.line_key` and `s.train_key` must be set. Nothing is written.
 CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files);
+
+/// The check of a scenario: the compile above, then a second parse that
+/// leaves out every entry that raises an error and reads on. Its diagnostics
+/// begin with exactly the errors that the compile reports, then every other
+/// error and warning in the order of the files. Nothing is written and no
+/// file deleted (`files` should not delete).
+CompileOutcome CheckScenario(const std::string& line_key, const std::string& train_key,
+                             bool with_geometry, SourceFiles& files);
 
 }  // namespace percorso
 

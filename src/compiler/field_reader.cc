@@ -55,6 +55,12 @@ bool NumericValue(std::string_view text, int64_t* value) {
   return true;
 }
 
+bool IsWholeNumberText(std::string_view text) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  return text.empty() || (SkipDigits(text, i) == text.size() && i < text.size());
+}
+
 bool FieldReader::ReadText(std::string* out) {
   out->clear();
   if (!StartField()) return false;
@@ -100,6 +106,7 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
     raw.assign(text_.substr(start, pos_ - start));
     EndNumericField();
   }
+  numeric_text_ = raw;
   int64_t v = 0;
   if (!NumericValue(raw, &v) || v < low || v > high) {
     error_ = ReadError::kDoesNotFit;
@@ -122,7 +129,14 @@ bool FieldReader::StartField() {
   SkipBlanks();
   field_line_ = line_;
   field_column_ = column_;
+  field_first_on_line_ = fields_on_line_++ == 0;
   return true;
+}
+
+void FieldReader::SkipRestOfLine() {
+  if (fields_on_line_ == 0) return;
+  while (pos_ < text_.size() && !AtLineEnd()) Advance();
+  if (pos_ < text_.size()) ConsumeLineEnd();
 }
 
 // The text between the opening quote at the current position and the closing
@@ -194,6 +208,7 @@ void FieldReader::Advance() {
   if ((c == '\n' || c == '\r') && !crlf) {
     ++line_;
     column_ = 1;
+    fields_on_line_ = 0;
   } else {
     ++column_;
   }

@@ -25,6 +25,10 @@ enum class ReadError { kNone, kEndOfFile, kDoesNotFit };
 /// reads 0. Returns false when the magnitude is too large for any field width.
 bool NumericValue(std::string_view text, int64_t* value);
 
+/// True for the text of a whole number as the sources write it: an optional
+/// sign and digits, or nothing at all (an empty field reads 0 by design).
+bool IsWholeNumberText(std::string_view text);
+
 class FieldReader {
  public:
   /// Reads `contents`, which must outlive the reader.
@@ -50,6 +54,14 @@ class FieldReader {
   int column() const { return field_column_; }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
+  /// The text of the last numeric field, as it stood in the file.
+  const std::string& numeric_text() const { return numeric_text_; }
+  /// True when the last field read was the first one on its line.
+  bool first_on_line() const { return field_first_on_line_; }
+
+  /// Moves to the start of the next line, unless the reader is already at the
+  /// start of a line: what is left of the current line is not read.
+  void SkipRestOfLine();
 
  private:
   bool ReadInteger(int64_t low, int64_t high, int64_t* out);
@@ -71,6 +83,11 @@ class FieldReader {
   int field_line_ = 0;
   int field_column_ = 0;
   ReadError error_ = ReadError::kNone;
+  std::string numeric_text_;
+  // Fields started since the last line end, and whether the last field was
+  // the first of them.
+  int fields_on_line_ = 0;
+  bool field_first_on_line_ = false;
 };
 
 }  // namespace percorso

@@ -1,6 +1,8 @@
 #include "compiler/line_body.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "compiler/keywords.h"
 #include "compiler/placement.h"
@@ -17,7 +19,9 @@ namespace {
 Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
   if (!ProfileCanWrite(p.s, c.gradient, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
   int64_t code = static_cast<int64_t>(c.previous_gradient) + 100;
-  if (!FitsInt32(code)) return p.StoreFailureAt(c.gradient_place);
+  if (!FitsInt32(code)) {
+    return p.StoreFailureAt(c.gradient_place, "the gradient + 100 passes the 32-bit range");
+  }
   FillProfile(p.s, c.gradient, until, &cella::pendenza, low8(code));
   return Flow::kGoOn;
 }
@@ -25,8 +29,10 @@ Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
 Flow Gradient(ParseSession& p, LineCursors& c) {
   int32_t posizione = 0;
   int32_t pendenza = 0;
-  if (!p.ReadInts({&posizione, &pendenza})) return Flow::kStop;
+  if (!p.ReadInts({&posizione, &pendenza})) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
+  p.CheckPastRoute(posizione);
+  p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
   int64_t n = nearest(posizione / 50.0);
   if (n > 0) {
     if (Flow f = FillGradient(p, c, n); f != Flow::kGoOn) return f;
@@ -36,34 +42,55 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   return Flow::kGoOn;
 }
 
+// A plan that cannot go on: status 103, and a check draws no more curves.
+Flow BrokenPlan(ParseSession& p, LineCursors& c, std::vector<Note> notes) {
+  c.plan_broken = true;
+  return p.StopWith(Status::kBadCurve, {}, 0, std::move(notes));
+}
+
 // A straight run up to the curve's start, then a turning run over its length.
 Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
   int32_t inizio = 0;
   int32_t lunghezza = 0;
-  if (!p.ReadInts({&inizio, &lunghezza})) return Flow::kStop;
+  if (!p.ReadInts({&inizio, &lunghezza})) return p.AfterFailure();
   if (!p.InRange(inizio, 100)) return p.RangeFailure(inizio);
+  p.CheckPastRoute(inizio);
   std::optional<double> k = CurveTurn(kw);
-  if (!k) return p.Stop(Status::kBadCurve);
+  if (!k) {
+    return p.StopWith(Status::kBadCurve, {}, kKeywordField,
+                      {Note{{},
+                            "a curve's keyword names its class with a digit 1 to 6, as in "
+                            "'curvas2' or 'curvad1'"}});
+  }
+  // After a check has found the plan broken, later curves cannot be drawn.
+  if (c.plan_broken) return Flow::kGoOn;
+  const std::vector<Note> past = {
+      Note{{},
+           "the plan is drawn metre by metre up to 1000000 m and to the end of its table; "
+           "curves must come in increasing order of start and not overlap"}};
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
+  const char* kTooLong = "the curve's start + length passes the 32-bit range";
   if (!p.s.tracciato) {
     // Without a table every metre lies past its end.
-    if (c.m <= inizio) return p.Stop(Status::kBadCurve);
-    if (!FitsInt32(fine)) return p.StoreFailure();
-    return c.m <= fine ? p.Stop(Status::kBadCurve) : Flow::kGoOn;
+    if (c.m <= inizio) return BrokenPlan(p, c, past);
+    if (!FitsInt32(fine)) return p.StoreFailure(kTooLong);
+    return c.m <= fine ? BrokenPlan(p, c, past) : Flow::kGoOn;
   }
   Tracciato& t = *p.s.tracciato;
-  if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return p.Stop(Status::kBadCurve);
+  if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return BrokenPlan(p, c, past);
   // The end of the turning run is a 32-bit sum, taken once the straight run is
   // done.
-  if (!FitsInt32(fine)) return p.StoreFailure();
-  if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return p.Stop(Status::kBadCurve);
+  if (!FitsInt32(fine)) return p.StoreFailure(kTooLong);
+  if (PlanTurn(t, c.m, fine, *k) != PlanResult::kDone) return BrokenPlan(p, c, past);
   return Flow::kGoOn;
 }
 
 Flow Terrain(ParseSession& p) {
   Montagna m;
-  if (!p.ReadInts({&m.inizio, &m.fine, &m.tipo})) return Flow::kStop;
+  if (!p.ReadInts({&m.inizio, &m.fine, &m.tipo})) return p.AfterFailure();
   if (!p.InRange(m.inizio, 100)) return p.RangeFailure(m.inizio);
+  p.CheckPastRoute(m.inizio);
+  p.CheckFits(m.tipo > 10 ? static_cast<int64_t>(m.tipo) - 10 : m.tipo, 8, "montagna", 2);
   return p.Placed(m.inizio, memo_montagna(p.s, m));
 }
 
@@ -71,9 +98,11 @@ Flow SpeedBoard(ParseSession& p) {
   IndicatoriVMax b;
   if (!p.ReadInts({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
                    &b.strisced})) {
-    return Flow::kStop;
+    return p.AfterFailure();
   }
   if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
+  p.CheckPastRoute(b.posizione);
+  p.CheckFits(static_cast<int64_t>(b.strisces) * 10 + b.strisced, 16, "dato4", 4);
   return p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
 }
 
@@ -82,12 +111,15 @@ Flow SpeedBoard(ParseSession& p) {
 Flow TextBoard(ParseSession& p) {
   int32_t posizione = 0;
   std::string testo;
-  if (!p.ReadInts({&posizione}) || !p.ReadName(&testo)) return Flow::kStop;
+  if (!p.ReadInts({&posizione}) || !p.ReadName(&testo)) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  cella* cell = p.s.cell_at(nearest(posizione / 50.0 + 1.0));
+  p.CheckPastRoute(posizione);
+  const int64_t indice = nearest(posizione / 50.0 + 1.0);
+  cella* cell = p.s.cell_at(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
-  if (!is_free(*cell)) return p.Stop(Status::kTextBoardTaken, posizione);
+  if (!is_free(*cell)) return p.Taken(Status::kTextBoardTaken, posizione, indice);
   if (p.board_cursor < 1) return p.Stop(Status::kStationSlotsFull);
+  p.Own(indice);
   cell->tipo = kCartello;
   cell->dato1 = low16(p.board_cursor);
   p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);
@@ -111,7 +143,13 @@ Flow BodyEntry(ParseSession& p, LineCursors& c, const std::string& kw) {
 Flow ReadLineBody(ParseSession& p, LineCursors& c) {
   std::string kw;
   while (p.NextBodyKeyword(&kw)) {
-    if (Flow f = BodyEntry(p, c, kw); f != Flow::kGoOn) return f;
+    Flow f = BodyEntry(p, c, kw);
+    if (f == Flow::kSkip) {
+      p.reader().SkipRestOfLine();
+      continue;
+    }
+    if (f != Flow::kGoOn) return f;
+    p.AfterEntry(Grammar::kLineBody);
   }
   return Flow::kEndOfFile;
 }

@@ -17,6 +17,8 @@ struct LineCursors {
   int32_t previous_gradient = 0;
   SourceLocation gradient_place;
   int64_t m = 2;
+  /// A check found the plan unable to go on: later curves are not drawn.
+  bool plan_broken = false;
 };
 
 /// Reads body entries up to the end of the file or a range failure

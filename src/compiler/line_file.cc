@@ -1,7 +1,10 @@
 #include "compiler/line_file.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "compiler/keywords.h"
 #include "compiler/line_body.h"
@@ -16,27 +19,17 @@ constexpr int32_t kLongestRoute = 1000000;
 // Dash fields passed over in a row in the header.
 constexpr int kHeaderDashSkips = 10;
 
-// Reads up to the first field with "[generale]"; false when the end of the file
-// comes first, also right after that field.
-bool FindGenerale(FieldReader& r) {
-  std::string field;
-  for (;;) {
-    if (r.at_end()) return false;
-    r.ReadText(&field);
-    if (r.at_end()) return false;
-    if (IsGenerale(field)) return true;
-  }
-}
-
 Flow RouteLength(ParseSession& p) {
   int32_t lunghezza = 0;
   if (!p.ReadInts({&lunghezza})) return Flow::kStop;
-  if (lunghezza > kLongestRoute) return p.Stop(Status::kRouteTooLong);
+  if (lunghezza > kLongestRoute) return p.StopInFile(Status::kRouteTooLong, 0);
   // Neither the cells nor the geometry can have a last index below 0.
   const int64_t estesa = static_cast<int64_t>(lunghezza) + 7000;
-  if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure();
-  if (p.s.j != 0 && estesa < 0) return p.StoreFailure();
+  const char* kNegative = "a route length below -7000 m leaves no cell";
+  if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure(kNegative);
+  if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);
   create_route(p.s, lunghezza);
+  p.RouteRead(lunghezza);
   p.s.voci[kVoceTreno].fine = lunghezza;
   return Flow::kGoOn;
 }
@@ -48,9 +41,9 @@ bool Triple(ParseSession& p, int slot) {
 
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   voce& v = p.s.voci[kVoceChiaveTreno];
-  if (!p.ReadInts({&v.inizio, &v.fine})) return Flow::kStop;
-  if (!is_multiple(v.inizio, 50)) return p.Stop(Status::kRepetitionStartNotMultiple);
-  if (!is_multiple(v.fine, 50)) return p.Stop(Status::kRepetitionEndNotMultiple);
+  if (!p.ReadInts({&v.inizio, &v.fine})) return p.AfterFailure();
+  if (!is_multiple(v.inizio, 50)) return p.Stop(Status::kRepetitionStartNotMultiple, {}, 0);
+  if (!is_multiple(v.fine, 50)) return p.Stop(Status::kRepetitionEndNotMultiple, {}, 1);
   int code = RepetitionCode(keyword);
   if (code == 0) return p.Stop(Status::kRepetitionWithoutCode);
   v.posizione = v.fine == 0 ? 0 : code;
@@ -63,14 +56,15 @@ Flow HeaderEntry(ParseSession& p, const std::string& kw) {
   if (Has(kw, "percorso") && Has(kw, "lunghezza")) {
     if (Flow f = RouteLength(p); f != Flow::kGoOn) return f;
   }
+  const Flow failed = p.AfterFailure();
   bool progressiva = HasExact(kw, "progressiva");
-  if (progressiva && HasExact(kw, "tre") && !Triple(p, kVoceProgressivaTre)) return Flow::kStop;
-  if (progressiva && HasExact(kw, "due") && !Triple(p, kVoceProgressivaDue)) return Flow::kStop;
-  if (progressiva && HasExact(kw, "uno") && !Triple(p, kVoceProgressivaUno)) return Flow::kStop;
+  if (progressiva && HasExact(kw, "tre") && !Triple(p, kVoceProgressivaTre)) return failed;
+  if (progressiva && HasExact(kw, "due") && !Triple(p, kVoceProgressivaDue)) return failed;
+  if (progressiva && HasExact(kw, "uno") && !Triple(p, kVoceProgressivaUno)) return failed;
   bool sfondo = HasExact(kw, "sfondo");
-  if (sfondo && HasExact(kw, "uno") && !p.ReadInts({&linea.inizio})) return Flow::kStop;
-  if (sfondo && HasExact(kw, "due") && !p.ReadInts({&linea.posizione})) return Flow::kStop;
-  if (sfondo && HasExact(kw, "tre") && !p.ReadInts({&linea.fine})) return Flow::kStop;
+  if (sfondo && HasExact(kw, "uno") && !p.ReadInts({&linea.inizio})) return failed;
+  if (sfondo && HasExact(kw, "due") && !p.ReadInts({&linea.posizione})) return failed;
+  if (sfondo && HasExact(kw, "tre") && !p.ReadInts({&linea.fine})) return failed;
   if (HasExact(kw, "segnali") && HasExact(kw, "ripetizione")) return SignalRepetition(p, kw);
   return Flow::kGoOn;
 }
@@ -83,11 +77,21 @@ Flow ReadHeader(ParseSession& p) {
     if (r.at_end()) return Flow::kGoOn;
     r.ReadText(&kw);
     if (r.at_end()) return Flow::kGoOn;
+    const bool first_on_line = r.first_on_line();
     for (int skips = 0; skips < kHeaderDashSkips && IsDashField(kw); ++skips) {
-      if (!r.ReadText(&kw)) return p.ReadFailure();
+      if (!r.ReadText(&kw)) {
+        p.MarkKeyword(kw, first_on_line);
+        return p.ReadFailure("the file ends among the dash fields of the header");
+      }
     }
-    p.MarkKeyword(kw);
-    if (Flow f = HeaderEntry(p, kw); f != Flow::kGoOn) return f;
+    p.MarkKeyword(kw, first_on_line);
+    Flow f = HeaderEntry(p, kw);
+    if (f == Flow::kSkip) {
+      r.SkipRestOfLine();
+      continue;
+    }
+    if (f != Flow::kGoOn) return f;
+    p.AfterEntry(Grammar::kLineHeader);
     if (ClosesHeader(kw)) return Flow::kGoOn;
   }
 }
@@ -101,8 +105,12 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
   s.inizi_tratti.clear();
   s.fini_tratti.clear();
   // A reference adjusted past the 32-bit range is an arithmetic overflow.
-  if (!progressive_ordina(s)) return p.StoreFailure();
-  if (s.tracciato && !PlanOrigin(*s.tracciato)) return p.StoreFailure();
+  if (!progressive_ordina(s)) {
+    return p.StoreFailure("a kilometric reference plus 100 passes the 32-bit range");
+  }
+  if (s.tracciato && !PlanOrigin(*s.tracciato)) {
+    return p.StoreFailure("the geometry has no room for its first two metres");
+  }
   return Flow::kGoOn;
 }
 
@@ -110,15 +118,27 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
 
 Flow ReadLineFile(ParseSession& p) {
   if (!p.files().Exists(Source::kLinea)) {
-    p.s.SetStatus(Status::kLineFileMissing, p.FilePlace(Source::kLinea));
+    p.RaiseInFile(Status::kLineFileMissing, Source::kLinea);
     return Flow::kStop;
   }
   if (!p.Open(Source::kLinea)) return p.OpenFailure(Source::kLinea);
-  if (!FindGenerale(p.reader())) return p.StopInFile(Status::kNoGenerale);
+  std::optional<Note> near_miss;
+  if (!p.FindGenerale(/*at_end_too=*/true, &near_miss)) {
+    p.StopInFile(Status::kNoGenerale);
+    if (near_miss && !p.recovering()) p.s.diagnostic.notes.push_back(*near_miss);
+    return Flow::kStop;
+  }
   if (ReadHeader(p) == Flow::kStop) return Flow::kStop;
+  if (!p.s.has_celle()) {
+    p.NoRouteLength();
+    // A check has nothing to place the rest on; the compile reads on, as it
+    // always has, and writes nothing.
+    if (p.recovering()) return Flow::kStop;
+  }
   if (BetweenHeaderAndBody(p) == Flow::kStop) return Flow::kStop;
   LineCursors cursors;
   if (ReadLineBody(p, cursors) == Flow::kStop) return Flow::kStop;
+  p.EndOfFile();
   return EndLineFile(p, cursors);
 }
 

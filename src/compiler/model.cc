@@ -14,12 +14,21 @@ const cella* Scenario::cell_at(int64_t i) const {
   return &celle[static_cast<size_t>(i)];
 }
 
-void Scenario::SetStatus(Status code, const SourceLocation& where,
-                         std::optional<int32_t> posizione) {
+void Scenario::SetStatus(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
+                         std::vector<Note> notes) {
+  const Diagnostic before = diagnostic;
   diagnostic.stato = Code(code);
   if (posizione) diagnostic.progressiva_errore = *posizione;
   diagnostic.where = where;
-  diagnostic.notes.clear();
+  diagnostic.notes = std::move(notes);
+  if (before.stato != 0 && (before.stato != diagnostic.stato || before.where != diagnostic.where)) {
+    diagnostic.notes.push_back(
+        Note{before.where, "status " + std::to_string(before.stato) + " (" +
+                               std::string(StatusMeaning(before.stato)) + ", position " +
+                               std::to_string(before.progressiva_errore) +
+                               " m), raised here before, was replaced by this one"});
+  }
+  raised.push_back(diagnostic);
 }
 
 void create_route(Scenario& s, int32_t lunghezza) {

@@ -135,11 +135,15 @@ struct Scenario {
   cella* cell_at(int64_t i);
   const cella* cell_at(int64_t i) const;
 
+  /// Every status raised, in order (the last one is `diagnostic`).
+  std::vector<Diagnostic> raised;
+
   /// Raises status `code` for the entry read at `where` (the one setter of
-  /// the status). `posizione`, when given, goes in `progressiva_errore`;
-  /// without it the position of the previous status stays.
+  /// the status), with `notes` that explain it. `posizione`, when given, goes
+  /// in `progressiva_errore`; without it the position of the previous status
+  /// stays. A different status that it replaces is kept as a last note.
   void SetStatus(Status code, const SourceLocation& where,
-                 std::optional<int32_t> posizione = std::nullopt);
+                 std::optional<int32_t> posizione = std::nullopt, std::vector<Note> notes = {});
 };
 
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the

@@ -1,6 +1,7 @@
 #include "compiler/parse_session.h"
 
 #include "compiler/keywords.h"
+#include "compiler/windows1252.h"
 
 namespace percorso {
 namespace {
@@ -11,12 +12,19 @@ constexpr size_t kLongestName = 65535;
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
 
+std::string Quoted(std::string_view text) {
+  return "'" + Utf8FromWindows1252(text) + "'";
+}
+
 }  // namespace
 
 bool ParseSession::Open(Source which) {
   current_ = which;
   reader_.reset();
   contents_.clear();
+  warned_line_ = 0;
+  record_end_line_ = 0;
+  records_in_file_ = 0;
   SourceText text = files_.Read(which);
   if (!text.ok) {
     NoteIoError(text.error);
@@ -24,23 +32,36 @@ bool ParseSession::Open(Source which) {
   }
   contents_ = std::move(text.contents);
   reader_.emplace(contents_);
+  CheckEncoding();
   return true;
 }
 
 bool ParseSession::NextBodyKeyword(std::string* keyword) {
+  dashes_.clear();
+  bool first_on_line = false;
   for (int skips = 0;; ++skips) {
     if (reader_->at_end()) return false;
     reader_->ReadText(keyword);
+    if (skips == 0) {
+      first_on_line = reader_->first_on_line();
+      group_start_ = {reader_->line(), reader_->column()};
+    }
     if (reader_->at_end()) return false;
     if (skips == kBodyDashSkips || !IsDashField(*keyword)) break;
+    dashes_ += (dashes_.empty() ? "" : ", ") + *keyword;
   }
-  MarkKeyword(*keyword);
+  MarkKeyword(*keyword, first_on_line);
   return true;
 }
 
-void ParseSession::MarkKeyword(const std::string& keyword) {
+void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
+  keyword_ = keyword;
   keyword_line_ = reader_->line();
   keyword_column_ = reader_->column();
+  keyword_first_on_line_ = first_on_line;
+  if (dashes_.empty()) group_start_ = {keyword_line_, keyword_column_};
+  fields_.clear();
+  entry_index_ = -1;
   if (s.keep_source_entries) s.source_entries.push_back({KeywordPlace(), keyword, {}, {}});
 }
 
@@ -48,6 +69,21 @@ void ParseSession::KeepNumber(int64_t value) {
   if (s.keep_source_entries && !s.source_entries.empty()) {
     s.source_entries.back().numbers.push_back(value);
   }
+}
+
+SourceLocation ParseSession::FieldPlace(int field) const {
+  if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return KeywordPlace();
+  const auto& [line, column] = fields_[static_cast<size_t>(field)];
+  return line == keyword_line_ ? Here(line, column) : KeywordPlace();
+}
+
+std::vector<Note> ParseSession::FieldNotes(int field) const {
+  if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return {};
+  const auto& [line, column] = fields_[static_cast<size_t>(field)];
+  if (line == keyword_line_) return {};
+  return {Note{Here(line, column),
+               "the value at fault is read here, on a later line: the entry's "
+               "own line holds fewer values than its keyword reads"}};
 }
 
 void ParseSession::Delete(Source which) {
@@ -59,47 +95,94 @@ void ParseSession::Delete(Source which) {
 }
 
 void ParseSession::NoteIoError(const std::string& message) {
-  if (io_error_.empty()) io_error_ = message;
+  if (findings_.io_error.empty()) findings_.io_error = message;
 }
 
 SourceLocation ParseSession::Here(int line, int column) const {
   return SourceLocation{files_.Name(current_), line, column};
 }
 
-Flow ParseSession::Stop(Status code, std::optional<int32_t> posizione) {
+Flow ParseSession::Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
+                         std::vector<Note> notes, Flow flow) {
+  if (!recover_) {
+    s.SetStatus(code, where, posizione, std::move(notes));
+    return flow;
+  }
+  Diagnostic d;
+  d.stato = Code(code);
+  d.progressiva_errore = posizione.value_or(0);
+  d.where = where;
+  d.notes = std::move(notes);
+  findings_.errors.push_back(std::move(d));
+  return flow == Flow::kStop || flow == Flow::kEndOfFile ? Flow::kSkip : flow;
+}
+
+Flow ParseSession::StopWith(Status code, std::optional<int32_t> posizione, int field,
+                            std::vector<Note> notes) {
+  if (!recover_) DeleteCurrent();
+  std::vector<Note> all = FieldNotes(field);
+  all.insert(all.end(), notes.begin(), notes.end());
+  return Raise(code, FieldPlace(field), posizione, std::move(all), Flow::kStop);
+}
+
+Flow ParseSession::Stop(Status code, std::optional<int32_t> posizione, int field) {
+  return StopWith(code, posizione, field, {});
+}
+
+Flow ParseSession::StopInFile(Status code, int field) {
   DeleteCurrent();
-  s.SetStatus(code, KeywordPlace(), posizione);
+  SourceLocation where = field == kWholeFile ? FilePlace(current_) : FieldPlace(field);
+  Raise(code, where, std::nullopt, {}, Flow::kStop);
   return Flow::kStop;
 }
 
-Flow ParseSession::StopInFile(Status code) {
-  DeleteCurrent();
-  s.SetStatus(code, FilePlace(current_));
-  return Flow::kStop;
+void ParseSession::RaiseInFile(Status code, Source which, std::vector<Note> notes) {
+  Raise(code, FilePlace(which), std::nullopt, std::move(notes), Flow::kGoOn);
 }
 
 Flow ParseSession::RangeFailure(int32_t posizione) {
-  s.SetStatus(Status::kBeyondCells, KeywordPlace(), posizione);
-  return Flow::kEndOfFile;
+  std::vector<Note> notes = FieldNotes(0);
+  std::vector<Note> route = RouteNotes();
+  notes.insert(notes.end(), route.begin(), route.end());
+  return Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
 }
 
-Flow ParseSession::ReadFailure() {
-  return StoreFailureAt(Here(reader_->line(), reader_->column()));
+std::vector<Note> ParseSession::RouteNotes() const {
+  if (!route_) return {};
+  const int64_t last = s.ultima_cella;
+  return {Note{route_->where,
+               "the route is " + std::to_string(route_length_) + " m long: its last cell, " +
+                   std::to_string(last) + ", lies about metre " + std::to_string(last * 50) +
+                   ", and a position must stay 100 m before it (800 m for a station)"}};
 }
 
-Flow ParseSession::StoreFailure() {
-  return StoreFailureAt(KeywordPlace());
+Flow ParseSession::ReadFailure(const std::string& what) {
+  SourceLocation at = Here(reader_->line(), reader_->column());
+  std::vector<Note> notes;
+  if (at.line != keyword_line_) {
+    notes.push_back(Note{at, what});
+    at = KeywordPlace();
+  } else {
+    notes.push_back(Note{SourceLocation{}, what});
+  }
+  if (!recover_) DeleteRemaining();
+  return Raise(Status::kReadFailure, at, std::nullopt, std::move(notes), Flow::kStop);
 }
 
-Flow ParseSession::StoreFailureAt(const SourceLocation& where) {
-  s.SetStatus(Status::kReadFailure, where);
-  DeleteRemaining();
-  return Flow::kStop;
+Flow ParseSession::StoreFailure(std::string why) {
+  return StoreFailureAt(KeywordPlace(), std::move(why));
+}
+
+Flow ParseSession::StoreFailureAt(const SourceLocation& where, std::string why) {
+  if (!recover_) DeleteRemaining();
+  return Raise(Status::kReadFailure, where, std::nullopt, {Note{SourceLocation{}, std::move(why)}},
+               Flow::kStop);
 }
 
 Flow ParseSession::OpenFailure(Source which) {
-  s.SetStatus(Status::kReadFailure, FilePlace(which));
-  DeleteRemaining();
+  if (!recover_) DeleteRemaining();
+  Raise(Status::kReadFailure, FilePlace(which), std::nullopt,
+        {Note{SourceLocation{}, findings_.io_error}}, Flow::kStop);
   return Flow::kStop;
 }
 
@@ -113,10 +196,24 @@ bool ParseSession::InRange(int32_t p, int d) const {
   return (static_cast<double>(p) + d) / 50.0 <= static_cast<double>(s.ultima_cella);
 }
 
+namespace {
+
+// Why a numeric field could not be read, for the note of a read failure.
+std::string ReadProblem(const FieldReader& r, std::string_view range) {
+  if (r.error() == ReadError::kEndOfFile) {
+    return "the file ends here, inside the entry: a value is missing";
+  }
+  return Quoted(r.numeric_text()) + " does not fit " + std::string(range);
+}
+
+}  // namespace
+
 bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
   for (int32_t* target : targets) {
-    if (!reader_->ReadInt32(target)) {
-      ReadFailure();
+    bool ok = reader_->ReadInt32(target);
+    CheckNumberText(ok);
+    if (!ok) {
+      ReadFailure(ReadProblem(*reader_, "a 32-bit value"));
       return false;
     }
     KeepNumber(*target);
@@ -125,45 +222,96 @@ bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
 }
 
 bool ParseSession::ReadShort(int16_t* target) {
-  if (reader_->ReadInt16(target)) {
+  bool ok = reader_->ReadInt16(target);
+  CheckNumberText(ok);
+  if (ok) {
     KeepNumber(*target);
     return true;
   }
-  ReadFailure();
+  ReadFailure(ReadProblem(*reader_, "-32768 to 32767 (a 16-bit value)"));
   return false;
 }
 
 bool ParseSession::ReadByte(uint8_t* target) {
-  if (reader_->ReadByte(target)) {
+  bool ok = reader_->ReadByte(target);
+  CheckNumberText(ok);
+  if (ok) {
     KeepNumber(*target);
     return true;
   }
-  ReadFailure();
+  ReadFailure(ReadProblem(*reader_, "0 to 255 (an 8-bit value)"));
   return false;
 }
 
 bool ParseSession::ReadName(std::string* target) {
   if (reader_->ReadText(target) && target->size() <= kLongestName) {
+    fields_.emplace_back(reader_->line(), reader_->column());
     if (s.keep_source_entries && !s.source_entries.empty()) s.source_entries.back().text = *target;
     return true;
   }
-  ReadFailure();
+  ReadFailure(reader_->error() == ReadError::kEndOfFile
+                  ? "the file ends here, inside the entry: its text is missing"
+                  : "the text is longer than 65535 bytes");
   return false;
 }
 
-Flow ParseSession::Placed(int32_t posizione, Status code) {
-  switch (code) {
+Flow ParseSession::Placed(int32_t posizione, const Esito& esito) {
+  switch (esito.stato) {
     case Status::kNone:
       break;
     case Status::kReadFailure:
-      return StoreFailure();
+      return StoreFailure("a speed code, speed x 20 + right speed / 5, does not fit 16 bits");
     case Status::kBeyondCells:
       return RangeFailure(posizione);
     default:
-      return Stop(code, posizione);
+      return Taken(esito.stato, posizione, esito.quante > 0 ? esito.celle[0] : -1);
   }
-  if (s.diagnostic.stato > 0) return Stop(static_cast<Status>(s.diagnostic.stato), posizione);
+  for (int i = 0; i < esito.quante; ++i) Own(esito.celle[static_cast<size_t>(i)]);
+  if (!recover_ && s.diagnostic.stato > 0) {
+    return Stop(static_cast<Status>(s.diagnostic.stato), posizione, 0);
+  }
   return Flow::kGoOn;
+}
+
+void ParseSession::Own(int64_t cell) {
+  if (cell < 0 || static_cast<uint64_t>(cell) >= s.celle.size()) return;
+  if (owner_.size() != s.celle.size()) owner_.assign(s.celle.size(), -1);
+  if (entry_index_ < 0) {
+    entry_index_ = static_cast<int32_t>(entries_.size());
+    entries_.push_back(Note{KeywordPlace(), keyword_});
+  }
+  owner_[static_cast<size_t>(cell)] = entry_index_;
+}
+
+Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
+  std::vector<Note> notes;
+  const cella* c = s.cell_at(cell);
+  if (c != nullptr) {
+    std::string text = "cell " + std::to_string(cell) + " (about metre " +
+                       std::to_string((cell - 1) * 50) + ") already holds " +
+                       std::string(TipoDescription(c->tipo));
+    const size_t i = static_cast<size_t>(cell);
+    if (i < owner_.size() && owner_[i] >= 0) {
+      const Note& owner = entries_[static_cast<size_t>(owner_[i])];
+      notes.push_back(
+          Note{owner.where, text + ", put there by this " + Quoted(owner.text) + " entry"});
+    } else {
+      notes.push_back(Note{SourceLocation{}, text});
+    }
+  }
+  return StopWith(code, posizione, 0, std::move(notes));
+}
+
+void ParseSession::RouteRead(int32_t lunghezza) {
+  route_ = Note{KeywordPlace(), keyword_};
+  route_length_ = lunghezza;
+}
+
+ParseFindings ParseSession::TakeFindings() {
+  if (owner_.size() > 1 && owner_[1] >= 0) {
+    findings_.header_cell = entries_[static_cast<size_t>(owner_[1])];
+  }
+  return std::move(findings_);
 }
 
 }  // namespace percorso

@@ -30,14 +30,14 @@ bool codice_velocita(int32_t vs, int32_t vd, int16_t* codice) {
 
 }  // namespace
 
-Status memo_montagna(Scenario& s, const Montagna& m) {
+Esito memo_montagna(Scenario& s, const Montagna& m) {
   // The run is one less than the cell of `inizio` and two less than the cell
   // of `fine`: stretches have always been drawn that way.
   const int64_t prima = nearest(static_cast<double>(m.inizio) / 50.0);
   const int64_t ultima = nearest(static_cast<double>(m.fine) / 50.0 - 1.0);
   if (!s.has_celle() ||
       (prima <= ultima && (s.cell_at(prima) == nullptr || s.cell_at(ultima) == nullptr))) {
-    return Status::kBeyondCells;
+    return Esito(Status::kBeyondCells);
   }
 
   int32_t tipo = m.tipo;
@@ -61,10 +61,11 @@ Status memo_montagna(Scenario& s, const Montagna& m) {
     c.montagna = low8(tipo);
     if (s.galleria && conta % 4 == 0 && c.tipo == kVuota) c.tipo = kRiempitivoGalleria;
   }
-  return Status::kNone;
+  // Tunnel fillers leave their cells free: no cell is taken.
+  return Esito();
 }
 
-Status memo_rallentamento(Scenario& s, const Rallentamento& r) {
+Esito memo_rallentamento(Scenario& s, const Rallentamento& r) {
   const int32_t x = r.x;
   const double a = static_cast<double>(static_cast<int64_t>(x) - kDistanzaAvviso) / 50.0;
   const int64_t w = nearest(a + 1.0);
@@ -77,15 +78,15 @@ Status memo_rallentamento(Scenario& s, const Rallentamento& r) {
   cella* cw = nullptr;
   if (con_avviso) {
     cw = s.cell_at(w);
-    if (cw == nullptr) return Status::kBeyondCells;
-    if (!is_free(*cw)) return Status::kWarningBoardTaken;
+    if (cw == nullptr) return Esito(Status::kBeyondCells);
+    if (!is_free(*cw)) return Esito(Status::kWarningBoardTaken, w);
   }
   cella* cs = s.cell_at(inizio);
-  if (cs == nullptr) return Status::kBeyondCells;
-  if (!is_free(*cs)) return Status::kSlowdownStartTaken;
+  if (cs == nullptr) return Esito(Status::kBeyondCells);
+  if (!is_free(*cs)) return Esito(Status::kSlowdownStartTaken, inizio);
   cella* ce = s.cell_at(fine);
-  if (ce == nullptr) return Status::kBeyondCells;
-  if (!is_free(*ce)) return Status::kSlowdownEndTaken;
+  if (ce == nullptr) return Esito(Status::kBeyondCells);
+  if (!is_free(*ce)) return Esito(Status::kSlowdownEndTaken, fine);
 
   // The order of these writes decides a cell shared by two roles: a start and
   // end in one cell ends as a start.
@@ -103,27 +104,32 @@ Status memo_rallentamento(Scenario& s, const Rallentamento& r) {
   ce->dato1 = low16(r.v);
   ce->dato3 = low16(r.f_tt);
 
+  Esito esito;
+  esito.Add(fine);
+  esito.Add(inizio);
+  if (con_avviso) esito.Add(w);
   // Without a warning board there are no numbered cells.
-  if (!con_avviso || r.f_ta == 0) return Status::kNone;
+  if (!con_avviso || r.f_ta == 0) return esito;
   cella* numerate[4];
   for (int i = 0; i < 4; ++i) {
     numerate[i] = s.cell_at(k - i);
-    if (numerate[i] == nullptr) return Status::kBeyondCells;
-    if (!is_free(*numerate[i])) return Status::kNumberedCellTaken;
+    if (numerate[i] == nullptr) return Esito(Status::kBeyondCells);
+    if (!is_free(*numerate[i])) return Esito(Status::kNumberedCellTaken, k - i);
   }
   for (int i = 0; i < 4; ++i) {
     numerate[i]->tipo = kNumerataRallentamento;
     numerate[i]->dato1 = static_cast<int16_t>(i + 1);
     if (d_v != 0) numerate[i]->dato2 = static_cast<int16_t>(i + 1);
+    esito.Add(k - i);
   }
-  return Status::kNone;
+  return esito;
 }
 
-Status memo_segnale(Scenario& s, const Segnale& g) {
+Esito memo_segnale(Scenario& s, const Segnale& g) {
   const int64_t indice = cell_of(g.posizione);
   cella* c = s.cell_at(indice);
-  if (c == nullptr) return Status::kBeyondCells;
-  if (!is_free(*c)) return Status::kSignalTaken;
+  if (c == nullptr) return Esito(Status::kBeyondCells);
+  if (!is_free(*c)) return Esito(Status::kSignalTaken, indice);
 
   const int64_t aspetto = static_cast<int64_t>(g.sx) * 3 + g.dx;
   c->tipo = kSegnale;
@@ -139,27 +145,28 @@ Status memo_segnale(Scenario& s, const Segnale& g) {
   for (int64_t k = 1; k <= 4; ++k) {
     if (cella* a = s.cell_at(indice - 2 * k)) a->avviso = low8(aspetto * 10 + k);
   }
-  return Status::kNone;
+  return Esito(Status::kNone, indice);
 }
 
-Status memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b) {
-  cella* c = s.cell_at(cell_of(b.posizione));
-  if (c == nullptr) return Status::kBeyondCells;
-  if (!is_free(*c)) return Status::kSpeedBoardTaken;
+Esito memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b) {
+  const int64_t indice = cell_of(b.posizione);
+  cella* c = s.cell_at(indice);
+  if (c == nullptr) return Esito(Status::kBeyondCells);
+  if (!is_free(*c)) return Esito(Status::kSpeedBoardTaken, indice);
 
   int16_t va = 0;
   int16_t vb = 0;
   int16_t vc = 0;
   if (!codice_velocita(b.vas, b.vad, &va) || !codice_velocita(b.vbs, b.vbd, &vb) ||
       !codice_velocita(b.vcs, b.vcd, &vc)) {
-    return Status::kReadFailure;
+    return Esito(Status::kReadFailure);
   }
   c->tipo = kIndicatoreVMax;
   c->dato1 = va;
   c->dato2 = vb;
   c->dato3 = vc;
   c->dato4 = low16(static_cast<int64_t>(b.strisces) * 10 + b.strisced);
-  return Status::kNone;
+  return Esito(Status::kNone, indice);
 }
 
 }  // namespace percorso

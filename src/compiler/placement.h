@@ -7,6 +7,7 @@
 #ifndef PERCORSO_COMPILER_PLACEMENT_H_
 #define PERCORSO_COMPILER_PLACEMENT_H_
 
+#include <array>
 #include <cstdint>
 
 #include "compiler/model.h"
@@ -63,24 +64,35 @@ struct IndicatoriVMax {
   int32_t strisced = 0;
 };
 
-/// Each operation returns Status::kNone when the feature is placed, else the
-/// code of what stopped it.
+/// What a placement operation did: Status::kNone and the cells whose `tipo` it
+/// set, or the code of what stopped it and, after a conflict, the cell that
+/// was taken.
+struct Esito {
+  Status stato = Status::kNone;
+  std::array<int64_t, 7> celle{};
+  int quante = 0;
+
+  Esito() = default;
+  explicit Esito(Status code) : stato(code) {}
+  Esito(Status code, int64_t cella) : stato(code) { Add(cella); }
+  void Add(int64_t cella) { celle[static_cast<size_t>(quante++)] = cella; }
+};
 
 /// Places a stretch (no conflict code). A stretch that starts 150 m or less
 /// after the end of the previous one is drawn as terrain 3.
-Status memo_montagna(Scenario& s, const Montagna& m);
+Esito memo_montagna(Scenario& s, const Montagna& m);
 
 /// Places a slowdown. Codes 17 to 20; after 20 the start, end and warning
 /// cells stay written.
-Status memo_rallentamento(Scenario& s, const Rallentamento& r);
+Esito memo_rallentamento(Scenario& s, const Rallentamento& r);
 
 /// Places a signal. Code 16. A time value 1 to 100 is stored as 101.
-Status memo_segnale(Scenario& s, const Segnale& g);
+Esito memo_segnale(Scenario& s, const Segnale& g);
 
 /// Places a speed-indicator board. Code 21; Status::kReadFailure, with nothing
 /// written, when a speed code does not fit 16 signed bits (an arithmetic
 /// overflow).
-Status memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b);
+Esito memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b);
 
 }  // namespace percorso
 

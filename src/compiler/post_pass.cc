@@ -176,8 +176,9 @@ int post_pass(Scenario& s) {
   // Without a header cell only the table slot is checked and stamped.
   voce& linea = s.voci[kVoceLinea];
   cella* intestazione = s.cell_at(1);
-  if (linea.valore1 != 0 || (intestazione != nullptr && intestazione->dato1 != 0))
+  if (linea.valore1 != 0 || (intestazione != nullptr && intestazione->dato1 != 0)) {
     return kFatalHeaderTaken;
+  }
   linea.valore1 = kPrimoTimbroLinea;
   if (intestazione != nullptr) intestazione->dato1 = kPrimoTimbroCella;
 

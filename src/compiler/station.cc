@@ -1,5 +1,9 @@
 #include "compiler/station.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "compiler/rounding.h"
 
 namespace percorso {
@@ -65,33 +69,66 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
   }
   if (v.tipo < 25) {
     double c = v.fine / 50.0 - 1;
-    if (c <= 1) return p.Stop(Status::kStationTooNearStart);
+    if (c <= 1) {
+      return p.StopWith(Status::kStationTooNearStart, {}, 0,
+                        {Note{{},
+                              "the station ends at " + std::to_string(v.fine) +
+                                  " m: its stopping mark, one cell before its end, must "
+                                  "fall after cell 2"}});
+    }
     cella* cell = p.s.cell_at(nearest(c));
     if (cell == nullptr) return p.RangeFailure(v.posizione);
+    p.Own(nearest(c));
     cell->tipo = kFermata;
     cell->dato1 = low16(slot);
   }
   return Flow::kGoOn;
 }
 
-}  // namespace
+// The slots are full: stations and text boards share slots 1 to 80.
+Flow SlotsFull(ParseSession& p) {
+  p.slots_full = true;
+  return p.StopWith(Status::kStationSlotsFull, {}, kKeywordField,
+                    {Note{{},
+                          "stations take the table's slots from 1 upward and text boards "
+                          "from 80 downward: together at most 78"}});
+}
 
-Flow ReadStation(ParseSession& p, int32_t& slot) {
-  if (slot < 1 || slot > kPrimaVoceCartello) return p.Stop(Status::kStationSlotsFull);
+// The station at the slot before: where it was read and where it ends.
+std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
+  const size_t before = static_cast<size_t>(slot - 1);
+  const int32_t fine = p.s.voci[before].fine;
+  SourceLocation where =
+      before < p.station_places.size() ? p.station_places[before] : SourceLocation{};
+  return {Note{where, "the previous station ends at " + std::to_string(fine) +
+                          " m; the next one may start 350 m after it, at " +
+                          std::to_string(static_cast<int64_t>(fine) + 350) + " m"}};
+}
+
+Flow ReadStationInto(ParseSession& p, int32_t& slot) {
+  if (slot < 1 || slot > kPrimaVoceCartello) return SlotsFull(p);
   voce& v = p.s.voci[static_cast<size_t>(slot)];
-  if (!p.ReadInts({&v.posizione})) return Flow::kStop;
+  if (!p.ReadInts({&v.posizione})) return p.AfterFailure();
   if (!p.InRange(v.posizione, 800)) return p.RangeFailure(v.posizione);
+  p.CheckPastRoute(v.posizione);
   if (!is_multiple(v.posizione, 50)) {
-    return p.Stop(Status::kStationPositionNotMultiple, v.posizione);
+    return p.Stop(Status::kStationPositionNotMultiple, v.posizione, 0);
   }
   int32_t lunghezza = 0;
-  if (!p.ReadByte(&v.tipo) || !p.ReadInts({&lunghezza})) return Flow::kStop;
+  if (!p.ReadByte(&v.tipo) || !p.ReadInts({&lunghezza})) return p.AfterFailure();
   if (!is_multiple(lunghezza, 100)) {
-    return p.Stop(Status::kStationLengthNotMultiple, v.posizione);
+    return p.Stop(Status::kStationLengthNotMultiple, v.posizione, 2);
   }
   bool time_fits = true;
-  if (!ReadStationValues(p, v, &time_fits)) return Flow::kStop;
-  if (!time_fits || !SetExtent(v, lunghezza)) return p.StoreFailure();
+  if (!ReadStationValues(p, v, &time_fits)) return p.AfterFailure();
+  if (!time_fits) {
+    return p.StoreFailure(
+        "the time, (hours x 60 + minutes) x 60 + seconds, passes the 32-bit "
+        "range");
+  }
+  if (!SetExtent(v, lunghezza)) {
+    return p.StoreFailure("the station's extent passes the 32-bit range");
+  }
   if (lunghezza < 600) v.opzione4 = 0;
   if (slot == 1) {
     v.opzione3 = 0;
@@ -100,14 +137,34 @@ Flow ReadStation(ParseSession& p, int32_t& slot) {
   if (Flow f = MarkCells(p, v, slot); f != Flow::kGoOn) return f;
   if (slot > 1) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
-    if (!FitsInt32(limite)) return p.StoreFailure();
+    if (!FitsInt32(limite))
+      return p.StoreFailure("the station's start - 350 passes the 32-bit range");
     if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) {
-      return p.Stop(Status::kStationsTooClose, v.posizione);
+      return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }
   }
+  if (p.station_places.size() <= static_cast<size_t>(slot)) p.station_places.resize(slot + 1);
+  p.station_places[static_cast<size_t>(slot)] = p.KeywordPlace();
   ++slot;
-  if (slot >= p.board_cursor) return p.Stop(Status::kStationSlotsFull);
+  if (slot >= p.board_cursor) return SlotsFull(p);
   return Flow::kGoOn;
+}
+
+}  // namespace
+
+Flow ReadStation(ParseSession& p, int32_t& slot) {
+  if (!p.recovering()) return ReadStationInto(p, slot);
+  // A check leaves out a station that raised an error, cells and slot; once the
+  // slots are full, later stations are passed over without a word.
+  if (p.slots_full) return Flow::kSkip;
+  const int32_t before = slot;
+  std::vector<cella> celle = p.s.celle;
+  Flow f = ReadStationInto(p, slot);
+  if (f == Flow::kSkip && slot == before) {
+    p.s.voci[static_cast<size_t>(slot)] = voce{};
+    p.s.celle = std::move(celle);
+  }
+  return f;
 }
 
 }  // namespace percorso

@@ -7,6 +7,7 @@
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/exit_status.h"
+#include "driver/help.h"
 #include "inspect/text_out.h"
 #include "io/file_names.h"
 #include "io/locked_dir.h"
@@ -14,62 +15,34 @@
 namespace percorso {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: percorso [--dir DIR]\n"
-    "       percorso init [--dir DIR] [--force]\n"
-    "       percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-    "                        [--dir DIR] [--no-geometry]\n"
-    "       percorso dump [--json] [--every N] FILE...\n"
-    "       percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
-    "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-    "                     [--dir DIR] [-o FILE]\n"
-    "       percorso --help | --version\n";
-
-constexpr std::string_view kHelp =
-    "percorso: scenario compiler for the train-driving simulator.\n"
-    "\n"
-    "Without a command it writes the built-in scenario (line Pianura_Crinale, train 2731):\n"
-    "its crew documents and its three binary files, into the program's directory or DIR.\n"
-    "\n"
-    "Commands:\n"
-    "  (none)     compile the built-in scenario\n"
-    "  init       write the built-in line and train files, to start a scenario from\n"
-    "  compile    compile your own line and train files; they are never changed\n"
-    "  dump       print compiled files (.dat, .sim, _linea.dat) as text or JSON\n"
-    "  view       draw a compiled scenario as one HTML page; with --line and --train,\n"
-    "             compile those files in memory and draw them with the compile's messages\n"
-    "\n"
-    "Options:\n"
-    "  --dir DIR          the directory to write into (compile: default the current one)\n"
-    "  --line FILE        (compile, view) the line description file\n"
-    "  --train FILE       (compile, view) the train description file\n"
-    "  --line-key K       (compile, view) the line key; default: from the file names\n"
-    "  --train-key K      (compile, view) the train key; default: from the file names\n"
-    "  --no-geometry      (compile) no geometry file; curve lines are not processed\n"
-    "  --force            (init) replace line and train files that exist already\n"
-    "  --json             (dump) JSON instead of text\n"
-    "  --every N          (dump) every Nth metre of the geometry\n"
-    "  -o FILE            (view) the page to write; - for standard output\n"
-    "  --help             this text\n"
-    "  --version          the program's version and the platform it was built for\n"
-    "\n"
-    "Exit status: 0 success; 1 a file could not be read or written, or a fatal header\n"
-    "error; 2 a usage error or a missing input file; 3 the compile ended with a non-zero\n"
-    "status (one line on standard error says where and why).\n";
-
 struct Command {
   std::string_view name;
   int (*run)(CommandContext&);
 };
 
-constexpr Command kCommands[] = {
-    {"init", RunInit}, {"compile", RunCompile}, {"dump", RunDump}, {"view", RunView}};
+int RunHelp(CommandContext& ctx);
+
+constexpr Command kCommands[] = {{"init", RunInit}, {"compile", RunCompile}, {"check", RunCheck},
+                                 {"dump", RunDump}, {"view", RunView},       {"help", RunHelp}};
+
+// `percorso help [COMMAND]`.
+int RunHelp(CommandContext& ctx) {
+  if (ctx.args.empty()) {
+    ctx.out << ProgramHelp();
+    return kExitOk;
+  }
+  if (ctx.args.size() > 1) return UsageError(ctx, "help takes one command's name");
+  std::optional<std::string_view> help = CommandHelp(ctx.args[0]);
+  if (!help) return UsageError(ctx, "no such command: " + ctx.args[0]);
+  ctx.out << *help;
+  return kExitOk;
+}
 
 }  // namespace
 
 int UsageError(const CommandContext& ctx, const std::string& message) {
   Complain(ctx.err, message);
-  ctx.err << kUsage;
+  ctx.err << UsageText();
   return kExitUsage;
 }
 
@@ -112,8 +85,10 @@ bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, 
 }
 
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
-  if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
-  Complain(ctx.err, dir + ": not a directory");
+  FileKind kind = ctx.disk.Stat(dir).kind;
+  if (kind == FileKind::kDirectory) return true;
+  Complain(ctx.err,
+           dir + (kind == FileKind::kMissing ? ": no such directory" : ": not a directory"));
   return false;
 }
 
@@ -123,7 +98,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
   for (const std::string& a : args) {
     if (a == "--") break;
     if (a == "--help" || a == "-h") {
-      out << kHelp;
+      // After a command's name, that command's help.
+      std::optional<std::string_view> help;
+      if (!args.empty()) help = CommandHelp(args[0]);
+      out << help.value_or(ProgramHelp());
       return kExitOk;
     }
     if (a == "--version") {

@@ -6,6 +6,7 @@
 #include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
+#include "driver/diagnostics_out.h"
 #include "driver/disk_sources.h"
 #include "driver/errore.h"
 #include "driver/exit_status.h"
@@ -138,7 +139,7 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
-  if (s.diagnostic.stato != 0) ctx.err << DescribeStatus(s) << "\n";
+  if (s.diagnostic.stato != 0) ctx.err << FormatDiagnostic(s.diagnostic, ColourFor(ctx.err));
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
   return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
 }

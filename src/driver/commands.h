@@ -25,8 +25,8 @@ struct CommandContext {
 /// Prints "percorso: MESSAGE" and the usage text; returns the usage status.
 int UsageError(const CommandContext& ctx, const std::string& message);
 
-/// True when `dir` is a directory; else prints "percorso: DIR: not a
-/// directory".
+/// True when `dir` is a directory; else prints "percorso: DIR: no such
+/// directory" (or "not a directory" for another kind of file).
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
@@ -53,12 +53,14 @@ class ParsedOptions;
 /// The author's two source files (--line, --train), which must exist and not
 /// be directories, and the keys (--line-key, --train-key, else from the file
 /// names) set in `*s`. 0 when all is well, else the exit status after a
-/// message; `command` names the command in it.
+/// message; `command` names the command in it. Without `keys_required` a key
+/// that cannot be found stays empty.
 int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
-                  std::string* line, std::string* train, Scenario* s);
+                  std::string* line, std::string* train, Scenario* s, bool keys_required = true);
 
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
+int RunCheck(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
 int RunDump(CommandContext& ctx);
 int RunView(CommandContext& ctx);

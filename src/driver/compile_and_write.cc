@@ -1,6 +1,7 @@
 #include "driver/compile_and_write.h"
 
 #include "compiler/compile.h"
+#include "driver/diagnostics_out.h"
 #include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "output/compiled_files.h"
@@ -11,6 +12,7 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
                               const FileNames& names) {
   CompileReport report;
   CompileOutcome outcome = memorizza_percorso(s, with_geometry, sources);
+  report.diagnostics = std::move(outcome.diagnostics);
   // A source that could not be read or deleted is a failure of the run, not a
   // status of the scenario: nothing is written for it.
   if (!outcome.io_error.empty()) {
@@ -33,22 +35,14 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
   return report;
 }
 
-int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err) {
-  switch (report.result) {
-    case CompileResult::kIoError:
-      return Fail(err, report.io_error);
-    case CompileResult::kFatal:
-      err << errore(std::to_string(report.fatal)) << "\n";
-      return kExitFailure;
-    case CompileResult::kNoRoute:
-    case CompileResult::kWritten:
-      break;
-  }
+int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,
+                  bool warnings) {
+  if (report.result == CompileResult::kIoError) return Fail(err, report.io_error);
+  // The fatal report stays the first line.
+  if (report.result == CompileResult::kFatal) err << errore(std::to_string(report.fatal)) << "\n";
+  PrintDiagnostics(err, report.diagnostics, {.colour = ColourFor(err), .warnings = warnings});
+  if (report.result == CompileResult::kFatal) return kExitFailure;
   if (s.diagnostic.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
-  err << DescribeStatus(s) << "\n";
-  if (report.result == CompileResult::kNoRoute) {
-    Complain(err, "no route was compiled; no binary file written");
-  }
   return kExitStatus;
 }
 

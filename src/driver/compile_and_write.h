@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "compiler/model.h"
 #include "compiler/source_files.h"
@@ -24,6 +25,8 @@ struct CompileReport {
   int fatal = 0;
   /// One line naming the file and the reason, for kIoError.
   std::string io_error;
+  /// What the compile tells the author: its error, if any, then warnings.
+  std::vector<Diagnostic> diagnostics;
 };
 
 /// Compiles the sources into `s` (keys already set) and, unless the compile
@@ -33,7 +36,10 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
                               const FileNames& names);
 
 /// Turns the outcome of a compile into messages on `err` and an exit status.
-int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err);
+/// A fatal error's " Errore n. " line comes first; warnings never change the
+/// status, and are left out without `warnings` (-w).
+int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,
+                  bool warnings = true);
 
 }  // namespace percorso
 

@@ -27,6 +27,9 @@ std::string_view BaseName(std::string_view path);
 /// The part of a path before its last separator, "." when there is none.
 std::string DirName(std::string_view path);
 
+/// True when the process's standard error is a terminal.
+bool StandardErrorIsTerminal();
+
 /// The text of a system error number.
 std::string SystemError(int error_number);
 

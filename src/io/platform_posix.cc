@@ -16,6 +16,10 @@ std::string ProgramDirectory() {
   return DirName(buf);
 }
 
+bool StandardErrorIsTerminal() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
 std::string SystemError(int error_number) {
   return std::strerror(error_number);
 }

@@ -202,6 +202,8 @@ std::string Place(const SourceLocation& l) {
   return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
 }
 
+// A status is placed on its entry's line, at the field at fault: the value
+// that failed, or the position of a placed feature.
 TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
   struct Row {
     std::string name;
@@ -214,16 +216,16 @@ TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
       {"no status", kLine, kTrain, ":0:0"},
       {"102", Lines({"x"}), kTrain, "linea.txt:0:0"},
       {"1", Lines({"[generale]", "lunghezza percorso, 1000", "  lunghezza percorso, 1000001"}),
-       kTrain, "linea.txt:3:3"},
+       kTrain, "linea.txt:3:23"},
       {"15 line", LineFile({"pendenza, 1000, 1", "  pendenza, 200000, 1"}), kTrain,
-       "linea.txt:5:3"},
+       "linea.txt:5:13"},
       {"25 at the end of the file", head + "pendenza, 1000", kTrain, "linea.txt:4:15"},
       {"25 value too wide", kLine, TrainFile({"sabbia, 40000"}), "treno-.txt:2:9"},
       {"25 speed in the tail", kLine, TrainFile({"velocita, 0, 1300", "x, y"}), "treno-.txt:2:1"},
       {"16", kLine, TrainFile({"x", "segnale, 1050" + kSignal, "\tsegnale, 1050" + kSignal}),
-       "treno-.txt:4:2"},
+       "treno-.txt:4:11"},
       {"15 then a signal", LineFile({"pendenza, 200000, 1"}),
-       TrainFile({"segnale, 1050" + kSignal}), "treno-.txt:2:1"},
+       TrainFile({"segnale, 1050" + kSignal}), "treno-.txt:2:10"},
       {"2", Lines({"[generale]", "progressiva chilometrica tre, 0, 25, 0"}), kTrain,
        "linea.txt:0:0"},
   };

@@ -47,20 +47,19 @@ std::string Diff(const std::vector<cella>& got, const std::vector<cella>& want) 
 constexpr Rallentamento kRallentamento1550{.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1};
 
 int32_t Metti(Scenario& s, const Rallentamento& r) {
-  return Code(memo_rallentamento(s, r));
+  return Code(memo_rallentamento(s, r).stato);
 }
 
 int32_t Metti(Scenario& s, const Segnale& g) {
-  return Code(memo_segnale(
-      s, {g.posizione, g.sx, g.s1, g.s2, g.s3, g.rapp, g.dx, g.d1, g.d2, g.d3, g.tempo}));
+  return Code(memo_segnale(s, g).stato);
 }
 
 int32_t Metti(Scenario& s, const IndicatoriVMax& b) {
-  return Code(memo_indicatori_v_max(s, b));
+  return Code(memo_indicatori_v_max(s, b).stato);
 }
 
 int32_t Montagna(Scenario& s, int32_t inizio, int32_t fine, int32_t tipo) {
-  return Code(memo_montagna(s, {inizio, fine, tipo}));
+  return Code(memo_montagna(s, {inizio, fine, tipo}).stato);
 }
 
 class PlacementTest : public testing::Test {

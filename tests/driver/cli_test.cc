@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "driver/diagnostics_out.h"
 #include "driver/errore.h"
 #include "driver/options.h"
 #include "support/cli.h"
@@ -58,7 +59,7 @@ TEST(CliTest, DefaultRunNeedsADirectory) {
   testing::TempDir dir;
   Result r = RunCli({"--dir", dir.file("missing")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "percorso: " + dir.file("missing") + ": not a directory\n");
+  EXPECT_EQ(r.err, "percorso: " + dir.file("missing") + ": no such directory\n");
   EXPECT_TRUE(dir.List().empty());
 }
 
@@ -123,24 +124,54 @@ TEST(ErroreTest, MessageHasALeadingBlank) {
   EXPECT_EQ(errore("1251"), " Errore n. 1251");
 }
 
-TEST(ErroreTest, DescribeStatusGivesPlacePositionAndMeaning) {
-  Scenario s;
-  s.diagnostic.stato = 16;
-  s.diagnostic.progressiva_errore = 4250;
-  s.diagnostic.where = {"/some/dir/Pianura_Crinale_2731-.txt", 57, 1};
-  EXPECT_EQ(DescribeStatus(s),
-            "Pianura_Crinale_2731-.txt:57:1: error: status 16, position 4250 m: "
-            "signal cell already taken");
-  s.diagnostic.stato = 2;
-  s.diagnostic.progressiva_errore = 0;
-  s.diagnostic.where = {};
-  EXPECT_EQ(DescribeStatus(s),
-            "percorso: error: status 2, position 0 m: "
-            "a kilometric reference value is not a multiple of 50");
-  s.diagnostic.stato = 101;
-  s.diagnostic.where = {"d/L_linea.txt", 0, 0};
-  EXPECT_EQ(DescribeStatus(s),
-            "L_linea.txt: error: status 101, position 0 m: line description file missing");
+Diagnostic Make(Severity severity, int32_t stato, int32_t posizione, SourceLocation where,
+                std::string text = "", std::vector<Note> notes = {}) {
+  Diagnostic d;
+  d.severity = severity;
+  d.stato = stato;
+  d.progressiva_errore = posizione;
+  d.where = std::move(where);
+  d.text = std::move(text);
+  d.notes = std::move(notes);
+  return d;
+}
+
+TEST(DiagnosticFormatTest, OneFormForErrorsWarningsAndNotes) {
+  struct Row {
+    const char* name;
+    Diagnostic d;
+    std::string want;
+  };
+  const Row rows[] = {
+      {"status at a place", Make(Severity::kError, 16, 4250, {"some/dir/L_T-.txt", 57, 13}),
+       "some/dir/L_T-.txt:57:13: error: signal cell already taken [status 16, position 4250 m]\n"},
+      {"no place", Make(Severity::kError, 12, 100, {}),
+       "percorso: error: no free cell for a marker in a window before a slowdown start "
+       "[status 12, position 100 m]\n"},
+      {"whole file", Make(Severity::kError, 101, 0, {"d/L_linea.txt", 0, 0}),
+       "d/L_linea.txt: error: line description file missing [status 101, position 0 m]\n"},
+      {"error without a status", Make(Severity::kError, 0, 0, {"a.txt", 0, 0}, "no route length"),
+       "a.txt: error: no route length\n"},
+      {"warning with notes",
+       Make(Severity::kWarning, 0, 0, {"b.txt", 3, 1}, "line ignored",
+            {{{"a.txt", 2, 1}, "set here"}, {{}, "at the warning's place"}}),
+       "b.txt:3:1: warning: line ignored\na.txt:2:1: note: set here\n"
+       "b.txt:3:1: note: at the warning's place\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(FormatDiagnostic(row.d, false), row.want);
+  }
+}
+
+TEST(DiagnosticFormatTest, GccColoursOnlyWhenAsked) {
+  Diagnostic d = Make(Severity::kWarning, 0, 0, {"b.txt", 3, 1}, "x");
+  EXPECT_EQ(FormatDiagnostic(d, true),
+            "\033[01m\033[Kb.txt:3:1:\033[m\033[K \033[01;35m\033[Kwarning:\033[m\033[K x\n");
+  // Standard error of a test is no terminal, and output to another stream
+  // never gets colour.
+  std::ostringstream out;
+  EXPECT_FALSE(ColourFor(out));
 }
 
 TEST(OptionsTest, ValuesFlagsAndPositionals) {

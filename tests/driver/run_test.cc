@@ -188,7 +188,7 @@ TEST(InitTest, Failures) {
       {{"init", "--dir"}, kExitUsage, "percorso: "},
       {{"init", "--dir", dir.file("missing")},
        kExitFailure,
-       "percorso: " + dir.file("missing") + ": not a directory\n"},
+       "percorso: " + dir.file("missing") + ": no such directory\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.back());

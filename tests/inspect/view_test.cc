@@ -407,10 +407,11 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string out = dir_.file("page.html");
   r = View({"--line", line, "--train", train, "-o", out});
   EXPECT_EQ(r.status, 3);
-  EXPECT_EQ(r.err,
-            "Prova_5-.txt:3:1: error: status 16, position 2100 m: signal cell already taken\n");
+  EXPECT_TRUE(r.err.starts_with(
+      train + ":3:10: error: signal cell already taken [status 16, position 2100 m]\n"))
+      << r.err;
   page = testing::ReadBytes(out);
-  EXPECT_NE(page.find("Prova_5-.txt:3:1: <b>error:</b> status 16, position 2100 m: signal cell "
+  EXPECT_NE(page.find("Prova_5-.txt:3:10: <b>error:</b> status 16, position 2100 m: signal cell "
                       "already taken <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
             std::string::npos);
 

@@ -1,0 +1,230 @@
+// The warnings of a parse: what an author wrote that the grammar reads in
+// another way than it looks. None of them changes what is compiled.
+#include <string>
+
+#include "compiler/keywords.h"
+#include "compiler/parse_session.h"
+#include "compiler/windows1252.h"
+
+namespace percorso {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  return "'" + Utf8FromWindows1252(text) + "'";
+}
+
+std::string_view Trimmed(std::string_view s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) return {};
+  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// The value a member of `bits` low bits keeps: 8 unsigned, 16 signed.
+int64_t Stored(int64_t value, int bits) {
+  if (bits == 8) return static_cast<uint8_t>(value & 0xFF);
+  return static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFF));
+}
+
+}  // namespace
+
+void ParseSession::Warn(const SourceLocation& where, std::string text, std::vector<Note> notes) {
+  Diagnostic d;
+  d.severity = Severity::kWarning;
+  d.where = where;
+  d.text = std::move(text);
+  d.notes = std::move(notes);
+  findings_.warnings.push_back(std::move(d));
+}
+
+void ParseSession::CheckEncoding() {
+  const bool line_file = current_ == Source::kLinea;
+  const char* kind = line_file ? "line" : "train";
+  if (contents_.empty()) {
+    Warn(FilePlace(current_), std::string("the ") + kind + " description file is empty");
+    return;
+  }
+  Encoding e = DetectEncoding(contents_);
+  if (e.kind == Encoding::kUtf16) {
+    std::string text = "the file is " + e.detail +
+                       ": percorso reads Windows-1252 text, one byte a character, and finds "
+                       "nothing it knows in it; save the file as Windows-1252 (ANSI)";
+    if (recover_) {
+      Diagnostic d;
+      d.where = FilePlace(current_);
+      d.text = std::move(text);
+      findings_.errors.push_back(std::move(d));
+    } else {
+      Warn(FilePlace(current_), std::move(text));
+    }
+  } else if (e.kind == Encoding::kUtf8) {
+    Warn(Here(e.line, e.column),
+         "'" + e.detail + "' is written in UTF-8, but the file is read as Windows-1252, where " +
+             "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
+             "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
+  }
+}
+
+void ParseSession::CheckNumberText(bool read_ok) {
+  if (!read_ok) return;
+  fields_.emplace_back(reader_->line(), reader_->column());
+  const std::string& text = reader_->numeric_text();
+  // A value taken from a later line is reported once, as a record that ran
+  // on; "AC" of a cut-off point reads 0 by design.
+  if (reader_->line() != keyword_line_ || IsWholeNumberText(text)) return;
+  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  int64_t value = 0;
+  NumericValue(text, &value);
+  // A number with a fraction is rounded; any other text reads 0.
+  const size_t dot = text.find('.');
+  const bool decimal = dot != std::string::npos && IsWholeNumberText(text.substr(0, dot)) &&
+                       dot + 1 < text.size() && IsWholeNumberText(text.substr(dot + 1)) &&
+                       text[dot + 1] != '+' && text[dot + 1] != '-';
+  std::string how = decimal ? "it is read as " + std::to_string(value) +
+                                  " (rounded to the nearest whole number, halves to even)"
+                            : "it is not a number and is read as 0";
+  Warn(Here(reader_->line(), reader_->column()),
+       Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
+}
+
+// True when value field `field` of the entry stands on the entry's own line:
+// a value taken from a later line is reported once, as a record that ran on.
+bool ParseSession::OnKeywordLine(int field) const {
+  return field >= 0 && static_cast<size_t>(field) < fields_.size() &&
+         fields_[static_cast<size_t>(field)].first == keyword_line_;
+}
+
+void ParseSession::CheckPastRoute(int32_t posizione, int field) {
+  if (!route_ || posizione <= route_length_ || !OnKeywordLine(field)) return;
+  // One warning a file: a short route puts every later entry past its end.
+  const bool line_file = current_ == Source::kLinea;
+  bool& warned = line_file ? past_route_warned_linea_ : past_route_warned_treno_;
+  if (warned) return;
+  warned = true;
+  Warn(FieldPlace(field),
+       "position " + std::to_string(posizione) + " m lies past the end of the route, at " +
+           std::to_string(route_length_) +
+           " m; it is compiled, in the cells beyond the route (later positions past the end of "
+           "this file are not warned about)",
+       {Note{route_->where, "the route length is set here"}});
+}
+
+void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
+  const int64_t stored = Stored(value, bits);
+  if (stored == value || !OnKeywordLine(field)) return;
+  Warn(FieldPlace(field), std::to_string(value) + " does not fit the cell's " +
+                              std::to_string(bits) + "-bit `" + std::string(member) +
+                              "`: it is stored as " + std::to_string(stored) + " (its low bits)");
+}
+
+void ParseSession::AfterEntry(Grammar grammar) {
+  if (fields_.empty()) {
+    WarnUnmatched(grammar);
+    return;
+  }
+  ++records_in_file_;
+  if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
+    Warn(KeywordPlace(),
+         Quoted(Trimmed(keyword_)) +
+             " is read as an entry: the text before its keyword is no "
+             "comment mark (" +
+             std::string(*mark) +
+             "); the files have no comment syntax, delete the line to leave it out");
+  }
+  WarnRunOn();
+  record_end_line_ = fields_.back().first;
+}
+
+void ParseSession::WarnRunOn() {
+  const int last_line = fields_.back().first;
+  if (last_line == keyword_line_) return;
+  size_t on_line = 0;
+  while (on_line < fields_.size() && fields_[on_line].first == keyword_line_) ++on_line;
+  const int next = keyword_line_ + 1;
+  Warn(KeywordPlace(),
+       Quoted(Trimmed(keyword_)) + " reads " + std::to_string(fields_.size()) +
+           " values, but its line holds " + std::to_string(on_line) +
+           ": the others are taken from the next line",
+       {Note{Here(next, 1), "this line, " + Quoted(LineText(contents_, next)) +
+                                ", is read as values of the entry above, not as an entry of "
+                                "its own"}});
+  warned_line_ = last_line;
+}
+
+void ParseSession::WarnUnmatched(Grammar grammar) {
+  const std::string_view t = Trimmed(keyword_);
+  const int line = keyword_line_;
+  if (line == warned_line_ || (t.empty() && dashes_.empty())) return;
+  const bool line_file = current_ == Source::kLinea;
+  warned_line_ = line;
+  if (IsSectionName(t)) {
+    if (IsKnownSection(t, line_file)) return;
+    std::string text = "unknown section name " + Quoted(t) + ": it is read as nothing";
+    if (std::optional<std::string_view> near = NearestSection(t, line_file)) {
+      text += "; did you mean '" + std::string(*near) + "'?";
+    }
+    Warn(KeywordPlace(), text);
+    return;
+  }
+  if (line == record_end_line_) {
+    Warn(KeywordPlace(), "extra field " + Quoted(t) +
+                             " after the values of the entry: it is ignored (the entry reads "
+                             "fewer values)");
+    return;
+  }
+  // Without the geometry a curve line is passed over whole, by design.
+  if (grammar == Grammar::kLineBody && s.j == 0 && Has(keyword_, "curva")) return;
+  if (!keyword_first_on_line_) return;
+  std::string text = "line ignored: " + Quoted(dashes_.empty() ? t : dashes_) +
+                     (dashes_.empty() ? " matches no keyword"
+                                      : " holds '-' and is passed over as a remark, and " +
+                                            Quoted(t) + " after it matches no keyword");
+  if (std::optional<std::string_view> other = KeywordElsewhere(t, grammar)) {
+    text += "; this keyword is read only in " + std::string(*other);
+  } else if (std::optional<std::string_view> near = NearestKeyword(t, grammar)) {
+    text += "; did you mean '" + std::string(*near) + "'?";
+  }
+  if (CommentPrefix(dashes_.empty() ? t : dashes_)) {
+    text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
+  }
+  Warn(Here(group_start_.first, group_start_.second), text);
+}
+
+bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {
+  FieldReader& r = *reader_;
+  std::string field;
+  std::vector<Diagnostic> before;
+  for (;;) {
+    if (r.at_end()) return false;
+    r.ReadText(&field);
+    if (IsGenerale(field)) break;
+    if (r.at_end()) return false;
+    const SourceLocation here = Here(r.line(), r.column());
+    if (!*near_miss && IsSectionName(field) &&
+        NearestSection(field, current_ == Source::kLinea) == std::string_view("[generale]")) {
+      *near_miss = Note{here, "this section name is near '[generale]'"};
+    }
+    if (r.first_on_line() && !Trimmed(field).empty()) {
+      Diagnostic d;
+      d.severity = Severity::kWarning;
+      d.where = here;
+      d.text = "line ignored: " + Quoted(Trimmed(field)) +
+               " comes before '[generale]', where nothing is read";
+      before.push_back(std::move(d));
+    }
+  }
+  if (at_end_too && r.at_end()) return false;
+  for (Diagnostic& d : before) findings_.warnings.push_back(std::move(d));
+  return true;
+}
+
+void ParseSession::EndOfFile() {
+  // Without a route the missing route length is the error to hear about.
+  if (records_in_file_ > 0 || contents_.empty() || !s.has_celle()) return;
+  const bool line_file = current_ == Source::kLinea;
+  Warn(FilePlace(current_),
+       std::string("no entry of the ") + (line_file ? "line" : "train") +
+           " description file is read: it " +
+           (line_file ? "gives no route features" : "gives no stations, signals or speeds"));
+}
+
+}  // namespace percorso

@@ -1,0 +1,293 @@
+#include "compiler/source_checks.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "compiler/windows1252.h"
+
+namespace percorso {
+namespace {
+
+// A word that names a keyword, and the keyword line as the sources write it.
+struct KeywordWord {
+  std::string_view word;
+  std::string_view keyword;
+};
+
+constexpr KeywordWord kHeaderWords[] = {
+    {"lunghezza", "lunghezza percorso"},
+    {"percorso", "lunghezza percorso"},
+    {"progressiva", "progressiva chilometrica uno"},
+    {"chilometrica", "progressiva chilometrica uno"},
+    {"sfondo", "sfondo uno"},
+    {"ripetizione", "ripetizione segnali 4 codici"},
+    {"segnali", "ripetizione segnali 4 codici"},
+};
+
+constexpr KeywordWord kBodyWords[] = {
+    {"pendenza", "pendenza"},
+    {"curva", "curvas1"},
+    {"montagna", "montagna"},
+    {"indicatori", "indicatori_vmax"},
+    {"cartello", "cartello_indicatore"},
+    {"indicatore", "cartello_indicatore"},
+};
+
+constexpr KeywordWord kTrainWords[] = {
+    {"vetture", "numero vetture"},
+    {"massa", "percentuale massa frenata"},
+    {"frenata", "percentuale massa frenata"},
+    {"velocita", "velocita"},
+    {"aderenza", "aderenza"},
+    {"orologio", "orologio"},
+    {"sabbia", "sabbia"},
+    {"segnale", "segnale"},
+    {"rallentamento", "rallentamento"},
+    {"abbattimento", "abbattimento"},
+    {"stazione", "stazione"},
+};
+
+std::span<const KeywordWord> WordsOf(Grammar g) {
+  switch (g) {
+    case Grammar::kLineHeader:
+      return kHeaderWords;
+    case Grammar::kLineBody:
+      return kBodyWords;
+    case Grammar::kTrain:
+      return kTrainWords;
+  }
+  return {};
+}
+
+constexpr std::string_view kLineSections[] = {
+    "[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"};
+constexpr std::string_view kTrainSections[] = {"[generale]", "[aderenze]",      "[vel_limite]",
+                                               "[stazioni]", "[rallentamenti]", "[segnali]",
+                                               "[codici]",   "[fine]"};
+
+std::span<const std::string_view> SectionsOf(bool line_file) {
+  if (line_file) return kLineSections;
+  return kTrainSections;
+}
+
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The runs of ASCII letters of a field.
+std::vector<std::string_view> Words(std::string_view field) {
+  std::vector<std::string_view> words;
+  size_t i = 0;
+  while (i < field.size()) {
+    while (i < field.size() && !IsLetter(field[i])) ++i;
+    size_t start = i;
+    while (i < field.size() && IsLetter(field[i])) ++i;
+    if (i > start) words.push_back(field.substr(start, i - start));
+  }
+  return words;
+}
+
+// Short words allow one edit, longer ones two.
+int AllowedEdits(std::string_view word) {
+  return word.size() <= 5 ? 1 : 2;
+}
+
+std::string_view Trim(std::string_view s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string_view::npos) return {};
+  size_t e = s.find_last_not_of(" \t");
+  return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+int EditDistance(std::string_view a, std::string_view b) {
+  const std::string x = ToLower1252(a);
+  const std::string y = ToLower1252(b);
+  const size_t n = x.size();
+  const size_t m = y.size();
+  std::vector<std::vector<int>> d(n + 1, std::vector<int>(m + 1, 0));
+  for (size_t i = 0; i <= n; ++i) d[i][0] = static_cast<int>(i);
+  for (size_t j = 0; j <= m; ++j) d[0][j] = static_cast<int>(j);
+  for (size_t i = 1; i <= n; ++i) {
+    for (size_t j = 1; j <= m; ++j) {
+      int cost = x[i - 1] == y[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
+    }
+  }
+  return d[n][m];
+}
+
+std::optional<std::string_view> NearestKeyword(std::string_view field, Grammar g) {
+  std::optional<std::string_view> best;
+  int best_distance = 3;
+  for (std::string_view word : Words(field)) {
+    if (word.size() < 4) continue;
+    for (const KeywordWord& k : WordsOf(g)) {
+      if (word.size() > k.word.size() + 2 || k.word.size() > word.size() + 2) continue;
+      int d = EditDistance(word, k.word);
+      if (d <= AllowedEdits(k.word) && d < best_distance) {
+        best = k.keyword;
+        best_distance = d;
+      }
+    }
+  }
+  return best;
+}
+
+std::optional<std::string_view> KeywordElsewhere(std::string_view field, Grammar g) {
+  struct Place {
+    Grammar grammar;
+    std::string_view name;
+  };
+  constexpr Place kPlaces[] = {{Grammar::kLineHeader, "the header of the line file"},
+                               {Grammar::kLineBody, "the body of the line file"},
+                               {Grammar::kTrain, "the train file"}};
+  for (const Place& place : kPlaces) {
+    if (place.grammar == g) continue;
+    for (const KeywordWord& k : WordsOf(place.grammar)) {
+      if (ContainsIgnoringCase(field, k.word)) return place.name;
+    }
+  }
+  return std::nullopt;
+}
+
+bool IsSectionName(std::string_view field) {
+  std::string_view t = Trim(field);
+  return t.size() >= 2 && t.front() == '[' && t.back() == ']';
+}
+
+bool IsKnownSection(std::string_view field, bool line_file) {
+  std::string lower = ToLower1252(Trim(field));
+  for (std::string_view known : SectionsOf(line_file)) {
+    if (lower == known) return true;
+  }
+  return false;
+}
+
+std::optional<std::string_view> NearestSection(std::string_view field, bool line_file) {
+  std::optional<std::string_view> best;
+  int best_distance = 3;
+  const std::string_view t = Trim(field);
+  for (std::string_view known : SectionsOf(line_file)) {
+    if (t.size() > known.size() + 2 || known.size() > t.size() + 2) continue;
+    int d = EditDistance(t, known);
+    if (d < best_distance) {
+      best = known;
+      best_distance = d;
+    }
+  }
+  return best;
+}
+
+std::optional<std::string_view> CommentPrefix(std::string_view field) {
+  std::string_view t = Trim(field);
+  for (std::string_view mark : {"//", "#", ";", "'", "*", "rem "}) {
+    if (t.size() > mark.size() && ToLower1252(t.substr(0, mark.size())) == mark) return mark;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// The length of the UTF-8 sequence that starts at `i`, 0 when none does.
+size_t Utf8Sequence(std::string_view t, size_t i) {
+  const auto c = static_cast<uint8_t>(t[i]);
+  size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c <= 0xDF ? 2 : 0;
+  if (c >= 0xF5 || n == 0 || i + n > t.size()) return 0;
+  for (size_t k = 1; k < n; ++k) {
+    if ((static_cast<uint8_t>(t[i + k]) & 0xC0) != 0x80) return 0;
+  }
+  return n;
+}
+
+}  // namespace
+
+Encoding DetectEncoding(std::string_view t) {
+  Encoding e;
+  if (t.starts_with("\xFF\xFE") || t.starts_with("\xFE\xFF")) {
+    e.kind = Encoding::kUtf16;
+    e.detail = t[0] == '\xFF' ? "UTF-16LE" : "UTF-16BE";
+    return e;
+  }
+  // Text of Latin letters in UTF-16 without a byte-order mark: every other
+  // byte of the first line is zero.
+  if (t.size() >= 4 && (t[0] == '\0' || t[1] == '\0') && (t[2] == '\0' || t[3] == '\0')) {
+    e.kind = Encoding::kUtf16;
+    e.detail = t[0] == '\0' ? "UTF-16BE" : "UTF-16LE";
+    return e;
+  }
+  int line = 1;
+  int column = 1;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const auto c = static_cast<uint8_t>(t[i]);
+    if (c == '\n') {
+      ++line;
+      column = 1;
+      continue;
+    }
+    if (c < 0x80) {
+      ++column;
+      continue;
+    }
+    size_t n = Utf8Sequence(t, i);
+    // A byte outside a UTF-8 sequence: Windows-1252 text, as the sources are.
+    if (n == 0) return Encoding{};
+    if (e.kind != Encoding::kUtf8) {
+      e.kind = Encoding::kUtf8;
+      e.detail = std::string(t.substr(i, n));
+      e.line = line;
+      e.column = column;
+    }
+    i += n - 1;
+    ++column;
+  }
+  return e;
+}
+
+std::string LineText(std::string_view contents, int line, size_t limit) {
+  size_t start = 0;
+  for (int l = 1; l < line && start != std::string_view::npos; ++l) {
+    start = contents.find('\n', start);
+    if (start != std::string_view::npos) ++start;
+  }
+  if (start == std::string_view::npos || start > contents.size()) return {};
+  size_t end = contents.find_first_of("\r\n", start);
+  std::string_view text = contents.substr(start, end == std::string_view::npos ? end : end - start);
+  text = Trim(text);
+  if (text.size() > limit) return Utf8FromWindows1252(text.substr(0, limit)) + "...";
+  return Utf8FromWindows1252(text);
+}
+
+std::string_view TipoDescription(uint8_t tipo) {
+  switch (tipo) {
+    case 1:
+      return "a signal";
+    case 2:
+      return "the end of a slowdown";
+    case 3:
+      return "the start of a slowdown";
+    case 4:
+      return "a slowdown warning board";
+    case 5:
+      return "a numbered cell before a slowdown warning board";
+    case 6:
+      return "a speed-indicator board";
+    case 10:
+      return "a station's stopping mark";
+    case 12:
+      return "a cut-off point or marker";
+    case 13:
+      return "a cut-off point";
+    case 14:
+      return "a text board";
+    default:
+      return "a feature";
+  }
+}
+
+}  // namespace percorso

@@ -1,0 +1,260 @@
+// What a compile and a check tell an author: each warning on a small fixture,
+// none on the built-in sources, errors at the field at fault with their notes,
+// and a check whose first error is the compile's.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "compiler/compile.h"
+#include "sources/builtin_line.h"
+#include "sources/builtin_train.h"
+#include "support/source_fixture.h"
+
+namespace percorso {
+namespace {
+
+using testing::LineFile;
+using testing::Lines;
+using testing::Station;
+using testing::TrainFile;
+
+const std::string kLine = LineFile({});
+const std::string kTrain = TrainFile({});
+const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
+
+std::string Place(const SourceLocation& l) {
+  return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
+}
+
+CompileOutcome CompileTexts(const std::string& linea, const std::string& treno,
+                            bool with_geometry = false) {
+  MemorySourceFiles files(linea, treno);
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  return memorizza_percorso(s, with_geometry, files);
+}
+
+CompileOutcome CheckTexts(const std::string& linea, const std::string& treno,
+                          bool with_geometry = false) {
+  MemorySourceFiles files(linea, treno);
+  return CheckScenario("L", "T", with_geometry, files);
+}
+
+std::vector<Diagnostic> Of(const CompileOutcome& o, Severity severity) {
+  std::vector<Diagnostic> out;
+  for (const Diagnostic& d : o.diagnostics) {
+    if (d.severity == severity) out.push_back(d);
+  }
+  return out;
+}
+
+std::string Join(const std::vector<Diagnostic>& list) {
+  std::string out;
+  for (const Diagnostic& d : list) out += Place(d.where) + ": " + d.text + "\n";
+  return out;
+}
+
+TEST(WarningTest, EachWarningOnItsFixture) {
+  struct Row {
+    const char* name;
+    std::string linea;
+    std::string treno;
+    std::string place;
+    std::string text_start;
+    bool check_says_the_same = true;
+  };
+  const Row rows[] = {
+      {"misspelled keyword", LineFile({"pendeza, 1000, 2"}), kTrain, "linea.txt:4:1",
+       "line ignored: 'pendeza' matches no keyword; did you mean 'pendenza'?"},
+      {"a line that looks like a comment", kLine, TrainFile({"# a note"}), "treno-.txt:2:1",
+       "line ignored: '# a note' matches no keyword (the files have no comment syntax"},
+      {"a keyword behind a comment mark", kLine, TrainFile({"// segnale, 1050" + kSignal}),
+       "treno-.txt:2:1", "'// segnale' is read as an entry: the text before its keyword is no"},
+      {"a remark field before no keyword", kLine, TrainFile({"-segnale, x, 1"}), "treno-.txt:2:1",
+       "line ignored: '-segnale' holds '-' and is passed over as a remark, and 'x' after it"},
+      {"a keyword of the other file", LineFile({"segnale, 1050" + kSignal}), kTrain,
+       "linea.txt:4:1",
+       "line ignored: 'segnale' matches no keyword; this keyword is read only "
+       "in the train file"},
+      {"fewer values than the keyword reads", kLine,
+       TrainFile({"segnale, 1050, 1, 4", "segnale, 2250" + kSignal}), "treno-.txt:2:1",
+       "'segnale' reads 11 values, but its line holds 3: the others are taken from the next"},
+      {"more values than the keyword reads", kLine, TrainFile({"sabbia, 300, 400"}),
+       "treno-.txt:2:14", "extra field '400' after the values of the entry: it is ignored"},
+      {"a word for a number", kLine, TrainFile({"sabbia, five"}), "treno-.txt:2:9",
+       "'five' is not a whole number: it is not a number and is read as 0"},
+      {"a fraction", kLine, TrainFile({"sabbia, 5.5"}), "treno-.txt:2:9",
+       "'5.5' is not a whole number: it is read as 6 (rounded"},
+      {"a value wider than its member", LineFile({"pendenza, 1000, 200"}), kTrain, "linea.txt:4:17",
+       "300 does not fit the cell's 8-bit `pendenza`: it is stored as 44"},
+      {"a position past the route's end", LineFile({"pendenza, 9500, 2"}, 9000), kTrain,
+       "linea.txt:4:11", "position 9500 m lies past the end of the route, at 9000 m"},
+      {"an unknown section", LineFile({"[pendenzze]"}), kTrain, "linea.txt:4:1",
+       "unknown section name '[pendenzze]': it is read as nothing; did you mean '[pendenze]'?"},
+      {"UTF-8 text", kLine, TrainFile({Station(1000, 30, 200, "CITT\xC3\x80")}), "treno-.txt:2:61",
+       "'\xC3\x80' is written in UTF-8, but the file is read as Windows-1252"},
+      {"UTF-16 text", kLine, std::string("\xFF\xFE[\0g\0", 6), "treno-.txt:0:0",
+       "the file is UTF-16LE: percorso reads Windows-1252 text",
+       /*check_says_the_same=*/false},
+      {"an empty train file", kLine, "", "treno-.txt:0:0", "the train description file is empty"},
+      {"a train file without entries", kLine, kTrain, "treno-.txt:0:0",
+       "no entry of the train description file is read"},
+      {"a train file without [generale]", kLine, Lines({"segnale, 1050" + kSignal}),
+       "treno-.txt:0:0", "no '[generale]' in the train description file: nothing in it is read"},
+      {"text before [generale]", Lines({"my line"}) + kLine, kTrain, "linea.txt:1:1",
+       "line ignored: 'my line' comes before '[generale]', where nothing is read"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    EXPECT_TRUE(Of(o, Severity::kError).empty()) << Join(Of(o, Severity::kError));
+    std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+    EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(), [&](const Diagnostic& w) {
+      return Place(w.where) == row.place && w.text.starts_with(row.text_start);
+    })) << Join(warnings);
+    // A check says the same; there a file that is UTF-16 is an error.
+    std::vector<Diagnostic> checked = Of(CheckTexts(row.linea, row.treno), Severity::kWarning);
+    if (row.check_says_the_same) {
+      EXPECT_EQ(Join(checked), Join(warnings));
+    }
+  }
+}
+
+TEST(WarningTest, NoneOnTheBuiltInSources) {
+  std::string linea;
+  std::string treno;
+  for (std::string_view l : BuiltinLineLines()) linea += std::string(l) + "\r\n";
+  for (std::string_view l : BuiltinTrainLines()) treno += std::string(l) + "\r\n";
+  for (bool with_geometry : {true, false}) {
+    SCOPED_TRACE(with_geometry);
+    EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).diagnostics), "");
+    EXPECT_EQ(Join(CheckTexts(linea, treno, with_geometry).diagnostics), "");
+  }
+}
+
+TEST(WarningTest, CurveLinesWithoutTheGeometryAreNoMistake) {
+  const std::string linea = LineFile({"curvas2, 1000, 400"});
+  EXPECT_EQ(Join(CompileTexts(linea, TrainFile({"sabbia, 300"})).diagnostics), "");
+  EXPECT_EQ(Join(Of(CompileTexts(linea, kTrain, true), Severity::kError)), "");
+}
+
+TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
+  struct Row {
+    const char* name;
+    std::string linea;
+    std::string treno;
+    std::string place;
+    std::vector<std::string> notes;  // place and the start of each note's text
+  };
+  const Row rows[] = {
+      {"a cell conflict names the entry that holds the cell",
+       kLine,
+       TrainFile({"segnale, 1050" + kSignal, "indicatori_vmax, 1050, 1,1,1,0,0,0,0,0",
+                  "segnale, 1050" + kSignal}),
+       "treno-.txt:4:10",
+       {"treno-.txt:2:1 cell 22 (about metre 1050) already holds a signal, put there by this "
+        "'segnale' entry"}},
+      {"a position beyond the cells names the route length",
+       LineFile({}, 1000),
+       TrainFile({"segnale, 9000" + kSignal}),
+       "treno-.txt:2:10",
+       {"linea.txt:2:1 the route is 1000 m long: its last cell, 160"}},
+      {"a value that does not fit names the value",
+       kLine,
+       TrainFile({"sabbia, 40000"}),
+       "treno-.txt:2:9",
+       {":0:0 '40000' does not fit -32768 to 32767"}},
+      {"a record that ran on is blamed on its own line",
+       kLine,
+       TrainFile({"stazione, 1000, 12, 500", "stazione, 2000, 12"}),
+       "treno-.txt:2:1",
+       {"treno-.txt:3:11 '2000' does not fit 0 to 255"}},
+      {"too near the previous station names it",
+       kLine,
+       TrainFile({Station(1000, 12, 500, "A"), Station(1500, 12, 500, "B")}),
+       "treno-.txt:3:11",
+       {"treno-.txt:2:1 the previous station ends at 1250 m; the next one may start 350 m after"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    std::vector<Diagnostic> errors = Of(o, Severity::kError);
+    ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
+    EXPECT_EQ(Place(errors[0].where), row.place);
+    ASSERT_EQ(errors[0].notes.size(), row.notes.size());
+    for (size_t i = 0; i < row.notes.size(); ++i) {
+      const Note& n = errors[0].notes[i];
+      std::string got = (n.where.file.empty() ? ":0:0" : Place(n.where)) + " " + n.text;
+      EXPECT_TRUE(got.starts_with(row.notes[i])) << got;
+    }
+  }
+}
+
+TEST(ErrorPlaceTest, TheFatalHeaderErrorNamesTheEntryOnCellOne) {
+  CompileOutcome o = CompileTexts(kLine, TrainFile({"x", "segnale, 0" + kSignal}));
+  EXPECT_EQ(o.fatal, kFatalHeaderTaken);
+  std::vector<Diagnostic> errors = Of(o, Severity::kError);
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(Place(errors[0].where), "treno-.txt:3:1");
+  EXPECT_TRUE(errors[0].text.starts_with("this 'segnale' entry puts its feature on cell 1"));
+}
+
+TEST(ErrorPlaceTest, NoRouteLengthIsTheError) {
+  for (const std::string& linea : {Lines({"[generale]", "[curve]"}), Lines({"[generale]", ""}),
+                                   TrainFile({"segnale, 1050" + kSignal})}) {
+    CompileOutcome o = CompileTexts(linea, kTrain);
+    EXPECT_FALSE(o.has_route);
+    std::vector<Diagnostic> errors = Of(o, Severity::kError);
+    ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
+    EXPECT_EQ(Place(errors[0].where) + " " + errors[0].text,
+              "linea.txt:0:0 no route length: nothing to compile");
+  }
+}
+
+TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
+  const std::string kTaken = "indicatori_vmax, 1050, 1,1,1,0,0,0,0,0";
+  struct Row {
+    const char* name;
+    std::string linea;
+    std::string treno;
+    size_t errors;  // what the check finds in all
+  };
+  const Row rows[] = {
+      {"two conflicts", LineFile({kTaken, "indicatori_vmax, 2250, 1,1,1,0,0,0,0,0"}),
+       TrainFile({"segnale, 1050" + kSignal, "segnale, 2250" + kSignal}), 2},
+      {"a range failure, then a signal that takes it on",
+       LineFile({"pendenza, 200000, 1", "pendenza, 300000, 1"}),
+       TrainFile({"segnale, 1050" + kSignal}), 3},
+      {"a value too wide, then a conflict", kLine,
+       TrainFile({"sabbia, 40000", "segnale, 1050" + kSignal, "segnale, 1050" + kSignal}), 2},
+      {"a station out of step, then one too near", kLine,
+       TrainFile(
+           {Station(1025, 12, 500, "A"), Station(3000, 12, 500, "B"), Station(3500, 12, 500, "C")}),
+       2},
+      {"no [generale]", Lines({"lunghezza percorso, 1000"}), kTrain, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<Diagnostic> compiled = Of(CompileTexts(row.linea, row.treno), Severity::kError);
+    std::vector<Diagnostic> checked = Of(CheckTexts(row.linea, row.treno), Severity::kError);
+    ASSERT_EQ(compiled.size(), 1u);
+    ASSERT_EQ(checked.size(), row.errors) << Join(checked);
+    EXPECT_EQ(checked[0], compiled[0]);
+  }
+}
+
+TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
+  // The first signal fails on the speed board; left out, it does not take the
+  // cell of the second, which is clean.
+  const std::string linea = LineFile({"indicatori_vmax, 1050, 1,1,1,0,0,0,0,0"});
+  const std::string treno = TrainFile({"segnale, 1050" + kSignal, "segnale, 1100" + kSignal});
+  std::vector<Diagnostic> errors = Of(CheckTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(errors.size(), 1u) << Join(errors);
+  EXPECT_EQ(Place(errors[0].where), "treno-.txt:2:10");
+}
+
+}  // namespace
+}  // namespace percorso

@@ -1,0 +1,150 @@
+// `percorso check`, -w on compile, and the help of each command.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/help.h"
+#include "support/cli.h"
+#include "support/source_fixture.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::LineFile;
+using testing::TempDir;
+using testing::TrainFile;
+using testing::WriteBytes;
+
+const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
+
+class CheckCommandTest : public ::testing::Test {
+ protected:
+  testing::CliResult Run(const std::string& command, const std::string& linea,
+                         const std::string& treno, std::vector<std::string> extra = {}) {
+    WriteBytes(dir_.file("L_linea.txt"), linea);
+    WriteBytes(dir_.file("L_T-.txt"), treno);
+    std::vector<std::string> args = {command, "--line", dir_.file("L_linea.txt"), "--train",
+                                     dir_.file("L_T-.txt")};
+    if (command == "compile") args.insert(args.end(), {"--dir", dir_.path()});
+    args.insert(args.end(), extra.begin(), extra.end());
+    return testing::RunCli(args);
+  }
+
+  static int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(CheckCommandTest, StatusesAndWhatIsPrinted) {
+  const std::string clean_line = LineFile({}, 9000);
+  const std::string warned_line = LineFile({"pendeza, 1000, 2"}, 9000);
+  const std::string three_conflicts =
+      TrainFile({"segnale, 1050" + kSignal, "segnale, 1050" + kSignal, "segnale, 2050" + kSignal,
+                 "segnale, 2050" + kSignal, "segnale, 3050" + kSignal, "segnale, 3050" + kSignal});
+  struct Row {
+    const char* name;
+    std::string linea;
+    std::string treno;
+    std::vector<std::string> extra;
+    int status;
+    int errors;
+    int warnings;
+  };
+  const Row rows[] = {
+      {"clean", clean_line, TrainFile({"sabbia, 300"}), {}, 0, 0, 0},
+      {"warnings only", warned_line, TrainFile({"sabbia, 300"}), {}, 0, 0, 1},
+      {"warnings only, strict", warned_line, TrainFile({"sabbia, 300"}), {"--strict"}, 3, 0, 1},
+      {"warnings silenced", warned_line, TrainFile({"sabbia, 300"}), {"-w", "--strict"}, 0, 0, 0},
+      {"every error", clean_line, three_conflicts, {}, 3, 3, 0},
+      {"at most two errors", clean_line, three_conflicts, {"--max-errors", "2"}, 3, 2, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    testing::CliResult r = Run("check", row.linea, row.treno, row.extra);
+    EXPECT_EQ(r.status, row.status) << r.err;
+    EXPECT_EQ(Count(r.err, ": error: "), row.errors) << r.err;
+    EXPECT_EQ(Count(r.err, ": warning: "), row.warnings) << r.err;
+    EXPECT_EQ(r.err.find("too many errors") != std::string::npos,
+              row.extra.size() == 2 && row.extra[0] == "--max-errors")
+        << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  // Nothing is written.
+  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt"}));
+}
+
+TEST_F(CheckCommandTest, FirstErrorLineIsTheCompilesAndTheFatalLineStaysFirst) {
+  const std::string linea = LineFile({}, 9000);
+  const std::vector<std::string> trains = {
+      TrainFile({"segnale, 1050" + kSignal, "segnale, 1050" + kSignal, "sabbia, 99999"}),
+      TrainFile({"x", "segnale, 0" + kSignal}),
+      TrainFile({"stazione, 1025, 12, 500"}),
+  };
+  for (const std::string& treno : trains) {
+    SCOPED_TRACE(treno);
+    testing::CliResult compiled = Run("compile", linea, treno);
+    testing::CliResult checked = Run("check", linea, treno);
+    EXPECT_NE(compiled.status, 0);
+    EXPECT_EQ(checked.status, 3);
+    auto first_error = [](const std::string& err) {
+      size_t at = err.find(": error: ");
+      size_t start = err.rfind('\n', at);
+      start = start == std::string::npos ? 0 : start + 1;
+      return err.substr(start, err.find('\n', at) - start);
+    };
+    EXPECT_EQ(first_error(checked.err), first_error(compiled.err));
+    EXPECT_EQ(checked.err.starts_with(" Errore n. "), compiled.err.starts_with(" Errore n. "));
+  }
+}
+
+TEST_F(CheckCommandTest, CompileWarnsWithoutChangingItsStatusAndMinusWSilencesIt) {
+  const std::string linea = LineFile({"pendeza, 1000, 2"}, 9000);
+  testing::CliResult r = Run("compile", linea, TrainFile({"sabbia, 300"}));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, dir_.file("L_linea.txt") +
+                       ":4:1: warning: line ignored: 'pendeza' matches no keyword; did you mean "
+                       "'pendenza'?\n");
+  testing::CliResult quiet = Run("compile", linea, TrainFile({"sabbia, 300"}), {"-w"});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, "");
+}
+
+TEST_F(CheckCommandTest, UsageErrors) {
+  for (const std::vector<std::string>& extra :
+       {std::vector<std::string>{"--max-errors", "x"}, {"--max-errors", "-1"}, {"--dir", "."}}) {
+    SCOPED_TRACE(extra[0] + " " + extra[1]);
+    testing::CliResult r = Run("check", LineFile({}), TrainFile({}), extra);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.starts_with("percorso: ")) << r.err;
+  }
+}
+
+TEST(HelpTest, EachCommandHasItsHelp) {
+  for (const char* command : {"init", "compile", "check", "dump", "view", "help"}) {
+    SCOPED_TRACE(command);
+    std::optional<std::string_view> help = CommandHelp(command);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->starts_with(std::string("usage: percorso ") + command));
+    EXPECT_NE(help->find("Example:\n  percorso "), std::string::npos);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"help", command}, {command, "--help"}}) {
+      testing::CliResult r = testing::RunCli(args);
+      EXPECT_EQ(r.status, 0);
+      EXPECT_EQ(r.out, *help);
+    }
+  }
+  testing::CliResult general = testing::RunCli({"help"});
+  EXPECT_EQ(general.out, ProgramHelp());
+  testing::CliResult unknown = testing::RunCli({"help", "nothing"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.err.starts_with("percorso: no such command: nothing\n"));
+}
+
+}  // namespace
+}  // namespace percorso
