@@ -73,4 +73,10 @@ bool CheckFileName(const std::string& /*dir*/, std::string_view name, std::strin
   return true;
 }
 
+// A Windows console shows colour escapes only once asked to, and standard
+// error there is written in UTF-16 by the program's own stream: plain text.
+bool StandardErrorIsTerminal() {
+  return false;
+}
+
 }  // namespace percorso
