@@ -9,6 +9,7 @@
 #include "io/line_list.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
+#include "output/geometry_stream.h"
 #include "output/table_file.h"
 #include "route_generator.h"
 #include "sources/builtin_line.h"
@@ -75,26 +76,44 @@ BENCHMARK(BM_CompileGeneratedRoute)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
 
+// A line file whose [montagne] section holds range(0) stretches over the
+// whole of a 1000 km route: the stretches are drawn once, after the parse, so
+// the cost grows with the lines plus the cells, not with their product.
+void BM_CompileWholeRouteStretches(benchmark::State& state) {
+  GeneratedRoute r = GenerateRoute(1000);
+  std::string stretches;
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    stretches += "montagna,   0,  1000000,  " + std::to_string(1 + i % 14) + "\r\n";
+  }
+  r.linea.insert(r.linea.find("[cartelli]"), stretches);
+  for (auto _ : state) {
+    Scenario s = Compiled(r);
+    benchmark::DoNotOptimize(s.celle.data());
+  }
+}
+BENCHMARK(BM_CompileWholeRouteStretches)
+    ->Arg(0)
+    ->Arg(4000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond);
+
 // What a compile produces before the system calls: the compile and the bytes
 // of all three files, for a generated route of range(0) km.
 void BM_CompileAndEncode(benchmark::State& state) {
   GeneratedRoute r = GenerateRoute(static_cast<int>(state.range(0)));
-  std::string piece;
+  std::string bytes, err;
+  // The geometry in pieces, as the file writer encodes it, on this thread.
+  auto sink = [](uint64_t, std::string_view piece, std::string*) {
+    benchmark::DoNotOptimize(piece.data());
+    return true;
+  };
   for (auto _ : state) {
     Scenario s = Compiled(r);
-    benchmark::DoNotOptimize(EncodeCelle(s.celle));
-    benchmark::DoNotOptimize(EncodeVoci(s.voci));
-    if (s.tracciato) {
-      TracciatoReader reader(*s.tracciato);
-      const size_t count = GeometryEntryCount(*s.tracciato);
-      for (size_t next = 0; next < count;) {
-        size_t end = std::min(count, next + 100000);
-        piece.clear();
-        EncodeTracciatoNext(reader, end, &piece);
-        benchmark::DoNotOptimize(piece.data());
-        next = end;
-      }
-    }
+    EncodeCelle(s.celle, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+    EncodeVoci(s.voci, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+    if (s.tracciato) StreamTracciato(*s.tracciato, sink, &err, {.overlap = false});
   }
   state.counters["km"] = static_cast<double>(state.range(0));
 }
@@ -102,14 +121,22 @@ BENCHMARK(BM_CompileAndEncode)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMi
 
 void BM_EncodeCelle(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeCelle(s.celle));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeCelle(s.celle, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.celle.size() * 15));
 }
 BENCHMARK(BM_EncodeCelle);
 
 void BM_EncodeVoci(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeVoci(s.voci));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeVoci(s.voci, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
 }
 BENCHMARK(BM_EncodeVoci);
 
@@ -119,7 +146,11 @@ void BM_EncodeTracciato(benchmark::State& state) {
     state.SkipWithError("no geometry");
     return;
   }
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeTracciato(*s.tracciato));
+  std::string bytes, err;
+  for (auto _ : state) {
+    EncodeTracciato(*s.tracciato, &bytes, &err);
+    benchmark::DoNotOptimize(bytes.data());
+  }
   state.SetBytesProcessed(
       static_cast<int64_t>(state.iterations() * EncodedTracciatoSize(*s.tracciato)));
 }

@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<percorso::cella> celle;
   std::string err;
   if (!percorso::DecodeCelle(bytes, &celle, &err)) return 0;
-  percorso::Require(percorso::EncodeCelle(celle) == bytes, "cell file written back");
+  percorso::Require(percorso::Encoded(celle, percorso::EncodeCelle) == bytes,
+                    "cell file written back");
   return 0;
 }

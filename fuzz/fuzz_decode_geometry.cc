@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::optional<percorso::GeometryTable> table;
   std::string err;
   if (!percorso::DecodeTracciato(bytes, &table, &err)) return 0;
-  percorso::Require(percorso::EncodeGeometryTable(*table) == bytes, "geometry file written back");
+  percorso::Require(percorso::Encoded(*table, percorso::EncodeGeometryTable) == bytes,
+                    "geometry file written back");
   return 0;
 }

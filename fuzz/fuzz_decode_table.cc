@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::array<percorso::voce, percorso::kNumVoci> voci{};
   std::string err;
   if (!percorso::DecodeVoci(bytes, &voci, &err)) return 0;
-  percorso::Require(percorso::EncodeVoci(voci) == bytes, "table file written back");
+  percorso::Require(percorso::Encoded(voci, percorso::EncodeVoci) == bytes,
+                    "table file written back");
   return 0;
 }

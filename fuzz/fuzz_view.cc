@@ -27,7 +27,7 @@ constexpr size_t kMostCells = 400;
 std::optional<size_t> TableLength(std::string_view bytes) {
   size_t at = 0;
   for (int slot = 0; slot < kNumVoci; ++slot) {
-    size_t length_at = at + layout::kVoceNomeLength;
+    size_t length_at = at + layout::kVoceNomeLength.offset;
     if (length_at + 2 > bytes.size()) return std::nullopt;
     size_t n = static_cast<uint8_t>(bytes[length_at]) |
                (static_cast<size_t>(static_cast<uint8_t>(bytes[length_at + 1])) << 8);

@@ -31,7 +31,7 @@ bool SameGeometry(const GeometryTable& a, const GeometryTable& b) {
 }
 
 void CheckGeometryRoundTrip(const Tracciato& t) {
-  std::string bytes = EncodeTracciato(t);
+  std::string bytes = Encoded(t, EncodeTracciato);
   Require(bytes.size() == EncodedTracciatoSize(t), "geometry size");
   std::optional<GeometryTable> decoded;
   std::string err;
@@ -41,14 +41,14 @@ void CheckGeometryRoundTrip(const Tracciato& t) {
 
 void CheckModelRoundTrip(const Scenario& s) {
   std::string err;
-  std::string cells = EncodeCelle(s.celle);
+  std::string cells = Encoded(s.celle, EncodeCelle);
   Require(cells.size() == s.celle.size() * layout::kCellRecordSize, "cell file size");
   std::vector<cella> celle;
   Require(DecodeCelle(cells, &celle, &err), "cells decode");
   Require(celle == s.celle, "cells");
 
   std::array<voce, kNumVoci> voci{};
-  Require(DecodeVoci(EncodeVoci(s.voci), &voci, &err), "table decodes");
+  Require(DecodeVoci(Encoded(s.voci, EncodeVoci), &voci, &err), "table decodes");
   std::array<voce, kNumVoci> expected = s.voci;
   for (voce& v : expected) {
     if (v.nome.size() > kMaxNomeLength) v.nome.resize(kMaxNomeLength);

@@ -4,6 +4,7 @@
 #ifndef PERCORSO_FUZZ_ROUND_TRIP_H_
 #define PERCORSO_FUZZ_ROUND_TRIP_H_
 
+#include <string>
 #include <string_view>
 
 #include "compiler/model.h"
@@ -13,6 +14,16 @@ namespace percorso {
 
 /// Aborts with `what` on standard error unless `ok`.
 void Require(bool ok, const char* what);
+
+/// The bytes that an encoder of output/ gives for `model`; aborts when it
+/// fails (every encoder checks its size).
+template <typename Model, typename Encode>
+std::string Encoded(const Model& model, Encode encode) {
+  std::string bytes;
+  std::string err;
+  Require(encode(model, &bytes, &err), "encoder size check");
+  return bytes;
+}
 
 /// The compiled model survives its files: the cells, the table (names cut to
 /// the longest the layout holds) and the geometry decode to what was encoded.

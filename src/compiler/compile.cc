@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "compiler/line_file.h"
+#include "compiler/parse_session.h"
+#include "compiler/placement.h"
 #include "compiler/post_pass.h"
 #include "compiler/train_file.h"
 #include "compiler/windows1252.h"
@@ -101,6 +103,8 @@ ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover) {
   s.voci[kVoceChiaveTreno].nome = s.train_key;
   ParseSession p(s, files, recover);
   if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
+  // Every stretch placed, read to the end or not, is on the cells.
+  DrawStretches(s);
   return p.TakeFindings();
 }
 

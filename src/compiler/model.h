@@ -81,6 +81,9 @@ struct voce {
 };
 
 inline constexpr int kNumVoci = 87;
+/// The longest `nome` a slot holds, in bytes: the table file stores its length
+/// in 16 bits.
+inline constexpr size_t kMaxNomeLength = 65535;
 /// Slots with a fixed meaning.
 inline constexpr int kVoceProgressivaTre = 81;
 inline constexpr int kVoceProgressivaDue = 82;
@@ -90,6 +93,15 @@ inline constexpr int kVoceLinea = 85;
 inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
+
+/// A terrain stretch placed on cells `prima` .. `ultima` and not yet drawn on
+/// them: its terrain code and whether every fourth cell gets a tunnel filler.
+struct PendingStretch {
+  int64_t prima = 0;
+  int64_t ultima = 0;
+  uint8_t montagna = 0;
+  bool galleria = false;
+};
 
 /// One entry of a source file as the parser read it: where its keyword field
 /// stands, that field, and the values of the fields that followed it in file
@@ -124,6 +136,8 @@ struct Scenario {
   std::vector<int32_t> inizi_tratti;
   std::vector<int32_t> fini_tratti;
   bool galleria = false;
+  /// Stretches placed since the cells were last drawn, in order.
+  std::vector<PendingStretch> pending_stretches;
 
   /// When set before the parse, every entry read is kept in `source_entries`
   /// in reading order, for tools that show the model in the author's terms.

@@ -6,9 +6,6 @@
 namespace percorso {
 namespace {
 
-// The table file stores a name's length in 16 bits.
-constexpr size_t kLongestName = 65535;
-
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
 
@@ -244,7 +241,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 }
 
 bool ParseSession::ReadName(std::string* target) {
-  if (reader_->ReadText(target) && target->size() <= kLongestName) {
+  if (reader_->ReadText(target) && target->size() <= kMaxNomeLength) {
     fields_.emplace_back(reader_->line(), reader_->column());
     if (s.keep_source_entries && !s.source_entries.empty()) s.source_entries.back().text = *target;
     return true;

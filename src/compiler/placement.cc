@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "compiler/rounding.h"
 
@@ -54,15 +55,42 @@ Esito memo_montagna(Scenario& s, const Montagna& m) {
     tipo = 3;
   }
 
-  int64_t conta = 0;
-  for (int64_t i = prima; i <= ultima; ++i) {
-    cella& c = *s.cell_at(i);
-    ++conta;
-    c.montagna = low8(tipo);
-    if (s.galleria && conta % 4 == 0 && c.tipo == kVuota) c.tipo = kRiempitivoGalleria;
-  }
+  if (prima <= ultima) s.pending_stretches.push_back({prima, ultima, low8(tipo), s.galleria});
   // Tunnel fillers leave their cells free: no cell is taken.
   return Esito();
+}
+
+void DrawStretches(Scenario& s) {
+  if (s.pending_stretches.empty()) return;
+  const size_t n = s.celle.size();
+  // From the last stretch back, each cell takes the terrain of the first
+  // stretch that reaches it; `next` leads past the cells already drawn.
+  std::vector<size_t> next(n + 1);
+  for (size_t i = 0; i <= n; ++i) next[i] = i;
+  auto undrawn = [&](size_t i) {
+    while (next[i] != i) i = next[i] = next[next[i]];
+    return i;
+  };
+  // Fillers: per cell, how many tunnel stretches have it as a fourth cell,
+  // counted as differences along each residue modulo 4.
+  std::vector<int32_t> fillers(n + 4, 0);
+  for (auto it = s.pending_stretches.rbegin(); it != s.pending_stretches.rend(); ++it) {
+    const auto prima = static_cast<size_t>(it->prima);
+    const auto ultima = static_cast<size_t>(it->ultima);
+    for (size_t i = undrawn(prima); i <= ultima; i = undrawn(i + 1)) {
+      s.celle[i].montagna = it->montagna;
+      next[i] = i + 1;
+    }
+    if (it->galleria && prima + 3 <= ultima) {
+      ++fillers[prima + 3];
+      --fillers[ultima - (ultima - prima - 3) % 4 + 4];
+    }
+  }
+  for (size_t i = 0; i < n; ++i) {
+    if (i >= 4) fillers[i] += fillers[i - 4];
+    if (fillers[i] > 0 && s.celle[i].tipo == kVuota) s.celle[i].tipo = kRiempitivoGalleria;
+  }
+  s.pending_stretches.clear();
 }
 
 Esito memo_rallentamento(Scenario& s, const Rallentamento& r) {

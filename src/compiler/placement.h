@@ -79,8 +79,17 @@ struct Esito {
 };
 
 /// Places a stretch (no conflict code). A stretch that starts 150 m or less
-/// after the end of the previous one is drawn as terrain 3.
+/// after the end of the previous one is drawn as terrain 3. The cells are
+/// drawn by DrawStretches.
 Esito memo_montagna(Scenario& s, const Montagna& m);
+
+/// Draws the stretches placed since the last call on the cells, as drawing
+/// each in turn at its placement would: `montagna` of every cell of a stretch
+/// (the last stretch over a cell wins), and a tunnel filler on every fourth
+/// cell of a tunnel stretch that is still empty. Deferring the fillers changes
+/// nothing for the placements in between: an empty cell and a filler are both
+/// free, and no placement empties a cell. Costs O(stretches + cells).
+void DrawStretches(Scenario& s);
 
 /// Places a slowdown. Codes 17 to 20; after 20 the start, end and warning
 /// cells stay written.

@@ -20,23 +20,10 @@ bool Tracciato::AddRun(int64_t primo, int64_t ultimo, double k) {
   return true;
 }
 
-TracciatoReader::TracciatoReader(const Tracciato& t) : t_(t), per_(t.per_coordinata()) {
-  Restart(0);
-}
-
-void TracciatoReader::Seek(size_t position) {
-  pos_ = std::min(position, size());
-}
-
-void TracciatoReader::Restart(int k) {
-  k_ = k;
-  m_ = 2;
-  run_ = 0;
-  // An entry that is not set reads 0.
-  x0_ = 0;
-  y0_ = 0;
-  x1_ = 0;
-  y1_ = t_.origine() >= 2 ? 1 : 0;
+TracciatoReader::TracciatoReader(const Tracciato& t)
+    : t_(t), size_(static_cast<int64_t>(t.per_coordinata())) {
+  // From the origin's unit step; without the origin every step is 0.
+  if (t.origine() >= 2) y1_ = 1;
 }
 
 }  // namespace percorso

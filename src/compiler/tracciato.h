@@ -77,55 +77,40 @@ class Tracciato {
   std::vector<Tratto> tratti_;
 };
 
-/// Reads the entries of a table in file order: (x, 0) for x = 0 ..
-/// ultimo_metro(), then (x, 1) for the same x. The computed metres are found
-/// again by replaying the runs with the same double arithmetic as the step
-/// that computes them (the same expressions in the same order), so every value
-/// is bit for bit the one of a table that stored each metre. The reader keeps
-/// only the last two points: going on costs a constant time per entry, going
-/// back replays the coordinate from its start. The table must outlive the
-/// reader and stay unchanged while it reads.
+/// Reads the points of a table metre by metre, from metre 0 to the last: for
+/// each metre the tag that both of its coordinates have and, for an integer or
+/// a double, the two values. The computed metres are found again by replaying
+/// the runs, each metre the one before plus the step between the two before it,
+/// turned (the same expressions in the same order for every metre), so every
+/// value is bit for bit the one of a table that stored each metre. The reader
+/// keeps only the last two points and costs a constant time per metre. The
+/// table must outlive the reader and stay unchanged while it reads.
 class TracciatoReader {
  public:
   explicit TracciatoReader(const Tracciato& t);
 
   const Tracciato& tracciato() const { return t_; }
-  /// Entries of both coordinates: 2 * per_coordinata().
-  size_t size() const { return 2 * per_; }
-  /// The next entry to read, in file order.
-  size_t position() const { return pos_; }
-  /// Moves to entry `position` (at most size()).
-  void Seek(size_t position);
+  /// Metres of the table: ultimo_metro() + 1.
+  int64_t size() const { return size_; }
+  /// The next metre to read.
+  int64_t position() const { return m_; }
 
-  /// Reads the entries from position() up to `end` (at most size()), calling
-  /// for each, in file order, `v.Vuoto()`, `v.Intero(int16_t)` or
-  /// `v.Reale(double)`; position() is then `end`.
+  /// Reads metres position() .. `end` - 1 (`end` at most size()), calling for
+  /// each, in order, `v.Vuoto()`, `v.Intero(int16_t x, int16_t y)` or
+  /// `v.Reale(double x, double y)` with the metre's two coordinates;
+  /// position() is then `end`.
   template <typename Visitor>
-  void Read(size_t end, Visitor& v);
+  void Read(int64_t end, Visitor& v);
 
  private:
-  struct Skip {
-    void Vuoto() {}
-    void Intero(int16_t) {}
-    void Reale(double) {}
-  };
-
-  /// Starts the replay of coordinate `k` at metre 2.
-  void Restart(int k);
-  /// Replays coordinate `k` up to metre `x` (exclusive), visiting metres from
-  /// the replay's next metre on.
-  template <typename Visitor>
-  void Replay(int k, int64_t x, Visitor& v);
   template <typename Visitor>
   void Steps(int64_t n, double turn, Visitor& v);
 
   const Tracciato& t_;
-  size_t per_;
-  size_t pos_ = 0;
-  // The replay: coordinate `k_`, next metre `m_` inside run `run_`, and the
-  // points of metres m_ - 2 and m_ - 1.
-  int k_ = 0;
-  int64_t m_ = 2;
+  int64_t size_;
+  // The next metre, the run it lies in, and the points of the two metres
+  // before it (an entry that is not set reads 0).
+  int64_t m_ = 0;
   size_t run_ = 0;
   double x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
 };
@@ -133,7 +118,6 @@ class TracciatoReader {
 template <typename Visitor>
 void TracciatoReader::Steps(int64_t n, double turn, Visitor& v) {
   double x0 = x0_, y0 = y0_, x1 = x1_, y1 = y1_;
-  const bool first = k_ == 0;
   if (turn == 0.0) {
     for (int64_t i = 0; i < n; ++i) {
       double dx = x1 - x0;
@@ -142,7 +126,7 @@ void TracciatoReader::Steps(int64_t n, double turn, Visitor& v) {
       y0 = y1;
       x1 = x0 + dx;
       y1 = y0 + dy;
-      v.Reale(first ? x1 : y1);
+      v.Reale(x1, y1);
     }
   } else {
     for (int64_t i = 0; i < n; ++i) {
@@ -152,7 +136,7 @@ void TracciatoReader::Steps(int64_t n, double turn, Visitor& v) {
       y0 = y1;
       x1 = x0 + (dx + turn * dy);
       y1 = y0 + (dy - turn * dx);
-      v.Reale(first ? x1 : y1);
+      v.Reale(x1, y1);
     }
   }
   x0_ = x0;
@@ -162,44 +146,26 @@ void TracciatoReader::Steps(int64_t n, double turn, Visitor& v) {
 }
 
 template <typename Visitor>
-void TracciatoReader::Replay(int k, int64_t x, Visitor& v) {
-  if (k != k_ || m_ > x) Restart(k);
-  const std::vector<Tratto>& runs = t_.tratti();
-  while (m_ < x && run_ < runs.size()) {
-    const Tratto& r = runs[run_];
-    int64_t end = std::min<int64_t>(x, static_cast<int64_t>(r.ultimo) + 1);
-    Steps(end - m_, r.k, v);
-    m_ = end;
-    if (m_ > r.ultimo) ++run_;
-  }
-}
-
-template <typename Visitor>
-void TracciatoReader::Read(size_t end, Visitor& v) {
-  end = std::min(end, size());
+void TracciatoReader::Read(int64_t end, Visitor& v) {
+  end = std::min(end, size_);
   const int64_t origine = t_.origine();
   const int64_t prossimo = t_.prossimo();
-  while (pos_ < end) {
-    const int k = pos_ < per_ ? 0 : 1;
-    const size_t half = k == 0 ? 0 : per_;
-    const int64_t stop = static_cast<int64_t>(std::min(end, half + per_) - half);
-    int64_t x = static_cast<int64_t>(pos_ - half);
-    if (x < origine) {
-      for (const int64_t e = std::min(stop, origine); x < e; ++x) {
-        v.Intero(static_cast<int16_t>(x == 1 && k == 1 ? 1 : 0));
-      }
-    } else if (x >= 2 && x < prossimo) {
-      const int64_t e = std::min(stop, prossimo);
-      Skip skip;
-      Replay(k, x, skip);
-      Replay(k, e, v);
-      x = e;
+  const std::vector<Tratto>& runs = t_.tratti();
+  while (m_ < end) {
+    if (m_ < origine) {
+      v.Intero(0, static_cast<int16_t>(m_ == 1 ? 1 : 0));
+      ++m_;
+    } else if (m_ >= 2 && m_ < prossimo && run_ < runs.size()) {
+      const Tratto& r = runs[run_];
+      const int64_t stop = std::min<int64_t>(end, int64_t{r.ultimo} + 1);
+      Steps(stop - m_, r.k, v);
+      m_ = stop;
+      if (m_ > r.ultimo) ++run_;
     } else {
       // Empty: between the origin and metre 2, or past the computed metres.
-      const int64_t e = x < 2 ? std::min<int64_t>(stop, 2) : stop;
-      for (; x < e; ++x) v.Vuoto();
+      v.Vuoto();
+      ++m_;
     }
-    pos_ = half + static_cast<size_t>(x);
   }
 }
 

@@ -92,31 +92,31 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
 /// What the compile reported, for the top of the page: the status with its
 /// place and, when it stores one, its position on the line; a fatal header
 /// error; no route.
-std::vector<ViewDiagnostic> CompileDiagnostics(const Scenario& s, const CompileOutcome& outcome) {
+std::string PlaceOf(const SourceLocation& where) {
+  if (where.file.empty()) return "";
+  std::string place = ValidUtf8(BaseName(where.file));
+  if (where.known()) place += ":" + std::to_string(where.line) + ":" + std::to_string(where.column);
+  return place;
+}
+
+/// The compile's errors, warnings and their notes, in the order the compile
+/// reports them; an error with a status points at its position.
+std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
   std::vector<ViewDiagnostic> out;
-  const Diagnostic& d = s.diagnostic;
-  if (d.stato != 0) {
-    std::string place;
-    if (!d.where.file.empty()) {
-      place = ValidUtf8(BaseName(d.where.file));
-      if (d.where.known()) {
-        place += ":" + std::to_string(d.where.line) + ":" + std::to_string(d.where.column);
-      }
-    }
+  for (const Diagnostic& d : outcome.diagnostics) {
     std::optional<int64_t> metres;
-    if (d.progressiva_errore > 0) metres = d.progressiva_errore;
+    if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
     std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
-    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", place,
-                   "status " + std::to_string(d.stato) + ", position " +
-                       std::to_string(d.progressiva_errore) + " m: " + text,
-                   metres});
+    if (d.stato != 0) {
+      text = "status " + std::to_string(d.stato) + ", position " +
+             std::to_string(d.progressiva_errore) + " m: " + text;
+    }
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", PlaceOf(d.where),
+                   ValidUtf8(text), metres});
+    for (const Note& n : d.notes) {
+      out.push_back({"note", PlaceOf(n.where), ValidUtf8(n.text), std::nullopt});
+    }
   }
-  if (outcome.fatal != 0) {
-    out.push_back({"error", "",
-                   "the header values are already taken:" + errore(std::to_string(outcome.fatal)),
-                   std::nullopt});
-  }
-  if (!outcome.has_route) out.push_back({"error", "", "no route was compiled", std::nullopt});
   return out;
 }
 
@@ -135,13 +135,14 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
-  v.diagnostics = CompileDiagnostics(s, outcome);
+  v.diagnostics = CompileDiagnostics(outcome);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
   if (s.diagnostic.stato != 0) ctx.err << FormatDiagnostic(s.diagnostic, ColourFor(ctx.err));
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
-  return v.diagnostics.empty() ? kExitOk : outcome.fatal != 0 ? kExitFailure : kExitStatus;
+  if (outcome.fatal != 0) return kExitFailure;
+  return s.diagnostic.stato != 0 || !outcome.has_route ? kExitStatus : kExitOk;
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ constexpr HelpText kCommandHelp[] = {
      "\n"
      "Writes the built-in line and train files, Pianura_Crinale_linea.txt and\n"
      "Pianura_Crinale_2731-.txt, into DIR without compiling them: a working example to\n"
-     "start a scenario from.\n"
+     "start a scenario from. A file that exists already is kept, unless --force.\n"
      "\n"
      "Options:\n"
      "  --dir DIR   where to write them (default: the current directory)\n"

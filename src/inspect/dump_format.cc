@@ -4,6 +4,7 @@
 
 #include "compiler/windows1252.h"
 #include "inspect/text_out.h"
+#include "output/layout.h"
 
 namespace percorso {
 namespace {
@@ -39,16 +40,46 @@ std::string EmptyRunLine(std::string_view one, std::string_view many, size_t fir
          ": empty";
 }
 
+/// The columns that a number of a field takes in the text listings: those of
+/// the widest value of a byte or a 16-bit field, 8 for a position in metres and
+/// 11 for a time in seconds, which may be any 32-bit value.
+int Column(const layout::Field& f) {
+  if (f.width == 1) return 3;
+  if (f.width == 2) return 6;
+  return f.name == "orario" ? 11 : 8;
+}
+
+/// Appends "  name value" for every field of `fields`, each value right-aligned
+/// in its column; `after(field)` adds what follows a value.
+template <typename Fields, typename Record, typename After>
+void AppendFieldsText(const Fields& fields, const Record& r, std::string* line, After after) {
+  layout::ForEachField(fields, r, [&](const layout::Field& f, auto v) {
+    char value[24];
+    std::snprintf(value, sizeof value, "%*lld", Column(f), static_cast<long long>(v));
+    *line += "  " + std::string(f.name) + " " + value;
+    after(f);
+  });
+}
+template <typename Fields, typename Record>
+void AppendFieldsText(const Fields& fields, const Record& r, std::string* line) {
+  AppendFieldsText(fields, r, line, [](const layout::Field&) {});
+}
+
+/// Writes ",\"name\":value" for every field of `fields`.
+template <typename Fields, typename Record>
+void FieldsJson(const Fields& fields, const Record& r, std::ostream& out) {
+  layout::ForEachField(fields, r, [&](const layout::Field& f, auto v) {
+    out << ",\"" << f.name << "\":" << static_cast<long long>(v);
+  });
+}
+
 std::string SlotLine(size_t index, const voce& v) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf,
-                "slot %2zu  tipo %3u  inizio %8d  fine %8d  posizione %8d  marca %3u  "
-                "valore1 %6d  valore2 %6d  valore3 %6d  valore4 %6d  valore5 %6d  "
-                "opzione1 %3u  opzione2 %3u  opzione3 %3u  opzione4 %3u  orario %11d  nome ",
-                index, v.tipo, v.inizio, v.fine, v.posizione, v.marca, v.valore1, v.valore2,
-                v.valore3, v.valore4, v.valore5, v.opzione1, v.opzione2, v.opzione3, v.opzione4,
-                v.orario);
-  return buf + ConsoleQuote(Utf8FromWindows1252(v.nome));
+  char head[16];
+  std::snprintf(head, sizeof head, "slot %2zu", index);
+  std::string line = head;
+  AppendFieldsText(layout::kVoceHead, v, &line);
+  AppendFieldsText(layout::kVoceTail, v, &line);
+  return line + "  nome " + ConsoleQuote(Utf8FromWindows1252(v.nome));
 }
 
 std::string EntryText(const GeometryTable& t, int64_t x, int k) {
@@ -123,14 +154,17 @@ std::string_view TipoName(uint8_t tipo) {
 }
 
 std::string CellLine(size_t index, const cella& c) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf,
-                "cell %6zu  km %8s  tipo %3u %-14s  dato1 %6d  dato2 %6d  dato3 %6d  dato4 %6d  "
-                "tempo %3u  avviso %3u  montagna %3u  velocita %3u  pendenza %3u  aderenza %3u",
-                index, Kilometres(CellMetres(static_cast<int64_t>(index))).c_str(), c.tipo,
-                std::string(TipoName(c.tipo)).c_str(), c.dato1, c.dato2, c.dato3, c.dato4, c.tempo,
-                c.avviso, c.montagna, c.velocita, c.pendenza, c.aderenza);
-  return buf;
+  char head[64];
+  std::snprintf(head, sizeof head, "cell %6zu  km %8s", index,
+                Kilometres(CellMetres(static_cast<int64_t>(index))).c_str());
+  std::string line = head;
+  AppendFieldsText(layout::kCellFields, c, &line, [&](const layout::Field& f) {
+    if (f.name != "tipo") return;
+    char name[24];
+    std::snprintf(name, sizeof name, " %-14s", std::string(TipoName(c.tipo)).c_str());
+    line += name;
+  });
+  return line;
 }
 
 void DumpCelleText(const DumpSource& source, const std::vector<cella>& celle, std::ostream& out) {
@@ -151,14 +185,10 @@ void DumpCelleJson(const DumpSource& source, const std::vector<cella>& celle, st
   WalkFolded(
       celle,
       [&](size_t i) {
-        const cella& c = celle[i];
         out << (first_item ? "" : ",") << "\n{\"index\":" << i
-            << ",\"km\":" << Kilometres(CellMetres(static_cast<int64_t>(i)))
-            << ",\"tipo\":" << +c.tipo << ",\"dato1\":" << c.dato1 << ",\"dato2\":" << c.dato2
-            << ",\"dato3\":" << c.dato3 << ",\"dato4\":" << c.dato4 << ",\"tempo\":" << +c.tempo
-            << ",\"avviso\":" << +c.avviso << ",\"montagna\":" << +c.montagna
-            << ",\"velocita\":" << +c.velocita << ",\"pendenza\":" << +c.pendenza
-            << ",\"aderenza\":" << +c.aderenza << "}";
+            << ",\"km\":" << Kilometres(CellMetres(static_cast<int64_t>(i)));
+        FieldsJson(layout::kCellFields, celle[i], out);
+        out << "}";
         first_item = false;
       },
       [&](size_t first, size_t last) {
@@ -185,14 +215,11 @@ void DumpVociJson(const DumpSource& source, const std::array<voce, kNumVoci>& vo
   out << ",\"slots\":[";
   for (size_t i = 0; i < voci.size(); ++i) {
     const voce& v = voci[i];
-    out << (i == 0 ? "" : ",") << "\n{\"slot\":" << i << ",\"tipo\":" << +v.tipo
-        << ",\"inizio\":" << v.inizio << ",\"fine\":" << v.fine << ",\"posizione\":" << v.posizione
-        << ",\"marca\":" << +v.marca << ",\"nome\":" << JsonQuote(Utf8FromWindows1252(v.nome))
-        << ",\"valore1\":" << v.valore1 << ",\"valore2\":" << v.valore2
-        << ",\"valore3\":" << v.valore3 << ",\"valore4\":" << v.valore4
-        << ",\"valore5\":" << v.valore5 << ",\"opzione1\":" << +v.opzione1
-        << ",\"opzione2\":" << +v.opzione2 << ",\"opzione3\":" << +v.opzione3
-        << ",\"opzione4\":" << +v.opzione4 << ",\"orario\":" << v.orario << "}";
+    out << (i == 0 ? "" : ",") << "\n{\"slot\":" << i;
+    FieldsJson(layout::kVoceHead, v, out);
+    out << ",\"nome\":" << JsonQuote(Utf8FromWindows1252(v.nome));
+    FieldsJson(layout::kVoceTail, v, out);
+    out << "}";
   }
   out << "]}\n";
 }
@@ -219,7 +246,7 @@ void DumpTracciatoJson(const DumpSource& source, const GeometryTable& t, int64_t
   bool first_item = true;
   ListedMetres(t, every, [&](int64_t x) {
     out << (first_item ? "" : ",") << "\n{\"metre\":" << x << ",\"tag\":["
-        << static_cast<int>(t.tag(x, 0)) << "," << static_cast<int>(t.tag(x, 1)) << "],\"value\":["
+        << layout::TagCode(t.tag(x, 0)) << "," << layout::TagCode(t.tag(x, 1)) << "],\"value\":["
         << EntryJsonValue(t, x, 0) << "," << EntryJsonValue(t, x, 1) << "]}";
     first_item = false;
   });

@@ -5,6 +5,7 @@
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "output/layout.h"
 
 namespace percorso {
 namespace {
@@ -120,13 +121,18 @@ std::string BoardText(const ViewScenario& s, const cella& c) {
 }
 
 std::string CellSummary(size_t index, const cella& c) {
-  auto n = [](int v) { return std::to_string(v); };
-  return "cell " + std::to_string(index) + ", km " +
-         Kilometres(CellMetres(static_cast<int64_t>(index))) + ": " +
-         std::string(TipoName(c.tipo)) + " (tipo " + n(c.tipo) + ")\ndato1 " + n(c.dato1) +
-         "  dato2 " + n(c.dato2) + "  dato3 " + n(c.dato3) + "  dato4 " + n(c.dato4) + "\ntempo " +
-         n(c.tempo) + "  avviso " + n(c.avviso) + "  montagna " + n(c.montagna) + "\nvelocita " +
-         n(c.velocita) + "  pendenza " + n(c.pendenza) + "  aderenza " + n(c.aderenza);
+  std::string text = "cell " + std::to_string(index) + ", km " +
+                     Kilometres(CellMetres(static_cast<int64_t>(index))) + ": " +
+                     std::string(TipoName(c.tipo)) + " (tipo " + std::to_string(c.tipo) + ")";
+  // The other members, one line for the 16-bit values, one for the bytes.
+  size_t width = 0;
+  layout::ForEachField(layout::kCellFields, c, [&](const layout::Field& f, auto v) {
+    if (f.name == "tipo") return;
+    text += f.width == width ? "  " : "\n";
+    width = f.width;
+    text += std::string(f.name) + " " + std::to_string(v);
+  });
+  return text;
 }
 
 std::string SpeedCodeText(int16_t code) {

@@ -102,6 +102,11 @@ class Disk {
   virtual bool CreateTemporary(const std::string& target, TemporaryFile* temp,
                                std::string* err) = 0;
   virtual bool Write(FileHandle handle, std::string_view data, std::string* err) = 0;
+  /// Writes at `offset` of the file, leaving the position of Write alone. A
+  /// write past the end extends the file; a gap before it reads as zeros until
+  /// it is written.
+  virtual bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+                       std::string* err) = 0;
   virtual bool Close(FileHandle handle, std::string* err) = 0;
   /// Renames the closed temporary over `target` in one step: the name holds
   /// the whole old file or the whole new one at every moment. A link at
@@ -129,6 +134,8 @@ class RealDisk : public Disk {
                 std::string* err) override;
   bool CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) override;
   bool Write(FileHandle handle, std::string_view data, std::string* err) override;
+  bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+               std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override;
   bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
   bool Discard(const TemporaryFile& temp, std::string* err) override;

@@ -129,7 +129,8 @@ bool RealDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, s
     temp->path = JoinPath(dir, MakeTemporaryName(static_cast<uint64_t>(getpid()), RandomBits()));
     int slot = RegisterTemporary(temp->path);
     if (slot < 0) {
-      *err = "too many temporary files at once";
+      *err = temp->path.size() >= kMaxTemporaryPath ? SystemError(ENAMETOOLONG)
+                                                    : "too many temporary files at once";
       return false;
     }
     int error = 0;
@@ -164,6 +165,22 @@ bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err)
       return false;
     }
     data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+bool RealDisk::WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+                       std::string* err) {
+  while (!data.empty()) {
+    ssize_t n =
+        pwrite(static_cast<int>(handle), data.data(), data.size(), static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *err = SystemError(errno);
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+    offset += static_cast<uint64_t>(n);
   }
   return true;
 }

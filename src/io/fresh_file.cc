@@ -52,6 +52,22 @@ bool FileSet::Add(const std::string& path, std::string_view bytes, std::string* 
 
 bool FileSet::AddChunked(const std::string& path, const std::function<bool(std::string*)>& next,
                          std::string* err) {
+  return AddWritten(
+      path,
+      [&](FileHandle handle, std::string* reason) {
+        std::string piece;
+        while (next(&piece)) {
+          if (!piece.empty() && !disk_.Write(handle, piece, reason)) return false;
+          piece.clear();
+        }
+        return true;
+      },
+      err);
+}
+
+bool FileSet::AddWritten(const std::string& path,
+                         const std::function<bool(FileHandle handle, std::string* reason)>& write,
+                         std::string* err) {
   if (!CheckReplaceable(disk_, path, err)) return false;
   TemporaryFile temp;
   std::string reason;
@@ -60,16 +76,8 @@ bool FileSet::AddChunked(const std::string& path, const std::function<bool(std::
            reason;
     return false;
   }
-  bool ok = true;
-  std::string piece;
-  while (ok) {
-    piece.clear();
-    if (!next(&piece)) break;
-    if (!piece.empty() && !disk_.Write(temp.handle, piece, &reason)) {
-      *err = path + ": cannot write: " + reason;
-      ok = false;
-    }
-  }
+  bool ok = write(temp.handle, &reason);
+  if (!ok) *err = path + ": cannot write: " + reason;
   if (!disk_.Close(temp.handle, &reason) && ok) {
     *err = path + ": cannot write: " + reason;
     ok = false;

@@ -41,6 +41,12 @@ class FileSet {
   /// to its argument and returns false once nothing is left.
   bool AddChunked(const std::string& path, const std::function<bool(std::string*)>& next,
                   std::string* err);
+  /// The same, for content that `write` writes itself to the open `handle` of
+  /// the temporary (with Disk::Write or Disk::WriteAt); it returns false, with
+  /// `*reason` set, to give up.
+  bool AddWritten(const std::string& path,
+                  const std::function<bool(FileHandle handle, std::string* reason)>& write,
+                  std::string* err);
   /// Renames the temporaries over their targets, with interrupts held until
   /// the last one is renamed. A failing rename stops there: the files before
   /// it are replaced, the rest keep their old content.

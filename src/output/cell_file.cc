@@ -5,25 +5,18 @@
 
 namespace percorso {
 
-void AppendCella(std::string* dst, const cella& c) {
-  PutFixed8(dst, c.tipo);
-  PutSigned16(dst, c.dato1);
-  PutSigned16(dst, c.dato2);
-  PutSigned16(dst, c.dato3);
-  PutSigned16(dst, c.dato4);
-  PutFixed8(dst, c.tempo);
-  PutFixed8(dst, c.avviso);
-  PutFixed8(dst, c.montagna);
-  PutFixed8(dst, c.velocita);
-  PutFixed8(dst, c.pendenza);
-  PutFixed8(dst, c.aderenza);
-}
-
-std::string EncodeCelle(const std::vector<cella>& celle) {
-  std::string out;
-  out.reserve(celle.size() * layout::kCellRecordSize);
-  for (const cella& c : celle) AppendCella(&out, c);
-  return out;
+bool EncodeCelle(const std::vector<cella>& celle, std::string* out, std::string* err) {
+  // The buffer is sized once and every record written in place.
+  out->resize(celle.size() * layout::kCellRecordSize);
+  char* record = out->data();
+  for (const cella& c : celle) {
+    layout::ForEachField(layout::kCellFields, c, [record](const layout::Field& f, auto v) {
+      EncodeNumber(record + f.offset, v);
+    });
+    record += layout::kCellRecordSize;
+  }
+  return CheckEncodedSize("cell file", static_cast<uint64_t>(record - out->data()),
+                          celle.size() * layout::kCellRecordSize, err);
 }
 
 }  // namespace percorso

@@ -9,10 +9,9 @@
 
 namespace percorso {
 
-/// Appends the record of one cell.
-void AppendCella(std::string* dst, const cella& c);
-/// The whole cell file: 15 bytes per cell, cell 0 first.
-std::string EncodeCelle(const std::vector<cella>& celle);
+/// The whole cell file into `*out`: one record per cell, cell 0 first. Fails
+/// only when the bytes written do not come to 15 per cell (`*err` says so).
+bool EncodeCelle(const std::vector<cella>& celle, std::string* out, std::string* err);
 
 }  // namespace percorso
 

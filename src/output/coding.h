@@ -5,82 +5,67 @@
 #define PERCORSO_OUTPUT_CODING_H_
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace percorso {
 
-/// Writes into a buffer that has room: 2 or 8 bytes at `p`.
-inline void EncodeFixed16(char* p, uint16_t v) {
-  p[0] = static_cast<char>(v & 0xFF);
-  p[1] = static_cast<char>(v >> 8);
-}
-inline void EncodeFixed64(char* p, uint64_t v) {
-  if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(p, &v, sizeof v);
+/// Writes an integer at `p` in sizeof(T) bytes, least significant first, into
+/// a buffer that has room.
+template <typename T>
+inline void EncodeNumber(char* p, T v) {
+  static_assert(std::is_integral_v<T>);
+  auto u = static_cast<std::make_unsigned_t<T>>(v);
+  if constexpr (sizeof(T) == 1) {
+    p[0] = static_cast<char>(u);
+  } else if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(p, &u, sizeof u);
   } else {
-    for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (size_t i = 0; i < sizeof(T); ++i) p[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
   }
 }
 
-inline void PutFixed8(std::string* dst, uint8_t v) {
-  dst->push_back(static_cast<char>(v));
-}
-
-inline void PutFixed16(std::string* dst, uint16_t v) {
-  char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-  dst->append(b, 2);
-}
-
-inline void PutFixed32(std::string* dst, uint32_t v) {
-  char b[4];
-  for (int i = 0; i < 4; ++i) b[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  dst->append(b, 4);
-}
-
-inline void PutFixed64(std::string* dst, uint64_t v) {
-  char b[8];
-  for (int i = 0; i < 8; ++i) b[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  dst->append(b, 8);
-}
-
-inline void PutSigned16(std::string* dst, int16_t v) {
-  PutFixed16(dst, static_cast<uint16_t>(v));
-}
-inline void PutSigned32(std::string* dst, int32_t v) {
-  PutFixed32(dst, static_cast<uint32_t>(v));
-}
-/// An IEEE 754 double, bytes in little-endian order.
-inline void PutDouble(std::string* dst, double v) {
-  PutFixed64(dst, std::bit_cast<uint64_t>(v));
-}
-
-inline uint8_t DecodeFixed8(const char* p) {
-  return static_cast<uint8_t>(p[0]);
-}
-inline uint16_t DecodeFixed16(const char* p) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(p[0]) | (static_cast<uint8_t>(p[1]) << 8));
-}
-inline uint32_t DecodeFixed32(const char* p) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(p[i]);
-  return v;
-}
-inline uint64_t DecodeFixed64(const char* p) {
+/// Reads an integer of sizeof(T) bytes at `p`, least significant first.
+template <typename T>
+inline T DecodeNumber(const char* p) {
+  static_assert(std::is_integral_v<T>);
   uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(p[i]);
-  return v;
+  for (size_t i = sizeof(T); i-- > 0;) v = (v << 8) | static_cast<uint8_t>(p[i]);
+  return static_cast<T>(static_cast<std::make_unsigned_t<T>>(v));
 }
-inline int16_t DecodeSigned16(const char* p) {
-  return static_cast<int16_t>(DecodeFixed16(p));
-}
-inline int32_t DecodeSigned32(const char* p) {
-  return static_cast<int32_t>(DecodeFixed32(p));
+
+/// An IEEE 754 double, bytes in little-endian order.
+inline void EncodeDouble(char* p, double v) {
+  EncodeNumber(p, std::bit_cast<uint64_t>(v));
 }
 inline double DecodeDouble(const char* p) {
-  return std::bit_cast<double>(DecodeFixed64(p));
+  return std::bit_cast<double>(DecodeNumber<uint64_t>(p));
+}
+
+/// Appends a number to a buffer.
+template <typename T>
+inline void PutNumber(std::string* dst, T v) {
+  char b[sizeof(T)];
+  EncodeNumber(b, v);
+  dst->append(b, sizeof b);
+}
+inline void PutDouble(std::string* dst, double v) {
+  PutNumber(dst, std::bit_cast<uint64_t>(v));
+}
+
+/// True when an encoder wrote the number of bytes that its layout gives;
+/// otherwise `*err` says what went wrong. Every encoder checks its output with
+/// it before returning.
+inline bool CheckEncodedSize(std::string_view what, uint64_t written, uint64_t expected,
+                             std::string* err) {
+  if (written == expected) return true;
+  *err = "the " + std::string(what) + " came to " + std::to_string(written) +
+         " bytes where its layout gives " + std::to_string(expected);
+  return false;
 }
 
 }  // namespace percorso

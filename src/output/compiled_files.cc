@@ -1,34 +1,41 @@
 #include "output/compiled_files.h"
 
-#include <algorithm>
-
 #include "io/fresh_file.h"
 #include "output/cell_file.h"
-#include "output/geometry_file.h"
+#include "output/geometry_stream.h"
 #include "output/table_file.h"
 
 namespace percorso {
 namespace {
 
-// Entries of the geometry table encoded per write: about 1 MB of output.
-constexpr size_t kGeometryEntriesPerPiece = 100000;
-
-bool AddGeometry(FileSet& files, const Tracciato& t, const std::string& path, std::string* err) {
-  // One reader for the whole file: each coordinate is replayed once.
-  TracciatoReader reader(t);
-  return files.AddChunked(
+// The geometry file is encoded in pieces, each coordinate's part written at its
+// offset, while the next piece is being encoded.
+bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::string& path,
+                 std::string* err) {
+  return files.AddWritten(
       path,
-      [&](std::string* piece) {
-        size_t next = reader.position();
-        if (next >= reader.size()) return false;
-        // Room for the largest piece (10 bytes an entry at most) at once, so
-        // that the buffer never grows.
-        piece->reserve(kGeometryEntriesPerPiece * 10);
-        EncodeTracciatoNext(reader, std::min(reader.size(), next + kGeometryEntriesPerPiece),
-                            piece);
-        return true;
+      [&](FileHandle handle, std::string* reason) {
+        return StreamTracciato(
+            t,
+            [&](uint64_t offset, std::string_view bytes, std::string* why) {
+              return disk.WriteAt(handle, offset, bytes, why);
+            },
+            reason);
       },
       err);
+}
+
+// Encodes one of the files that are built whole in memory and adds it.
+template <typename Model, typename Encode>
+bool AddEncoded(FileSet& files, const std::string& path, const Model& model, Encode encode,
+                std::string* err) {
+  std::string bytes;
+  std::string reason;
+  if (!encode(model, &bytes, &reason)) {
+    *err = path + ": cannot write: " + reason;
+    return false;
+  }
+  return files.Add(path, bytes, err);
 }
 
 }  // namespace
@@ -36,10 +43,10 @@ bool AddGeometry(FileSet& files, const Tracciato& t, const std::string& path, st
 bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err) {
   FileSet files(disk);
   if (s.j != 0 && s.tracciato) {
-    if (!AddGeometry(files, *s.tracciato, names.linea_dat, err)) return false;
+    if (!AddGeometry(disk, files, *s.tracciato, names.linea_dat, err)) return false;
   }
-  return files.Add(names.sim, EncodeVoci(s.voci), err) &&
-         files.Add(names.dat, EncodeCelle(s.celle), err) && files.Commit(err);
+  return AddEncoded(files, names.sim, s.voci, EncodeVoci, err) &&
+         AddEncoded(files, names.dat, s.celle, EncodeCelle, err) && files.Commit(err);
 }
 
 }  // namespace percorso

@@ -1,6 +1,7 @@
 #include "output/decode.h"
 
 #include <cstdint>
+#include <type_traits>
 
 #include "output/coding.h"
 #include "output/layout.h"
@@ -12,19 +13,12 @@ std::string Bytes(uint64_t n) {
   return std::to_string(n) + (n == 1 ? " byte" : " bytes");
 }
 
-/// Bytes that an entry with `tag` takes after its tag, or -1 for a tag that the
-/// layout does not know.
-int ValueSize(uint16_t tag) {
-  switch (tag) {
-    case layout::kTagVuoto:
-      return 0;
-    case layout::kTagIntero:
-      return 2;
-    case layout::kTagReale:
-      return 8;
-    default:
-      return -1;
-  }
+/// Reads every field of `fields` at `at` into its member of `record`.
+template <typename Fields, typename Record>
+void DecodeFields(const Fields& fields, const char* at, Record& record) {
+  layout::ForEachField(fields, record, [at](const layout::Field& f, auto& member) {
+    member = DecodeNumber<std::remove_reference_t<decltype(member)>>(at + f.offset);
+  });
 }
 
 }  // namespace
@@ -42,19 +36,7 @@ bool DecodeCelle(std::string_view bytes, std::vector<cella>* celle, std::string*
   size_t count = bytes.size() / layout::kCellRecordSize;
   celle->assign(count, cella{});
   for (size_t i = 0; i < count; ++i) {
-    const char* p = bytes.data() + i * layout::kCellRecordSize;
-    cella& c = (*celle)[i];
-    c.tipo = DecodeFixed8(p + layout::kCellTipo);
-    c.dato1 = DecodeSigned16(p + layout::kCellDato1);
-    c.dato2 = DecodeSigned16(p + layout::kCellDato2);
-    c.dato3 = DecodeSigned16(p + layout::kCellDato3);
-    c.dato4 = DecodeSigned16(p + layout::kCellDato4);
-    c.tempo = DecodeFixed8(p + layout::kCellTempo);
-    c.avviso = DecodeFixed8(p + layout::kCellAvviso);
-    c.montagna = DecodeFixed8(p + layout::kCellMontagna);
-    c.velocita = DecodeFixed8(p + layout::kCellVelocita);
-    c.pendenza = DecodeFixed8(p + layout::kCellPendenza);
-    c.aderenza = DecodeFixed8(p + layout::kCellAderenza);
+    DecodeFields(layout::kCellFields, bytes.data() + i * layout::kCellRecordSize, (*celle)[i]);
   }
   return true;
 }
@@ -63,41 +45,26 @@ bool DecodeVoci(std::string_view bytes, std::array<voce, kNumVoci>* voci, std::s
   size_t at = 0;
   for (int slot = 0; slot < kNumVoci; ++slot) {
     size_t left = bytes.size() - at;
+    // The bytes up to the name's length.
     if (left < layout::kVoceNome) {
       *err = "the file ends inside slot " + std::to_string(slot) + " (at byte " +
              std::to_string(bytes.size()) + "): a table file holds 87 slot records";
       return false;
     }
     const char* p = bytes.data() + at;
-    size_t n = DecodeFixed16(p + layout::kVoceNomeLength);
-    if (left < layout::kVoceFixedSize + n) {
+    size_t n = DecodeNumber<uint16_t>(p + layout::kVoceNomeLength.offset);
+    if (left < layout::VoceRecordSize(n)) {
       *err = "the file ends inside slot " + std::to_string(slot) + " (at byte " +
              std::to_string(bytes.size()) + "; its record needs " +
-             std::to_string(layout::kVoceFixedSize + n) + " bytes from byte " + std::to_string(at) +
+             std::to_string(layout::VoceRecordSize(n)) + " bytes from byte " + std::to_string(at) +
              "): a table file holds 87 slot records";
       return false;
     }
     voce& v = (*voci)[static_cast<size_t>(slot)];
-    v.tipo = DecodeFixed8(p + layout::kVoceTipo);
-    v.inizio = DecodeSigned32(p + layout::kVoceInizio);
-    v.fine = DecodeSigned32(p + layout::kVoceFine);
-    v.posizione = DecodeSigned32(p + layout::kVocePosizione);
-    v.marca = DecodeFixed8(p + layout::kVoceMarca);
+    DecodeFields(layout::kVoceHead, p, v);
     v.nome.assign(p + layout::kVoceNome, n);
-    const char* tail = p + layout::kVoceNome + n;
-    const char* valori = tail + layout::kVoceValore1;
-    v.valore1 = DecodeSigned16(valori);
-    v.valore2 = DecodeSigned16(valori + 2);
-    v.valore3 = DecodeSigned16(valori + 4);
-    v.valore4 = DecodeSigned16(valori + 6);
-    v.valore5 = DecodeSigned16(valori + 8);
-    const char* opzioni = tail + layout::kVoceOpzione1;
-    v.opzione1 = DecodeFixed8(opzioni);
-    v.opzione2 = DecodeFixed8(opzioni + 1);
-    v.opzione3 = DecodeFixed8(opzioni + 2);
-    v.opzione4 = DecodeFixed8(opzioni + 3);
-    v.orario = DecodeSigned32(tail + layout::kVoceOrario);
-    at += layout::kVoceFixedSize + n;
+    DecodeFields(layout::kVoceTail, p + layout::kVoceNome + n, v);
+    at += layout::VoceRecordSize(n);
   }
   if (at != bytes.size()) {
     *err = "the 87 slot records end at byte " + std::to_string(at) + " but the file has " +
@@ -122,21 +89,22 @@ bool DecodeTracciato(std::string_view bytes, std::optional<GeometryTable>* tracc
              std::to_string(entries) + ", at byte " + std::to_string(at);
       return false;
     }
-    uint16_t tag = DecodeFixed16(bytes.data() + at);
-    int size = ValueSize(tag);
-    if (size < 0) {
+    uint16_t code = DecodeNumber<uint16_t>(bytes.data() + at);
+    std::optional<Tag> tag = layout::TagOfCode(code);
+    if (!tag) {
       *err = "entry " + std::to_string(entries) + " (byte " + std::to_string(at) + ") has tag " +
-             std::to_string(tag) + "; a geometry entry has tag 0, 2 or 5";
+             std::to_string(code) + "; a geometry entry has tag 0, 2 or 5";
       return false;
     }
     at += layout::kTagSize;
-    if (bytes.size() - at < static_cast<size_t>(size)) {
+    size_t size = layout::ValueSize(*tag);
+    if (bytes.size() - at < size) {
       *err = "the file (" + Bytes(bytes.size()) + ") ends inside the value of entry " +
              std::to_string(entries) + ", which takes bytes " + std::to_string(at) + " to " +
-             std::to_string(at + static_cast<size_t>(size) - 1);
+             std::to_string(at + size - 1);
       return false;
     }
-    at += static_cast<size_t>(size);
+    at += size;
   }
   if (entries % 2 != 0) {
     *err = "its " + std::to_string(entries) +
@@ -153,16 +121,17 @@ bool DecodeTracciato(std::string_view bytes, std::optional<GeometryTable>* tracc
   GeometryTable& t = **tracciato;
   size_t at = 0;
   for (size_t i = 0; i < entries; ++i) {
-    uint16_t tag = DecodeFixed16(bytes.data() + at);
+    // Every tag is known: the first pass checked them.
+    Tag tag = layout::TagOfCode(DecodeNumber<uint16_t>(bytes.data() + at)).value_or(Tag::kVuoto);
     at += layout::kTagSize;
     int k = i < per_coordinata ? 0 : 1;
     int64_t x = static_cast<int64_t>(k == 0 ? i : i - per_coordinata);
-    if (tag == layout::kTagIntero) {
-      t.set_intero(x, k, DecodeSigned16(bytes.data() + at));
-    } else if (tag == layout::kTagReale) {
+    if (tag == Tag::kIntero) {
+      t.set_intero(x, k, DecodeNumber<int16_t>(bytes.data() + at));
+    } else if (tag == Tag::kReale) {
       t.set_reale(x, k, DecodeDouble(bytes.data() + at));
     }
-    at += static_cast<size_t>(ValueSize(tag));
+    at += layout::ValueSize(tag);
   }
   return true;
 }

@@ -1,10 +1,14 @@
 // The geometry file: every entry of `tracciato` as a tagged value, first all
-// (x, 0), then all (x, 1) (layout.h).
+// (x, 0), then all (x, 1) (layout.h). The two coordinates of a metre have the
+// same tag, so metre x starts at the same offset in each half of the file, and
+// both halves are encoded together, metre by metre, from one replay of the
+// plan.
 #ifndef PERCORSO_OUTPUT_GEOMETRY_FILE_H_
 #define PERCORSO_OUTPUT_GEOMETRY_FILE_H_
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "compiler/tracciato.h"
@@ -12,24 +16,30 @@
 
 namespace percorso {
 
-/// Number of entries of the table, both coordinates: 2 * (N + 1).
-size_t GeometryEntryCount(const Tracciato& t);
-/// Appends the encoding of the entries from the reader's position up to `end`
-/// in file order, and moves the reader on to `end`. A writer that encodes the
-/// file in pieces with one reader replays each coordinate once.
-void EncodeTracciatoNext(TracciatoReader& r, size_t end, std::string* dst);
-/// Appends the encoding of entries [begin, end) in file order. It replays the
-/// coordinate up to `begin` first: pieces of one file go through
-/// EncodeTracciatoNext.
-void EncodeTracciatoRange(const Tracciato& t, size_t begin, size_t end, std::string* dst);
-/// The size of the whole encoded file.
+/// Where metre `x` starts in each half of the file: the bytes that metres
+/// 0 .. x - 1 of one coordinate take (x at most per_coordinata()).
+uint64_t GeometryOffset(const Tracciato& t, int64_t x);
+/// The size of each half of the file.
+uint64_t GeometryHalfSize(const Tracciato& t);
+/// The size of the whole file: both halves.
 uint64_t EncodedTracciatoSize(const Tracciato& t);
-/// The whole file in one string; the writer streams it in pieces instead.
-std::string EncodeTracciato(const Tracciato& t);
+
+/// Encodes metres r.position() .. `end` - 1 of both coordinates and moves the
+/// reader on to `end`: the first coordinate's entries go to out[0, n) and the
+/// second's to out[n, 2n), n being GeometryOffset(end) - GeometryOffset of the
+/// first metre; `*n` is set to it. Fails, writing nothing, when `out` has no
+/// room for 2n bytes, and when the bytes written do not come to that size
+/// (`*err` says so).
+bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
+                  std::string* err);
+
+/// The whole file into `*out`; the writer streams it in pieces instead
+/// (geometry_stream.h).
+bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err);
 
 /// The file of a table read back or built by hand, entry by entry in the same
 /// layout.
-std::string EncodeGeometryTable(const GeometryTable& g);
+bool EncodeGeometryTable(const GeometryTable& g, std::string* out, std::string* err);
 
 }  // namespace percorso
 

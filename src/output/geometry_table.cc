@@ -1,7 +1,5 @@
 #include "output/geometry_table.h"
 
-#include <stdexcept>
-
 namespace percorso {
 
 GeometryTable::GeometryTable(int32_t ultimo_metro)
@@ -9,32 +7,21 @@ GeometryTable::GeometryTable(int32_t ultimo_metro)
       tags_(2 * per_coordinata(), Tag::kVuoto),
       values_(2 * per_coordinata(), 0.0) {}
 
-void GeometryTable::OutOfRange() {
-  throw std::out_of_range("geometry index out of range");
-}
-
 namespace {
 
-// Stores each entry that a reader gives at the next place in file order.
+// Stores the points that a reader gives, metre after metre.
 struct Store {
   GeometryTable& g;
   int64_t x = 0;
-  int k = 0;
 
-  void Next() {
-    if (++x == static_cast<int64_t>(g.per_coordinata())) {
-      x = 0;
-      ++k;
-    }
+  void Vuoto() { ++x; }
+  void Intero(int16_t a, int16_t b) {
+    g.set_intero(x, 0, a);
+    g.set_intero(x++, 1, b);
   }
-  void Vuoto() { Next(); }
-  void Intero(int16_t v) {
-    g.set_intero(x, k, v);
-    Next();
-  }
-  void Reale(double v) {
-    g.set_reale(x, k, v);
-    Next();
+  void Reale(double a, double b) {
+    g.set_reale(x, 0, a);
+    g.set_reale(x++, 1, b);
   }
 };
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "compiler/tracciato.h"
@@ -27,32 +28,37 @@ class GeometryTable {
   size_t per_coordinata() const { return static_cast<size_t>(ultimo_metro_) + 1; }
   bool contains(int64_t x) const { return x >= 0 && x <= ultimo_metro_; }
 
-  Tag tag(int64_t x, int k) const { return tags_[index(x, k)]; }
+  /// The entry (x, k); outside the table every entry is empty.
+  Tag tag(int64_t x, int k) const {
+    std::optional<size_t> i = index(x, k);
+    return i ? tags_[*i] : Tag::kVuoto;
+  }
   /// The entry as a double; an empty entry reads 0, like an empty variant.
-  double valore(int64_t x, int k) const { return values_[index(x, k)]; }
-  void set_intero(int64_t x, int k, int16_t v) {
-    size_t i = index(x, k);
-    tags_[i] = Tag::kIntero;
-    values_[i] = v;
+  double valore(int64_t x, int k) const {
+    std::optional<size_t> i = index(x, k);
+    return i ? values_[*i] : 0.0;
   }
-  void set_reale(int64_t x, int k, double v) {
-    size_t i = index(x, k);
-    tags_[i] = Tag::kReale;
-    values_[i] = v;
-  }
+  /// Store an entry; false, and nothing changes, outside the table.
+  bool set_intero(int64_t x, int k, int16_t v) { return Set(x, k, Tag::kIntero, v); }
+  bool set_reale(int64_t x, int k, double v) { return Set(x, k, Tag::kReale, v); }
 
   /// Raw views in file order.
   const std::vector<Tag>& tags() const { return tags_; }
   const std::vector<double>& values() const { return values_; }
 
  private:
-  /// The position of (x, k) in file order; throws std::out_of_range outside
-  /// the table.
-  size_t index(int64_t x, int k) const {
-    if (!contains(x) || k < 0 || k > 1) OutOfRange();
+  /// The position of (x, k) in file order; none outside the table.
+  std::optional<size_t> index(int64_t x, int k) const {
+    if (!contains(x) || k < 0 || k > 1) return std::nullopt;
     return static_cast<size_t>(k) * per_coordinata() + static_cast<size_t>(x);
   }
-  [[noreturn]] static void OutOfRange();
+  bool Set(int64_t x, int k, Tag tag, double v) {
+    std::optional<size_t> i = index(x, k);
+    if (!i) return false;
+    tags_[*i] = tag;
+    values_[*i] = v;
+    return true;
+  }
 
   int32_t ultimo_metro_;
   std::vector<Tag> tags_;

@@ -6,36 +6,38 @@
 #include "output/layout.h"
 
 namespace percorso {
+namespace {
 
-void AppendVoce(std::string* dst, const voce& v) {
-  size_t n = std::min(v.nome.size(), kMaxNomeLength);
-  PutFixed8(dst, v.tipo);
-  PutSigned32(dst, v.inizio);
-  PutSigned32(dst, v.fine);
-  PutSigned32(dst, v.posizione);
-  PutFixed8(dst, v.marca);
-  PutFixed16(dst, static_cast<uint16_t>(n));
-  dst->append(v.nome, 0, n);
-  PutSigned16(dst, v.valore1);
-  PutSigned16(dst, v.valore2);
-  PutSigned16(dst, v.valore3);
-  PutSigned16(dst, v.valore4);
-  PutSigned16(dst, v.valore5);
-  PutFixed8(dst, v.opzione1);
-  PutFixed8(dst, v.opzione2);
-  PutFixed8(dst, v.opzione3);
-  PutFixed8(dst, v.opzione4);
-  PutSigned32(dst, v.orario);
+size_t NomeLength(const voce& v) {
+  return std::min(v.nome.size(), kMaxNomeLength);
 }
 
-std::string EncodeVoci(const std::array<voce, kNumVoci>& voci) {
-  std::string out;
+template <typename Fields>
+void EncodeFields(const Fields& fields, const voce& v, char* at) {
+  layout::ForEachField(
+      fields, v, [at](const layout::Field& f, auto value) { EncodeNumber(at + f.offset, value); });
+}
+
+}  // namespace
+
+void AppendVoce(std::string* dst, const voce& v) {
+  const size_t n = NomeLength(v);
+  const size_t start = dst->size();
+  dst->resize(start + layout::VoceRecordSize(n));
+  char* record = dst->data() + start;
+  EncodeFields(layout::kVoceHead, v, record);
+  EncodeNumber(record + layout::kVoceNomeLength.offset, static_cast<uint16_t>(n));
+  v.nome.copy(record + layout::kVoceNome, n);
+  EncodeFields(layout::kVoceTail, v, record + layout::kVoceNome + n);
+}
+
+bool EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out, std::string* err) {
   size_t size = 0;
-  for (const voce& v : voci)
-    size += layout::kVoceFixedSize + std::min(v.nome.size(), kMaxNomeLength);
-  out.reserve(size);
-  for (const voce& v : voci) AppendVoce(&out, v);
-  return out;
+  for (const voce& v : voci) size += layout::VoceRecordSize(NomeLength(v));
+  out->clear();
+  out->reserve(size);
+  for (const voce& v : voci) AppendVoce(out, v);
+  return CheckEncodedSize("table file", out->size(), size, err);
 }
 
 }  // namespace percorso

@@ -10,15 +10,14 @@
 
 namespace percorso {
 
-/// The longest name a slot record can carry: its length is an unsigned 16-bit
-/// member. The parser never stores a longer one.
-inline constexpr size_t kMaxNomeLength = 65535;
-
-/// Appends the record of one slot. A name longer than kMaxNomeLength is cut to
-/// that length, so the record stays readable.
+/// Appends the record of one slot. A name longer than kMaxNomeLength, which
+/// the parser never stores, is cut to that length, so the record stays
+/// readable.
 void AppendVoce(std::string* dst, const voce& v);
-/// The whole table file, slots 0 to 86 in index order.
-std::string EncodeVoci(const std::array<voce, kNumVoci>& voci);
+/// The whole table file into `*out`, slots 0 to 86 in index order. Fails only
+/// when the bytes written do not come to 34 per slot plus the names (`*err`
+/// says so).
+bool EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out, std::string* err);
 
 }  // namespace percorso
 

@@ -173,8 +173,10 @@ async function tooltips(browser) {
 async function diagnostics(browser) {
   const page = await open(browser, faultyPage, 1280);
   const items = await page.$$eval('#diagnostics li', (l) => l.map((e) => e.textContent));
-  check('a faulty source shows its message', items.length === 1 &&
-        items[0].includes('Pianura_Crinale_2731-.txt:') && items[0].includes('status 16'),
+  // The error first, then the note that explains it.
+  check('a faulty source shows its message', items.length >= 1 &&
+        items[0].includes('Pianura_Crinale_2731-.txt:') && items[0].includes('status 16') &&
+        items.slice(1).every((i) => i.includes('note:')),
         JSON.stringify(items));
   const marks = await page.$$('.row-diagnostics .feature');
   check('the message is marked on the axis', marks.length === 1, marks.length);

@@ -332,5 +332,27 @@ TEST(ParserHostileInputTest, NeverBreaks) {
   }
 }
 
+// A check reads on where the compile stops; on any input its diagnostics begin
+// with the compile's errors.
+TEST(ParserHostileInputTest, CheckBeginsWithTheCompilesErrors) {
+  Noise noise(97);
+  for (int i = 0; i < 200; ++i) {
+    SCOPED_TRACE(i);
+    MemorySourceFiles files("[generale]," + HostileSource(noise),
+                            "[generale]," + HostileSource(noise));
+    Scenario s;
+    s.line_key = "L";
+    s.train_key = "T";
+    CompileOutcome compiled = memorizza_percorso(s, i % 2 == 1, files);
+    CompileOutcome checked = CheckScenario("L", "T", i % 2 == 1, files);
+    EXPECT_EQ(checked.fatal, compiled.fatal);
+    for (size_t k = 0; k < compiled.diagnostics.size(); ++k) {
+      if (compiled.diagnostics[k].severity != Severity::kError) break;
+      ASSERT_LT(k, checked.diagnostics.size());
+      EXPECT_EQ(checked.diagnostics[k], compiled.diagnostics[k]);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace percorso

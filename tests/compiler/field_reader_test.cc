@@ -157,6 +157,14 @@ TEST(FieldReaderTest, KeepsTheLineAndColumnWhereEachFieldStarts) {
     EXPECT_EQ(r.column(), p.column) << f;
   }
   EXPECT_TRUE(r.at_end());
+  // Asked for only now and then, across several line ends at once.
+  FieldReader later("x,  yy\r\n\tz\n\"q\r\nq\",w\rv");
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(later.ReadText(&f));
+  EXPECT_EQ(later.line(), 4);
+  EXPECT_EQ(later.column(), 4);
+  ASSERT_TRUE(later.ReadText(&f));
+  EXPECT_EQ(later.line(), 5);
+  EXPECT_EQ(later.column(), 1);
 }
 
 TEST(FieldReaderTest, HostileBytesNeverBreakIt) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,8 +60,11 @@ int32_t Metti(Scenario& s, const IndicatoriVMax& b) {
   return Code(memo_indicatori_v_max(s, b).stato);
 }
 
+// Places a stretch and draws it at once.
 int32_t Montagna(Scenario& s, int32_t inizio, int32_t fine, int32_t tipo) {
-  return Code(memo_montagna(s, {inizio, fine, tipo}).stato);
+  int32_t code = Code(memo_montagna(s, {inizio, fine, tipo}).stato);
+  DrawStretches(s);
+  return code;
 }
 
 class PlacementTest : public testing::Test {
@@ -494,6 +499,62 @@ TEST_F(PlacementTest, StretchCloseAfterThePreviousIsTerrainThree) {
 TEST_F(PlacementTest, FirstStretchIsNeverComparedWithAPreviousOne) {
   EXPECT_EQ(Montagna(s_, 0, 1000, 2), 0);
   EXPECT_EQ(s_.celle[5].montagna, 2);
+}
+
+TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
+  // Overlapping terrain and tunnel stretches (whole-route ones among them)
+  // between signals, speed boards and slowdowns, which take cells that are
+  // empty or hold a filler.
+  std::mt19937 random(20261210);
+  auto at = [&](int32_t lo, int32_t hi) {
+    return std::uniform_int_distribution<int32_t>(lo, hi)(random);
+  };
+  Scenario each, end;
+  create_route(each, 97000);
+  create_route(end, 97000);
+  for (int step = 0; step < 400; ++step) {
+    SCOPED_TRACE(step);
+    const int32_t posizione = at(0, 100) * 1000 + at(0, 19) * 50;
+    int32_t code_each = 0, code_end = 0;
+    switch (at(0, 5)) {
+      case 0:
+      case 1: {
+        const percorso::Montagna m{posizione, posizione + at(0, 80) * 50 + at(0, 49), at(1, 14)};
+        code_each = Code(memo_montagna(each, m).stato);
+        DrawStretches(each);
+        code_end = Code(memo_montagna(end, m).stato);
+        break;
+      }
+      case 2: {
+        const percorso::Montagna m{at(0, 200), at(103000, 103950), at(1, 14)};
+        code_each = Code(memo_montagna(each, m).stato);
+        DrawStretches(each);
+        code_end = Code(memo_montagna(end, m).stato);
+        break;
+      }
+      case 3:
+        code_each = Metti(each, Segnale{.posizione = posizione, .sx = 1, .s1 = 2});
+        code_end = Metti(end, Segnale{.posizione = posizione, .sx = 1, .s1 = 2});
+        break;
+      case 4:
+        code_each = Metti(each, IndicatoriVMax{.posizione = posizione, .vad = 100});
+        code_end = Metti(end, IndicatoriVMax{.posizione = posizione, .vad = 100});
+        break;
+      default:
+        code_each = Metti(each, Rallentamento{.x = posizione, .v = 30, .l = 500});
+        code_end = Metti(end, Rallentamento{.x = posizione, .v = 30, .l = 500});
+        break;
+    }
+    ASSERT_EQ(code_each, code_end);
+    ASSERT_EQ(each.galleria, end.galleria);
+  }
+  DrawStretches(end);
+  EXPECT_EQ(Diff(end.celle, each.celle), "");
+  EXPECT_EQ(end.inizi_tratti, each.inizi_tratti);
+  // The case is only worth something with fillers among the cells.
+  EXPECT_GT(std::count_if(end.celle.begin(), end.celle.end(),
+                          [](const cella& c) { return c.tipo == kRiempitivoGalleria; }),
+            10);
 }
 
 TEST_F(PlacementTest, TunnelFlagIsSetByEachCall) {

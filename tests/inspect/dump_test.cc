@@ -8,6 +8,7 @@
 #include "output/geometry_file.h"
 #include "output/table_file.h"
 #include "support/cli.h"
+#include "support/encoded.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -124,14 +125,14 @@ class DumpTest : public ::testing::Test {
     celle[1] = {0, 5121, -2, 0, 0, 0, 0, 0, 0, 100, 0};
     celle[6] = {1, 41, 10, 0, 4, 101, 0, 2, 32, 98, 100};
     cells_ = dir_.file("Linea_7.dat");
-    WriteBytes(cells_, EncodeCelle(celle));
+    WriteBytes(cells_, testing::EncodedCelle(celle));
 
     std::array<voce, kNumVoci> voci{};
     voci[1] = {8, -600, 600, 0, 1, "PIANURA", 0, 0, 1, 1, 0, 1, 90, 0, 0, 22080};
     voci[2].nome = std::string("CITT\xC0 \"NUOVA\"\\", 14);
     voci[85].nome = "Linea";
     table_ = dir_.file("Linea_7.sim");
-    WriteBytes(table_, EncodeVoci(voci));
+    WriteBytes(table_, testing::EncodedVoci(voci));
 
     GeometryTable t(5);
     t.set_intero(0, 0, 0);
@@ -143,7 +144,7 @@ class DumpTest : public ::testing::Test {
     t.set_reale(3, 0, 1.25);
     t.set_reale(3, 1, 2.875);
     geometry_ = dir_.file("Linea_linea.dat");
-    WriteBytes(geometry_, EncodeGeometryTable(t));
+    WriteBytes(geometry_, testing::EncodedGeometryTable(t));
   }
 
   TempDir dir_;

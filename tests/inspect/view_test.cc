@@ -415,6 +415,16 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
                       "already taken <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
             std::string::npos);
 
+  // The note that explains the conflict follows it on the page.
+  EXPECT_NE(page.find("<b>note:</b>"), std::string::npos);
+
+  // A warning alone: listed on the page, and the compile is still clean.
+  testing::WriteBytes(train, testing::TrainFile({"segnalle, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
+  r = View({"--line", line, "--train", train, "-o", out});
+  EXPECT_EQ(r.status, 0) << r.err;
+  page = testing::ReadBytes(out);
+  EXPECT_NE(page.find("Prova_5-.txt:2:1: <b>warning:</b>"), std::string::npos);
+
   r = View({"--line", line});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.starts_with("percorso: view needs --line and --train")) << r.err;

@@ -4,6 +4,7 @@
 
 #include "output/cell_file.h"
 #include "output/table_file.h"
+#include "support/encoded.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 
@@ -32,8 +33,8 @@ TEST(CompileDriverTest, WritesTheThreeFiles) {
   std::string err;
   ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
-  EXPECT_EQ(ReadBytes(names.dat), EncodeCelle(s.celle));
-  EXPECT_EQ(ReadBytes(names.sim), EncodeVoci(s.voci));
+  EXPECT_EQ(ReadBytes(names.dat), testing::EncodedCelle(s.celle));
+  EXPECT_EQ(ReadBytes(names.sim), testing::EncodedVoci(s.voci));
   // Nothing computed yet: every entry of metres 0..7100 is an empty tag.
   EXPECT_EQ(ReadBytes(names.linea_dat), std::string(2 * 7101 * 2, '\0'));
 }

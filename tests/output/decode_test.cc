@@ -6,6 +6,7 @@
 #include "output/geometry_file.h"
 #include "output/table_file.h"
 #include "support/compiled_scenario.h"
+#include "support/encoded.h"
 
 namespace percorso {
 namespace {
@@ -17,7 +18,7 @@ TEST(DecodeTest, CellsRoundTrip) {
   celle[3] = {255, -32768, 1, 2, 3, 255, 255, 255, 255, 255, 255};
   std::vector<cella> back;
   std::string err;
-  ASSERT_TRUE(DecodeCelle(EncodeCelle(celle), &back, &err)) << err;
+  ASSERT_TRUE(DecodeCelle(testing::EncodedCelle(celle), &back, &err)) << err;
   EXPECT_EQ(back, celle);
 }
 
@@ -30,7 +31,7 @@ TEST(DecodeTest, TableRoundTrip) {
   voci[86].nome = "2731";
   std::array<voce, kNumVoci> back{};
   std::string err;
-  ASSERT_TRUE(DecodeVoci(EncodeVoci(voci), &back, &err)) << err;
+  ASSERT_TRUE(DecodeVoci(testing::EncodedVoci(voci), &back, &err)) << err;
   EXPECT_EQ(back, voci);
 }
 
@@ -44,7 +45,7 @@ TEST(DecodeTest, GeometryRoundTripKeepsTagsAndValues) {
   t.set_reale(3, 0, 123456.789);
   std::optional<GeometryTable> back;
   std::string err;
-  ASSERT_TRUE(DecodeTracciato(EncodeGeometryTable(t), &back, &err)) << err;
+  ASSERT_TRUE(DecodeTracciato(testing::EncodedGeometryTable(t), &back, &err)) << err;
   ASSERT_TRUE(back);
   EXPECT_EQ(back->ultimo_metro(), 5);
   EXPECT_EQ(back->tags(), t.tags());
@@ -57,11 +58,11 @@ TEST(DecodeTest, WholeScenarioRoundTrip) {
   std::array<voce, kNumVoci> voci{};
   std::optional<GeometryTable> t;
   std::string err;
-  std::string geometry = EncodeTracciato(*s.tracciato);
+  std::string geometry = testing::EncodedTracciato(*s.tracciato);
   GeometryTable expanded = ExpandTracciato(*s.tracciato);
   ASSERT_EQ(geometry.size(), 2079964u);
-  ASSERT_TRUE(DecodeCelle(EncodeCelle(s.celle), &celle, &err)) << err;
-  ASSERT_TRUE(DecodeVoci(EncodeVoci(s.voci), &voci, &err)) << err;
+  ASSERT_TRUE(DecodeCelle(testing::EncodedCelle(s.celle), &celle, &err)) << err;
+  ASSERT_TRUE(DecodeVoci(testing::EncodedVoci(s.voci), &voci, &err)) << err;
   ASSERT_TRUE(DecodeTracciato(geometry, &t, &err)) << err;
   EXPECT_EQ(celle, s.celle);
   EXPECT_EQ(voci, s.voci);
@@ -71,18 +72,18 @@ TEST(DecodeTest, WholeScenarioRoundTrip) {
 }
 
 std::string EmptyTable() {
-  return EncodeVoci(std::array<voce, kNumVoci>{});
+  return testing::EncodedVoci(std::array<voce, kNumVoci>{});
 }
 
 TEST(DecodeTest, DamagedFilesAreRefusedWithTheReason) {
   std::string table = EmptyTable();  // 87 records of 34 bytes
   std::array<voce, kNumVoci> named{};
   named[86].nome = "2731";
-  std::string long_name = EncodeVoci(named);
+  std::string long_name = testing::EncodedVoci(named);
   GeometryTable t(2);
   t.set_intero(0, 0, 0);
   t.set_reale(1, 0, 1.5);
-  std::string geometry = EncodeGeometryTable(t);  // 4 + 10 + 2, then 2 + 2 + 2 bytes
+  std::string geometry = testing::EncodedGeometryTable(t);  // 4 + 10 + 2, then 2 + 2 + 2 bytes
   std::string bad_tag = geometry;
   bad_tag[0] = 7;
   struct Case {

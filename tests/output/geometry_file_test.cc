@@ -10,8 +10,10 @@
 #include "compiler/keywords.h"
 #include "compiler/model.h"
 #include "output/coding.h"
+#include "output/geometry_stream.h"
 #include "output/layout.h"
 #include "sources/builtin_line.h"
+#include "support/encoded.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
 
@@ -25,7 +27,7 @@ TEST(GeometryFileTest, TagsAndValuesFirstCoordinateThenSecond) {
   ASSERT_TRUE(t.set_origine());
   // From the unit step (0, 1), a turn of 0.5 reaches (0.5, 2.0).
   ASSERT_TRUE(t.AddRun(2, 2, 0.5));
-  std::string b = EncodeTracciato(t);
+  std::string b = testing::EncodedTracciato(t);
   EXPECT_EQ(Hex(b),
             // (x, 0): int 0, int 0, double 0.5, empty
             "02 00 00 00 02 00 00 00 05 00 00 00 00 00 00 00 e0 3f 00 00 "
@@ -44,7 +46,7 @@ TEST(GeometryFileTest, FullyComputedTableIs20NMinus36Bytes) {
   ASSERT_TRUE(t.AddRun(2, s.lunghezza_estesa - 2, 0.0));
   EXPECT_EQ(EncodedTracciatoSize(t), 2079964u);
   EXPECT_EQ(EncodedTracciatoSize(t), layout::GeometryFileSize(104000));
-  EXPECT_EQ(EncodeTracciato(t).size(), 2079964u);
+  EXPECT_EQ(testing::EncodedTracciato(t).size(), 2079964u);
 }
 
 TEST(GeometryFileTest, NoTableWithoutGeometryRequest) {
@@ -58,9 +60,23 @@ TEST(GeometryFileTest, TableBuiltByHandIsEncodedEntryByEntry) {
   GeometryTable g(1);
   g.set_intero(0, 1, -2);
   g.set_reale(1, 0, -0.0);
-  EXPECT_EQ(Hex(EncodeGeometryTable(g)),
+  EXPECT_EQ(Hex(testing::EncodedGeometryTable(g)),
             "00 00 05 00 00 00 00 00 00 00 00 80 "
             "02 00 fe ff 00 00");
+}
+
+TEST(GeometryTableTest, OutsideTheTableEveryEntryIsEmptyAndNothingIsStored) {
+  GeometryTable g(2);
+  ASSERT_TRUE(g.set_reale(2, 1, 4.5));
+  for (auto [x, k] : {std::pair<int64_t, int>{-1, 0}, {3, 0}, {0, 2}, {0, -1}}) {
+    SCOPED_TRACE(::testing::Message() << "(" << x << ", " << k << ")");
+    EXPECT_EQ(g.tag(x, k), Tag::kVuoto);
+    EXPECT_EQ(g.valore(x, k), 0.0);
+    EXPECT_FALSE(g.set_intero(x, k, 7));
+    EXPECT_FALSE(g.set_reale(x, k, 7.0));
+  }
+  EXPECT_EQ(g.valore(2, 1), 4.5);
+  EXPECT_EQ(testing::EncodedGeometryTable(g).size(), 5 * 2u + 10);
 }
 
 // ---- The compact table against a table that stores every metre.
@@ -121,21 +137,11 @@ struct DenseReference {
     if (tail && !stopped) run(int64_t{n} - 2, 0.0, false);
     for (const std::vector<double>* values : {&x, &y}) {
       for (size_t i = 0; i < tags.size(); ++i) {
-        PutFixed16(&bytes, static_cast<uint16_t>(tags[i]));
-        if (tags[i] == Tag::kIntero) PutSigned16(&bytes, static_cast<int16_t>((*values)[i]));
+        PutNumber(&bytes, layout::TagCode(tags[i]));
+        if (tags[i] == Tag::kIntero) PutNumber(&bytes, static_cast<int16_t>((*values)[i]));
         if (tags[i] == Tag::kReale) PutDouble(&bytes, (*values)[i]);
       }
     }
-  }
-
-  /// The byte offset of entry `i` in file order.
-  size_t Offset(size_t i) const {
-    size_t at = 0;
-    for (size_t e = 0; e < i; ++e) {
-      Tag tag = tags[e % tags.size()];
-      at += tag == Tag::kVuoto ? 2 : tag == Tag::kIntero ? 4 : 10;
-    }
-    return at;
   }
 };
 
@@ -148,40 +154,68 @@ struct DenseReference {
          << got.size() << " bytes against " << want.size() << ", first difference at byte " << i;
 }
 
-/// Compares every way of encoding the table with the reference: whole, in
-/// pieces through one reader (as the file writer does), and ranges alone.
+/// The file as StreamTracciato hands it out, placed at the offsets it gives.
+/// The pieces of each half must follow each other with no gap and cover it.
+std::string Streamed(const Tracciato& t, const GeometryStreamOptions& options) {
+  const uint64_t size = EncodedTracciatoSize(t);
+  std::string file(static_cast<size_t>(size), '\0');
+  uint64_t next[2] = {0, size / 2};
+  std::string err;
+  bool ok = StreamTracciato(
+      t,
+      [&](uint64_t offset, std::string_view bytes, std::string*) {
+        const int half = offset < size / 2 ? 0 : 1;
+        EXPECT_EQ(offset, next[half]);
+        next[half] = offset + bytes.size();
+        EXPECT_LE(offset + bytes.size(), size);
+        if (offset + bytes.size() > size) return false;
+        bytes.copy(file.data() + offset, bytes.size());
+        return true;
+      },
+      &err, options);
+  EXPECT_TRUE(ok) << err;
+  EXPECT_EQ(next[0], size / 2);
+  EXPECT_EQ(next[1], size);
+  return file;
+}
+
+/// Compares every way of encoding the table with the reference: whole, and
+/// streamed in pieces of several sizes, with and without a second thread.
 void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
-  EXPECT_TRUE(SameBytes(EncodeTracciato(t), want.bytes));
+  EXPECT_TRUE(SameBytes(testing::EncodedTracciato(t), want.bytes));
   EXPECT_EQ(EncodedTracciatoSize(t), want.bytes.size());
-  const size_t count = GeometryEntryCount(t);
-  ASSERT_EQ(count, 2 * want.tags.size());
-  for (size_t piece : {size_t{100000}, size_t{9973}, size_t{3}}) {
-    SCOPED_TRACE(piece);
-    TracciatoReader reader(t);
-    std::string pieces;
-    while (reader.position() < count) {
-      EncodeTracciatoNext(reader, reader.position() + piece, &pieces);
+  ASSERT_EQ(t.per_coordinata(), want.tags.size());
+  std::vector<int64_t> pieces = {52429};
+  if (t.per_coordinata() < 200000) pieces.insert(pieces.end(), {9973, 2000000});
+  if (t.per_coordinata() < 20000) pieces.insert(pieces.end(), {1, 2, 7});
+  for (int64_t metres : pieces) {
+    for (bool overlap : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << metres << " metres a piece, overlap " << overlap);
+      EXPECT_TRUE(SameBytes(Streamed(t, {metres, overlap}), want.bytes));
     }
-    EXPECT_TRUE(SameBytes(pieces, want.bytes));
   }
-  const size_t per = count / 2;
-  const size_t ranges[][2] = {{0, 1},
-                              {1, 3},
-                              {2, 5},
-                              {per - 1, per + 3},
-                              {per + 2, count},
-                              {per / 3, per / 3 + 1000},
-                              {count - 5, count},
-                              {10, 10},
-                              {count, count + 5}};
-  for (const auto& range : ranges) {
-    size_t begin = std::min(range[0], count), end = std::min(range[1], count);
-    if (end < begin) end = begin;
-    SCOPED_TRACE(::testing::Message() << "entries " << begin << " to " << end);
-    std::string got = "x";
-    EncodeTracciatoRange(t, begin, range[1], &got);
-    size_t from = want.Offset(begin);
-    EXPECT_TRUE(SameBytes(got, "x" + want.bytes.substr(from, want.Offset(end) - from)));
+}
+
+TEST(GeometryStreamTest, AFailingSinkStopsTheStreamWithItsReason) {
+  Tracciato t(100000);
+  ASSERT_TRUE(t.set_origine());
+  ASSERT_TRUE(t.AddRun(2, 99998, 0.001));
+  for (bool overlap : {false, true}) {
+    for (int fail_at : {1, 2, 5}) {
+      SCOPED_TRACE(::testing::Message() << "call " << fail_at << ", overlap " << overlap);
+      int calls = 0;
+      std::string err;
+      bool ok = StreamTracciato(t,
+                                [&](uint64_t, std::string_view, std::string* why) {
+                                  if (++calls < fail_at) return true;
+                                  *why = "disk full";
+                                  return false;
+                                },
+                                &err, {1000, overlap});
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(err, "disk full");
+      EXPECT_EQ(calls, fail_at);
+    }
   }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/coding.h"
-#include "output/layout.h"
+#include "support/encoded.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -46,28 +46,25 @@ TEST(TableFileTest, TwelveCharacterNameShiftsLaterMembersBy12) {
   b.clear();
   AppendVoce(&b, SampleVoce("VERNIO-MONTE"));
   ASSERT_EQ(b.size(), 46u);
-  EXPECT_EQ(DecodeFixed16(b.data() + layout::kVoceNomeLength), 12);
-  EXPECT_EQ(b.substr(layout::kVoceNome, 12), "VERNIO-MONTE");
-  size_t tail = layout::kVoceNome + 12;
-  EXPECT_EQ(DecodeSigned16(b.data() + tail + layout::kVoceValore1), 4);
-  EXPECT_EQ(static_cast<uint8_t>(b[tail + layout::kVoceOpzione1 + 1]), 90);
-  EXPECT_EQ(DecodeSigned32(b.data() + tail + layout::kVoceOrario), 23880);
+  EXPECT_EQ(DecodeNumber<uint16_t>(b.data() + 14), 12);
+  EXPECT_EQ(b.substr(16, 12), "VERNIO-MONTE");
+  EXPECT_EQ(Hex(b.substr(28)), "04 00 fe ff 02 00 01 00 01 00 01 5a 00 ff 48 5d 00 00");
 }
 
 TEST(TableFileTest, FileIs2958BytesPlusNames) {
   std::array<voce, kNumVoci> voci{};
-  EXPECT_EQ(EncodeVoci(voci).size(), 2958u);
+  EXPECT_EQ(testing::EncodedVoci(voci).size(), 2958u);
   voci[85].nome = "Pianura_Crinale";
   voci[86].nome = "2731";
   voci[1].nome = std::string("CITT\xC0", 5);  // one byte per character
-  EXPECT_EQ(EncodeVoci(voci).size(), 2958u + 15 + 4 + 5);
+  EXPECT_EQ(testing::EncodedVoci(voci).size(), 2958u + 15 + 4 + 5);
 }
 
 TEST(TableFileTest, OverlongNameIsCutToTheLengthMember) {
   std::string b;
   AppendVoce(&b, SampleVoce(std::string(70000, 'x')));
-  EXPECT_EQ(b.size(), layout::kVoceFixedSize + kMaxNomeLength);
-  EXPECT_EQ(DecodeFixed16(b.data() + layout::kVoceNomeLength), 65535);
+  EXPECT_EQ(b.size(), 34u + 65535);
+  EXPECT_EQ(DecodeNumber<uint16_t>(b.data() + 14), 65535);
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ bool FaultyDisk::CreateTemporary(const std::string& target, TemporaryFile* temp,
   return false;
 }
 
+bool FaultyDisk::WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+                         std::string* err) {
+  if (Fails(Op::kWrite, err)) return false;
+  return real_.WriteAt(handle, offset, data, err);
+}
+
 bool FaultyDisk::Write(FileHandle handle, std::string_view data, std::string* err) {
   if (Fails(Op::kWrite, err)) return false;
   return real_.Write(handle, data, err);

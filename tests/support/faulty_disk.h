@@ -31,6 +31,9 @@ class FaultyDisk : public Disk {
   /// again, so that the message names a real temporary.
   bool CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) override;
   bool Write(FileHandle handle, std::string_view data, std::string* err) override;
+  /// Counts as a write.
+  bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+               std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override { return real_.Close(handle, err); }
   /// Counted as kRename.
   bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
