@@ -71,6 +71,10 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
   return true;
 }
 
+FileNames ScenarioFileNames(const std::string& dir, const Scenario& s) {
+  return NameFiles(dir, Utf8FromWindows1252(s.line_key), Utf8FromWindows1252(s.train_key));
+}
+
 bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
                              DirectoryLock* lock) {
   std::string message;
@@ -101,7 +105,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& prog
       return kExitOk;
     }
     if (a == "--version") {
-      out << "percorso " << PERCORSO_VERSION << "\n";
+      out << "percorso " << PERCORSO_VERSION << " (" << PERCORSO_PLATFORM << ")\n";
       return kExitOk;
     }
   }

@@ -67,7 +67,7 @@ int RunCompile(CommandContext& ctx) {
   }
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
-  FileNames names = NameFiles(dir, s.line_key, s.train_key);
+  FileNames names = ScenarioFileNames(dir, s);
   bool with_geometry = !o.Flag("--no-geometry");
   std::vector<std::string> outputs = {names.sim, names.dat};
   if (with_geometry) outputs.push_back(names.linea_dat);

@@ -22,8 +22,7 @@ namespace percorso {
 namespace {
 
 std::string Shown(const ScenarioKeys& k) {
-  return "--line-key " + Utf8FromWindows1252(k.line) + " --train-key " +
-         Utf8FromWindows1252(k.train);
+  return "--line-key " + k.line + " --train-key " + k.train;
 }
 
 /// The keys of the scenario to draw: both given, or completed from the
@@ -32,14 +31,16 @@ std::string Shown(const ScenarioKeys& k) {
 std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
                               const std::string& dir, ScenarioKeys* keys) {
   std::string message;
+  // The keys as the file names hold them: their characters in UTF-8.
   std::optional<std::string> line_key, train_key;
   for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
                                    {"--train-key", "train key", &train_key}}) {
     std::optional<std::string> given = o.Value(option);
     if (!given) continue;
     if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
-    key->emplace();
-    if (!KeyFromCommandLine(what, *given, &**key, &message)) return UsageError(ctx, message);
+    std::string bytes;
+    if (!KeyFromCommandLine(what, *given, &bytes, &message)) return UsageError(ctx, message);
+    *key = *given;
   }
   if (line_key && train_key) {
     *keys = {*line_key, *train_key};
@@ -48,6 +49,8 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
   std::vector<ScenarioKeys> all, found;
   if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
   for (const ScenarioKeys& k : all) {
+    // Names whose keys are not text of the code page are no scenario of ours.
+    if (!Windows1252FromUtf8(k.line) || !Windows1252FromUtf8(k.train)) continue;
     if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
       found.push_back(k);
     }
@@ -133,8 +136,8 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
   v.diagnostics = CompileDiagnostics(outcome);
-  std::string path =
-      o.Value("-o").value_or(JoinPath(dir, s.line_key + "_" + s.train_key + ".html"));
+  std::string path = o.Value("-o").value_or(JoinPath(
+      dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
   if (s.diagnostic.stato != 0) ctx.err << FormatDiagnostic(s.diagnostic, ColourFor(ctx.err));
   if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
@@ -162,8 +165,8 @@ int RunView(CommandContext& ctx) {
     DirectoryLock lock;
     if (!LockDirectoryOrComplain(ctx, dir, LockMode::kShared, &lock)) return kExitFailure;
     if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys)) return *status;
-    s.line_key = keys.line;
-    s.train_key = keys.train;
+    s.line_key = Windows1252FromUtf8(keys.line).value_or("");
+    s.train_key = Windows1252FromUtf8(keys.train).value_or("");
     if (!ReadCompiledScenario(ctx.disk, NameFiles(dir, keys.line, keys.train), &s, &message)) {
       return Fail(ctx.err, message);
     }

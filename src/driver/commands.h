@@ -9,6 +9,7 @@
 
 #include "compiler/model.h"
 #include "io/disk.h"
+#include "io/file_names.h"
 
 namespace percorso {
 
@@ -29,7 +30,7 @@ int UsageError(const CommandContext& ctx, const std::string& message);
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
-/// file names; false, with `*err` saying why, for a key that is empty, holds
+/// model; false, with `*err` saying why, for a key that is empty, holds
 /// a control character, a path separator or a character outside the code
 /// page. `what` names the key.
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
@@ -40,6 +41,12 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
 /// it has to wait for another run. False after a message.
 bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
                              DirectoryLock* lock);
+
+/// The files of the scenario whose keys `s` holds, named with the keys'
+/// characters: inside the program every path is UTF-8, and each platform
+/// hands it to its file system in its own encoding. The keys themselves stay
+/// Windows-1252 bytes, for the check codes.
+FileNames ScenarioFileNames(const std::string& dir, const Scenario& s);
 
 class ParsedOptions;
 

@@ -35,7 +35,7 @@ constexpr std::string_view kHelp =
     "Options:\n"
     "  --dir DIR          the directory to write into (compile: default the current one)\n"
     "  --help             this text; after a command, that command's help\n"
-    "  --version          the program's version\n"
+    "  --version          the program's version and the platform it was built for\n"
     "\n"
     "Diagnostics are printed as FILE:LINE:COL: error|warning|note: text; an error ends\n"
     "with [status N, position P m]. Colour on a terminal, never with NO_COLOR set.\n"

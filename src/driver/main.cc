@@ -1,9 +1,9 @@
 // percorso: the scenario compiler. All the work is in the library.
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "driver/cli.h"
+#include "io/console.h"
 #include "io/disk.h"
 #include "io/interrupts.h"
 #include "io/platform.h"
@@ -11,7 +11,9 @@
 int main(int argc, char** argv) {
   // An interrupted run removes its temporaries: the old files stay whole.
   percorso::InstallInterruptCleanup();
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = percorso::CommandLineArguments(argc, argv);
+  percorso::ConsoleStreams console;
   percorso::RealDisk disk;
-  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, std::cout, std::cerr);
+  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, console.out(),
+                                  console.err());
 }

@@ -29,6 +29,10 @@ void ActivateTemporary(int slot);
 /// The temporary was renamed or removed: the slot is free again.
 void ForgetTemporary(int slot);
 
+/// Calls `remove` with the name of every live temporary. For the handlers of
+/// each platform: it only reads the table, so it may run in a signal handler.
+void ForEachLiveTemporary(void (*remove)(const char* path));
+
 /// Keeps interrupts waiting while it lives, so that a file operation and the
 /// update of the table (or several renames that belong together) happen as
 /// one step for the handler. May be nested.

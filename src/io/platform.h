@@ -22,7 +22,7 @@ std::string ProgramDirectory();
 
 /// `dir` + separator + `name`, by plain concatenation.
 std::string JoinPath(std::string_view dir, std::string_view name);
-/// The part of a path after its last separator.
+/// The part of a path after its last separator (on Windows "\" or "/").
 std::string_view BaseName(std::string_view path);
 /// The part of a path before its last separator, "." when there is none.
 std::string DirName(std::string_view path);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string_view>
 
 #include "driver/diagnostics_out.h"
 #include "driver/errore.h"
@@ -22,7 +23,14 @@ TEST(CliTest, HelpAndVersionSucceed) {
   EXPECT_NE(help.out.find("Exit status"), std::string::npos);
   Result version = RunCli({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("percorso ") + PERCORSO_VERSION + "\n");
+  EXPECT_EQ(version.out,
+            std::string("percorso ") + PERCORSO_VERSION + " (" + PERCORSO_PLATFORM + ")\n");
+  // The platform is the one the program was built for.
+#if defined(_WIN32)
+  EXPECT_TRUE(std::string_view(PERCORSO_PLATFORM).starts_with("Windows ")) << PERCORSO_PLATFORM;
+#elif defined(__linux__)
+  EXPECT_TRUE(std::string_view(PERCORSO_PLATFORM).starts_with("Linux ")) << PERCORSO_PLATFORM;
+#endif
 }
 
 TEST(CliTest, UsageErrorsExitWithStatus2) {
@@ -91,8 +99,13 @@ TEST(CliTest, CompileRefusesKeysItCannotUse) {
        "percorso: train key \"\\x1b[2J\" holds a control character\n"},
       {{"--line-key", std::string(246, 'k'), "--train-key", "T"},
        "percorso: " + dir.file(std::string(246, 'k') + "_linea.dat") +
+#ifdef _WIN32
+           ": not a possible file name: a name of 256 characters is longer than the 255 "
+           "Windows allows\n"},
+#else
            ": not a possible file name: a name of 256 bytes is longer than the 255 the file "
            "system allows\n"},
+#endif
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -5,7 +5,9 @@
 
 #include <sstream>
 
+#include "compiler/check_codes.h"
 #include "driver/cli.h"
+#include "output/decode.h"
 #include "support/cli.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
@@ -126,7 +128,7 @@ TEST_F(CompileCommandTest, HostileFilesEndInAStatusOrAMessage) {
 }
 
 TEST_F(CompileCommandTest, ASourceThatIsADirectoryIsRefused) {
-  ASSERT_EQ(mkdir(dir_.file("D_linea.txt").c_str(), 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(testing::PathOf(dir_.file("D_linea.txt"))));
   WriteBytes(dir_.file("D_T-.txt"), TrainFile({}));
   testing::CliResult r = testing::RunCli({"compile", "--line", dir_.file("D_linea.txt"), "--train",
                                           dir_.file("D_T-.txt"), "--dir", dir_.path()});
@@ -163,6 +165,9 @@ TEST_F(CompileCommandTest, AnOutputThatCannotBeReplacedStopsTheRunBeforeAnyIsWri
 // the longest names the file system allows work, and a replaced file keeps
 // its permissions.
 TEST_F(CompileCommandTest, TheLongestNamesWorkAndModesAreKept) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits";
+#else
   const std::string key(245, 'k');  // "k..k_linea.dat" is 255 bytes
   const std::string sim = dir_.file(key + "_T.sim");
   WriteBytes(sim, "old");
@@ -175,6 +180,41 @@ TEST_F(CompileCommandTest, TheLongestNamesWorkAndModesAreKept) {
   ASSERT_EQ(stat(sim.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_NE(testing::ReadBytes(sim), "old");
+#endif
+}
+
+// File names carry the keys' characters (UTF-8 here, UTF-16 on Windows); the
+// model and its check codes keep the keys' Windows-1252 bytes.
+TEST_F(CompileCommandTest, AnAccentedKeyNamesTheFilesWithItsCharacters) {
+  Outcome r = Compile(LineFile({}, 9000), TrainFile({}),
+                      {"--line-key", "Citt\u00e0", "--train-key", "\u00e81"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* name :
+       {"Citt\u00e0_linea.dat", "Citt\u00e0_\u00e81.sim", "Citt\u00e0_\u00e81.dat"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(testing::PathOf(dir_.file(name)))) << name;
+  }
+  std::array<voce, kNumVoci> voci{};
+  std::string err;
+  ASSERT_TRUE(DecodeVoci(testing::ReadBytes(dir_.file("Citt\u00e0_\u00e81.sim")), &voci, &err))
+      << err;
+  EXPECT_EQ(voci[85].nome, "Citt\xE0");
+  EXPECT_EQ(voci[86].nome,
+            "\xE8"
+            "1");
+  Scenario keys;
+  keys.voci[85].nome = "Citt\xE0";
+  keys.voci[86].nome =
+      "\xE8"
+      "1";
+  EXPECT_EQ(voci[85].orario, codice_gara_st(keys));
+
+  // A character outside the code page has no byte for the check codes.
+  r = Compile(LineFile({}, 9000), TrainFile({}), {"--line-key", "\u03a9", "--train-key", "1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(
+      r.err.starts_with("percorso: line key '\u03a9' holds a character outside "
+                        "Windows-1252"))
+      << r.err;
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_P(FaultInjectionTest, EveryOperationOfTheDefaultRunFailsCleanly) {
       Outcome failed = RunDefault(disk, dir.path());
       EXPECT_TRUE(disk.fired());
       EXPECT_EQ(failed.status, 1);
-      EXPECT_TRUE(failed.err.starts_with("percorso: " + dir.path() + "/")) << failed.err;
+      EXPECT_TRUE(failed.err.starts_with("percorso: " + dir.file(""))) << failed.err;
       EXPECT_NE(failed.err.find("Input/output error (injected)"), std::string::npos) << failed.err;
       EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
       for (const auto& [name, bytes] : Contents(dir)) {

@@ -1,8 +1,10 @@
 #include "io/fresh_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
@@ -16,11 +18,13 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
+#ifndef _WIN32
 mode_t ModeOf(const std::string& path) {
   struct stat st;
   EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
   return st.st_mode;
 }
+#endif
 
 TEST(FreshFileTest, ReplacesALongerOldFileWithoutStaleTail) {
   TempDir dir;
@@ -55,6 +59,9 @@ TEST(FreshFileTest, RefusesAReadOnlyFileAndLeavesItAlone) {
 }
 
 TEST(FreshFileTest, OnlyRegularFilesAndLinksAreReplaced) {
+#ifdef _WIN32
+  GTEST_SKIP() << "FIFOs and /dev/null are POSIX";
+#else
   TempDir dir;
   ASSERT_EQ(mkdir(dir.file("d.dat").c_str(), 0755), 0);
   ASSERT_EQ(mkfifo(dir.file("f.dat").c_str(), 0644), 0);
@@ -78,9 +85,13 @@ TEST(FreshFileTest, OnlyRegularFilesAndLinksAreReplaced) {
   EXPECT_FALSE(WriteFresh(disk, dir.file("f.dat"), "new", &err));
   EXPECT_TRUE(S_ISFIFO(ModeOf(dir.file("f.dat"))));
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"d.dat", "f.dat"}));
+#endif
 }
 
 TEST(FreshFileTest, ALinkIsReplacedAsALinkAndWhatItPointsToStays) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#else
   TempDir dir;
   WriteBytes(dir.file("target"), "kept");
   ASSERT_EQ(symlink("target", dir.file("out.html").c_str()), 0);
@@ -94,9 +105,13 @@ TEST(FreshFileTest, ALinkIsReplacedAsALinkAndWhatItPointsToStays) {
   EXPECT_TRUE(S_ISREG(ModeOf(dir.file("null.html"))));
   EXPECT_EQ(ReadBytes(dir.file("out.html")), "page");
   EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
+#endif
 }
 
 TEST(FreshFileTest, AReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no permission bits or umask";
+#else
   TempDir dir;
   WriteBytes(dir.file("private"), "old");
   ASSERT_EQ(chmod(dir.file("private").c_str(), 0600), 0);
@@ -113,6 +128,7 @@ TEST(FreshFileTest, AReplacedFileKeepsItsModeAndANewOneFollowsTheUmask) {
   EXPECT_EQ(ModeOf(dir.file("private")) & 07777, 0600u);
   EXPECT_EQ(ModeOf(dir.file("shared")) & 07777, 0664u);
   EXPECT_EQ(ModeOf(dir.file("fresh")) & 07777, 0640u);
+#endif
 }
 
 TEST(FreshFileTest, TheLongestNameTheFileSystemAllowsCanBeWritten) {
@@ -133,7 +149,12 @@ TEST(FreshFileTest, AFailedCreationNamesTheTemporary) {
   EXPECT_TRUE(err.starts_with(dir.file("plain") + "/a.dat: cannot create the temporary file " +
                               ".percorso-" + std::to_string(getpid()) + "-"))
       << err;
+#ifdef _WIN32
+  // Windows tells no more than that the path is not there.
+  EXPECT_TRUE(err.ends_with(".tmp: No such file or directory")) << err;
+#else
   EXPECT_TRUE(err.ends_with(".tmp: Not a directory")) << err;
+#endif
 }
 
 // A failing operation leaves no temporary file and the old file whole: the

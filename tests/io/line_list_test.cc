@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "io/file_names.h"
+#include "io/platform.h"
 #include "support/temp_dir.h"
 
 namespace percorso {
@@ -61,20 +62,22 @@ TEST(LineListTest, WritesBytesAsTheyAre) {
 
 TEST(FileNamesTest, NamesFollowTheKeys) {
   FileNames n = NameFiles("/d", kBuiltinLineKey, kBuiltinTrainKey);
-  EXPECT_EQ(n.linea_txt, "/d/Pianura_Crinale_linea.txt");
-  EXPECT_EQ(n.treno_txt, "/d/Pianura_Crinale_2731-.txt");
-  EXPECT_EQ(n.scheda_treno, "/d/Pianura_Crinale_2731_scheda_treno.txt");
-  EXPECT_EQ(n.rallentamenti, "/d/Pianura_Crinale_2731_rallentamenti.txt");
-  EXPECT_EQ(n.note, "/d/Pianura_Crinale_2731_note.txt");
-  EXPECT_EQ(n.linea_dat, "/d/Pianura_Crinale_linea.dat");
-  EXPECT_EQ(n.sim, "/d/Pianura_Crinale_2731.sim");
-  EXPECT_EQ(n.dat, "/d/Pianura_Crinale_2731.dat");
+  const std::string d = std::string("/d") + kPathSeparator;
+  EXPECT_EQ(n.linea_txt, d + "Pianura_Crinale_linea.txt");
+  EXPECT_EQ(n.treno_txt, d + "Pianura_Crinale_2731-.txt");
+  EXPECT_EQ(n.scheda_treno, d + "Pianura_Crinale_2731_scheda_treno.txt");
+  EXPECT_EQ(n.rallentamenti, d + "Pianura_Crinale_2731_rallentamenti.txt");
+  EXPECT_EQ(n.note, d + "Pianura_Crinale_2731_note.txt");
+  EXPECT_EQ(n.linea_dat, d + "Pianura_Crinale_linea.dat");
+  EXPECT_EQ(n.sim, d + "Pianura_Crinale_2731.sim");
+  EXPECT_EQ(n.dat, d + "Pianura_Crinale_2731.dat");
 }
 
 TEST(FileNamesTest, KeysAreUsedExactlyAsStored) {
   FileNames n = NameFiles("d", " A b", "X ");
-  EXPECT_EQ(n.linea_txt, "d/ A b_linea.txt");
-  EXPECT_EQ(n.sim, "d/ A b_X .sim");
+  const std::string d = std::string("d") + kPathSeparator;
+  EXPECT_EQ(n.linea_txt, d + " A b_linea.txt");
+  EXPECT_EQ(n.sim, d + " A b_X .sim");
 }
 
 TEST(FileNamesTest, KeysThatCannotNameFiles) {

@@ -16,13 +16,18 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  /// The full name of `name` in the directory, with the platform's separator.
+  std::string file(const std::string& name) const;
   /// The names of the entries of the directory, sorted.
   std::vector<std::string> List() const;
 
  private:
   std::string path_;
 };
+
+/// A UTF-8 path as the standard library's path, whatever the platform's code
+/// page.
+std::filesystem::path PathOf(const std::string& utf8);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
