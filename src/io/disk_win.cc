@@ -206,6 +206,26 @@ bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err)
   return true;
 }
 
+bool RealDisk::WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
+                       std::string* err) {
+  while (!data.empty()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size(), 1u << 30));
+    DWORD written = 0;
+    // On a handle opened for plain (not overlapped) writing, the offset in the
+    // OVERLAPPED is where the write goes, and the call returns when it is done.
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset & 0xffffffffu);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    if (!WriteFile(HandleOf(handle), data.data(), chunk, &written, &at)) {
+      *err = LastError();
+      return false;
+    }
+    data.remove_prefix(written);
+    offset += written;
+  }
+  return true;
+}
+
 bool RealDisk::Close(FileHandle handle, std::string* err) {
   if (!CloseHandle(HandleOf(handle))) {
     *err = LastError();
