@@ -12,38 +12,38 @@ constexpr uint64_t kVuotoSize = layout::EntrySize(Tag::kVuoto);
 constexpr uint64_t kInteroSize = layout::EntrySize(Tag::kIntero);
 constexpr uint64_t kRealeSize = layout::EntrySize(Tag::kReale);
 
-// Writes the entries of both coordinates of each metre, the first at `p` and
-// the second `half` bytes after it, as far as the buffer has room: a metre that
+// Writes the entries of both coordinates of each metre, the first at `first`
+// and the second at `second`, as far as `size` bytes of each: a metre that
 // would pass the end is counted in `overrun` and not written.
 class MetreWriter {
  public:
-  MetreWriter(char* start, size_t size)
-      : start_(start), p_(start), end_(start + size), half_(size) {}
+  MetreWriter(char* first, char* second, size_t size)
+      : start_(first), p_(first), q_(second), end_(first + size) {}
 
   void Vuoto() {
     if (!Room(kVuotoSize)) return;
     EncodeNumber(p_, layout::TagCode(Tag::kVuoto));
-    EncodeNumber(p_ + half_, layout::TagCode(Tag::kVuoto));
-    p_ += kVuotoSize;
+    EncodeNumber(q_, layout::TagCode(Tag::kVuoto));
+    Advance(kVuotoSize);
   }
   void Intero(int16_t x, int16_t y) {
     if (!Room(kInteroSize)) return;
     EncodeNumber(p_, layout::TagCode(Tag::kIntero));
     EncodeNumber(p_ + layout::kTagSize, x);
-    EncodeNumber(p_ + half_, layout::TagCode(Tag::kIntero));
-    EncodeNumber(p_ + half_ + layout::kTagSize, y);
-    p_ += kInteroSize;
+    EncodeNumber(q_, layout::TagCode(Tag::kIntero));
+    EncodeNumber(q_ + layout::kTagSize, y);
+    Advance(kInteroSize);
   }
   void Reale(double x, double y) {
     if (!Room(kRealeSize)) return;
     EncodeNumber(p_, layout::TagCode(Tag::kReale));
     EncodeDouble(p_ + layout::kTagSize, x);
-    EncodeNumber(p_ + half_, layout::TagCode(Tag::kReale));
-    EncodeDouble(p_ + half_ + layout::kTagSize, y);
-    p_ += kRealeSize;
+    EncodeNumber(q_, layout::TagCode(Tag::kReale));
+    EncodeDouble(q_ + layout::kTagSize, y);
+    Advance(kRealeSize);
   }
 
-  /// Bytes written into the first half, and those that found no room.
+  /// Bytes written into each coordinate's part, and those that found no room.
   uint64_t written() const { return static_cast<uint64_t>(p_ - start_) + overrun_; }
 
  private:
@@ -53,11 +53,15 @@ class MetreWriter {
     overrun_ += size;
     return false;
   }
+  void Advance(uint64_t size) {
+    p_ += size;
+    q_ += size;
+  }
 
   char* const start_;
   char* p_;
+  char* q_;
   const char* const end_;
-  const size_t half_;
   uint64_t overrun_ = 0;
 };
 
@@ -102,21 +106,30 @@ uint64_t EncodedTracciatoSize(const Tracciato& t) {
   return 2 * GeometryHalfSize(t);
 }
 
-bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
-                  std::string* err) {
+bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> first, std::span<char> second,
+                  uint64_t* n, std::string* err) {
   const Tracciato& t = r.tracciato();
   end = std::clamp(end, r.position(), r.size());
   const uint64_t size = GeometryOffset(t, end) - GeometryOffset(t, r.position());
   *n = size;
-  if (out.size() / 2 < size) {
+  if (std::min(first.size(), second.size()) < size) {
     *err = "no room for the geometry of metres " + std::to_string(r.position()) + " to " +
-           std::to_string(end - 1) + ": " + std::to_string(2 * size) + " bytes in a buffer of " +
-           std::to_string(out.size());
+           std::to_string(end - 1) + ": " + std::to_string(size) + " bytes of each coordinate in " +
+           std::to_string(first.size()) + " and " + std::to_string(second.size());
     return false;
   }
-  MetreWriter w(out.data(), static_cast<size_t>(size));
+  MetreWriter w(first.data(), second.data(), static_cast<size_t>(size));
   r.Read(end, w);
   return CheckEncodedSize("geometry file", w.written(), size, err);
+}
+
+bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
+                  std::string* err) {
+  const Tracciato& t = r.tracciato();
+  const int64_t last = std::clamp(end, r.position(), r.size());
+  const uint64_t size = GeometryOffset(t, last) - GeometryOffset(t, r.position());
+  const size_t half = static_cast<size_t>(std::min<uint64_t>(size, out.size() / 2));
+  return EncodeMetres(r, end, out.first(half), out.subspan(half), n, err);
 }
 
 bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err) {

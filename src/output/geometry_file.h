@@ -32,6 +32,10 @@ uint64_t EncodedTracciatoSize(const Tracciato& t);
 /// (`*err` says so).
 bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
                   std::string* err);
+/// The same, the first coordinate's n bytes going to `first` and the second's
+/// to `second`; fails, writing nothing, when either has no room for them.
+bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> first, std::span<char> second,
+                  uint64_t* n, std::string* err);
 
 /// The whole file into `*out`; the writer streams it in pieces instead
 /// (geometry_stream.h).

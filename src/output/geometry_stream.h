@@ -16,19 +16,21 @@ namespace percorso {
 using GeometrySink = std::function<bool(uint64_t offset, std::string_view bytes, std::string* err)>;
 
 struct GeometryStreamOptions {
-  /// Metres per piece: 8192 metres of doubles are 80 KiB in each half. Small
-  /// pieces keep the buffer in the cache while the system copies it and few
-  /// pages (each page touched for the first time costs a fault); far smaller
-  /// ones cost more system calls.
-  int64_t metres_per_piece = 8192;
+  /// Metres encoded at a time: 800 metres of doubles are 8000 bytes of each
+  /// coordinate, little beside a chunk.
+  int64_t metres_per_piece = 800;
+  /// Bytes of a write: each coordinate's part goes out in pieces that end on
+  /// multiples of this in the file (but the last). With 64 KiB both buffers
+  /// stay small enough to come from memory the program has already used.
+  size_t chunk_bytes = 64 * 1024;
 };
 
-/// Encodes the whole geometry file of `t` in pieces of metres, one buffer
-/// sized once for all of them, and hands each piece's two parts to `sink`: the
-/// first coordinate's at its offset in the first half, then the second
-/// coordinate's at its offset in the second half. The calls come in the order
-/// of the metres and together cover the file once. Stops at the first failure
-/// of `sink` or of the encoding; `*err` then says why.
+/// Encodes the whole geometry file of `t` in pieces of metres, into one buffer
+/// per coordinate sized once, and hands the bytes to `sink` a chunk at a time:
+/// the first coordinate's at their offsets in the first half, the second's
+/// at theirs in the second half. Each half's calls come in the order of the
+/// metres and together the calls cover the file once. Stops at the first
+/// failure of `sink` or of the encoding; `*err` then says why.
 bool StreamTracciato(const Tracciato& t, const GeometrySink& sink, std::string* err,
                      const GeometryStreamOptions& options = {});
 

@@ -215,6 +215,39 @@ TEST(GeometryStreamTest, AFailingSinkStopsTheStreamWithItsReason) {
   }
 }
 
+TEST(GeometryStreamTest, WritesEndOnMultiplesOfTheChunkButTheLastOfEachHalf) {
+  Tracciato t(30000);
+  ASSERT_TRUE(t.set_origine());
+  ASSERT_TRUE(t.AddRun(2, 29000, 0.0005));
+  const uint64_t size = EncodedTracciatoSize(t);
+  struct Case {
+    int64_t metres;
+    size_t chunk;
+  };
+  for (const Case& c : {Case{800, 4096}, Case{7, 4096}, Case{5000, 4096}, Case{100, 65536}}) {
+    SCOPED_TRACE(::testing::Message() << c.metres << " metres a piece, chunks of " << c.chunk);
+    std::vector<std::pair<uint64_t, uint64_t>> writes;  // offset, end
+    std::string err;
+    ASSERT_TRUE(StreamTracciato(t,
+                                [&](uint64_t offset, std::string_view bytes, std::string*) {
+                                  writes.emplace_back(offset, offset + bytes.size());
+                                  return true;
+                                },
+                                &err, {c.metres, c.chunk}))
+        << err;
+    for (const auto& [offset, end] : writes) {
+      if (end == size / 2 || end == size) continue;
+      EXPECT_EQ(end % c.chunk, 0u) << "a write from " << offset << " to " << end;
+    }
+    // Every write but the first of the second half starts on a multiple too.
+    for (const auto& [offset, end] : writes) {
+      if (offset == size / 2) continue;
+      EXPECT_EQ(offset % c.chunk, 0u) << "a write from " << offset << " to " << end;
+    }
+    EXPECT_TRUE(SameBytes(Streamed(t, {c.metres, c.chunk}), testing::EncodedTracciato(t)));
+  }
+}
+
 std::string LineText(const CurveLine& c) {
   return c.keyword + ", " + std::to_string(c.inizio) + ", " + std::to_string(c.lunghezza);
 }
