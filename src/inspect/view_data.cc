@@ -22,13 +22,14 @@ void Add(std::string& array, const std::string& element) {
   array += element;
 }
 
-struct RowSpec {
+// A row of marks on the page: which features it shows, its id and its title.
+struct MarkRow {
   FeatureRow row;
   const char* id;
   const char* title;
 };
 
-constexpr RowSpec kRows[] = {
+constexpr MarkRow kRows[] = {
     {FeatureRow::kSignals, "signals", "signals"},
     {FeatureRow::kSpeedBoards, "speed-boards", "speed boards"},
     {FeatureRow::kTextBoards, "text-boards", "text boards"},
@@ -78,13 +79,13 @@ class DataWriter {
 
   std::string Rows() const {
     std::string rows;
-    for (const RowSpec& spec : kRows) {
+    for (const MarkRow& row : kRows) {
       std::string marks;
       for (const ViewFeature& ft : f_.features) {
-        if (ft.row == spec.row) Add(marks, Mark(ft));
+        if (ft.row == row.row) Add(marks, Mark(ft));
       }
       Add(rows,
-          "{\"id\":" + Q(spec.id) + ",\"title\":" + Q(spec.title) + ",\"marks\":[" + marks + "]}");
+          "{\"id\":" + Q(row.id) + ",\"title\":" + Q(row.title) + ",\"marks\":[" + marks + "]}");
     }
     return "[" + rows + "]";
   }
