@@ -1,9 +1,9 @@
 // The layouts of the three binary files, in one place: a table of fields per
-// record (name, offset, width, signedness) and the member of the model that
-// each field holds. The encoders, the decoders and every listing of the members
-// follow these tables. The files carry no header, count or checksum, so a
-// reader derives counts from the file size. Numbers are little-endian and
-// members follow each other with no gaps.
+// record (name, offset, width) and the member of the model that each field
+// holds, whose type says whether the field is signed. The encoders, the decoders and every listing
+// of the members follow these tables. The files carry no header, count or checksum, so a reader
+// derives counts from the file size. Numbers are little-endian and members follow each other with
+// no gaps.
 //
 // Cell file (line key + "_" + train key + ".dat"): one 15-byte record per cell,
 // cell 0 first (kCellFields).
@@ -33,13 +33,12 @@
 
 namespace percorso::layout {
 
-/// One field of a record: its name (the model member's), where it starts, how
-/// many bytes it takes and whether it is read as a signed number.
+/// One field of a record: its name (the model member's), where it starts and
+/// how many bytes it takes.
 struct Field {
   std::string_view name;
   size_t offset;
   size_t width;
-  bool is_signed;
 };
 
 /// A field and the member of the model struct `Record` that it holds.
@@ -58,14 +57,8 @@ constexpr void ForEachField(const Fields& fields, Record& record, F&& f) {
   std::apply([&](const auto&... m) { (f(m.field, record.*(m.member)), ...); }, fields);
 }
 
-/// Calls `f(field)` for every field of `fields` in file order.
-template <typename Fields, typename F>
-constexpr void ForEachFieldName(const Fields& fields, F&& f) {
-  std::apply([&](const auto&... m) { (f(m.field), ...); }, fields);
-}
-
 /// True when the fields lie one after the other from `begin` to `end` and each
-/// is as wide and as signed as its member.
+/// is as wide as its member.
 template <typename Fields>
 constexpr bool Contiguous(const Fields& fields, size_t begin, size_t end) {
   size_t at = begin;
@@ -73,9 +66,7 @@ constexpr bool Contiguous(const Fields& fields, size_t begin, size_t end) {
   std::apply(
       [&](const auto&... m) {
         ((ok = ok && m.field.offset == at &&
-               m.field.width == sizeof(typename std::remove_cvref_t<decltype(m)>::Type) &&
-               m.field.is_signed ==
-                   std::is_signed_v<typename std::remove_cvref_t<decltype(m)>::Type>,
+               m.field.width == sizeof(typename std::remove_cvref_t<decltype(m)>::Type),
           at += m.field.width),
          ...);
       },
@@ -88,17 +79,17 @@ constexpr bool Contiguous(const Fields& fields, size_t begin, size_t end) {
 inline constexpr size_t kCellRecordSize = 15;
 
 inline constexpr std::tuple kCellFields{
-    Member<cella, uint8_t>{{"tipo", 0, 1, false}, &cella::tipo},
-    Member<cella, int16_t>{{"dato1", 1, 2, true}, &cella::dato1},
-    Member<cella, int16_t>{{"dato2", 3, 2, true}, &cella::dato2},
-    Member<cella, int16_t>{{"dato3", 5, 2, true}, &cella::dato3},
-    Member<cella, int16_t>{{"dato4", 7, 2, true}, &cella::dato4},
-    Member<cella, uint8_t>{{"tempo", 9, 1, false}, &cella::tempo},
-    Member<cella, uint8_t>{{"avviso", 10, 1, false}, &cella::avviso},
-    Member<cella, uint8_t>{{"montagna", 11, 1, false}, &cella::montagna},
-    Member<cella, uint8_t>{{"velocita", 12, 1, false}, &cella::velocita},
-    Member<cella, uint8_t>{{"pendenza", 13, 1, false}, &cella::pendenza},
-    Member<cella, uint8_t>{{"aderenza", 14, 1, false}, &cella::aderenza},
+    Member<cella, uint8_t>{{"tipo", 0, 1}, &cella::tipo},
+    Member<cella, int16_t>{{"dato1", 1, 2}, &cella::dato1},
+    Member<cella, int16_t>{{"dato2", 3, 2}, &cella::dato2},
+    Member<cella, int16_t>{{"dato3", 5, 2}, &cella::dato3},
+    Member<cella, int16_t>{{"dato4", 7, 2}, &cella::dato4},
+    Member<cella, uint8_t>{{"tempo", 9, 1}, &cella::tempo},
+    Member<cella, uint8_t>{{"avviso", 10, 1}, &cella::avviso},
+    Member<cella, uint8_t>{{"montagna", 11, 1}, &cella::montagna},
+    Member<cella, uint8_t>{{"velocita", 12, 1}, &cella::velocita},
+    Member<cella, uint8_t>{{"pendenza", 13, 1}, &cella::pendenza},
+    Member<cella, uint8_t>{{"aderenza", 14, 1}, &cella::aderenza},
 };
 static_assert(Contiguous(kCellFields, 0, kCellRecordSize));
 
@@ -106,27 +97,27 @@ static_assert(Contiguous(kCellFields, 0, kCellRecordSize));
 
 /// The fields before the name.
 inline constexpr std::tuple kVoceHead{
-    Member<voce, uint8_t>{{"tipo", 0, 1, false}, &voce::tipo},
-    Member<voce, int32_t>{{"inizio", 1, 4, true}, &voce::inizio},
-    Member<voce, int32_t>{{"fine", 5, 4, true}, &voce::fine},
-    Member<voce, int32_t>{{"posizione", 9, 4, true}, &voce::posizione},
-    Member<voce, uint8_t>{{"marca", 13, 1, false}, &voce::marca},
+    Member<voce, uint8_t>{{"tipo", 0, 1}, &voce::tipo},
+    Member<voce, int32_t>{{"inizio", 1, 4}, &voce::inizio},
+    Member<voce, int32_t>{{"fine", 5, 4}, &voce::fine},
+    Member<voce, int32_t>{{"posizione", 9, 4}, &voce::posizione},
+    Member<voce, uint8_t>{{"marca", 13, 1}, &voce::marca},
 };
 /// The length of the name in bytes, and where the name's bytes start.
-inline constexpr Field kVoceNomeLength{"n", 14, 2, false};
+inline constexpr Field kVoceNomeLength{"n", 14, 2};
 inline constexpr size_t kVoceNome = 16;
 /// The fields after the name, offsets counted from its end (16 + n).
 inline constexpr std::tuple kVoceTail{
-    Member<voce, int16_t>{{"valore1", 0, 2, true}, &voce::valore1},
-    Member<voce, int16_t>{{"valore2", 2, 2, true}, &voce::valore2},
-    Member<voce, int16_t>{{"valore3", 4, 2, true}, &voce::valore3},
-    Member<voce, int16_t>{{"valore4", 6, 2, true}, &voce::valore4},
-    Member<voce, int16_t>{{"valore5", 8, 2, true}, &voce::valore5},
-    Member<voce, uint8_t>{{"opzione1", 10, 1, false}, &voce::opzione1},
-    Member<voce, uint8_t>{{"opzione2", 11, 1, false}, &voce::opzione2},
-    Member<voce, uint8_t>{{"opzione3", 12, 1, false}, &voce::opzione3},
-    Member<voce, uint8_t>{{"opzione4", 13, 1, false}, &voce::opzione4},
-    Member<voce, int32_t>{{"orario", 14, 4, true}, &voce::orario},
+    Member<voce, int16_t>{{"valore1", 0, 2}, &voce::valore1},
+    Member<voce, int16_t>{{"valore2", 2, 2}, &voce::valore2},
+    Member<voce, int16_t>{{"valore3", 4, 2}, &voce::valore3},
+    Member<voce, int16_t>{{"valore4", 6, 2}, &voce::valore4},
+    Member<voce, int16_t>{{"valore5", 8, 2}, &voce::valore5},
+    Member<voce, uint8_t>{{"opzione1", 10, 1}, &voce::opzione1},
+    Member<voce, uint8_t>{{"opzione2", 11, 1}, &voce::opzione2},
+    Member<voce, uint8_t>{{"opzione3", 12, 1}, &voce::opzione3},
+    Member<voce, uint8_t>{{"opzione4", 13, 1}, &voce::opzione4},
+    Member<voce, int32_t>{{"orario", 14, 4}, &voce::orario},
 };
 inline constexpr size_t kVoceTailSize = 18;
 /// Bytes of a slot record besides its name.
