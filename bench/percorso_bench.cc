@@ -109,9 +109,9 @@ void BM_CompileAndEncode(benchmark::State& state) {
   };
   for (auto _ : state) {
     Scenario s = Compiled(r);
-    EncodeCelle(s.celle, &bytes, &err);
+    EncodeCelle(s.celle, &bytes);
     benchmark::DoNotOptimize(bytes.data());
-    EncodeVoci(s.voci, &bytes, &err);
+    EncodeVoci(s.voci, &bytes);
     benchmark::DoNotOptimize(bytes.data());
     if (s.tracciato) StreamTracciato(*s.tracciato, sink, &err);
   }
@@ -121,9 +121,9 @@ BENCHMARK(BM_CompileAndEncode)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMi
 
 void BM_EncodeCelle(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  std::string bytes, err;
+  std::string bytes;
   for (auto _ : state) {
-    EncodeCelle(s.celle, &bytes, &err);
+    EncodeCelle(s.celle, &bytes);
     benchmark::DoNotOptimize(bytes.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * s.celle.size() * 15));
@@ -132,9 +132,9 @@ BENCHMARK(BM_EncodeCelle);
 
 void BM_EncodeVoci(benchmark::State& state) {
   Scenario s = Compiled(GenerateRoute(97));
-  std::string bytes, err;
+  std::string bytes;
   for (auto _ : state) {
-    EncodeVoci(s.voci, &bytes, &err);
+    EncodeVoci(s.voci, &bytes);
     benchmark::DoNotOptimize(bytes.data());
   }
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "compiler/model.h"
 #include "output/geometry_table.h"
@@ -15,13 +16,17 @@ namespace percorso {
 /// Aborts with `what` on standard error unless `ok`.
 void Require(bool ok, const char* what);
 
-/// The bytes that an encoder of output/ gives for `model`; aborts when it
-/// fails (every encoder checks its size).
+/// The bytes that an encoder of output/ gives for `model`; aborts when one
+/// that checks its size fails.
 template <typename Model, typename Encode>
 std::string Encoded(const Model& model, Encode encode) {
   std::string bytes;
-  std::string err;
-  Require(encode(model, &bytes, &err), "encoder size check");
+  if constexpr (std::is_invocable_v<Encode, const Model&, std::string*>) {
+    encode(model, &bytes);
+  } else {
+    std::string err;
+    Require(encode(model, &bytes, &err), "encoder size check");
+  }
   return bytes;
 }
 

@@ -12,12 +12,11 @@ namespace percorso {
 
 /// The records of `celle`, one after the other, into `out`, which must be 15
 /// bytes per cell: a part of the cell file, or all of it. Fails, writing
-/// nothing, when `out` is not that size, and when the bytes written do not
-/// come to it (`*err` says so).
+/// nothing, when `out` is not that size (`*err` says so).
 bool EncodeCelleInto(std::span<const cella> celle, std::span<char> out, std::string* err);
 
 /// The whole cell file into `*out`: one record per cell, cell 0 first.
-bool EncodeCelle(const std::vector<cella>& celle, std::string* out, std::string* err);
+void EncodeCelle(const std::vector<cella>& celle, std::string* out);
 
 }  // namespace percorso
 

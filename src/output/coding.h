@@ -57,9 +57,8 @@ inline void PutDouble(std::string* dst, double v) {
   PutNumber(dst, std::bit_cast<uint64_t>(v));
 }
 
-/// True when an encoder wrote the number of bytes that its layout gives;
-/// otherwise `*err` says what went wrong. Every encoder checks its output with
-/// it before returning.
+/// True when `written`, the bytes an encoder wrote or has room for, is the
+/// number that its layout gives; otherwise `*err` says what went wrong.
 inline bool CheckEncodedSize(std::string_view what, uint64_t written, uint64_t expected,
                              std::string* err) {
   if (written == expected) return true;

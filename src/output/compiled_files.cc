@@ -62,7 +62,8 @@ bool AddTable(Disk& disk, FileSet& files, const std::array<voce, kNumVoci>& voci
       path,
       [&](FileHandle handle, std::string* reason) {
         std::string bytes;
-        return EncodeVoci(voci, &bytes, reason) && disk.Write(handle, bytes, reason);
+        EncodeVoci(voci, &bytes);
+        return disk.Write(handle, bytes, reason);
       },
       err);
 }

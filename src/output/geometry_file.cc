@@ -65,25 +65,14 @@ class MetreWriter {
   uint64_t overrun_ = 0;
 };
 
-// Writes entries one after the other into a buffer, as far as it has room: an
-// entry that would pass its end is counted in `overrun` and not written.
-struct EntryWriter {
-  char* p;
-  const char* end;
-  uint64_t overrun = 0;
-
-  void Put(Tag tag, double v) {
-    const uint64_t size = layout::EntrySize(tag);
-    if (static_cast<uint64_t>(end - p) < size) {
-      overrun += size;
-      return;
-    }
-    EncodeNumber(p, layout::TagCode(tag));
-    if (tag == Tag::kIntero) EncodeNumber(p + layout::kTagSize, static_cast<int16_t>(v));
-    if (tag == Tag::kReale) EncodeDouble(p + layout::kTagSize, v);
-    p += size;
-  }
-};
+// Writes one entry at `p`, which has room for it, and returns where the next
+// one starts.
+char* PutEntry(char* p, Tag tag, double v) {
+  EncodeNumber(p, layout::TagCode(tag));
+  if (tag == Tag::kIntero) EncodeNumber(p + layout::kTagSize, static_cast<int16_t>(v));
+  if (tag == Tag::kReale) EncodeDouble(p + layout::kTagSize, v);
+  return p + layout::EntrySize(tag);
+}
 
 }  // namespace
 
@@ -142,16 +131,14 @@ bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err) {
   return true;
 }
 
-bool EncodeGeometryTable(const GeometryTable& g, std::string* out, std::string* err) {
+void EncodeGeometryTable(const GeometryTable& g, std::string* out) {
   const std::vector<Tag>& tags = g.tags();
   const std::vector<double>& values = g.values();
   uint64_t size = 0;
   for (Tag tag : tags) size += layout::EntrySize(tag);
   out->assign(static_cast<size_t>(size), '\0');
-  EntryWriter w{out->data(), out->data() + size};
-  for (size_t i = 0; i < tags.size(); ++i) w.Put(tags[i], values[i]);
-  return CheckEncodedSize("geometry file", static_cast<uint64_t>(w.p - out->data()) + w.overrun,
-                          size, err);
+  char* p = out->data();
+  for (size_t i = 0; i < tags.size(); ++i) p = PutEntry(p, tags[i], values[i]);
 }
 
 }  // namespace percorso

@@ -43,7 +43,7 @@ bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err);
 
 /// The file of a table read back or built by hand, entry by entry in the same
 /// layout.
-bool EncodeGeometryTable(const GeometryTable& g, std::string* out, std::string* err);
+void EncodeGeometryTable(const GeometryTable& g, std::string* out);
 
 }  // namespace percorso
 

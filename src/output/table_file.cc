@@ -31,13 +31,12 @@ void AppendVoce(std::string* dst, const voce& v) {
   EncodeFields(layout::kVoceTail, v, record + layout::kVoceNome + n);
 }
 
-bool EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out, std::string* err) {
+void EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out) {
   size_t size = 0;
   for (const voce& v : voci) size += layout::VoceRecordSize(NomeLength(v));
   out->clear();
   out->reserve(size);
   for (const voce& v : voci) AppendVoce(out, v);
-  return CheckEncodedSize("table file", out->size(), size, err);
 }
 
 }  // namespace percorso

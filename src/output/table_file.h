@@ -14,10 +14,8 @@ namespace percorso {
 /// the parser never stores, is cut to that length, so the record stays
 /// readable.
 void AppendVoce(std::string* dst, const voce& v);
-/// The whole table file into `*out`, slots 0 to 86 in index order. Fails only
-/// when the bytes written do not come to 34 per slot plus the names (`*err`
-/// says so).
-bool EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out, std::string* err);
+/// The whole table file into `*out`, slots 0 to 86 in index order.
+void EncodeVoci(const std::array<voce, kNumVoci>& voci, std::string* out);
 
 }  // namespace percorso
 
