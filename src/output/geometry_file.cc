@@ -112,20 +112,13 @@ bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> first, std::s
   return CheckEncodedSize("geometry file", w.written(), size, err);
 }
 
-bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
-                  std::string* err) {
-  const Tracciato& t = r.tracciato();
-  const int64_t last = std::clamp(end, r.position(), r.size());
-  const uint64_t size = GeometryOffset(t, last) - GeometryOffset(t, r.position());
-  const size_t half = static_cast<size_t>(std::min<uint64_t>(size, out.size() / 2));
-  return EncodeMetres(r, end, out.first(half), out.subspan(half), n, err);
-}
-
 bool EncodeTracciato(const Tracciato& t, std::string* out, std::string* err) {
   TracciatoReader r(t);
-  std::string both(static_cast<size_t>(EncodedTracciatoSize(t)), '\0');
+  const size_t half = static_cast<size_t>(GeometryHalfSize(t));
+  std::string both(2 * half, '\0');
+  const std::span<char> all(both);
   uint64_t n = 0;
-  if (!EncodeMetres(r, r.size(), both, &n, err)) return false;
+  if (!EncodeMetres(r, r.size(), all.first(half), all.subspan(half), &n, err)) return false;
   // Encoded together, the two halves already lie one after the other.
   *out = std::move(both);
   return true;

@@ -25,15 +25,11 @@ uint64_t GeometryHalfSize(const Tracciato& t);
 uint64_t EncodedTracciatoSize(const Tracciato& t);
 
 /// Encodes metres r.position() .. `end` - 1 of both coordinates and moves the
-/// reader on to `end`: the first coordinate's entries go to out[0, n) and the
-/// second's to out[n, 2n), n being GeometryOffset(end) - GeometryOffset of the
-/// first metre; `*n` is set to it. Fails, writing nothing, when `out` has no
-/// room for 2n bytes, and when the bytes written do not come to that size
-/// (`*err` says so).
-bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> out, uint64_t* n,
-                  std::string* err);
-/// The same, the first coordinate's n bytes going to `first` and the second's
-/// to `second`; fails, writing nothing, when either has no room for them.
+/// reader on to `end`: the first coordinate's entries go to first[0, n) and the
+/// second's to second[0, n), n being GeometryOffset(end) - GeometryOffset of
+/// the first metre; `*n` is set to it. Fails, writing nothing, when either has
+/// no room for n bytes, and when the bytes written do not come to n (`*err`
+/// says so).
 bool EncodeMetres(TracciatoReader& r, int64_t end, std::span<char> first, std::span<char> second,
                   uint64_t* n, std::string* err);
 
