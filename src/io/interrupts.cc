@@ -6,7 +6,9 @@
 namespace percorso {
 namespace {
 
-enum SlotState : int { kFree, kClaimed, kPending, kLive };
+// A slot stays claimed from the copy of its name until the file exists and
+// ActivateTemporary makes it live.
+enum SlotState : int { kFree, kClaimed, kLive };
 
 struct Slot {
   std::atomic<int> state{kFree};
@@ -28,7 +30,6 @@ int RegisterTemporary(std::string_view path) {
     if (!g_temporaries[i].state.compare_exchange_strong(expected, kClaimed)) continue;
     std::memcpy(g_temporaries[i].path, path.data(), path.size());
     g_temporaries[i].path[path.size()] = '\0';
-    g_temporaries[i].state.store(kPending);
     return i;
   }
   return -1;
