@@ -32,6 +32,17 @@ std::optional<std::string_view> StemOf(std::string_view name, std::string_view s
   return name.substr(0, name.size() - suffix.size());
 }
 
+// False, with the reason, when the last part of `path` cannot name a file
+// there: no file system takes "", "." or "..".
+bool CheckPathName(std::string_view path, std::string* reason) {
+  const std::string_view name = BaseName(path);
+  if (name.empty() || name == "." || name == "..") {
+    *reason = "'" + std::string(name) + "' cannot name a file";
+    return false;
+  }
+  return CheckFileName(DirName(path), name, reason);
+}
+
 }  // namespace
 
 FileNames NameFiles(std::string_view dir, std::string_view line_key, std::string_view train_key) {
@@ -95,7 +106,7 @@ bool CheckKey(std::string_view key, std::string* reason) {
 bool CheckFileNames(std::span<const std::string> paths, std::string* err) {
   std::string reason;
   for (const std::string& path : paths) {
-    if (!CheckFileName(DirName(path), BaseName(path), &reason)) {
+    if (!CheckPathName(path, &reason)) {
       *err = path + ": not a possible file name: " + reason;
       return false;
     }

@@ -60,7 +60,8 @@ std::vector<ScenarioKeys> FindScenarios(const std::vector<std::string>& names);
 bool CheckKey(std::string_view key, std::string* reason);
 
 /// False, with one line naming the file, when the file system would refuse
-/// the name of one of `paths` in its directory (too long, for instance).
+/// the name of one of `paths` in its directory (empty or too long, for
+/// instance).
 bool CheckFileNames(std::span<const std::string> paths, std::string* err);
 
 /// The keys of the built-in scenario.

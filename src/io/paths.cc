@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "io/platform.h"
 
 namespace percorso {
@@ -20,6 +22,10 @@ std::string JoinPath(std::string_view dir, std::string_view name) {
 std::string_view BaseName(std::string_view path) {
   size_t slash = LastSeparator(path);
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string SystemError(int error_number) {
+  return std::strerror(error_number);
 }
 
 std::string DirName(std::string_view path) {

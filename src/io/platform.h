@@ -34,8 +34,8 @@ bool StandardErrorIsTerminal();
 std::string SystemError(int error_number);
 
 /// False, with the reason, when the file system would refuse `name` as the
-/// name of one file in `dir`: empty, "." or "..", a separator or a byte it
-/// does not allow, or too long.
+/// name of one file in `dir`: a separator or a byte it does not allow, or too
+/// long. Empty, "." and ".." are for CheckFileNames to refuse.
 bool CheckFileName(const std::string& dir, std::string_view name, std::string* reason);
 
 }  // namespace percorso

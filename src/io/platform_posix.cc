@@ -1,7 +1,6 @@
 #include <limits.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 
 #include "io/platform.h"
@@ -20,15 +19,7 @@ bool StandardErrorIsTerminal() {
   return isatty(STDERR_FILENO) == 1;
 }
 
-std::string SystemError(int error_number) {
-  return std::strerror(error_number);
-}
-
 bool CheckFileName(const std::string& dir, std::string_view name, std::string* reason) {
-  if (name.empty() || name == "." || name == "..") {
-    *reason = "'" + std::string(name) + "' cannot name a file";
-    return false;
-  }
   if (name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos) {
     *reason = "a file name cannot hold '/' or a NUL byte";
     return false;

@@ -40,15 +40,7 @@ std::string ProgramDirectory() {
   return "";
 }
 
-std::string SystemError(int error_number) {
-  return std::strerror(error_number);
-}
-
 bool CheckFileName(const std::string& /*dir*/, std::string_view name, std::string* reason) {
-  if (name.empty() || name == "." || name == "..") {
-    *reason = "'" + std::string(name) + "' cannot name a file";
-    return false;
-  }
   for (char c : name) {
     if (static_cast<unsigned char>(c) < 32 || std::strchr("<>:\"/\\|?*", c) != nullptr) {
       *reason = "Windows allows none of < > : \" / \\ | ? * and no control character in a name";
