@@ -29,15 +29,13 @@ bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, Directo
   return false;
 }
 
-int RemoveStaleTemporaries(Disk& disk, const std::string& dir) {
+void RemoveStaleTemporaries(Disk& disk, const std::string& dir) {
   std::vector<std::string> names;
   std::string ignored;
-  if (!disk.ListDirectory(dir, &names, &ignored)) return 0;
-  int removed = 0;
+  if (!disk.ListDirectory(dir, &names, &ignored)) return;
   for (const std::string& name : names) {
-    if (IsTemporaryName(name) && disk.Remove(JoinPath(dir, name), &ignored)) ++removed;
+    if (IsTemporaryName(name)) disk.Remove(JoinPath(dir, name), &ignored);
   }
-  return removed;
 }
 
 }  // namespace percorso

@@ -25,8 +25,8 @@ namespace percorso {
 bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
                       const std::function<void()>& on_wait, std::string* err);
 
-/// Removes every file of `dir` named as a temporary; returns how many.
-int RemoveStaleTemporaries(Disk& disk, const std::string& dir);
+/// Removes every file of `dir` named as a temporary.
+void RemoveStaleTemporaries(Disk& disk, const std::string& dir);
 
 }  // namespace percorso
 
