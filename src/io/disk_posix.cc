@@ -27,7 +27,7 @@ std::string KindOf(mode_t mode) {
   if (S_ISCHR(mode)) return "a character device";
   if (S_ISBLK(mode)) return "a block device";
   if (S_ISSOCK(mode)) return "a socket";
-  return "not a regular file";
+  return "a special file";
 }
 
 void Describe(const struct stat& st, FileInfo* info) {
