@@ -38,14 +38,10 @@ void FileSet::DiscardAll() {
 }
 
 bool FileSet::Add(const std::string& path, std::string_view bytes, std::string* err) {
-  bool done = false;
-  return AddChunked(
+  return AddWritten(
       path,
-      [&](std::string* piece) {
-        if (done) return false;
-        piece->append(bytes);
-        done = true;
-        return true;
+      [&](FileHandle handle, std::string* reason) {
+        return bytes.empty() || disk_.Write(handle, bytes, reason);
       },
       err);
 }
