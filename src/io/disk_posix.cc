@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <string>
 
 #include "io/disk.h"
@@ -15,12 +14,6 @@
 
 namespace percorso {
 namespace {
-
-/// 64 bits from the system's random source, for temporary names.
-uint64_t RandomBits() {
-  std::random_device source;
-  return (uint64_t{source()} << 32) ^ source();
-}
 
 std::string KindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return "a FIFO";
@@ -43,18 +36,16 @@ void Describe(const struct stat& st, FileInfo* info) {
   info->size = static_cast<uint64_t>(st.st_size);
 }
 
-/// Creates the temporary and makes its slot live as one step for the
-/// interrupt handler; -1 with `*error` set on failure.
-int OpenTemporary(const std::string& path, int slot, int* error) {
-  InterruptsHeld held;
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  *error = errno;
-  if (fd >= 0) ActivateTemporary(slot);
-  return fd;
+TemporaryOpen OpenNew(const std::string& path, FileHandle* handle, std::string* err) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    *handle = fd;
+    return TemporaryOpen::kOpened;
+  }
+  if (errno == EEXIST) return TemporaryOpen::kNameTaken;
+  *err = SystemError(errno);
+  return TemporaryOpen::kFailed;
 }
-
-// How many names are tried before creating a temporary gives up.
-constexpr int kTemporaryAttempts = 100;
 
 }  // namespace
 
@@ -124,36 +115,17 @@ bool RealDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, s
   // file with the permissions of the umask.
   struct stat st;
   bool keep_mode = lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-  std::string dir = DirName(target);
-  for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-    temp->path = JoinPath(dir, MakeTemporaryName(static_cast<uint64_t>(getpid()), RandomBits()));
-    int slot = RegisterTemporary(temp->path);
-    if (slot < 0) {
-      *err = temp->path.size() >= kMaxTemporaryPath ? SystemError(ENAMETOOLONG)
-                                                    : "too many temporary files at once";
-      return false;
-    }
-    int error = 0;
-    int fd = OpenTemporary(temp->path, slot, &error);
-    if (fd < 0) {
-      ForgetTemporary(slot);
-      if (error == EEXIST) continue;
-      *err = SystemError(error);
-      return false;
-    }
-    temp->handle = fd;
-    temp->slot = slot;
-    if (keep_mode && fchmod(fd, st.st_mode & 0777) != 0) {
-      *err = SystemError(errno);
-      std::string ignored;
-      Close(fd, &ignored);
-      Discard(*temp, &ignored);
-      return false;
-    }
-    return true;
+  if (!CreateTemporaryIn(DirName(target), static_cast<uint64_t>(getpid()), OpenNew, temp, err)) {
+    return false;
   }
-  *err = "every name tried was taken";
-  return false;
+  if (keep_mode && fchmod(static_cast<int>(temp->handle), st.st_mode & 0777) != 0) {
+    *err = SystemError(errno);
+    std::string ignored;
+    Close(temp->handle, &ignored);
+    Discard(*temp, &ignored);
+    return false;
+  }
+  return true;
 }
 
 bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err) {

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 #include "io/disk.h"
@@ -17,12 +16,6 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 std::string LastError() {
   return WindowsErrorText(GetLastError());
-}
-
-/// 64 bits from the system's random source, for temporary names.
-uint64_t RandomBits() {
-  std::random_device source;
-  return (uint64_t{source()} << 32) ^ source();
 }
 
 HANDLE HandleOf(FileHandle handle) {
@@ -65,20 +58,21 @@ bool IsLink(const std::wstring& path) {
           data.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
 }
 
-/// Creates the temporary and makes its slot live as one step for the
-/// interrupt handler. Shared for deletion, so that the handler can remove it
-/// while it is open.
-HANDLE OpenTemporary(const std::wstring& path, int slot, DWORD* error) {
-  InterruptsHeld held;
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  *error = GetLastError();
-  if (h != INVALID_HANDLE_VALUE) ActivateTemporary(slot);
-  return h;
+/// Shared for deletion, so that the interrupt handler can remove the
+/// temporary while it is open.
+TemporaryOpen OpenNew(const std::string& path, FileHandle* handle, std::string* err) {
+  HANDLE h =
+      CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    *handle = reinterpret_cast<FileHandle>(h);
+    return TemporaryOpen::kOpened;
+  }
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_EXISTS) return TemporaryOpen::kNameTaken;
+  *err = WindowsErrorText(error);
+  return TemporaryOpen::kFailed;
 }
-
-// How many names are tried before creating a temporary gives up.
-constexpr int kTemporaryAttempts = 100;
 
 /// A name for the lock of a directory, the same for every spelling of it:
 /// "Local\percorso-" and a hash of its final path, letter case ignored as
@@ -169,28 +163,7 @@ bool RealDisk::ReadFile(const std::string& path, uint64_t max_size, std::string*
 }
 
 bool RealDisk::CreateTemporary(const std::string& target, TemporaryFile* temp, std::string* err) {
-  std::string dir = DirName(target);
-  for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-    temp->path = JoinPath(dir, MakeTemporaryName(GetCurrentProcessId(), RandomBits()));
-    int slot = RegisterTemporary(temp->path);
-    if (slot < 0) {
-      *err = "too many temporary files at once";
-      return false;
-    }
-    DWORD error = 0;
-    HANDLE h = OpenTemporary(WideFromUtf8(temp->path), slot, &error);
-    if (h == INVALID_HANDLE_VALUE) {
-      ForgetTemporary(slot);
-      if (error == ERROR_FILE_EXISTS) continue;
-      *err = WindowsErrorText(error);
-      return false;
-    }
-    temp->handle = reinterpret_cast<FileHandle>(h);
-    temp->slot = slot;
-    return true;
-  }
-  *err = "every name tried was taken";
-  return false;
+  return CreateTemporaryIn(DirName(target), GetCurrentProcessId(), OpenNew, temp, err);
 }
 
 bool RealDisk::Write(FileHandle handle, std::string_view data, std::string* err) {

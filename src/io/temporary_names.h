@@ -5,8 +5,11 @@
 #define PERCORSO_IO_TEMPORARY_NAMES_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "io/disk.h"
 
 namespace percorso {
 
@@ -20,6 +23,23 @@ std::string MakeTemporaryName(uint64_t pid, uint64_t random_bits);
 
 /// True for a name of exactly that shape.
 bool IsTemporaryName(std::string_view name);
+
+/// What a platform's attempt to create a file under a new name gave.
+enum class TemporaryOpen { kOpened, kNameTaken, kFailed };
+
+/// Creates `path` as a new file, open for writing, and sets `*handle`; with
+/// kFailed, `*err` says why. It must not follow a link or open a file that is
+/// already there.
+using OpenNewFile =
+    std::function<TemporaryOpen(const std::string& path, FileHandle* handle, std::string* err)>;
+
+/// Creates a temporary in `dir` under a random name for process `pid`, through
+/// `open`, and enters it in the table of temporaries removed on an interrupt
+/// as it appears. Tries another name while the name is taken, up to a limit.
+/// False with the reason when no name fits the table or every name tried was
+/// taken, or when `open` fails.
+bool CreateTemporaryIn(const std::string& dir, uint64_t pid, const OpenNewFile& open,
+                       TemporaryFile* temp, std::string* err);
 
 }  // namespace percorso
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "io/file_names.h"
+#include "io/interrupts.h"
 #include "io/platform.h"
 #include "io/temporary_names.h"
 #include "support/temp_dir.h"
@@ -29,6 +30,53 @@ TEST(TemporaryNamesTest, ShortNamesOfOneShapeOnly) {
         ".percorso-x-abc123.tmp", ".percorso-1-abc123.tmp~", "percorso-1-abc123.tmp",
         ".percorso-1-abc123", ".Pianura_Crinale_linea.dat.tmp-12-0", "Pianura_Crinale_2731.dat"}) {
     EXPECT_FALSE(IsTemporaryName(other)) << other;
+  }
+}
+
+TEST(TemporaryNamesTest, CreationTriesNewNamesAndSaysWhyItGivesUp) {
+  // Opens nothing: answers `result` a number of times, then kOpened.
+  struct Case {
+    std::string dir;
+    TemporaryOpen result;
+    int times;
+    bool created;
+    std::string err;
+    int calls;
+  };
+  const Case cases[] = {
+      {"d", TemporaryOpen::kNameTaken, 99, true, "", 100},
+      {"d", TemporaryOpen::kNameTaken, 100, false, "every name tried was taken", 100},
+      {"d", TemporaryOpen::kFailed, 1, false, "refused", 1},
+      {std::string(kMaxTemporaryPath, 'd'), TemporaryOpen::kOpened, 0, false, "File name too long",
+       0},
+  };
+  for (const Case& c : cases) {
+    int calls = 0;
+    std::string last;
+    auto open = [&](const std::string& path, FileHandle* handle, std::string* err) {
+      ++calls;
+      EXPECT_TRUE(IsTemporaryName(BaseName(path))) << path;
+      EXPECT_NE(path, last) << "a taken name is tried again";
+      last = path;
+      if (calls > c.times) {
+        *handle = 7;
+        return TemporaryOpen::kOpened;
+      }
+      *err = "refused";
+      return c.result;
+    };
+    TemporaryFile temp;
+    std::string err;
+    EXPECT_EQ(CreateTemporaryIn(c.dir, 42, open, &temp, &err), c.created) << c.err;
+    EXPECT_EQ(calls, c.calls) << c.err;
+    if (c.created) {
+      EXPECT_EQ(temp.path, last);
+      EXPECT_EQ(temp.handle, 7);
+      ForgetTemporary(temp.slot);
+    } else {
+      EXPECT_EQ(err, c.err);
+      EXPECT_EQ(temp.handle, kNoHandle);
+    }
   }
 }
 
