@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "sources/builtin_line.h"
-#include "sources/builtin_train.h"
+#include "sources/writers.h"
 #include "support/source_fixture.h"
 
 namespace percorso {
@@ -124,10 +123,8 @@ TEST(WarningTest, EachWarningOnItsFixture) {
 }
 
 TEST(WarningTest, NoneOnTheBuiltInSources) {
-  std::string linea;
-  std::string treno;
-  for (std::string_view l : BuiltinLineLines()) linea += std::string(l) + "\r\n";
-  for (std::string_view l : BuiltinTrainLines()) treno += std::string(l) + "\r\n";
+  const std::string linea = BuiltinLineBytes();
+  const std::string treno = BuiltinTrainBytes();
   for (bool with_geometry : {true, false}) {
     SCOPED_TRACE(with_geometry);
     EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).diagnostics), "");

@@ -6,21 +6,10 @@
 #include "compiler/source_files.h"
 #include "io/file_names.h"
 #include "route_generator.h"
-#include "sources/builtin_line.h"
-#include "sources/builtin_train.h"
+#include "sources/writers.h"
 
 namespace percorso::testing {
 namespace {
-
-std::string Text(std::span<const std::string_view> lines) {
-  std::string text;
-  for (std::string_view line : lines) {
-    if (line == "riferimento fine del file") break;
-    text += line;
-    text += "\r\n";
-  }
-  return text;
-}
 
 Scenario Compile(std::string line_key, std::string train_key, std::string linea,
                  std::string treno) {
@@ -40,7 +29,7 @@ Scenario Compile(std::string line_key, std::string train_key, std::string linea,
 const Scenario& BuiltinScenario() {
   static const Scenario* s =
       new Scenario(Compile(std::string(kBuiltinLineKey), std::string(kBuiltinTrainKey),
-                           Text(BuiltinLineLines()), Text(BuiltinTrainLines())));
+                           BuiltinLineBytes(), BuiltinTrainBytes()));
   return *s;
 }
 
