@@ -12,12 +12,11 @@
 namespace percorso {
 namespace {
 
+using testing::kSignal;
 using testing::LineFile;
 using testing::TempDir;
 using testing::TrainFile;
 using testing::WriteBytes;
-
-const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
 
 class CheckCommandTest : public ::testing::Test {
  protected:
