@@ -194,6 +194,9 @@ TEST_F(ReplacementStressTest, InterruptedAndKilledRunsNeverLoseTheOldFiles) {
       EXPECT_TRUE(after == before || after == all_new) << "a set of files half replaced";
     }
     // A completed run removes every temporary; an interrupted one its own.
+    if (status == 0) {
+      EXPECT_EQ(Temporaries(dir), std::vector<std::string>{});
+    }
     for (const std::string& temp : Temporaries(dir)) {
       EXPECT_TRUE((sig == SIGKILL && status != 0) ||
                   std::find(left_before.begin(), left_before.end(), temp) != left_before.end())
