@@ -279,8 +279,8 @@ std::string LineText(std::string_view contents, int line, size_t limit) {
   size_t end = contents.find_first_of("\r\n", start);
   std::string_view text = contents.substr(start, end == std::string_view::npos ? end : end - start);
   text = Trim(text);
-  if (text.size() > limit) return Utf8FromWindows1252(text.substr(0, limit)) + "...";
-  return Utf8FromWindows1252(text);
+  if (text.size() > limit) return std::string(text.substr(0, limit)) + "...";
+  return std::string(text);
 }
 
 std::string_view TipoDescription(uint8_t tipo) {

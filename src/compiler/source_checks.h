@@ -55,7 +55,7 @@ struct Encoding {
 Encoding DetectEncoding(std::string_view t);
 
 /// The text of line `line` (1-based) of `contents`, without its line end, with
-/// at most `limit` bytes.
+/// at most `limit` bytes: the file's own Windows-1252 bytes.
 std::string LineText(std::string_view contents, int line, size_t limit = 60);
 
 /// What a cell of type `tipo` holds, in words ("a signal").

@@ -123,6 +123,19 @@ TEST(WarningTest, EachWarningOnItsFixture) {
   }
 }
 
+TEST(WarningTest, TheLineOfARecordThatRanOnIsQuotedAsWritten) {
+  // "caff\xE8" is Windows-1252: the note shows it once converted, as UTF-8.
+  const std::string treno = TrainFile({"sabbia", "300, caff\xE8"});
+  for (const CompileOutcome& o : {CompileTexts(kLine, treno), CheckTexts(kLine, treno)}) {
+    std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+    ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+    ASSERT_EQ(warnings[0].notes.size(), 1u);
+    EXPECT_EQ(Place(warnings[0].notes[0].where) + " " + warnings[0].notes[0].text,
+              "treno-.txt:3:1 this line, '300, caff\xC3\xA8', is read as values of the entry "
+              "above, not as an entry of its own");
+  }
+}
+
 TEST(WarningTest, NoneOnTheBuiltInSources) {
   std::string linea;
   std::string treno;
