@@ -51,7 +51,10 @@ bool RoundsUp(std::string_view fraction, int64_t magnitude) {
 
 }  // namespace
 
-bool NumericValue(std::string_view text, int64_t* value) {
+bool NumericValue(std::string_view text, int64_t* value, NumberForm* form) {
+  NumberForm unused = NumberForm::kNotANumber;
+  if (form == nullptr) form = &unused;
+  *form = NumberForm::kNotANumber;
   *value = 0;
   size_t i = 0;
   bool negative = false;
@@ -67,6 +70,7 @@ bool NumericValue(std::string_view text, int64_t* value) {
     fraction = text.substr(digits_end + 1, end - digits_end - 1);
   }
   if (end != text.size()) return true;
+  *form = end == digits_end ? NumberForm::kWhole : NumberForm::kDecimal;
 
   int64_t magnitude = 0;
   for (char c : whole) {
@@ -79,9 +83,10 @@ bool NumericValue(std::string_view text, int64_t* value) {
 }
 
 bool IsWholeNumberText(std::string_view text) {
-  size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  return text.empty() || (SkipDigits(text, i) == text.size() && i < text.size());
+  int64_t value = 0;
+  NumberForm form = NumberForm::kNotANumber;
+  NumericValue(text, &value, &form);
+  return text.empty() || form == NumberForm::kWhole;
 }
 
 bool FieldReader::ReadText(std::string* out) {

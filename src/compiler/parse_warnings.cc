@@ -67,21 +67,19 @@ void ParseSession::CheckEncoding() {
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
   fields_.emplace_back(reader_->line(), reader_->column());
-  const std::string& text = reader_->numeric_text();
   // A value taken from a later line is reported once, as a record that ran
-  // on; "AC" of a cut-off point reads 0 by design.
-  if (reader_->line() != keyword_line_ || IsWholeNumberText(text)) return;
-  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  // on; an empty field, and "AC" of a cut-off point, read 0 by design.
+  if (reader_->line() != keyword_line_) return;
+  const std::string& text = reader_->numeric_text();
   int64_t value = 0;
-  NumericValue(text, &value);
-  // A number with a fraction is rounded; any other text reads 0.
-  const size_t dot = text.find('.');
-  const bool decimal = dot != std::string::npos && IsWholeNumberText(text.substr(0, dot)) &&
-                       dot + 1 < text.size() && IsWholeNumberText(text.substr(dot + 1)) &&
-                       text[dot + 1] != '+' && text[dot + 1] != '-';
-  std::string how = decimal ? "it is read as " + std::to_string(value) +
-                                  " (rounded to the nearest whole number, halves to even)"
-                            : "it is not a number and is read as 0";
+  NumberForm form = NumberForm::kNotANumber;
+  NumericValue(text, &value, &form);
+  if (form == NumberForm::kWhole || text.empty()) return;
+  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  std::string how = form == NumberForm::kDecimal
+                        ? "it is read as " + std::to_string(value) +
+                              " (rounded to the nearest whole number, halves to even)"
+                        : "it is not a number and is read as 0";
   Warn(Here(reader_->line(), reader_->column()),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }

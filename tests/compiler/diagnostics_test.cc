@@ -136,6 +136,38 @@ TEST(WarningTest, TheLineOfARecordThatRanOnIsQuotedAsWritten) {
   }
 }
 
+TEST(WarningTest, ATextThatIsNoWholeNumberIsToldAsTheCompileReadsIt) {
+  struct Row {
+    const char* text;
+    int16_t stored;
+    std::string how;  // empty: no warning
+  };
+  const std::string kRounded = " (rounded to the nearest whole number, halves to even)";
+  const Row rows[] = {
+      {".7", 0, "it is not a number and is read as 0"},
+      {"7.", 0, "it is not a number and is read as 0"},
+      {"+7.5", 8, "it is read as 8" + kRounded},
+      {"-0.5", 0, "it is read as 0" + kRounded},
+      {"1e3", 0, "it is not a number and is read as 0"},
+      {"7", 7, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    MemorySourceFiles files(kLine, TrainFile({std::string("sabbia, ") + row.text}));
+    Scenario s;
+    CompileOutcome o = memorizza_percorso(s, false, files);
+    EXPECT_EQ(s.voci[kVoceChiaveTreno].valore1, row.stored);
+    std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+    if (row.how.empty()) {
+      EXPECT_TRUE(warnings.empty()) << Join(warnings);
+      continue;
+    }
+    ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+    EXPECT_EQ(warnings[0].text, "'" + std::string(row.text) + "' is not a whole number: " +
+                                    row.how + "; write the value in digits");
+  }
+}
+
 TEST(WarningTest, NoneOnTheBuiltInSources) {
   std::string linea;
   std::string treno;
