@@ -155,7 +155,7 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
 }
 
 // A reference value that is not a multiple of 50 is reported against the line
-// file, which holds the references.
+// file, which holds the references: once, however many of them are at fault.
 void CheckReferences(ParseSession& p) {
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
@@ -164,6 +164,7 @@ void CheckReferences(ParseSession& p) {
                     {Note{{},
                           "the three kilometric references ('progressiva chilometrica "
                           "uno', 'due', 'tre') take positions in multiples of 50 m"}});
+      return;
     }
   }
 }

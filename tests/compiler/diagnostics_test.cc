@@ -291,6 +291,34 @@ TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
   }
 }
 
+TEST(CheckTest, ReferencesAtFaultAreOneError) {
+  // Two references at fault after a range failure: status 2 replaces 15 once,
+  // and the note that says so stays.
+  const std::string linea =
+      Lines({"[generale]", "lunghezza percorso, 97000", "progressiva chilometrica tre, 0, 25, 0",
+             "progressiva chilometrica due, 0, 75, 0", "[curve]", "pendenza, 200000, 1", "[fine]"});
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, kTrain), Severity::kError);
+  ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
+  EXPECT_EQ(compiled[0].stato, 2);
+  ASSERT_EQ(compiled[0].notes.size(), 2u);
+  EXPECT_TRUE(compiled[0].notes[1].text.starts_with("status 15 (")) << compiled[0].notes[1].text;
+  EXPECT_EQ(Place(compiled[0].notes[1].where), "linea.txt:6:11");
+
+  std::vector<Diagnostic> checked = Of(CheckTexts(linea, kTrain), Severity::kError);
+  ASSERT_EQ(checked.size(), 2u) << Join(checked);
+  EXPECT_EQ(checked[0], compiled[0]);
+  EXPECT_EQ(checked[1].stato, 15);
+
+  // A compile that stops in the train file does not reach the references; a
+  // check does, and lists them once.
+  const std::string treno = TrainFile({"sabbia, 40000"});
+  checked = Of(CheckTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(checked.size(), 3u) << Join(checked);
+  EXPECT_EQ(checked[0].stato, 25);
+  EXPECT_EQ(checked[1].stato, 2);
+  EXPECT_EQ(checked[2].stato, 15);
+}
+
 TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
   // The first signal fails on the speed board; left out, it does not take the
   // cell of the second, which is clean.
