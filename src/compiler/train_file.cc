@@ -100,11 +100,16 @@ Flow Slowdown(ParseSession& p) {
   p.CheckFits(r.v, 16, "dato1", 1);
   p.CheckFits(r.f_tt, 16, "dato3", 3);
   p.CheckFits(r.d_v, 16, "dato2", 5);
-  // A slowdown that fails after writing some of its cells is left out whole.
-  std::vector<cella> before;
-  if (p.recovering()) before = p.s.celle;
+  // A slowdown that fails after writing some of its cells is left out whole:
+  // before its last check it writes its warning, start and end cells only.
+  SavedCells saved;
+  if (p.recovering()) {
+    saved.Save(p.s, cella_avviso_rallentamento(r.x));
+    saved.Save(p.s, cell_of(r.x));
+    saved.Save(p.s, cell_of(static_cast<int64_t>(r.x) + r.l));
+  }
   Flow f = p.Placed(r.x, memo_rallentamento(p.s, r));
-  if (f == Flow::kSkip) p.s.celle = std::move(before);
+  if (f == Flow::kSkip) saved.Restore(p.s);
   return f;
 }
 

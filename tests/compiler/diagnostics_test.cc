@@ -329,5 +329,20 @@ TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
   EXPECT_EQ(Place(errors[0].where), "treno-.txt:2:10");
 }
 
+TEST(CheckTest, AStationLeftOutOwnsNoCell) {
+  // Station B is too near A and left out, though its stopping mark was written
+  // over the signal's cell 34 first: the later conflict there names the signal.
+  const std::string treno = TrainFile({Station(1000, 12, 500, "A"), "segnale, 1650" + kSignal,
+                                       Station(1500, 12, 500, "B"), "segnale, 1650" + kSignal});
+  std::vector<Diagnostic> errors = Of(CheckTexts(kLine, treno), Severity::kError);
+  ASSERT_EQ(errors.size(), 2u) << Join(errors);
+  EXPECT_EQ(errors[0].stato, 22);
+  EXPECT_EQ(errors[1].stato, 16);
+  ASSERT_EQ(errors[1].notes.size(), 1u);
+  EXPECT_EQ(Place(errors[1].notes[0].where) + " " + errors[1].notes[0].text,
+            "treno-.txt:3:1 cell 34 (about metre 1650) already holds a signal, put there by "
+            "this 'segnale' entry");
+}
+
 }  // namespace
 }  // namespace percorso
