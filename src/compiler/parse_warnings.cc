@@ -9,16 +9,6 @@
 namespace percorso {
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "'" + Utf8FromWindows1252(text) + "'";
-}
-
-std::string_view Trimmed(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
 // The value a member of `bits` low bits keeps: 8 unsigned, 16 signed.
 int64_t Stored(int64_t value, int bits) {
   if (bits == 8) return static_cast<uint8_t>(value & 0xFF);
@@ -122,7 +112,7 @@ void ParseSession::AfterEntry(Grammar grammar) {
   ++records_in_file_;
   if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
     Warn(KeywordPlace(),
-         Quoted(Trimmed(keyword_)) +
+         Quoted(Trim(keyword_)) +
              " is read as an entry: the text before its keyword is no "
              "comment mark (" +
              std::string(*mark) +
@@ -139,7 +129,7 @@ void ParseSession::WarnRunOn() {
   while (on_line < fields_.size() && fields_[on_line].first == keyword_line_) ++on_line;
   const int next = keyword_line_ + 1;
   Warn(KeywordPlace(),
-       Quoted(Trimmed(keyword_)) + " reads " + std::to_string(fields_.size()) +
+       Quoted(Trim(keyword_)) + " reads " + std::to_string(fields_.size()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
        {Note{Here(next, 1), "this line, " + Quoted(LineText(contents_, next)) +
@@ -149,7 +139,7 @@ void ParseSession::WarnRunOn() {
 }
 
 void ParseSession::WarnUnmatched(Grammar grammar) {
-  const std::string_view t = Trimmed(keyword_);
+  const std::string_view t = Trim(keyword_);
   const int line = keyword_line_;
   if (line == warned_line_ || (t.empty() && dashes_.empty())) return;
   const bool line_file = current_ == Source::kLinea;
@@ -201,11 +191,11 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
         NearestSection(field, current_ == Source::kLinea) == std::string_view("[generale]")) {
       *near_miss = Note{here, "this section name is near '[generale]'"};
     }
-    if (r.first_on_line() && !Trimmed(field).empty()) {
+    if (r.first_on_line() && !Trim(field).empty()) {
       Diagnostic d;
       d.severity = Severity::kWarning;
       d.where = here;
-      d.text = "line ignored: " + Quoted(Trimmed(field)) +
+      d.text = "line ignored: " + Quoted(Trim(field)) +
                " comes before '[generale]', where nothing is read";
       before.push_back(std::move(d));
     }

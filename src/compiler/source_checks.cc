@@ -96,6 +96,8 @@ int AllowedEdits(std::string_view word) {
   return word.size() <= 5 ? 1 : 2;
 }
 
+}  // namespace
+
 std::string_view Trim(std::string_view s) {
   size_t b = s.find_first_not_of(" \t");
   if (b == std::string_view::npos) return {};
@@ -103,7 +105,9 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
-}  // namespace
+std::string Quoted(std::string_view text) {
+  return "'" + Utf8FromWindows1252(text) + "'";
+}
 
 int EditDistance(std::string_view a, std::string_view b) {
   const std::string x = ToLower1252(a);

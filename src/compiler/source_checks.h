@@ -11,6 +11,13 @@
 
 namespace percorso {
 
+/// `s` without the blanks (spaces and tabs) at either end.
+std::string_view Trim(std::string_view s);
+
+/// A text of the sources as a message quotes it: between single quotes,
+/// converted from Windows-1252 to UTF-8.
+std::string Quoted(std::string_view text);
+
 /// Where in the sources a keyword field is read: its grammar.
 enum class Grammar { kLineHeader, kLineBody, kTrain };
 
