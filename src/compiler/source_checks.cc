@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "compiler/model.h"
 #include "compiler/windows1252.h"
 
 namespace percorso {
@@ -289,25 +290,25 @@ std::string LineText(std::string_view contents, int line, size_t limit) {
 
 std::string_view TipoDescription(uint8_t tipo) {
   switch (tipo) {
-    case 1:
+    case kSegnale:
       return "a signal";
-    case 2:
+    case kFineRallentamento:
       return "the end of a slowdown";
-    case 3:
+    case kInizioRallentamento:
       return "the start of a slowdown";
-    case 4:
+    case kAvvisoRallentamento:
       return "a slowdown warning board";
-    case 5:
+    case kNumerataRallentamento:
       return "a numbered cell before a slowdown warning board";
-    case 6:
+    case kIndicatoreVMax:
       return "a speed-indicator board";
-    case 10:
+    case kFermata:
       return "a station's stopping mark";
-    case 12:
+    case kMarcatore:
       return "a cut-off point or marker";
-    case 13:
+    case kAbbattimentoNullo:
       return "a cut-off point";
-    case 14:
+    case kCartello:
       return "a text board";
     default:
       return "a feature";
