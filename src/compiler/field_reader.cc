@@ -89,6 +89,13 @@ bool IsWholeNumberText(std::string_view text) {
   return text.empty() || form == NumberForm::kWhole;
 }
 
+size_t LineEndAt(std::string_view text, size_t i) {
+  if (i >= text.size()) return 0;
+  if (text[i] == '\n') return 1;
+  if (text[i] != '\r') return 0;
+  return i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+}
+
 bool FieldReader::ReadText(std::string* out) {
   out->clear();
   if (!StartField()) return false;
@@ -226,14 +233,8 @@ void FieldReader::SkipBlanks() {
   while (AtBlank()) ++pos_;
 }
 
-// A line end is CR LF, a lone LF or a lone CR.
 void FieldReader::ConsumeLineEnd() {
-  if (text_[pos_] == '\r') {
-    ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-  } else if (text_[pos_] == '\n') {
-    ++pos_;
-  }
+  pos_ += LineEndAt(text_, pos_);
 }
 
 // True when a line end is passed between `from` and `to`; a CR LF is passed

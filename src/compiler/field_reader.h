@@ -34,6 +34,10 @@ bool NumericValue(std::string_view text, int64_t* value, NumberForm* form = null
 /// sign and digits, or nothing at all (an empty field reads 0 by design).
 bool IsWholeNumberText(std::string_view text);
 
+/// The length of the line end that starts at byte `i` of `text`: 2 for CR LF,
+/// 1 for a lone LF or a lone CR, 0 when none starts there.
+size_t LineEndAt(std::string_view text, size_t i);
+
 class FieldReader {
  public:
   /// Reads `contents`, which must outlive the reader.

@@ -123,16 +123,45 @@ TEST(WarningTest, EachWarningOnItsFixture) {
   }
 }
 
+// The text with each CR LF replaced by `line_end`.
+std::string WithLineEnds(const std::string& text, const std::string& line_end) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      out += line_end;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 TEST(WarningTest, TheLineOfARecordThatRanOnIsQuotedAsWritten) {
-  // "caff\xE8" is Windows-1252: the note shows it once converted, as UTF-8.
-  const std::string treno = TrainFile({"sabbia", "300, caff\xE8"});
-  for (const CompileOutcome& o : {CompileTexts(kLine, treno), CheckTexts(kLine, treno)}) {
-    std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+  // "caff\xE8" is Windows-1252: the note shows it once converted, as UTF-8;
+  // the line is found by the line ends that the reader knows.
+  for (const std::string line_end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(line_end));
+    const std::string treno = WithLineEnds(TrainFile({"sabbia", "300, caff\xE8"}), line_end);
+    for (const CompileOutcome& o : {CompileTexts(kLine, treno), CheckTexts(kLine, treno)}) {
+      std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+      ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+      ASSERT_EQ(warnings[0].notes.size(), 1u);
+      EXPECT_EQ(Place(warnings[0].notes[0].where) + " " + warnings[0].notes[0].text,
+                "treno-.txt:3:1 this line, '300, caff\xC3\xA8', is read as values of the entry "
+                "above, not as an entry of its own");
+    }
+  }
+}
+
+TEST(WarningTest, UtfEightTextIsPlacedByTheLineEndsThatTheReaderKnows) {
+  for (const std::string line_end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(line_end));
+    const std::string treno =
+        WithLineEnds(TrainFile({"sabbia, 3", Station(1000, 30, 200, "CITT\xC3\x80")}), line_end);
+    std::vector<Diagnostic> warnings = Of(CompileTexts(kLine, treno), Severity::kWarning);
     ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
-    ASSERT_EQ(warnings[0].notes.size(), 1u);
-    EXPECT_EQ(Place(warnings[0].notes[0].where) + " " + warnings[0].notes[0].text,
-              "treno-.txt:3:1 this line, '300, caff\xC3\xA8', is read as values of the entry "
-              "above, not as an entry of its own");
+    EXPECT_EQ(Place(warnings[0].where), "treno-.txt:3:61");
   }
 }
 
