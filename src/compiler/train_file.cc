@@ -48,12 +48,13 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   int64_t n = nearest(posizione / 50.0);
-  if (n > 0) {
-    if (Flow f = FillSpeed(p, c, n, ProfileEnd::kAtLastCell); f != Flow::kGoOn) return f;
-  }
+  const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
+  if (f == Flow::kStop) return f;
+  // A check that left out the fill of the speed before goes on with this one,
+  // so that the fault is not reported again at each later entry.
   c.previous_speed = velocita;
   c.speed_place = p.KeywordPlace();
-  return Flow::kGoOn;
+  return f;
 }
 
 Flow Adhesion(ParseSession& p, TrainCursors& c) {

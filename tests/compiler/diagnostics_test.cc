@@ -348,6 +348,26 @@ TEST(CheckTest, ReferencesAtFaultAreOneError) {
   EXPECT_EQ(checked[2].stato, 15);
 }
 
+TEST(CheckTest, AProfileValueThatCannotBeStoredIsOneError) {
+  // After a first error the compile stops; the check reports the speed and
+  // the gradient that cannot be stored once each, not at every later entry.
+  const std::string kBoard = "indicatori_vmax, 1050, 1,1,1,0,0,0,0,0";
+  const std::string linea = LineFile(
+      {kBoard, kBoard, "pendenza, 0, 2147483600", "pendenza, 1000, 1", "pendenza, 2000, 2"});
+  const std::string treno =
+      TrainFile({"velocita, 0, 1300", "velocita, 2000, 30", "velocita, 3000, 40"});
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
+  EXPECT_EQ(compiled[0].stato, 21);
+  std::vector<Diagnostic> checked = Of(CheckTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(checked.size(), 3u) << Join(checked);
+  EXPECT_EQ(checked[0], compiled[0]);
+  EXPECT_EQ(checked[1].stato, 25);
+  EXPECT_EQ(Place(checked[1].where), "linea.txt:6:1");
+  EXPECT_EQ(checked[2].stato, 25);
+  EXPECT_EQ(Place(checked[2].where), "treno-.txt:2:1");
+}
+
 TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
   // The first signal fails on the speed board; left out, it does not take the
   // cell of the second, which is clean.
