@@ -8,34 +8,22 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "sources/builtin_line.h"
-#include "sources/builtin_train.h"
+#include "sources/writers.h"
 #include "support/source_fixture.h"
 
 namespace percorso {
 namespace {
 
+using testing::CompileTexts;
+using testing::kSignal;
 using testing::LineFile;
 using testing::Lines;
+using testing::Place;
 using testing::Station;
 using testing::TrainFile;
 
 const std::string kLine = LineFile({});
 const std::string kTrain = TrainFile({});
-const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
-
-std::string Place(const SourceLocation& l) {
-  return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
-}
-
-CompileOutcome CompileTexts(const std::string& linea, const std::string& treno,
-                            bool with_geometry = false) {
-  MemorySourceFiles files(linea, treno);
-  Scenario s;
-  s.line_key = "L";
-  s.train_key = "T";
-  return memorizza_percorso(s, with_geometry, files);
-}
 
 CompileOutcome CheckTexts(const std::string& linea, const std::string& treno,
                           bool with_geometry = false) {
@@ -109,7 +97,7 @@ TEST(WarningTest, EachWarningOnItsFixture) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    CompileOutcome o = CompileTexts(row.linea, row.treno).outcome;
     EXPECT_TRUE(Of(o, Severity::kError).empty()) << Join(Of(o, Severity::kError));
     std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
     EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(), [&](const Diagnostic& w) {
@@ -143,7 +131,7 @@ TEST(WarningTest, TheLineOfARecordThatRanOnIsQuotedAsWritten) {
   for (const std::string line_end : {"\r\n", "\n", "\r"}) {
     SCOPED_TRACE(::testing::PrintToString(line_end));
     const std::string treno = WithLineEnds(TrainFile({"sabbia", "300, caff\xE8"}), line_end);
-    for (const CompileOutcome& o : {CompileTexts(kLine, treno), CheckTexts(kLine, treno)}) {
+    for (const CompileOutcome& o : {CompileTexts(kLine, treno).outcome, CheckTexts(kLine, treno)}) {
       std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
       ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
       ASSERT_EQ(warnings[0].notes.size(), 1u);
@@ -159,7 +147,7 @@ TEST(WarningTest, UtfEightTextIsPlacedByTheLineEndsThatTheReaderKnows) {
     SCOPED_TRACE(::testing::PrintToString(line_end));
     const std::string treno =
         WithLineEnds(TrainFile({"sabbia, 3", Station(1000, 30, 200, "CITT\xC3\x80")}), line_end);
-    std::vector<Diagnostic> warnings = Of(CompileTexts(kLine, treno), Severity::kWarning);
+    std::vector<Diagnostic> warnings = Of(CompileTexts(kLine, treno).outcome, Severity::kWarning);
     ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
     EXPECT_EQ(Place(warnings[0].where), "treno-.txt:3:61");
   }
@@ -182,11 +170,9 @@ TEST(WarningTest, ATextThatIsNoWholeNumberIsToldAsTheCompileReadsIt) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
-    MemorySourceFiles files(kLine, TrainFile({std::string("sabbia, ") + row.text}));
-    Scenario s;
-    CompileOutcome o = memorizza_percorso(s, false, files);
-    EXPECT_EQ(s.voci[kVoceChiaveTreno].valore1, row.stored);
-    std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+    testing::Compiled c = CompileTexts(kLine, TrainFile({std::string("sabbia, ") + row.text}));
+    EXPECT_EQ(c.s.voci[kVoceChiaveTreno].valore1, row.stored);
+    std::vector<Diagnostic> warnings = Of(c.outcome, Severity::kWarning);
     if (row.how.empty()) {
       EXPECT_TRUE(warnings.empty()) << Join(warnings);
       continue;
@@ -198,21 +184,19 @@ TEST(WarningTest, ATextThatIsNoWholeNumberIsToldAsTheCompileReadsIt) {
 }
 
 TEST(WarningTest, NoneOnTheBuiltInSources) {
-  std::string linea;
-  std::string treno;
-  for (std::string_view l : BuiltinLineLines()) linea += std::string(l) + "\r\n";
-  for (std::string_view l : BuiltinTrainLines()) treno += std::string(l) + "\r\n";
+  const std::string linea = BuiltinLineBytes();
+  const std::string treno = BuiltinTrainBytes();
   for (bool with_geometry : {true, false}) {
     SCOPED_TRACE(with_geometry);
-    EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).diagnostics), "");
+    EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).outcome.diagnostics), "");
     EXPECT_EQ(Join(CheckTexts(linea, treno, with_geometry).diagnostics), "");
   }
 }
 
 TEST(WarningTest, CurveLinesWithoutTheGeometryAreNoMistake) {
   const std::string linea = LineFile({"curvas2, 1000, 400"});
-  EXPECT_EQ(Join(CompileTexts(linea, TrainFile({"sabbia, 300"})).diagnostics), "");
-  EXPECT_EQ(Join(Of(CompileTexts(linea, kTrain, true), Severity::kError)), "");
+  EXPECT_EQ(Join(CompileTexts(linea, TrainFile({"sabbia, 300"})).outcome.diagnostics), "");
+  EXPECT_EQ(Join(Of(CompileTexts(linea, kTrain, true).outcome, Severity::kError)), "");
 }
 
 TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
@@ -254,7 +238,7 @@ TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    CompileOutcome o = CompileTexts(row.linea, row.treno).outcome;
     std::vector<Diagnostic> errors = Of(o, Severity::kError);
     ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
     EXPECT_EQ(Place(errors[0].where), row.place);
@@ -268,7 +252,7 @@ TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
 }
 
 TEST(ErrorPlaceTest, TheFatalHeaderErrorNamesTheEntryOnCellOne) {
-  CompileOutcome o = CompileTexts(kLine, TrainFile({"x", "segnale, 0" + kSignal}));
+  CompileOutcome o = CompileTexts(kLine, TrainFile({"x", "segnale, 0" + kSignal})).outcome;
   EXPECT_EQ(o.fatal, kFatalHeaderTaken);
   std::vector<Diagnostic> errors = Of(o, Severity::kError);
   ASSERT_FALSE(errors.empty());
@@ -279,7 +263,7 @@ TEST(ErrorPlaceTest, TheFatalHeaderErrorNamesTheEntryOnCellOne) {
 TEST(ErrorPlaceTest, NoRouteLengthIsTheError) {
   for (const std::string& linea : {Lines({"[generale]", "[curve]"}), Lines({"[generale]", ""}),
                                    TrainFile({"segnale, 1050" + kSignal})}) {
-    CompileOutcome o = CompileTexts(linea, kTrain);
+    CompileOutcome o = CompileTexts(linea, kTrain).outcome;
     EXPECT_FALSE(o.has_route);
     std::vector<Diagnostic> errors = Of(o, Severity::kError);
     ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
@@ -312,7 +296,8 @@ TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    std::vector<Diagnostic> compiled = Of(CompileTexts(row.linea, row.treno), Severity::kError);
+    std::vector<Diagnostic> compiled =
+        Of(CompileTexts(row.linea, row.treno).outcome, Severity::kError);
     std::vector<Diagnostic> checked = Of(CheckTexts(row.linea, row.treno), Severity::kError);
     ASSERT_EQ(compiled.size(), 1u);
     ASSERT_EQ(checked.size(), row.errors) << Join(checked);
@@ -326,7 +311,7 @@ TEST(CheckTest, ReferencesAtFaultAreOneError) {
   const std::string linea =
       Lines({"[generale]", "lunghezza percorso, 97000", "progressiva chilometrica tre, 0, 25, 0",
              "progressiva chilometrica due, 0, 75, 0", "[curve]", "pendenza, 200000, 1", "[fine]"});
-  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, kTrain), Severity::kError);
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, kTrain).outcome, Severity::kError);
   ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
   EXPECT_EQ(compiled[0].stato, 2);
   ASSERT_EQ(compiled[0].notes.size(), 2u);
@@ -356,7 +341,7 @@ TEST(CheckTest, AProfileValueThatCannotBeStoredIsOneError) {
       {kBoard, kBoard, "pendenza, 0, 2147483600", "pendenza, 1000, 1", "pendenza, 2000, 2"});
   const std::string treno =
       TrainFile({"velocita, 0, 1300", "velocita, 2000, 30", "velocita, 3000, 40"});
-  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, treno), Severity::kError);
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, treno).outcome, Severity::kError);
   ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
   EXPECT_EQ(compiled[0].stato, 21);
   std::vector<Diagnostic> checked = Of(CheckTexts(linea, treno), Severity::kError);
