@@ -222,11 +222,11 @@ void FieldReader::EndNumericField() {
 }
 
 bool FieldReader::AtBlank() const {
-  return pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t');
+  return pos_ < text_.size() && Is(text_[pos_], kBlank);
 }
 
 bool FieldReader::AtLineEnd() const {
-  return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
+  return pos_ < text_.size() && Is(text_[pos_], kLineEnd);
 }
 
 void FieldReader::SkipBlanks() {
