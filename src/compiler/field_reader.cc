@@ -82,13 +82,6 @@ bool NumericValue(std::string_view text, int64_t* value, NumberForm* form) {
   return true;
 }
 
-bool IsWholeNumberText(std::string_view text) {
-  int64_t value = 0;
-  NumberForm form = NumberForm::kNotANumber;
-  NumericValue(text, &value, &form);
-  return text.empty() || form == NumberForm::kWhole;
-}
-
 size_t LineEndAt(std::string_view text, size_t i) {
   if (i >= text.size()) return 0;
   if (text[i] == '\n') return 1;

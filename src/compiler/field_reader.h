@@ -30,10 +30,6 @@ enum class NumberForm { kWhole, kDecimal, kNotANumber };
 /// `form`, when given, gets the form of the text.
 bool NumericValue(std::string_view text, int64_t* value, NumberForm* form = nullptr);
 
-/// True for the text of a whole number as the sources write it: an optional
-/// sign and digits, or nothing at all (an empty field reads 0 by design).
-bool IsWholeNumberText(std::string_view text);
-
 /// The length of the line end that starts at byte `i` of `text`: 2 for CR LF,
 /// 1 for a lone LF or a lone CR, 0 when none starts there.
 size_t LineEndAt(std::string_view text, size_t i);
