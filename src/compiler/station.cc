@@ -143,8 +143,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
       return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }
   }
-  if (p.station_places.size() <= static_cast<size_t>(slot)) p.station_places.resize(slot + 1);
-  p.station_places[static_cast<size_t>(slot)] = p.KeywordPlace();
+  p.StationPlaced(slot);
   ++slot;
   if (slot >= p.board_cursor) return SlotsFull(p);
   return Flow::kGoOn;

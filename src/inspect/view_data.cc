@@ -44,7 +44,7 @@ class DataWriter {
   /// [metres, class, label, tooltip] of one single-cell feature.
   std::string Mark(const ViewFeature& ft) const {
     const cella& c = s_.celle[static_cast<size_t>(ft.cell)];
-    const SourceRecord* r = records_.AtCell(ft.cell);
+    const SourceEntry* r = records_.AtCell(ft.cell);
     int64_t metres = CellMetres(ft.cell);
     std::string cls;
     switch (c.tipo) {
@@ -64,8 +64,8 @@ class DataWriter {
         cls = "text-board";
         break;
       default:
-        if (r != nullptr && r->kind == RecordKind::kCutOff && !r->values.empty()) {
-          metres = r->values[0];
+        if (r != nullptr && r->kind == EntryKind::kCutOff && !r->numbers.empty()) {
+          metres = r->numbers[0];
           cls = "marker cut-off";
         } else {
           cls = c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
@@ -145,12 +145,12 @@ class DataWriter {
 
   /// [metres, "FILE:LINE"] of every record of `kind`, for the readout of a
   /// profile.
-  std::string Places(RecordKind kind) const {
+  std::string Places(EntryKind kind) const {
     std::string out;
-    for (const SourceRecord* r : records_.OfKind(kind)) {
+    for (const SourceEntry* r : records_.OfKind(kind)) {
       std::string place = PlaceText(r->place);
-      if (place.empty() || r->values.empty()) continue;
-      Add(out, "[" + N(r->values[0]) + "," + Q(place) + "]");
+      if (place.empty() || r->numbers.empty()) continue;
+      Add(out, "[" + N(r->numbers[0]) + "," + Q(place) + "]");
     }
     return "[" + out + "]";
   }
@@ -188,8 +188,8 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
         return celle[i].pendenza != 0 ? celle[i].pendenza - 100 : previous;
       }) +
       ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
-      ",\"speedFrom\":" + w.Places(RecordKind::kLineSpeed) +
-      ",\"gradientFrom\":" + w.Places(RecordKind::kGradient) + ",\"plan\":" + plan_json +
+      ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) +
+      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"plan\":" + plan_json +
       ",\"diagnostics\":" + w.Diagnostics() + "}";
   // Inside a <script> element "</" or "<!--" would change how the element
   // ends; a "<" occurs only inside strings, where \u003c reads the same.

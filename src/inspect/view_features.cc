@@ -89,7 +89,7 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
 
 }  // namespace
 
-ViewScenario ViewOfModel(const Scenario& s, std::string line_file) {
+ViewScenario ViewOfModel(const Scenario& s) {
   ViewScenario v;
   v.line_key = s.line_key;
   v.train_key = s.train_key;
@@ -97,7 +97,6 @@ ViewScenario ViewOfModel(const Scenario& s, std::string line_file) {
   v.voci = s.voci;
   if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
   v.entries = s.source_entries;
-  v.line_file = std::move(line_file);
   return v;
 }
 

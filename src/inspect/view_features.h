@@ -33,18 +33,15 @@ struct ViewScenario {
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
   std::optional<GeometryTable> tracciato;
-  /// From sources: the entries the parser read, and the name under which it
-  /// read the line file (the other entries are the train file's).
+  /// From sources: the records the parser kept of the entries it read.
   std::vector<SourceEntry> entries;
-  std::string line_file;
   /// From sources: what the compile reported.
   std::vector<ViewDiagnostic> diagnostics;
 };
 
 /// The page's view of a model compiled in memory: its keys, cells, table and
-/// geometry, and the entries it kept; `line_file` is the name under which the
-/// line file was read.
-ViewScenario ViewOfModel(const Scenario& s, std::string line_file = "");
+/// geometry, and the records it kept.
+ViewScenario ViewOfModel(const Scenario& s);
 
 struct ViewStation {
   int slot = 0;
