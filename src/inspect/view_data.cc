@@ -44,8 +44,6 @@ class DataWriter {
   /// [metres, class, label, tooltip] of one single-cell feature.
   std::string Mark(const ViewFeature& ft) const {
     const cella& c = s_.celle[static_cast<size_t>(ft.cell)];
-    const SourceEntry* r = records_.AtCell(ft.cell);
-    int64_t metres = CellMetres(ft.cell);
     std::string cls;
     switch (c.tipo) {
       case kSegnale:
@@ -64,16 +62,12 @@ class DataWriter {
         cls = "text-board";
         break;
       default:
-        if (r != nullptr && r->kind == EntryKind::kCutOff && !r->numbers.empty()) {
-          metres = r->numbers[0];
-          cls = "marker cut-off";
-        } else {
-          cls = c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
-        }
-        if (c.tipo == kAbbattimentoNullo && r == nullptr) metres += 50;
+        cls = c.tipo == kAbbattimentoNullo || records_.AtCell(ft.cell, EntryKind::kCutOff)
+                  ? "marker cut-off"
+                  : "marker";
         break;
     }
-    return "[" + N(metres) + "," + Q(cls) + "," + Q(ft.label) + "," +
+    return "[" + N(FeatureMetres(s_, records_, ft.cell)) + "," + Q(cls) + "," + Q(ft.label) + "," +
            Q(FeatureTip(s_, records_, ft.cell)) + "]";
   }
 
@@ -149,7 +143,7 @@ class DataWriter {
     std::string out;
     for (const SourceEntry* r : records_.OfKind(kind)) {
       std::string place = PlaceText(r->place);
-      if (place.empty() || r->numbers.empty()) continue;
+      if (place.empty()) continue;
       Add(out, "[" + N(r->numbers[0]) + "," + Q(place) + "]");
     }
     return "[" + out + "]";

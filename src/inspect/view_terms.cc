@@ -129,15 +129,15 @@ std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceEntr
          (r ? From(*r) : "\n(text in slot " + N(c.dato1) + ")");
 }
 
-std::string MarkerTip(const cella& c, const SourceEntry* r, int64_t cell) {
+std::string MarkerTip(const cella& c, const SourceEntry* r, int64_t metres) {
   if (r != nullptr) {
-    return Heading("cut-off (abbattimento)", At(*r, 0)) + "\nposizione " + N(At(*r, 0)) +
+    return Heading("cut-off (abbattimento)", metres) + "\nposizione " + N(metres) +
            " m \u00b7 value " + N(At(*r, 1)) + From(*r);
   }
   if (c.tipo == kAbbattimentoNullo) {
-    return Heading("cut-off with a value below 1", CellMetres(cell) + 50) + std::string(kReadBack);
+    return Heading("cut-off with a value below 1", metres) + std::string(kReadBack);
   }
-  return Heading("marker", CellMetres(cell)) + "\nvalue " + N(c.dato1) +
+  return Heading("marker", metres) + "\nvalue " + N(c.dato1) +
          "\n(placed by the compiler before a signal or a slowdown, or a cut-off with this value)";
 }
 
@@ -164,9 +164,10 @@ RecordIndex::RecordIndex(const std::vector<SourceEntry>& records) {
   }
 }
 
-const SourceEntry* RecordIndex::AtCell(int64_t cell) const {
+const SourceEntry* RecordIndex::AtCell(int64_t cell, EntryKind kind) const {
   auto it = by_cell_.find(cell);
-  return it == by_cell_.end() ? nullptr : &records_[it->second];
+  if (it == by_cell_.end() || records_[it->second].kind != kind) return nullptr;
+  return &records_[it->second];
 }
 
 const SourceEntry* RecordIndex::Station(int slot) const {
@@ -198,28 +199,35 @@ std::string PlaceText(const SourceLocation& place) {
   return place.known() ? file + ":" + N(place.line) : file;
 }
 
+int64_t FeatureMetres(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
+  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return CellMetres(cell);
+  const cella& c = s.celle[static_cast<size_t>(cell)];
+  if (c.tipo != kMarcatore && c.tipo != kAbbattimentoNullo) return CellMetres(cell);
+  if (const SourceEntry* r = records.AtCell(cell, EntryKind::kCutOff)) return At(*r, 0);
+  return CellMetres(cell) + (c.tipo == kAbbattimentoNullo ? 50 : 0);
+}
+
 std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
   if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return "";
   const cella& c = s.celle[static_cast<size_t>(cell)];
-  const SourceEntry* r = records.AtCell(cell);
   std::string tip;
   switch (c.tipo) {
     case kSegnale:
-      tip = SignalTip(s, r && r->kind == EntryKind::kSignal ? r : nullptr, cell);
+      tip = SignalTip(s, records.AtCell(cell, EntryKind::kSignal), cell);
       break;
     case kIndicatoreVMax:
-      tip = SpeedBoardTip(c, r && r->kind == EntryKind::kSpeedBoard ? r : nullptr, cell);
+      tip = SpeedBoardTip(c, records.AtCell(cell, EntryKind::kSpeedBoard), cell);
       break;
     case kCartello:
-      tip = TextBoardTip(s, c, r && r->kind == EntryKind::kTextBoard ? r : nullptr, cell);
+      tip = TextBoardTip(s, c, records.AtCell(cell, EntryKind::kTextBoard), cell);
       break;
     case kMarcatore:
     case kAbbattimentoNullo:
-      tip = MarkerTip(c, r && r->kind == EntryKind::kCutOff ? r : nullptr, cell);
+      tip = MarkerTip(c, records.AtCell(cell, EntryKind::kCutOff), FeatureMetres(s, records, cell));
       break;
     case kAvvisoRallentamento:
     case kNumerataRallentamento:
-      tip = SlowdownBoardTip(c, r && r->kind == EntryKind::kSlowdown ? r : nullptr, cell);
+      tip = SlowdownBoardTip(c, records.AtCell(cell, EntryKind::kSlowdown), cell);
       break;
     default:
       tip = Heading(TipoName(c.tipo), CellMetres(cell));
@@ -229,8 +237,7 @@ std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_
 }
 
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd) {
-  const SourceEntry* r = records.AtCell(sd.start_cell);
-  if (r != nullptr && r->kind == EntryKind::kSlowdown) {
+  if (const SourceEntry* r = records.AtCell(sd.start_cell, EntryKind::kSlowdown)) {
     return Heading("slowdown", At(*r, 0)) + "\n" +
            Fields(
                {{"x", N(At(*r, 0)) + " m"}, {"v", Speed(At(*r, 1))}, {"l", N(At(*r, 2)) + " m"}}) +
@@ -289,8 +296,7 @@ std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
 }
 
 std::string SignalKind(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  const SourceEntry* r = records.AtCell(cell);
-  SignalValues v = SignalOf(s, r && r->kind == EntryKind::kSignal ? r : nullptr, cell);
+  SignalValues v = SignalOf(s, records.AtCell(cell, EntryKind::kSignal), cell);
   std::string kind = v.sx == 1 ? "sx1" : v.sx == 2 ? "sx2" : "sx-other";
   return v.dx != 0 ? kind + " right" : kind;
 }

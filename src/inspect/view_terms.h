@@ -25,8 +25,8 @@ class RecordIndex {
   explicit RecordIndex(const std::vector<SourceEntry>& records);
 
   bool empty() const { return records_.empty(); }
-  /// The record that placed the feature of `cell`, or nullptr.
-  const SourceEntry* AtCell(int64_t cell) const;
+  /// The record of `kind` that placed the feature of `cell`, or nullptr.
+  const SourceEntry* AtCell(int64_t cell, EntryKind kind) const;
   /// The record of the station in `slot`, or nullptr.
   const SourceEntry* Station(int slot) const;
   /// The terrain records whose first cell lies in first..last.
@@ -42,6 +42,11 @@ class RecordIndex {
 
 /// "FILE:LINE" of a place; empty when it is not known.
 std::string PlaceText(const SourceLocation& place);
+
+/// The metres at which the single-cell feature of `cell` stands: a cut-off's
+/// position as written; read back from the cells, a cut-off with a value below
+/// 1 stands 50 m after its cell's metres; any other feature at its cell's.
+int64_t FeatureMetres(const ViewScenario& s, const RecordIndex& records, int64_t cell);
 
 /// The tooltip of a single-cell feature: its kind, kilometre and the values as
 /// written, named as in the sources, and the FILE:LINE of its record; from
