@@ -4,8 +4,6 @@
 
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
-#include "inspect/text_out.h"
-#include "output/layout.h"
 
 namespace percorso {
 namespace {
@@ -117,21 +115,6 @@ ViewFeatures CollectFeatures(const ViewScenario& s) {
 std::string BoardText(const ViewScenario& s, const cella& c) {
   if (c.dato1 < 0 || c.dato1 >= kNumVoci) return "";
   return Utf8FromWindows1252(s.voci[static_cast<size_t>(c.dato1)].nome);
-}
-
-std::string CellSummary(size_t index, const cella& c) {
-  std::string text = "cell " + std::to_string(index) + ", km " +
-                     Kilometres(CellMetres(static_cast<int64_t>(index))) + ": " +
-                     std::string(TipoName(c.tipo)) + " (tipo " + std::to_string(c.tipo) + ")";
-  // The other members, one line for the 16-bit values, one for the bytes.
-  size_t width = 0;
-  layout::ForEachField(layout::kCellFields, c, [&](const layout::Field& f, auto v) {
-    if (f.name == "tipo") return;
-    text += f.width == width ? "  " : "\n";
-    width = f.width;
-    text += std::string(f.name) + " " + std::to_string(v);
-  });
-  return text;
 }
 
 std::string SpeedCodeText(int16_t code) {

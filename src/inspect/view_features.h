@@ -98,10 +98,6 @@ ViewFeatures CollectFeatures(const ViewScenario& s);
 /// UTF-8; empty when that slot does not exist.
 std::string BoardText(const ViewScenario& s, const cella& c);
 
-/// Several lines describing one cell for a tooltip: index, kilometre, type and
-/// every member.
-std::string CellSummary(size_t index, const cella& c);
-
 /// The speeds of a speed-indicator code in km/h: the hundreds times 5, then
 /// "/" and the units times 5 when they are not 0 (2100 gives "105", 2222
 /// gives "110/110").
