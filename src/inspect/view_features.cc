@@ -117,9 +117,12 @@ std::string BoardText(const ViewScenario& s, const cella& c) {
   return Utf8FromWindows1252(s.voci[static_cast<size_t>(c.dato1)].nome);
 }
 
+SpeedCodeSpeeds DecodeSpeedCode(int16_t code) {
+  return {static_cast<int64_t>(code / 100) * 5, static_cast<int64_t>(code % 100) * 5};
+}
+
 std::string SpeedCodeText(int16_t code) {
-  int high = code / 100 * 5;
-  int low = code % 100 * 5;
+  auto [high, low] = DecodeSpeedCode(code);
   if (low == 0) return std::to_string(high);
   return std::to_string(high) + "/" + std::to_string(low);
 }

@@ -106,8 +106,8 @@ std::string SpeedBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
                    {"strisced", N(At(*r, 8))}}) +
            From(*r);
   }
-  auto high = [](int16_t code) { return Speed(static_cast<int64_t>(code / 100) * 5); };
-  auto low = [](int16_t code) { return Speed(static_cast<int64_t>(code % 100) * 5); };
+  auto high = [](int16_t code) { return Speed(DecodeSpeedCode(code).high); };
+  auto low = [](int16_t code) { return Speed(DecodeSpeedCode(code).low); };
   return Heading("speed board", CellMetres(cell)) + "\nposizione " + N(CellMetres(cell)) + " m\n" +
          Fields({{"vas", high(c.dato1)},
                  {"vbs", high(c.dato2)},
