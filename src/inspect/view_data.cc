@@ -98,8 +98,7 @@ class DataWriter {
       const voce& v = *st.v;
       Add(out, "[" + N(v.posizione) + "," + N(v.inizio) + "," + N(v.fine) + "," +
                    (st.stop_cell >= 0 ? N(CellMetres(st.stop_cell)) : "null") + "," + Q(st.name) +
-                   "," + Q(v.orario != 0 ? ClockTime(v.orario) : "") + "," +
-                   Q(StationTip(records_, st)) + "]");
+                   "," + Q(StationTip(records_, st)) + "]");
     }
     return "[" + out + "]";
   }
