@@ -43,32 +43,8 @@ class DataWriter {
 
   /// [metres, class, label, tooltip] of one single-cell feature.
   std::string Mark(const ViewFeature& ft) const {
-    const cella& c = s_.celle[static_cast<size_t>(ft.cell)];
-    std::string cls;
-    switch (c.tipo) {
-      case kSegnale:
-        cls = "signal " + SignalKind(s_, records_, ft.cell);
-        break;
-      case kAvvisoRallentamento:
-        cls = "slowdown-board warning";
-        break;
-      case kNumerataRallentamento:
-        cls = "slowdown-board numbered";
-        break;
-      case kIndicatoreVMax:
-        cls = "speed-board";
-        break;
-      case kCartello:
-        cls = "text-board";
-        break;
-      default:
-        cls = c.tipo == kAbbattimentoNullo || records_.AtCell(ft.cell, EntryKind::kCutOff)
-                  ? "marker cut-off"
-                  : "marker";
-        break;
-    }
-    return "[" + N(FeatureMetres(s_, records_, ft.cell)) + "," + Q(cls) + "," + Q(ft.label) + "," +
-           Q(FeatureTip(s_, records_, ft.cell)) + "]";
+    FeatureTerms t = DescribeFeature(s_, records_, ft.cell);
+    return "[" + N(t.metres) + "," + Q(t.kind) + "," + Q(ft.label) + "," + Q(t.tip) + "]";
   }
 
   std::string Rows() const {

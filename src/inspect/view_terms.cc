@@ -71,8 +71,14 @@ SignalValues SignalOf(const ViewScenario& s, const SourceEntry* r, int64_t cell)
           At(*r, 6), At(*r, 7), At(*r, 8), At(*r, 9), At(*r, 10)};
 }
 
-std::string SignalTip(const ViewScenario& s, const SourceEntry* r, int64_t cell) {
-  SignalValues v = SignalOf(s, r, cell);
+/// "sx1", "sx2" or "sx-other" by the left indication, and " right" when there
+/// is a right one.
+std::string SignalKind(const SignalValues& v) {
+  std::string kind = v.sx == 1 ? "sx1" : v.sx == 2 ? "sx2" : "sx-other";
+  return v.dx != 0 ? kind + " right" : kind;
+}
+
+std::string SignalTip(const SignalValues& v, const SourceEntry* r) {
   return Heading("signal", v.posizione) + "\nposizione " + N(v.posizione) + " m\n" +
          Fields({{"sx", N(v.sx)},
                  {"s1", N(v.s1)},
@@ -199,41 +205,53 @@ std::string PlaceText(const SourceLocation& place) {
   return place.known() ? file + ":" + N(place.line) : file;
 }
 
-int64_t FeatureMetres(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return CellMetres(cell);
+FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
+  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return {CellMetres(cell), "", ""};
   const cella& c = s.celle[static_cast<size_t>(cell)];
-  if (c.tipo != kMarcatore && c.tipo != kAbbattimentoNullo) return CellMetres(cell);
-  if (const SourceEntry* r = records.AtCell(cell, EntryKind::kCutOff)) return At(*r, 0);
-  return CellMetres(cell) + (c.tipo == kAbbattimentoNullo ? 50 : 0);
-}
-
-std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return "";
-  const cella& c = s.celle[static_cast<size_t>(cell)];
-  std::string tip;
+  FeatureTerms out{CellMetres(cell), "", ""};
   switch (c.tipo) {
-    case kSegnale:
-      tip = SignalTip(s, records.AtCell(cell, EntryKind::kSignal), cell);
+    case kSegnale: {
+      const SourceEntry* r = records.AtCell(cell, EntryKind::kSignal);
+      SignalValues v = SignalOf(s, r, cell);
+      out.kind = "signal " + SignalKind(v);
+      out.tip = SignalTip(v, r);
       break;
+    }
     case kIndicatoreVMax:
-      tip = SpeedBoardTip(c, records.AtCell(cell, EntryKind::kSpeedBoard), cell);
+      out.kind = "speed-board";
+      out.tip = SpeedBoardTip(c, records.AtCell(cell, EntryKind::kSpeedBoard), cell);
       break;
     case kCartello:
-      tip = TextBoardTip(s, c, records.AtCell(cell, EntryKind::kTextBoard), cell);
-      break;
-    case kMarcatore:
-    case kAbbattimentoNullo:
-      tip = MarkerTip(c, records.AtCell(cell, EntryKind::kCutOff), FeatureMetres(s, records, cell));
+      out.kind = "text-board";
+      out.tip = TextBoardTip(s, c, records.AtCell(cell, EntryKind::kTextBoard), cell);
       break;
     case kAvvisoRallentamento:
     case kNumerataRallentamento:
-      tip = SlowdownBoardTip(c, records.AtCell(cell, EntryKind::kSlowdown), cell);
+      out.kind =
+          c.tipo == kAvvisoRallentamento ? "slowdown-board warning" : "slowdown-board numbered";
+      out.tip = SlowdownBoardTip(c, records.AtCell(cell, EntryKind::kSlowdown), cell);
       break;
+    case kMarcatore:
+    case kAbbattimentoNullo: {
+      const SourceEntry* r = records.AtCell(cell, EntryKind::kCutOff);
+      // Read back from the cells, a cut-off with a value below 1 stands 50 m
+      // after its cell's metres.
+      if (r != nullptr) {
+        out.metres = At(*r, 0);
+      } else if (c.tipo == kAbbattimentoNullo) {
+        out.metres += 50;
+      }
+      out.kind = r != nullptr || c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
+      out.tip = MarkerTip(c, r, out.metres);
+      break;
+    }
     default:
-      tip = Heading(TipoName(c.tipo), CellMetres(cell));
+      out.kind = "marker";
+      out.tip = Heading(TipoName(c.tipo), CellMetres(cell));
       break;
   }
-  return tip + "\n" + MembersLine(cell, c);
+  out.tip += "\n" + MembersLine(cell, c);
+  return out;
 }
 
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd) {
@@ -285,20 +303,15 @@ std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
                     Kilometres(CellMetres(st.last_cell + 2)) + "\nmontagna " + N(st.montagna);
   std::vector<const SourceEntry*> found = records.Terrain(st.first_cell, st.last_cell);
   for (const SourceEntry* r : found) {
+    std::string place = PlaceText(r->place);
     tip += "\n" +
            Fields({{"inizio", N(At(*r, 0)) + " m"},
                    {"fine", N(At(*r, 1)) + " m"},
                    {"tipo", N(At(*r, 2))}}) +
-           (PlaceText(r->place).empty() ? "" : "  " + PlaceText(r->place));
+           (place.empty() ? "" : "  " + place);
   }
   if (found.empty()) tip += std::string(kReadBack);
   return tip;
-}
-
-std::string SignalKind(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  SignalValues v = SignalOf(s, records.AtCell(cell, EntryKind::kSignal), cell);
-  std::string kind = v.sx == 1 ? "sx1" : v.sx == 2 ? "sx2" : "sx-other";
-  return v.dx != 0 ? kind + " right" : kind;
 }
 
 }  // namespace percorso

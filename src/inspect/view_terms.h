@@ -43,15 +43,22 @@ class RecordIndex {
 /// "FILE:LINE" of a place; empty when it is not known.
 std::string PlaceText(const SourceLocation& place);
 
-/// The metres at which the single-cell feature of `cell` stands: a cut-off's
-/// position as written; read back from the cells, a cut-off with a value below
-/// 1 stands 50 m after its cell's metres; any other feature at its cell's.
-int64_t FeatureMetres(const ViewScenario& s, const RecordIndex& records, int64_t cell);
-
-/// The tooltip of a single-cell feature: its kind, kilometre and the values as
-/// written, named as in the sources, and the FILE:LINE of its record; from
-/// the cells when there is no record. Ends with the cell and its members.
-std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_t cell);
+/// A single-cell feature in the author's terms: where it stands (a cut-off at
+/// its position as written), its kind for its glyph and the legend, and its
+/// tooltip.
+struct FeatureTerms {
+  int64_t metres = 0;
+  /// "signal sx1", "signal sx2" or "signal sx-other" by a signal's left
+  /// indication, with " right" when it has a right one; "speed-board",
+  /// "text-board", "slowdown-board warning" or "slowdown-board numbered";
+  /// "marker cut-off" or "marker".
+  std::string kind;
+  /// Its kind, kilometre and the values as written, named as in the sources,
+  /// and the FILE:LINE of its record; from the cells when there is no record.
+  /// Ends with the cell and its members.
+  std::string tip;
+};
+FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, int64_t cell);
 
 /// The tooltip of a slowdown from its start cell to its end cell.
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd);
@@ -61,10 +68,6 @@ std::string StationTip(const RecordIndex& records, const ViewStation& st);
 
 /// The tooltip of a terrain or tunnel stretch.
 std::string StretchTip(const RecordIndex& records, const ViewStretch& st);
-
-/// The kind of a signal cell for its glyph and the legend: "sx1", "sx2" or
-/// "sx-other" by its left indication, and " right" when it has a right one.
-std::string SignalKind(const ViewScenario& s, const RecordIndex& records, int64_t cell);
 
 }  // namespace percorso
 
