@@ -151,8 +151,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   }
   // The mark is the station's once nothing can leave the station out.
   if (mark >= 0) p.Own(mark);
-  if (p.station_places.size() <= static_cast<size_t>(slot)) p.station_places.resize(slot + 1);
-  p.station_places[static_cast<size_t>(slot)] = p.KeywordPlace();
+  p.StationPlaced(slot);
   ++slot;
   if (slot >= p.board_cursor) return SlotsFull(p);
   return Flow::kGoOn;

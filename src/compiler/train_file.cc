@@ -42,6 +42,7 @@ Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) 
 }
 
 Flow Speed(ParseSession& p, TrainCursors& c) {
+  p.KeepRecord(EntryKind::kLineSpeed);
   int32_t posizione = 0;
   int32_t velocita = 0;
   if (!p.ReadInts({&posizione, &velocita})) return p.AfterFailure();
@@ -58,6 +59,7 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
 }
 
 Flow Adhesion(ParseSession& p, TrainCursors& c) {
+  p.KeepRecord(EntryKind::kAdhesion);
   int32_t posizione = 0;
   int32_t aderenza = 0;
   if (!p.ReadInts({&posizione, &aderenza})) return p.AfterFailure();
@@ -82,6 +84,7 @@ void CheckSignalValues(ParseSession& p, const Segnale& g) {
 }
 
 Flow Signal(ParseSession& p) {
+  p.KeepRecord(EntryKind::kSignal);
   Segnale g;
   if (!p.ReadInts({&g.posizione, &g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3,
                    &g.tempo})) {
@@ -94,6 +97,7 @@ Flow Signal(ParseSession& p) {
 }
 
 Flow Slowdown(ParseSession& p) {
+  p.KeepRecord(EntryKind::kSlowdown);
   Rallentamento r;
   if (!p.ReadInts({&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})) return p.AfterFailure();
   if (!p.InRange(r.x, 100)) return p.RangeFailure(r.x);
@@ -116,6 +120,7 @@ Flow Slowdown(ParseSession& p) {
 
 // A cut-off point lies in cell nearest(p / 50), one before a feature's cell.
 Flow CutOff(ParseSession& p) {
+  p.KeepRecord(EntryKind::kCutOff);
   int32_t posizione = 0;
   int32_t valore = 0;
   if (!p.ReadInts({&posizione, &valore})) return p.AfterFailure();
@@ -136,7 +141,19 @@ Flow CutOff(ParseSession& p) {
   return Flow::kGoOn;
 }
 
+// A value of the train itself, placed on no cell.
+bool TrainValue(ParseSession& p, int32_t* target) {
+  p.KeepRecord(EntryKind::kTrainValue);
+  return p.ReadInts({target});
+}
+
+bool Sand(ParseSession& p, int16_t* target) {
+  p.KeepRecord(EntryKind::kTrainValue);
+  return p.ReadShort(target);
+}
+
 bool Clock(ParseSession& p) {
+  p.KeepRecord(EntryKind::kTrainValue);
   voce& v = p.s.voci[kVoceChiaveTreno];
   return p.ReadShort(&v.valore3) && p.ReadShort(&v.valore4) && p.ReadShort(&v.valore5);
 }
@@ -147,16 +164,19 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
   voce& chiave = p.s.voci[kVoceChiaveTreno];
   Flow f = Flow::kGoOn;
   const Flow failed = p.AfterFailure();
-  if (Has(kw, "frenata") && Has(kw, "massa") && !p.ReadInts({&treno.inizio})) return failed;
-  if (Has(kw, "vetture") && !p.ReadInts({&treno.posizione})) return failed;
+  if (Has(kw, "frenata") && Has(kw, "massa") && !TrainValue(p, &treno.inizio)) return failed;
+  if (Has(kw, "vetture") && !TrainValue(p, &treno.posizione)) return failed;
   if (Has(kw, "velocit") && (f = Speed(p, c)) != Flow::kGoOn) return f;
   if (Has(kw, "aderenza") && (f = Adhesion(p, c)) != Flow::kGoOn) return f;
   if (Has(kw, "orologio") && !Clock(p)) return failed;
-  if (Has(kw, "sabbia") && !p.ReadShort(&chiave.valore1)) return failed;
+  if (Has(kw, "sabbia") && !Sand(p, &chiave.valore1)) return failed;
   if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
   if (Has(kw, "rallentamento") && (f = Slowdown(p)) != Flow::kGoOn) return f;
   if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "stazione")) return ReadStation(p, c.station);
+  if (Has(kw, "stazione")) {
+    p.KeepRecord(EntryKind::kStation);
+    return ReadStation(p, c.station);
+  }
   return f;
 }
 

@@ -134,7 +134,7 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   s.keep_source_entries = true;
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
-  ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
+  ViewScenario v = ViewOfModel(s);
   v.diagnostics = CompileDiagnostics(outcome);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));

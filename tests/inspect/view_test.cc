@@ -116,7 +116,7 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
                           testing::Station(20000, 12, 500, "ALFA<1>")}));
   memorizza_percorso(s, true, files);
   ASSERT_EQ(s.diagnostic.stato, 0);
-  std::string data = Data(RenderViewPage(ViewOfModel(s, files.Name(Source::kLinea))));
+  std::string data = Data(RenderViewPage(ViewOfModel(s)));
   EXPECT_EQ(Tips(data, "signal sx2 right"),
             std::vector<std::string>{
                 "signal at km 2.100\\nposizione 2100 m\\nsx 2 \u00b7 s1 4 \u00b7 s2 1 \u00b7 s3 0 "
@@ -146,6 +146,37 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
   EXPECT_NE(data.find("treno-.txt:5\"]"), std::string::npos);
   // No "<" stands in the data block: it cannot end its element.
   EXPECT_EQ(data.find('<'), std::string::npos);
+}
+
+// A signal on a cell that a slowdown before it would take had it placed its
+// warning board or numbered cells: the slowdown placed neither, and the signal's
+// tooltip still names its own line.
+TEST(ViewPageTest, ASignalKeepsItsLineWhereASlowdownPlacedNothing) {
+  struct Case {
+    const char* what;
+    const char* slowdown;
+    const char* signal;
+  };
+  const Case cases[] = {
+      {"no warning board before 1500 m", "rallentamento, 1400, 40, 500, 7, 1, 0",
+       "segnale, 200, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+      {"no numbered cells with f_ta 0", "rallentamento, 9000, 40, 500, 7, 0, 0",
+       "segnale, 7700, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Scenario s;
+    s.line_key = "L";
+    s.train_key = "T";
+    s.keep_source_entries = true;
+    MemorySourceFiles files(testing::LineFile({}), testing::TrainFile({c.slowdown, c.signal}));
+    memorizza_percorso(s, true, files);
+    ASSERT_EQ(s.diagnostic.stato, 0);
+    std::vector<std::string> tips = Tips(Data(RenderViewPage(ViewOfModel(s))), "signal sx1");
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_NE(tips[0].find("\\ntreno-.txt:3\\ncell "), std::string::npos) << tips[0];
+    EXPECT_EQ(tips[0].find("read back"), std::string::npos) << tips[0];
+  }
 }
 
 TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
