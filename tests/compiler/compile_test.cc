@@ -10,17 +10,18 @@
 namespace percorso {
 namespace {
 
+using testing::kSignal;
 using testing::kUnchanged;
 using testing::LineFile;
 using testing::Lines;
 using testing::Parse;
 using testing::Parsed;
+using testing::Place;
 using testing::Station;
 using testing::TrainFile;
 
 const std::string kLine = LineFile({});
 const std::string kTrain = TrainFile({});
-const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
 
 // Source files whose line file exists but cannot be read.
 class UnreadableLineFile : public MemorySourceFiles {
@@ -198,10 +199,6 @@ TEST(ParserStatusTest, AFileThatCannotBeReadIsAReadFailure) {
   EXPECT_FALSE(q.s.has_celle());
 }
 
-std::string Place(const SourceLocation& l) {
-  return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
-}
-
 // A status is placed on its entry's line, at the field at fault: the value
 // that failed, or the position of a placed feature.
 TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
@@ -336,22 +333,25 @@ TEST(ParserHostileInputTest, NeverBreaks) {
 // with the compile's errors.
 TEST(ParserHostileInputTest, CheckBeginsWithTheCompilesErrors) {
   Noise noise(97);
+  int with_errors = 0;
   for (int i = 0; i < 200; ++i) {
     SCOPED_TRACE(i);
-    MemorySourceFiles files("[generale]," + HostileSource(noise),
-                            "[generale]," + HostileSource(noise));
-    Scenario s;
-    s.line_key = "L";
-    s.train_key = "T";
-    CompileOutcome compiled = memorizza_percorso(s, i % 2 == 1, files);
+    const std::string linea = "[generale]," + HostileSource(noise);
+    const std::string treno = "[generale]," + HostileSource(noise);
+    CompileOutcome compiled = testing::CompileTexts(linea, treno, i % 2 == 1).outcome;
+    MemorySourceFiles files(linea, treno);
     CompileOutcome checked = CheckScenario("L", "T", i % 2 == 1, files);
     EXPECT_EQ(checked.fatal, compiled.fatal);
+    with_errors +=
+        !compiled.diagnostics.empty() && compiled.diagnostics[0].severity == Severity::kError;
     for (size_t k = 0; k < compiled.diagnostics.size(); ++k) {
       if (compiled.diagnostics[k].severity != Severity::kError) break;
       ASSERT_LT(k, checked.diagnostics.size());
       EXPECT_EQ(checked.diagnostics[k], compiled.diagnostics[k]);
     }
   }
+  // Errors come first; without any the loop above would compare nothing.
+  EXPECT_GT(with_errors, 0);
 }
 
 }  // namespace

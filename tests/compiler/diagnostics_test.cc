@@ -8,34 +8,22 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "sources/builtin_line.h"
-#include "sources/builtin_train.h"
+#include "sources/writers.h"
 #include "support/source_fixture.h"
 
 namespace percorso {
 namespace {
 
+using testing::CompileTexts;
+using testing::kSignal;
 using testing::LineFile;
 using testing::Lines;
+using testing::Place;
 using testing::Station;
 using testing::TrainFile;
 
 const std::string kLine = LineFile({});
 const std::string kTrain = TrainFile({});
-const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
-
-std::string Place(const SourceLocation& l) {
-  return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
-}
-
-CompileOutcome CompileTexts(const std::string& linea, const std::string& treno,
-                            bool with_geometry = false) {
-  MemorySourceFiles files(linea, treno);
-  Scenario s;
-  s.line_key = "L";
-  s.train_key = "T";
-  return memorizza_percorso(s, with_geometry, files);
-}
 
 CompileOutcome CheckTexts(const std::string& linea, const std::string& treno,
                           bool with_geometry = false) {
@@ -109,7 +97,7 @@ TEST(WarningTest, EachWarningOnItsFixture) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    CompileOutcome o = CompileTexts(row.linea, row.treno).outcome;
     EXPECT_TRUE(Of(o, Severity::kError).empty()) << Join(Of(o, Severity::kError));
     std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
     EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(), [&](const Diagnostic& w) {
@@ -124,21 +112,19 @@ TEST(WarningTest, EachWarningOnItsFixture) {
 }
 
 TEST(WarningTest, NoneOnTheBuiltInSources) {
-  std::string linea;
-  std::string treno;
-  for (std::string_view l : BuiltinLineLines()) linea += std::string(l) + "\r\n";
-  for (std::string_view l : BuiltinTrainLines()) treno += std::string(l) + "\r\n";
+  const std::string linea = BuiltinLineBytes();
+  const std::string treno = BuiltinTrainBytes();
   for (bool with_geometry : {true, false}) {
     SCOPED_TRACE(with_geometry);
-    EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).diagnostics), "");
+    EXPECT_EQ(Join(CompileTexts(linea, treno, with_geometry).outcome.diagnostics), "");
     EXPECT_EQ(Join(CheckTexts(linea, treno, with_geometry).diagnostics), "");
   }
 }
 
 TEST(WarningTest, CurveLinesWithoutTheGeometryAreNoMistake) {
   const std::string linea = LineFile({"curvas2, 1000, 400"});
-  EXPECT_EQ(Join(CompileTexts(linea, TrainFile({"sabbia, 300"})).diagnostics), "");
-  EXPECT_EQ(Join(Of(CompileTexts(linea, kTrain, true), Severity::kError)), "");
+  EXPECT_EQ(Join(CompileTexts(linea, TrainFile({"sabbia, 300"})).outcome.diagnostics), "");
+  EXPECT_EQ(Join(Of(CompileTexts(linea, kTrain, true).outcome, Severity::kError)), "");
 }
 
 TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
@@ -180,7 +166,7 @@ TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    CompileOutcome o = CompileTexts(row.linea, row.treno);
+    CompileOutcome o = CompileTexts(row.linea, row.treno).outcome;
     std::vector<Diagnostic> errors = Of(o, Severity::kError);
     ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
     EXPECT_EQ(Place(errors[0].where), row.place);
@@ -194,7 +180,7 @@ TEST(ErrorPlaceTest, ErrorsSayWhyWithNotes) {
 }
 
 TEST(ErrorPlaceTest, TheFatalHeaderErrorNamesTheEntryOnCellOne) {
-  CompileOutcome o = CompileTexts(kLine, TrainFile({"x", "segnale, 0" + kSignal}));
+  CompileOutcome o = CompileTexts(kLine, TrainFile({"x", "segnale, 0" + kSignal})).outcome;
   EXPECT_EQ(o.fatal, kFatalHeaderTaken);
   std::vector<Diagnostic> errors = Of(o, Severity::kError);
   ASSERT_FALSE(errors.empty());
@@ -205,7 +191,7 @@ TEST(ErrorPlaceTest, TheFatalHeaderErrorNamesTheEntryOnCellOne) {
 TEST(ErrorPlaceTest, NoRouteLengthIsTheError) {
   for (const std::string& linea : {Lines({"[generale]", "[curve]"}), Lines({"[generale]", ""}),
                                    TrainFile({"segnale, 1050" + kSignal})}) {
-    CompileOutcome o = CompileTexts(linea, kTrain);
+    CompileOutcome o = CompileTexts(linea, kTrain).outcome;
     EXPECT_FALSE(o.has_route);
     std::vector<Diagnostic> errors = Of(o, Severity::kError);
     ASSERT_EQ(errors.size(), 1u) << Join(o.diagnostics);
@@ -238,7 +224,8 @@ TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    std::vector<Diagnostic> compiled = Of(CompileTexts(row.linea, row.treno), Severity::kError);
+    std::vector<Diagnostic> compiled =
+        Of(CompileTexts(row.linea, row.treno).outcome, Severity::kError);
     std::vector<Diagnostic> checked = Of(CheckTexts(row.linea, row.treno), Severity::kError);
     ASSERT_EQ(compiled.size(), 1u);
     ASSERT_EQ(checked.size(), row.errors) << Join(checked);

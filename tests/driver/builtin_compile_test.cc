@@ -63,7 +63,8 @@ TEST_F(BuiltinCompileTest, FilesMatchTheGoldenFiles) {
     std::string bytes = File(name);
     digests += testing::Sha256Hex(bytes) + "  " + name + "\n";
     std::string shown = bytes;
-    if (std::optional<CompiledFile> kind = CompiledFileOfName(name)) {
+    const std::optional<CompiledFile> kind = CompiledFileOfName(name);
+    if (kind) {
       RealDisk disk;
       std::string err;
       DumpOptions options;
@@ -72,7 +73,7 @@ TEST_F(BuiltinCompileTest, FilesMatchTheGoldenFiles) {
       // The listing names the file by the path it was read from.
       shown = testing::ReplaceAll(shown, dir_->file(""), "");
     }
-    std::string listing_name = CompiledFileOfName(name) ? name + ".txt" : name;
+    std::string listing_name = kind ? name + ".txt" : name;
     if (regenerate) {
       testing::WriteBytes(golden_dir + listing_name, shown);
     } else {

@@ -12,24 +12,16 @@
 namespace percorso {
 namespace {
 
+using testing::kSignal;
 using testing::LineFile;
 using testing::TempDir;
 using testing::TrainFile;
-using testing::WriteBytes;
-
-const std::string kSignal = ", 1,4,1,0,0,0,0,0,0,0";
 
 class CheckCommandTest : public ::testing::Test {
  protected:
   testing::CliResult Run(const std::string& command, const std::string& linea,
-                         const std::string& treno, std::vector<std::string> extra = {}) {
-    WriteBytes(dir_.file("L_linea.txt"), linea);
-    WriteBytes(dir_.file("L_T-.txt"), treno);
-    std::vector<std::string> args = {command, "--line", dir_.file("L_linea.txt"), "--train",
-                                     dir_.file("L_T-.txt")};
-    if (command == "compile") args.insert(args.end(), {"--dir", dir_.path()});
-    args.insert(args.end(), extra.begin(), extra.end());
-    return testing::RunCli(args);
+                         const std::string& treno, const std::vector<std::string>& extra = {}) {
+    return testing::RunOnSources(dir_, command, linea, treno, extra);
   }
 
   static int Count(const std::string& text, const std::string& what) {

@@ -28,14 +28,8 @@ class CompileCommandTest : public ::testing::Test {
   /// Writes the sources as L_linea.txt and L_T-.txt and compiles them into the
   /// same directory.
   Outcome Compile(const std::string& linea, const std::string& treno,
-                  std::vector<std::string> extra = {}) {
-    WriteBytes(dir_.file("L_linea.txt"), linea);
-    WriteBytes(dir_.file("L_T-.txt"), treno);
-    std::vector<std::string> args = {
-        "compile", "--line",   dir_.file("L_linea.txt"), "--train", dir_.file("L_T-.txt"),
-        "--dir",   dir_.path()};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return testing::RunCli(args);
+                  const std::vector<std::string>& extra = {}) {
+    return testing::RunOnSources(dir_, "compile", linea, treno, extra);
   }
 
   TempDir dir_;

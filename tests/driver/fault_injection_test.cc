@@ -15,21 +15,15 @@
 namespace percorso {
 namespace {
 
+using testing::Contents;
 using testing::FaultyDisk;
 using testing::Op;
-using testing::ReadBytes;
 using testing::TempDir;
 
 using Outcome = testing::CliResult;
 
 Outcome RunDefault(Disk& disk, const std::string& dir) {
   return testing::RunCli({"--dir", dir}, &disk);
-}
-
-std::map<std::string, std::string> Contents(const TempDir& dir) {
-  std::map<std::string, std::string> files;
-  for (const std::string& name : dir.List()) files[name] = ReadBytes(dir.file(name));
-  return files;
 }
 
 std::vector<std::string> AllNames() {

@@ -21,6 +21,7 @@
 namespace percorso {
 namespace {
 
+using testing::Contents;
 using testing::FaultyDisk;
 using testing::Op;
 using testing::ReadBytes;
@@ -30,12 +31,6 @@ using Outcome = testing::CliResult;
 
 Outcome RunArgs(const std::vector<std::string>& args, Disk& disk) {
   return testing::RunCli(args, &disk);
-}
-
-std::map<std::string, std::string> Contents(const TempDir& dir) {
-  std::map<std::string, std::string> files;
-  for (const std::string& name : dir.List()) files[name] = ReadBytes(dir.file(name));
-  return files;
 }
 
 TEST(RunTest, CleanDirectoryGetsSixFilesTwiceTheSame) {

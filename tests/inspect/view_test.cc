@@ -19,6 +19,7 @@
 #include "support/compiled_scenario.h"
 #include "support/source_fixture.h"
 #include "support/temp_dir.h"
+#include "support/text_diff.h"
 
 namespace percorso {
 namespace {
@@ -394,8 +395,7 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string page = testing::ReadBytes(dir_.file("Prova_5.html"));
   EXPECT_EQ(page.find("id=\"diagnostics\""), std::string::npos);
   // The page's data escapes the backslashes of a Windows path.
-  std::string shown;
-  for (char c : train) shown += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  std::string shown = testing::ReplaceAll(train, "\\", "\\\\");
   EXPECT_NE(Data(page).find(shown + ":2\\ncell 43"), std::string::npos);
   EXPECT_EQ(dir_.List(),
             (std::vector<std::string>{"Prova_5-.txt", "Prova_5.html", "Prova_linea.txt"}));

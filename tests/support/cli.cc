@@ -16,4 +16,15 @@ CliResult RunCli(const std::vector<std::string>& args, Disk* disk, const std::st
   return r;
 }
 
+CliResult RunOnSources(const TempDir& dir, const std::string& command, const std::string& linea,
+                       const std::string& treno, const std::vector<std::string>& extra) {
+  WriteBytes(dir.file("L_linea.txt"), linea);
+  WriteBytes(dir.file("L_T-.txt"), treno);
+  std::vector<std::string> args = {command, "--line", dir.file("L_linea.txt"), "--train",
+                                   dir.file("L_T-.txt")};
+  if (command == "compile") args.insert(args.end(), {"--dir", dir.path()});
+  args.insert(args.end(), extra.begin(), extra.end());
+  return RunCli(args);
+}
+
 }  // namespace percorso::testing

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "io/disk.h"
+#include "support/temp_dir.h"
 
 namespace percorso::testing {
 
@@ -19,6 +20,12 @@ struct CliResult {
 /// `disk` is null. The default run writes into `program_dir` without --dir.
 CliResult RunCli(const std::vector<std::string>& args, Disk* disk = nullptr,
                  const std::string& program_dir = "");
+
+/// Writes the sources as L_linea.txt and L_T-.txt in `dir` and runs `command`
+/// (compile, check, view...) on them with `extra` after; a compile writes into
+/// `dir`.
+CliResult RunOnSources(const TempDir& dir, const std::string& command, const std::string& linea,
+                       const std::string& treno, const std::vector<std::string>& extra = {});
 
 }  // namespace percorso::testing
 

@@ -2,37 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/compile.h"
-#include "compiler/source_files.h"
 #include "io/file_names.h"
 #include "route_generator.h"
-#include "sources/builtin_line.h"
-#include "sources/builtin_train.h"
+#include "sources/writers.h"
+#include "support/source_fixture.h"
 
 namespace percorso::testing {
 namespace {
 
-std::string Text(std::span<const std::string_view> lines) {
-  std::string text;
-  for (std::string_view line : lines) {
-    if (line == "riferimento fine del file") break;
-    text += line;
-    text += "\r\n";
-  }
-  return text;
-}
-
-Scenario Compile(std::string line_key, std::string train_key, std::string linea,
-                 std::string treno) {
-  Scenario s;
-  s.line_key = std::move(line_key);
-  s.train_key = std::move(train_key);
-  MemorySourceFiles files(std::move(linea), std::move(treno));
-  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
-  EXPECT_TRUE(outcome.has_route);
-  EXPECT_EQ(outcome.fatal, 0);
-  EXPECT_EQ(s.diagnostic.stato, 0);
-  return s;
+Scenario Compile(const std::string& line_key, const std::string& train_key,
+                 const std::string& linea, const std::string& treno) {
+  Compiled c = CompileTexts(linea, treno, /*with_geometry=*/true, line_key, train_key);
+  EXPECT_TRUE(c.outcome.has_route);
+  EXPECT_EQ(c.outcome.fatal, 0);
+  EXPECT_EQ(c.s.diagnostic.stato, 0);
+  return std::move(c.s);
 }
 
 }  // namespace
@@ -40,7 +24,7 @@ Scenario Compile(std::string line_key, std::string train_key, std::string linea,
 const Scenario& BuiltinScenario() {
   static const Scenario* s =
       new Scenario(Compile(std::string(kBuiltinLineKey), std::string(kBuiltinTrainKey),
-                           Text(BuiltinLineLines()), Text(BuiltinTrainLines())));
+                           BuiltinLineBytes(), BuiltinTrainBytes()));
   return *s;
 }
 
@@ -55,7 +39,7 @@ std::vector<std::string> BuiltinStationNames() {
 
 Scenario GeneratedScenario(int km) {
   GeneratedRoute route = GenerateRoute(km);
-  return Compile("Lunga", "9", std::move(route.linea), std::move(route.treno));
+  return Compile("Lunga", "9", route.linea, route.treno);
 }
 
 }  // namespace percorso::testing

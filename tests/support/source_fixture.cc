@@ -1,7 +1,5 @@
 #include "support/source_fixture.h"
 
-#include "compiler/compile.h"
-
 namespace percorso::testing {
 
 std::string Lines(const std::vector<std::string>& lines) {
@@ -24,6 +22,10 @@ std::string Station(int32_t posizione, int tipo, int32_t lunghezza, const std::s
          std::to_string(lunghezza) + ", 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, " + nome;
 }
 
+std::string Place(const SourceLocation& l) {
+  return l.file + ":" + std::to_string(l.line) + ":" + std::to_string(l.column);
+}
+
 Parsed Parse(MemorySourceFiles& files, int32_t j) {
   Parsed p;
   p.s.line_key = "L";
@@ -39,6 +41,16 @@ Parsed Parse(MemorySourceFiles& files, int32_t j) {
 Parsed Parse(const std::string& linea, const std::string& treno, int32_t j) {
   MemorySourceFiles files(linea, treno);
   return Parse(files, j);
+}
+
+Compiled CompileTexts(const std::string& linea, const std::string& treno, bool with_geometry,
+                      const std::string& line_key, const std::string& train_key) {
+  Compiled c;
+  c.s.line_key = line_key;
+  c.s.train_key = train_key;
+  MemorySourceFiles files(linea, treno);
+  c.outcome = memorizza_percorso(c.s, with_geometry, files);
+  return c;
 }
 
 }  // namespace percorso::testing

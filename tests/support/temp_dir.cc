@@ -60,6 +60,12 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
+std::map<std::string, std::string> Contents(const TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : dir.List()) files[name] = ReadBytes(dir.file(name));
+  return files;
+}
+
 std::string Hex(const std::string& bytes) {
   static const char* kDigits = "0123456789abcdef";
   std::string out;

@@ -3,6 +3,7 @@
 #define PERCORSO_TESTS_SUPPORT_TEMP_DIR_H_
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ std::filesystem::path PathOf(const std::string& utf8);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+/// Each file of the directory by name, with its bytes.
+std::map<std::string, std::string> Contents(const TempDir& dir);
 /// Bytes as lower-case hex pairs separated by blanks, for readable failures.
 std::string Hex(const std::string& bytes);
 
