@@ -454,13 +454,9 @@ TEST_F(ViewCommandTest, FromSourcesReportsAsCompileDoes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.first_error);
-    testing::WriteBytes(line, c.linea);
-    testing::WriteBytes(train, c.treno);
-    TempDir compiled;
-    Outcome compile =
-        testing::RunCli({"compile", "--line", line, "--train", train, "--dir", compiled.path()});
+    Outcome compile = testing::RunOnSources(dir_, "compile", c.linea, c.treno);
     std::string page = dir_.file("page.html");
-    Outcome view = View({"--line", line, "--train", train, "-o", page});
+    Outcome view = testing::RunOnSources(dir_, "view", c.linea, c.treno, {"-o", page});
     EXPECT_EQ(view.status, c.status);
     EXPECT_EQ(view.out, "percorso: wrote " + page + "\n");
     EXPECT_TRUE(view.err.starts_with(c.first_error)) << view.err;
