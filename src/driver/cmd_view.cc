@@ -8,7 +8,6 @@
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
-#include "driver/diagnostics_out.h"
 #include "driver/disk_sources.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
