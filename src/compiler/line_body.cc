@@ -34,12 +34,13 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   p.CheckPastRoute(posizione);
   p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
   int64_t n = nearest(posizione / 50.0);
-  if (n > 0) {
-    if (Flow f = FillGradient(p, c, n); f != Flow::kGoOn) return f;
-  }
+  const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
+  if (f == Flow::kStop) return f;
+  // A check that left out the fill of the gradient before goes on with this
+  // one, so that the fault is not reported again at each later entry.
   c.previous_gradient = pendenza;
   c.gradient_place = p.KeywordPlace();
-  return Flow::kGoOn;
+  return f;
 }
 
 // A plan that cannot go on: status 103, and a check draws no more curves.

@@ -1,17 +1,12 @@
 #include "compiler/parse_session.h"
 
 #include "compiler/keywords.h"
-#include "compiler/windows1252.h"
 
 namespace percorso {
 namespace {
 
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
-
-std::string Quoted(std::string_view text) {
-  return "'" + Utf8FromWindows1252(text) + "'";
-}
 
 }  // namespace
 

@@ -48,12 +48,13 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   int64_t n = nearest(posizione / 50.0);
-  if (n > 0) {
-    if (Flow f = FillSpeed(p, c, n, ProfileEnd::kAtLastCell); f != Flow::kGoOn) return f;
-  }
+  const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
+  if (f == Flow::kStop) return f;
+  // A check that left out the fill of the speed before goes on with this one,
+  // so that the fault is not reported again at each later entry.
   c.previous_speed = velocita;
   c.speed_place = p.KeywordPlace();
-  return Flow::kGoOn;
+  return f;
 }
 
 Flow Adhesion(ParseSession& p, TrainCursors& c) {
@@ -100,11 +101,16 @@ Flow Slowdown(ParseSession& p) {
   p.CheckFits(r.v, 16, "dato1", 1);
   p.CheckFits(r.f_tt, 16, "dato3", 3);
   p.CheckFits(r.d_v, 16, "dato2", 5);
-  // A slowdown that fails after writing some of its cells is left out whole.
-  std::vector<cella> before;
-  if (p.recovering()) before = p.s.celle;
+  // A slowdown that fails after writing some of its cells is left out whole:
+  // before its last check it writes its warning, start and end cells only.
+  SavedCells saved;
+  if (p.recovering()) {
+    saved.Save(p.s, cella_avviso_rallentamento(r.x));
+    saved.Save(p.s, cell_of(r.x));
+    saved.Save(p.s, cell_of(static_cast<int64_t>(r.x) + r.l));
+  }
   Flow f = p.Placed(r.x, memo_rallentamento(p.s, r));
-  if (f == Flow::kSkip) p.s.celle = std::move(before);
+  if (f == Flow::kSkip) saved.Restore(p.s);
   return f;
 }
 
@@ -155,7 +161,7 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
 }
 
 // A reference value that is not a multiple of 50 is reported against the line
-// file, which holds the references.
+// file, which holds the references: once, however many of them are at fault.
 void CheckReferences(ParseSession& p) {
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
@@ -164,6 +170,7 @@ void CheckReferences(ParseSession& p) {
                     {Note{{},
                           "the three kilometric references ('progressiva chilometrica "
                           "uno', 'due', 'tre') take positions in multiples of 50 m"}});
+      return;
     }
   }
 }
