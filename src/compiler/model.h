@@ -190,9 +190,14 @@ struct Scenario {
                  std::optional<int32_t> posizione = std::nullopt, std::vector<Note> notes = {});
 };
 
+/// The metres a route runs on past its length: cells and geometry cover
+/// `lunghezza` + kRouteExtension.
+inline constexpr int32_t kRouteExtension = 7000;
+
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the
-/// length plus 7000 and the last index is that over 50, halves to even. With
-/// `j` non-zero the geometry table is created too, for metres 0 .. L + 7000.
+/// length plus kRouteExtension and the last index is that over 50, halves to
+/// even. With `j` non-zero the geometry table is created too, for metres 0 ..
+/// `lunghezza_estesa`.
 void create_route(Scenario& s, int32_t lunghezza);
 
 /// Clears every slot of `voci` to zeros and empty names.

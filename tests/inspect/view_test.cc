@@ -461,5 +461,41 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   EXPECT_TRUE(r.err.starts_with("percorso: view needs --line and --train")) << r.err;
 }
 
+// The page written, view reports on standard error and exits as compile does
+// on the same files: a missing route length, a fatal header error (its
+// " Errore n. " line first, then the entry behind it), a conflict.
+TEST_F(ViewCommandTest, FromSourcesReportsAsCompileDoes) {
+  struct Case {
+    std::string linea, treno;
+    int status;
+    std::string first_error;
+  };
+  const std::string line = dir_.file("L_linea.txt"), train = dir_.file("L_T-.txt");
+  const Case cases[] = {
+      {testing::Lines({"[generale]", "[tratto]", "[fine]"}), testing::TrainFile({}), 3,
+       line + ": error: no route length: nothing to compile\n"},
+      {testing::LineFile({}, 9000),
+       testing::TrainFile({"segnale,    0,   1, 4, 1,  0, 0,    0,  0,0,0, 0"}), 1,
+       " Errore n. 1250\n" + train +
+           ":2:1: error: this 'segnale' entry puts its feature on cell 1"},
+      {testing::LineFile({}, 9000),
+       testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                           "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}),
+       3, train + ":3:10: error: signal cell already taken [status 16, position 2100 m]\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first_error);
+    Outcome compile = testing::RunOnSources(dir_, "compile", c.linea, c.treno);
+    std::string page = dir_.file("page.html");
+    Outcome view = testing::RunOnSources(dir_, "view", c.linea, c.treno, {"-o", page});
+    EXPECT_EQ(view.status, c.status);
+    EXPECT_EQ(view.out, "percorso: wrote " + page + "\n");
+    EXPECT_TRUE(view.err.starts_with(c.first_error)) << view.err;
+    EXPECT_EQ(view.err, compile.err);
+    EXPECT_EQ(view.status, compile.status);
+    EXPECT_NE(testing::ReadBytes(page).find("<html"), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace percorso
