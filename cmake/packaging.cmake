@@ -16,9 +16,7 @@ endif()
 
 install(TARGETS percorso RUNTIME DESTINATION ${percorso_bin_dir})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${percorso_doc_dir})
-if(EXISTS ${PROJECT_SOURCE_DIR}/docs)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${percorso_doc_dir})
-endif()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${percorso_doc_dir})
 
 # The man page is the --help text, laid out by help2man when the program is
 # built.
@@ -40,17 +38,16 @@ if(NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
   endif()
 endif()
 
-set(CPACK_PACKAGE_NAME percorso)
+# The package is named after the project and its version; the generator (TGZ
+# or ZIP) is chosen by the package presets. The system part of the name says
+# the processor too: percorso-VERSION-Linux-x86_64.tar.gz, percorso-VERSION-win64.zip.
 set(CPACK_PACKAGE_VENDOR percorso)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Scenario compiler for a train-driving simulator")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")
 if(WIN32)
-  set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
 else()
-  set(CPACK_GENERATOR TGZ)
   set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 endif()
 include(CPack)

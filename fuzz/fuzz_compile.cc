@@ -66,7 +66,7 @@ int CompileInMemory(const std::string& linea, const std::string& treno) {
   MemorySourceFiles files(linea, treno);
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, files);
   if (!outcome.has_route) return 0;
-  if (s.lunghezza_estesa > kLongestFuzzedRoute + 7000) return -1;
+  if (s.lunghezza_estesa > kLongestFuzzedRoute + kRouteExtension) return -1;
   CheckModelRoundTrip(s);
   if (s.tracciato && HashOf(linea, treno) % kGeometryCheckEvery == 0) {
     CheckGeometryRoundTrip(*s.tracciato);

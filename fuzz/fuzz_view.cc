@@ -14,8 +14,10 @@
 #include <string_view>
 
 #include "inspect/view_page.h"
+#include "output/coding.h"
 #include "output/decode.h"
 #include "output/layout.h"
+#include "round_trip.h"
 
 namespace percorso {
 namespace {
@@ -29,9 +31,7 @@ std::optional<size_t> TableLength(std::string_view bytes) {
   for (int slot = 0; slot < kNumVoci; ++slot) {
     size_t length_at = at + layout::kVoceNomeLength.offset;
     if (length_at + 2 > bytes.size()) return std::nullopt;
-    size_t n = static_cast<uint8_t>(bytes[length_at]) |
-               (static_cast<size_t>(static_cast<uint8_t>(bytes[length_at + 1])) << 8);
-    at += layout::kVoceFixedSize + n;
+    at += layout::VoceRecordSize(DecodeNumber<uint16_t>(bytes.data() + length_at));
   }
   if (at > bytes.size()) return std::nullopt;
   return at;
@@ -39,8 +39,7 @@ std::optional<size_t> TableLength(std::string_view bytes) {
 
 int ViewFiles(std::string_view bytes) {
   if (bytes.size() < 2) return -1;
-  size_t cells =
-      static_cast<uint8_t>(bytes[0]) | (static_cast<size_t>(static_cast<uint8_t>(bytes[1])) << 8);
+  size_t cells = DecodeNumber<uint16_t>(bytes.data());
   if (cells > kMostCells) return -1;
   bytes.remove_prefix(2);
   size_t cells_size = cells * layout::kCellRecordSize;
@@ -58,8 +57,8 @@ int ViewFiles(std::string_view bytes) {
   std::string err;
   if (!DecodeCelle(cell_file, &s.celle, &err) || !DecodeVoci(table_file, &s.voci, &err)) return 0;
   if (!geometry_file.empty() && !DecodeTracciato(geometry_file, &s.tracciato, &err)) return 0;
-  std::string page = RenderViewPage(s);
-  return page.empty() ? -1 : 0;
+  Require(!RenderViewPage(s).empty(), "a page is drawn");
+  return 0;
 }
 
 }  // namespace

@@ -91,6 +91,38 @@ CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool
   return outcome;
 }
 
+// The source files of a check, each read once for both of its parses: the
+// second parse reads the very bytes of the first. Once the last parse begins,
+// a kept text is handed over rather than copied.
+class KeptSourceFiles : public SourceFiles {
+ public:
+  explicit KeptSourceFiles(SourceFiles& files) : files_(files) {}
+
+  std::string Name(Source which) const override { return files_.Name(which); }
+  bool Exists(Source which) override { return files_.Exists(which); }
+  SourceText Read(Source which) override {
+    std::optional<SourceText>& kept = kept_[which == Source::kLinea ? 0 : 1];
+    if (!kept) {
+      if (last_parse_) return files_.Read(which);
+      kept = files_.Read(which);
+      return *kept;
+    }
+    if (!last_parse_) return *kept;
+    SourceText text = std::move(*kept);
+    kept.reset();
+    return text;
+  }
+  bool Delete(Source which, std::string* error) override { return files_.Delete(which, error); }
+
+  /// The next parse is the last one: a kept text goes to it.
+  void LastParse() { last_parse_ = true; }
+
+ private:
+  SourceFiles& files_;
+  std::optional<SourceText> kept_[2];
+  bool last_parse_ = false;
+};
+
 // Two errors that say the same.
 bool SameError(const Diagnostic& a, const Diagnostic& b) {
   return a.stato == b.stato && a.where == b.where && a.text == b.text;
@@ -118,7 +150,8 @@ CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& 
 }
 
 CompileOutcome CheckScenario(const std::string& line_key, const std::string& train_key,
-                             bool with_geometry, SourceFiles& files) {
+                             bool with_geometry, SourceFiles& disk) {
+  KeptSourceFiles files(disk);
   Scenario exact;
   exact.line_key = line_key;
   exact.train_key = train_key;
@@ -130,7 +163,9 @@ CompileOutcome CheckScenario(const std::string& line_key, const std::string& tra
   all.line_key = line_key;
   all.train_key = train_key;
   ParseFindings found;
+  files.LastParse();
   CompileOutcome rest = Compile(all, with_geometry, files, /*recover=*/true, &found);
+  if (outcome.io_error.empty()) outcome.io_error = rest.io_error;
   std::vector<Diagnostic> more = std::move(found.errors);
   // The post-pass of the full model raises its own statuses.
   for (Diagnostic& d : all.raised) more.push_back(std::move(d));

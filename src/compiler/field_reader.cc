@@ -51,7 +51,10 @@ bool RoundsUp(std::string_view fraction, int64_t magnitude) {
 
 }  // namespace
 
-bool NumericValue(std::string_view text, int64_t* value) {
+bool NumericValue(std::string_view text, int64_t* value, NumberForm* form) {
+  NumberForm unused = NumberForm::kNotANumber;
+  if (form == nullptr) form = &unused;
+  *form = NumberForm::kNotANumber;
   *value = 0;
   size_t i = 0;
   bool negative = false;
@@ -67,6 +70,7 @@ bool NumericValue(std::string_view text, int64_t* value) {
     fraction = text.substr(digits_end + 1, end - digits_end - 1);
   }
   if (end != text.size()) return true;
+  *form = end == digits_end ? NumberForm::kWhole : NumberForm::kDecimal;
 
   int64_t magnitude = 0;
   for (char c : whole) {
@@ -78,10 +82,11 @@ bool NumericValue(std::string_view text, int64_t* value) {
   return true;
 }
 
-bool IsWholeNumberText(std::string_view text) {
-  size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  return text.empty() || (SkipDigits(text, i) == text.size() && i < text.size());
+size_t LineEndAt(std::string_view text, size_t i) {
+  if (i >= text.size()) return 0;
+  if (text[i] == '\n') return 1;
+  if (text[i] != '\r') return 0;
+  return i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
 }
 
 bool FieldReader::ReadText(std::string* out) {
@@ -210,25 +215,19 @@ void FieldReader::EndNumericField() {
 }
 
 bool FieldReader::AtBlank() const {
-  return pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t');
+  return pos_ < text_.size() && Is(text_[pos_], kBlank);
 }
 
 bool FieldReader::AtLineEnd() const {
-  return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
+  return pos_ < text_.size() && Is(text_[pos_], kLineEnd);
 }
 
 void FieldReader::SkipBlanks() {
   while (AtBlank()) ++pos_;
 }
 
-// A line end is CR LF, a lone LF or a lone CR.
 void FieldReader::ConsumeLineEnd() {
-  if (text_[pos_] == '\r') {
-    ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-  } else if (text_[pos_] == '\n') {
-    ++pos_;
-  }
+  pos_ += LineEndAt(text_, pos_);
 }
 
 // True when a line end is passed between `from` and `to`; a CR LF is passed

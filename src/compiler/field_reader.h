@@ -19,15 +19,20 @@ namespace percorso {
 /// Why a read failed.
 enum class ReadError { kNone, kEndOfFile, kDoesNotFit };
 
+/// How the text of a numeric field reads: a whole number (a sign and digits),
+/// a number with a fraction, or no number at all.
+enum class NumberForm { kWhole, kDecimal, kNotANumber };
+
 /// The value of a numeric field: a whole text of an optional sign, digits and
 /// an optional fraction (a dot and digits) reads that number rounded to the
 /// nearest integer, halves to even; any other text, the empty text included,
 /// reads 0. Returns false when the magnitude is too large for any field width.
-bool NumericValue(std::string_view text, int64_t* value);
+/// `form`, when given, gets the form of the text.
+bool NumericValue(std::string_view text, int64_t* value, NumberForm* form = nullptr);
 
-/// True for the text of a whole number as the sources write it: an optional
-/// sign and digits, or nothing at all (an empty field reads 0 by design).
-bool IsWholeNumberText(std::string_view text);
+/// The length of the line end that starts at byte `i` of `text`: 2 for CR LF,
+/// 1 for a lone LF or a lone CR, 0 when none starts there.
+size_t LineEndAt(std::string_view text, size_t i);
 
 class FieldReader {
  public:

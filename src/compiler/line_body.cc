@@ -27,6 +27,7 @@ Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
 }
 
 Flow Gradient(ParseSession& p, LineCursors& c) {
+  p.KeepRecord(EntryKind::kGradient);
   int32_t posizione = 0;
   int32_t pendenza = 0;
   if (!p.ReadInts({&posizione, &pendenza})) return p.AfterFailure();
@@ -34,12 +35,13 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   p.CheckPastRoute(posizione);
   p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
   int64_t n = nearest(posizione / 50.0);
-  if (n > 0) {
-    if (Flow f = FillGradient(p, c, n); f != Flow::kGoOn) return f;
-  }
+  const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
+  if (f == Flow::kStop) return f;
+  // A check that left out the fill of the gradient before goes on with this
+  // one, so that the fault is not reported again at each later entry.
   c.previous_gradient = pendenza;
   c.gradient_place = p.KeywordPlace();
-  return Flow::kGoOn;
+  return f;
 }
 
 // A plan that cannot go on: status 103, and a check draws no more curves.
@@ -50,6 +52,7 @@ Flow BrokenPlan(ParseSession& p, LineCursors& c, std::vector<Note> notes) {
 
 // A straight run up to the curve's start, then a turning run over its length.
 Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
+  p.KeepRecord(EntryKind::kCurve);
   int32_t inizio = 0;
   int32_t lunghezza = 0;
   if (!p.ReadInts({&inizio, &lunghezza})) return p.AfterFailure();
@@ -86,6 +89,7 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
 }
 
 Flow Terrain(ParseSession& p) {
+  p.KeepRecord(EntryKind::kTerrain);
   Montagna m;
   if (!p.ReadInts({&m.inizio, &m.fine, &m.tipo})) return p.AfterFailure();
   if (!p.InRange(m.inizio, 100)) return p.RangeFailure(m.inizio);
@@ -95,6 +99,7 @@ Flow Terrain(ParseSession& p) {
 }
 
 Flow SpeedBoard(ParseSession& p) {
+  p.KeepRecord(EntryKind::kSpeedBoard);
   IndicatoriVMax b;
   if (!p.ReadInts({&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
                    &b.strisced})) {
@@ -109,6 +114,7 @@ Flow SpeedBoard(ParseSession& p) {
 // A board's cell names the slot that holds its text; boards take the slots from
 // 80 downward.
 Flow TextBoard(ParseSession& p) {
+  p.KeepRecord(EntryKind::kTextBoard);
   int32_t posizione = 0;
   std::string testo;
   if (!p.ReadInts({&posizione}) || !p.ReadName(&testo)) return p.AfterFailure();

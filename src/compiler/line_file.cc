@@ -24,7 +24,7 @@ Flow RouteLength(ParseSession& p) {
   if (!p.ReadInts({&lunghezza})) return Flow::kStop;
   if (lunghezza > kLongestRoute) return p.StopInFile(Status::kRouteTooLong, 0);
   // Neither the cells nor the geometry can have a last index below 0.
-  const int64_t estesa = static_cast<int64_t>(lunghezza) + 7000;
+  const int64_t estesa = static_cast<int64_t>(lunghezza) + kRouteExtension;
   const char* kNegative = "a route length below -7000 m leaves no cell";
   if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure(kNegative);
   if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);

@@ -103,14 +103,37 @@ struct PendingStretch {
   bool galleria = false;
 };
 
-/// One entry of a source file as the parser read it: where its keyword field
-/// stands, that field, and the values of the fields that followed it in file
-/// order (numbers as read; a text field as its Windows-1252 bytes).
+/// Which keyword test of its grammar took the fields of a kept record.
+enum class EntryKind {
+  kTrainValue,  // a value of the train itself (braking mass, cars, clock, sand)
+  kGradient,
+  kCurve,
+  kTerrain,
+  kSpeedBoard,
+  kTextBoard,
+  kLineSpeed,
+  kAdhesion,
+  kSignal,
+  kSlowdown,
+  kCutOff,
+  kStation,
+};
+
+/// One keyword test that an entry of a source file passed, as the parser read
+/// it: where the entry's keyword field stands, that field, the values of the
+/// fields the test took in file order (numbers as read; a text field as its
+/// Windows-1252 bytes), and what it placed. An entry that passes several tests
+/// gives one record for each.
 struct SourceEntry {
   SourceLocation place;
   std::string keyword;
+  EntryKind kind = EntryKind::kTrainValue;
   std::vector<int64_t> numbers;
   std::string text;
+  /// The cells whose features the record placed, in the order placed.
+  std::vector<int64_t> cells;
+  /// The `voci` slot of a station that was placed; 0 otherwise.
+  int32_t slot = 0;
 };
 
 /// The whole state of one run.
@@ -139,8 +162,9 @@ struct Scenario {
   /// Stretches placed since the cells were last drawn, in order.
   std::vector<PendingStretch> pending_stretches;
 
-  /// When set before the parse, every entry read is kept in `source_entries`
-  /// in reading order, for tools that show the model in the author's terms.
+  /// When set before the parse, every keyword test that an entry passed is
+  /// kept as a record in `source_entries` in reading order, for tools that
+  /// show the model in the author's terms.
   bool keep_source_entries = false;
   std::vector<SourceEntry> source_entries;
 
@@ -166,9 +190,14 @@ struct Scenario {
                  std::optional<int32_t> posizione = std::nullopt, std::vector<Note> notes = {});
 };
 
+/// The metres a route runs on past its length: cells and geometry cover
+/// `lunghezza` + kRouteExtension.
+inline constexpr int32_t kRouteExtension = 7000;
+
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the
-/// length plus 7000 and the last index is that over 50, halves to even. With
-/// `j` non-zero the geometry table is created too, for metres 0 .. L + 7000.
+/// length plus kRouteExtension and the last index is that over 50, halves to
+/// even. With `j` non-zero the geometry table is created too, for metres 0 ..
+/// `lunghezza_estesa`.
 void create_route(Scenario& s, int32_t lunghezza);
 
 /// Clears every slot of `voci` to zeros and empty names.

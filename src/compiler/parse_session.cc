@@ -1,17 +1,12 @@
 #include "compiler/parse_session.h"
 
 #include "compiler/keywords.h"
-#include "compiler/windows1252.h"
 
 namespace percorso {
 namespace {
 
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
-
-std::string Quoted(std::string_view text) {
-  return "'" + Utf8FromWindows1252(text) + "'";
-}
 
 }  // namespace
 
@@ -59,13 +54,26 @@ void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
   if (dashes_.empty()) group_start_ = {keyword_line_, keyword_column_};
   fields_.clear();
   entry_index_ = -1;
-  if (s.keep_source_entries) s.source_entries.push_back({KeywordPlace(), keyword, {}, {}});
+  kept_ = -1;
+}
+
+void ParseSession::KeepRecord(EntryKind kind) {
+  if (!s.keep_source_entries) return;
+  kept_ = static_cast<int64_t>(s.source_entries.size());
+  SourceEntry record;
+  record.place = KeywordPlace();
+  record.keyword = keyword_;
+  record.kind = kind;
+  s.source_entries.push_back(std::move(record));
+}
+
+SourceEntry* ParseSession::Kept() {
+  if (kept_ < 0 || static_cast<size_t>(kept_) >= s.source_entries.size()) return nullptr;
+  return &s.source_entries[static_cast<size_t>(kept_)];
 }
 
 void ParseSession::KeepNumber(int64_t value) {
-  if (s.keep_source_entries && !s.source_entries.empty()) {
-    s.source_entries.back().numbers.push_back(value);
-  }
+  if (SourceEntry* record = Kept()) record->numbers.push_back(value);
 }
 
 SourceLocation ParseSession::FieldPlace(int field) const {
@@ -243,7 +251,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 bool ParseSession::ReadName(std::string* target) {
   if (reader_->ReadText(target) && target->size() <= kMaxNomeLength) {
     fields_.emplace_back(reader_->line(), reader_->column());
-    if (s.keep_source_entries && !s.source_entries.empty()) s.source_entries.back().text = *target;
+    if (SourceEntry* record = Kept()) record->text = *target;
     return true;
   }
   ReadFailure(reader_->error() == ReadError::kEndOfFile
@@ -278,6 +286,14 @@ void ParseSession::Own(int64_t cell) {
     entries_.push_back(Note{KeywordPlace(), keyword_});
   }
   owner_[static_cast<size_t>(cell)] = entry_index_;
+  if (SourceEntry* record = Kept()) record->cells.push_back(cell);
+}
+
+void ParseSession::StationPlaced(int32_t slot) {
+  if (slot < 0) return;
+  if (station_places.size() <= static_cast<size_t>(slot)) station_places.resize(slot + 1);
+  station_places[static_cast<size_t>(slot)] = KeywordPlace();
+  if (SourceEntry* record = Kept()) record->slot = slot;
 }
 
 Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {

@@ -80,10 +80,14 @@ class ParseSession {
   /// dash fields, and starts the entry. False when the end of the file is
   /// reached before or after any of these reads.
   bool NextBodyKeyword(std::string* keyword);
-  /// Starts an entry whose keyword field `keyword` was just read (and a kept
-  /// entry when the scenario keeps them); `first_on_line` tells whether it (or
-  /// the dash field passed over before it) began its line.
+  /// Starts an entry whose keyword field `keyword` was just read;
+  /// `first_on_line` tells whether it (or the dash field passed over before
+  /// it) began its line.
   void MarkKeyword(const std::string& keyword, bool first_on_line);
+  /// The entry passed the keyword test of `kind`: when the scenario keeps
+  /// records, the values read from here on, and the cells and the station
+  /// slot placed, go to a new record of that kind.
+  void KeepRecord(EntryKind kind);
   /// The place of the entry's keyword field.
   SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
   /// The place of value field `field` of the entry (kKeywordField: the keyword
@@ -145,7 +149,7 @@ class ParseSession {
   Flow Placed(int32_t posizione, const Esito& esito);
 
   /// The entry put its feature on `cell`: a later conflict on it names this
-  /// entry.
+  /// entry, and the kept record lists the cell.
   void Own(int64_t cell);
   /// A conflict on `cell`, raised as `code` at the entry's position field.
   Flow Taken(Status code, int32_t posizione, int64_t cell);
@@ -178,14 +182,19 @@ class ParseSession {
 
   /// The next `voci` slot for a text board; stations stop below it.
   int32_t board_cursor = kPrimaVoceCartello;
-  /// Where each station slot was read, for notes about the previous one.
+  /// The entry placed a station in `slot`: where it was read is kept for notes
+  /// about the previous one, and the kept record names the slot.
+  void StationPlaced(int32_t slot);
+  /// Where each station slot was read.
   std::vector<SourceLocation> station_places;
   /// The station slots ran into the board slots (status 10 raised).
   bool slots_full = false;
 
  private:
   SourceLocation Here(int line, int column) const;
-  /// Adds a value read to the kept entry.
+  /// The record being kept for the entry, or nullptr.
+  SourceEntry* Kept();
+  /// Adds a value read to the kept record.
   void KeepNumber(int64_t value);
   /// After a read failure: each source file that still exists is deleted.
   void DeleteRemaining();
@@ -219,6 +228,8 @@ class ParseSession {
   int keyword_column_ = 0;
   bool keyword_first_on_line_ = false;
   std::vector<std::pair<int, int>> fields_;
+  // The record being kept for the entry: an index into source_entries, or -1.
+  int64_t kept_ = -1;
   // Dash fields passed over before the keyword field, and where the first
   // field of the group stands.
   std::string dashes_;

@@ -9,16 +9,6 @@
 namespace percorso {
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "'" + Utf8FromWindows1252(text) + "'";
-}
-
-std::string_view Trimmed(std::string_view s) {
-  size_t b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
 // The value a member of `bits` low bits keeps: 8 unsigned, 16 signed.
 int64_t Stored(int64_t value, int bits) {
   if (bits == 8) return static_cast<uint8_t>(value & 0xFF);
@@ -67,21 +57,19 @@ void ParseSession::CheckEncoding() {
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
   fields_.emplace_back(reader_->line(), reader_->column());
-  const std::string& text = reader_->numeric_text();
   // A value taken from a later line is reported once, as a record that ran
-  // on; "AC" of a cut-off point reads 0 by design.
-  if (reader_->line() != keyword_line_ || IsWholeNumberText(text)) return;
-  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  // on; an empty field, and "AC" of a cut-off point, read 0 by design.
+  if (reader_->line() != keyword_line_) return;
+  const std::string& text = reader_->numeric_text();
   int64_t value = 0;
-  NumericValue(text, &value);
-  // A number with a fraction is rounded; any other text reads 0.
-  const size_t dot = text.find('.');
-  const bool decimal = dot != std::string::npos && IsWholeNumberText(text.substr(0, dot)) &&
-                       dot + 1 < text.size() && IsWholeNumberText(text.substr(dot + 1)) &&
-                       text[dot + 1] != '+' && text[dot + 1] != '-';
-  std::string how = decimal ? "it is read as " + std::to_string(value) +
-                                  " (rounded to the nearest whole number, halves to even)"
-                            : "it is not a number and is read as 0";
+  NumberForm form = NumberForm::kNotANumber;
+  NumericValue(text, &value, &form);
+  if (form == NumberForm::kWhole || text.empty()) return;
+  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  std::string how = form == NumberForm::kDecimal
+                        ? "it is read as " + std::to_string(value) +
+                              " (rounded to the nearest whole number, halves to even)"
+                        : "it is not a number and is read as 0";
   Warn(Here(reader_->line(), reader_->column()),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
@@ -124,7 +112,7 @@ void ParseSession::AfterEntry(Grammar grammar) {
   ++records_in_file_;
   if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
     Warn(KeywordPlace(),
-         Quoted(Trimmed(keyword_)) +
+         Quoted(Trim(keyword_)) +
              " is read as an entry: the text before its keyword is no "
              "comment mark (" +
              std::string(*mark) +
@@ -141,7 +129,7 @@ void ParseSession::WarnRunOn() {
   while (on_line < fields_.size() && fields_[on_line].first == keyword_line_) ++on_line;
   const int next = keyword_line_ + 1;
   Warn(KeywordPlace(),
-       Quoted(Trimmed(keyword_)) + " reads " + std::to_string(fields_.size()) +
+       Quoted(Trim(keyword_)) + " reads " + std::to_string(fields_.size()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
        {Note{Here(next, 1), "this line, " + Quoted(LineText(contents_, next)) +
@@ -151,7 +139,7 @@ void ParseSession::WarnRunOn() {
 }
 
 void ParseSession::WarnUnmatched(Grammar grammar) {
-  const std::string_view t = Trimmed(keyword_);
+  const std::string_view t = Trim(keyword_);
   const int line = keyword_line_;
   if (line == warned_line_ || (t.empty() && dashes_.empty())) return;
   const bool line_file = current_ == Source::kLinea;
@@ -203,11 +191,11 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
         NearestSection(field, current_ == Source::kLinea) == std::string_view("[generale]")) {
       *near_miss = Note{here, "this section name is near '[generale]'"};
     }
-    if (r.first_on_line() && !Trimmed(field).empty()) {
+    if (r.first_on_line() && !Trim(field).empty()) {
       Diagnostic d;
       d.severity = Severity::kWarning;
       d.where = here;
-      d.text = "line ignored: " + Quoted(Trimmed(field)) +
+      d.text = "line ignored: " + Quoted(Trim(field)) +
                " comes before '[generale]', where nothing is read";
       before.push_back(std::move(d));
     }

@@ -138,10 +138,24 @@ void DrawStretches(Scenario& s) {
   pending.clear();
 }
 
+int64_t cella_avviso_rallentamento(int32_t x) {
+  return nearest(static_cast<double>(static_cast<int64_t>(x) - kDistanzaAvviso) / 50.0 + 1.0);
+}
+
+void SavedCells::Save(const Scenario& s, int64_t index) {
+  if (const cella* c = s.cell_at(index)) cells_.emplace_back(index, *c);
+}
+
+void SavedCells::Restore(Scenario& s) const {
+  for (auto it = cells_.rbegin(); it != cells_.rend(); ++it) {
+    if (cella* c = s.cell_at(it->first)) *c = it->second;
+  }
+}
+
 Esito memo_rallentamento(Scenario& s, const Rallentamento& r) {
   const int32_t x = r.x;
   const double a = static_cast<double>(static_cast<int64_t>(x) - kDistanzaAvviso) / 50.0;
-  const int64_t w = nearest(a + 1.0);
+  const int64_t w = cella_avviso_rallentamento(x);
   const int64_t k = nearest(a);
   const int64_t inizio = cell_of(x);
   const int64_t fine = cell_of(static_cast<int64_t>(x) + r.l);

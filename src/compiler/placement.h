@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "compiler/model.h"
 #include "compiler/status.h"
@@ -94,6 +96,24 @@ void DrawStretches(Scenario& s);
 /// Places a slowdown. Codes 17 to 20; after 20 the start, end and warning
 /// cells stay written.
 Esito memo_rallentamento(Scenario& s, const Rallentamento& r);
+
+/// The cell of the warning board of a slowdown at `x` metres.
+int64_t cella_avviso_rallentamento(int32_t x);
+
+/// Cells kept as they were before an entry wrote them, to be put back when
+/// the entry is left out.
+class SavedCells {
+ public:
+  /// Keeps cell `index` as it is now; a cell outside the array is passed
+  /// over.
+  void Save(const Scenario& s, int64_t index);
+  /// Puts the kept cells back, the one kept first last: each cell ends as it
+  /// was before its first Save.
+  void Restore(Scenario& s) const;
+
+ private:
+  std::vector<std::pair<int64_t, cella>> cells_;
+};
 
 /// Places a signal. Code 16. A time value 1 to 100 is stored as 101.
 Esito memo_segnale(Scenario& s, const Segnale& g);

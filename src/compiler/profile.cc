@@ -1,7 +1,5 @@
 #include "compiler/profile.h"
 
-#include <algorithm>
-
 #include "compiler/rounding.h"
 
 namespace percorso {
@@ -13,13 +11,8 @@ bool ProfileCanWrite(const Scenario& s, int64_t cursor, ProfileEnd end) {
 
 void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*member, uint8_t value,
                  ProfileEnd end) {
-  // The cells that ProfileCanWrite allows: 0 to the last, or to the one before
-  // the last cell; the cursor only moves on.
-  int64_t last = static_cast<int64_t>(s.celle.size()) - 1;
-  if (end == ProfileEnd::kAtLastCell) last = std::min<int64_t>(last, int64_t{s.ultima_cella} - 1);
-  if (cursor < 0) return;
   do {
-    if (cursor > last) return;
+    if (!ProfileCanWrite(s, cursor, end)) return;
     s.celle[static_cast<size_t>(cursor)].*member = value;
     ++cursor;
   } while (cursor < until);

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "compiler/field_reader.h"
+#include "compiler/model.h"
 #include "compiler/windows1252.h"
 
 namespace percorso {
@@ -96,6 +98,8 @@ int AllowedEdits(std::string_view word) {
   return word.size() <= 5 ? 1 : 2;
 }
 
+}  // namespace
+
 std::string_view Trim(std::string_view s) {
   size_t b = s.find_first_not_of(" \t");
   if (b == std::string_view::npos) return {};
@@ -103,7 +107,9 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
-}  // namespace
+std::string Quoted(std::string_view text) {
+  return "'" + Utf8FromWindows1252(text) + "'";
+}
 
 int EditDistance(std::string_view a, std::string_view b) {
   const std::string x = ToLower1252(a);
@@ -217,14 +223,24 @@ size_t Utf8Sequence(std::string_view t, size_t i) {
 
 constexpr uint64_t kHighBits = 0x8080808080808080;
 
+// Where the line after the one that holds byte `from` starts, by the line ends
+// of the field reader; npos when that line is the last.
+size_t NextLineStart(std::string_view t, size_t from) {
+  const size_t end = t.find_first_of("\r\n", from);
+  return end == std::string_view::npos ? end : end + LineEndAt(t, end);
+}
+
 // The line and column of byte `at`, every byte before it being below 0x80: a
-// line ends at a LF, a column is a byte.
+// column is a byte.
 std::pair<int, int> AsciiPlace(std::string_view t, size_t at) {
   const std::string_view before = t.substr(0, at);
-  const size_t last_lf = before.rfind('\n');
-  const size_t line_start = last_lf == std::string_view::npos ? 0 : last_lf + 1;
-  return {1 + static_cast<int>(std::count(before.begin(), before.end(), '\n')),
-          1 + static_cast<int>(at - line_start)};
+  int line = 1;
+  size_t line_start = 0;
+  for (size_t next; (next = NextLineStart(before, line_start)) != std::string_view::npos;) {
+    ++line;
+    line_start = next;
+  }
+  return {line, 1 + static_cast<int>(at - line_start)};
 }
 
 }  // namespace
@@ -272,38 +288,37 @@ Encoding DetectEncoding(std::string_view t) {
 std::string LineText(std::string_view contents, int line, size_t limit) {
   size_t start = 0;
   for (int l = 1; l < line && start != std::string_view::npos; ++l) {
-    start = contents.find('\n', start);
-    if (start != std::string_view::npos) ++start;
+    start = NextLineStart(contents, start);
   }
   if (start == std::string_view::npos || start > contents.size()) return {};
   size_t end = contents.find_first_of("\r\n", start);
   std::string_view text = contents.substr(start, end == std::string_view::npos ? end : end - start);
   text = Trim(text);
-  if (text.size() > limit) return Utf8FromWindows1252(text.substr(0, limit)) + "...";
-  return Utf8FromWindows1252(text);
+  if (text.size() > limit) return std::string(text.substr(0, limit)) + "...";
+  return std::string(text);
 }
 
 std::string_view TipoDescription(uint8_t tipo) {
   switch (tipo) {
-    case 1:
+    case kSegnale:
       return "a signal";
-    case 2:
+    case kFineRallentamento:
       return "the end of a slowdown";
-    case 3:
+    case kInizioRallentamento:
       return "the start of a slowdown";
-    case 4:
+    case kAvvisoRallentamento:
       return "a slowdown warning board";
-    case 5:
+    case kNumerataRallentamento:
       return "a numbered cell before a slowdown warning board";
-    case 6:
+    case kIndicatoreVMax:
       return "a speed-indicator board";
-    case 10:
+    case kFermata:
       return "a station's stopping mark";
-    case 12:
+    case kMarcatore:
       return "a cut-off point or marker";
-    case 13:
+    case kAbbattimentoNullo:
       return "a cut-off point";
-    case 14:
+    case kCartello:
       return "a text board";
     default:
       return "a feature";

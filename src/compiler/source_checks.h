@@ -11,6 +11,13 @@
 
 namespace percorso {
 
+/// `s` without the blanks (spaces and tabs) at either end.
+std::string_view Trim(std::string_view s);
+
+/// A text of the sources as a message quotes it: between single quotes,
+/// converted from Windows-1252 to UTF-8.
+std::string Quoted(std::string_view text);
+
 /// Where in the sources a keyword field is read: its grammar.
 enum class Grammar { kLineHeader, kLineBody, kTrain };
 
@@ -55,7 +62,7 @@ struct Encoding {
 Encoding DetectEncoding(std::string_view t);
 
 /// The text of line `line` (1-based) of `contents`, without its line end, with
-/// at most `limit` bytes.
+/// at most `limit` bytes: the file's own Windows-1252 bytes.
 std::string LineText(std::string_view contents, int line, size_t limit = 60);
 
 /// What a cell of type `tipo` holds, in words ("a signal").

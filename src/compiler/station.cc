@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "compiler/placement.h"
 #include "compiler/rounding.h"
 
 namespace percorso {
@@ -56,14 +57,17 @@ bool SetExtent(voce& v, int32_t lunghezza) {
 }
 
 // Approach codes 81 to 84 in the four cells before the stopping mark, and the
-// mark itself, which names the station's slot.
-Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
+// mark itself, which names the station's slot; `saved` keeps each cell before
+// it is written, `mark` gets the mark's cell (-1 when there is none).
+Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, int64_t* mark) {
+  *mark = -1;
   if (v.tipo < 25 && v.tipo != 5 && v.tipo != 6) {
     for (int z = 1; z <= 4; ++z) {
       double c = v.fine / 50.0 - z - 1;
       if (c <= 1) continue;
       cella* cell = p.s.cell_at(nearest(c));
       if (cell == nullptr) return p.RangeFailure(v.posizione);
+      saved.Save(p.s, nearest(c));
       cell->avviso = static_cast<uint8_t>(80 + z);
     }
   }
@@ -78,7 +82,8 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot) {
     }
     cella* cell = p.s.cell_at(nearest(c));
     if (cell == nullptr) return p.RangeFailure(v.posizione);
-    p.Own(nearest(c));
+    saved.Save(p.s, nearest(c));
+    *mark = nearest(c);
     cell->tipo = kFermata;
     cell->dato1 = low16(slot);
   }
@@ -105,7 +110,7 @@ std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
                           std::to_string(static_cast<int64_t>(fine) + 350) + " m"}};
 }
 
-Flow ReadStationInto(ParseSession& p, int32_t& slot) {
+Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (slot < 1 || slot > kPrimaVoceCartello) return SlotsFull(p);
   voce& v = p.s.voci[static_cast<size_t>(slot)];
   if (!p.ReadInts({&v.posizione})) return p.AfterFailure();
@@ -134,7 +139,8 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
     v.opzione3 = 0;
     v.opzione4 = 0;
   }
-  if (Flow f = MarkCells(p, v, slot); f != Flow::kGoOn) return f;
+  int64_t mark = -1;
+  if (Flow f = MarkCells(p, v, slot, saved, &mark); f != Flow::kGoOn) return f;
   if (slot > 1) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
     if (!FitsInt32(limite))
@@ -143,8 +149,9 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
       return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }
   }
-  if (p.station_places.size() <= static_cast<size_t>(slot)) p.station_places.resize(slot + 1);
-  p.station_places[static_cast<size_t>(slot)] = p.KeywordPlace();
+  // The mark is the station's once nothing can leave the station out.
+  if (mark >= 0) p.Own(mark);
+  p.StationPlaced(slot);
   ++slot;
   if (slot >= p.board_cursor) return SlotsFull(p);
   return Flow::kGoOn;
@@ -153,16 +160,16 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot) {
 }  // namespace
 
 Flow ReadStation(ParseSession& p, int32_t& slot) {
-  if (!p.recovering()) return ReadStationInto(p, slot);
+  SavedCells saved;
+  if (!p.recovering()) return ReadStationInto(p, slot, saved);
   // A check leaves out a station that raised an error, cells and slot; once the
   // slots are full, later stations are passed over without a word.
   if (p.slots_full) return Flow::kSkip;
   const int32_t before = slot;
-  std::vector<cella> celle = p.s.celle;
-  Flow f = ReadStationInto(p, slot);
+  Flow f = ReadStationInto(p, slot, saved);
   if (f == Flow::kSkip && slot == before) {
     p.s.voci[static_cast<size_t>(slot)] = voce{};
-    p.s.celle = std::move(celle);
+    saved.Restore(p.s);
   }
   return f;
 }

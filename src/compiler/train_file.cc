@@ -42,21 +42,24 @@ Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) 
 }
 
 Flow Speed(ParseSession& p, TrainCursors& c) {
+  p.KeepRecord(EntryKind::kLineSpeed);
   int32_t posizione = 0;
   int32_t velocita = 0;
   if (!p.ReadInts({&posizione, &velocita})) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   int64_t n = nearest(posizione / 50.0);
-  if (n > 0) {
-    if (Flow f = FillSpeed(p, c, n, ProfileEnd::kAtLastCell); f != Flow::kGoOn) return f;
-  }
+  const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
+  if (f == Flow::kStop) return f;
+  // A check that left out the fill of the speed before goes on with this one,
+  // so that the fault is not reported again at each later entry.
   c.previous_speed = velocita;
   c.speed_place = p.KeywordPlace();
-  return Flow::kGoOn;
+  return f;
 }
 
 Flow Adhesion(ParseSession& p, TrainCursors& c) {
+  p.KeepRecord(EntryKind::kAdhesion);
   int32_t posizione = 0;
   int32_t aderenza = 0;
   if (!p.ReadInts({&posizione, &aderenza})) return p.AfterFailure();
@@ -81,6 +84,7 @@ void CheckSignalValues(ParseSession& p, const Segnale& g) {
 }
 
 Flow Signal(ParseSession& p) {
+  p.KeepRecord(EntryKind::kSignal);
   Segnale g;
   if (!p.ReadInts({&g.posizione, &g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3,
                    &g.tempo})) {
@@ -93,6 +97,7 @@ Flow Signal(ParseSession& p) {
 }
 
 Flow Slowdown(ParseSession& p) {
+  p.KeepRecord(EntryKind::kSlowdown);
   Rallentamento r;
   if (!p.ReadInts({&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})) return p.AfterFailure();
   if (!p.InRange(r.x, 100)) return p.RangeFailure(r.x);
@@ -100,16 +105,22 @@ Flow Slowdown(ParseSession& p) {
   p.CheckFits(r.v, 16, "dato1", 1);
   p.CheckFits(r.f_tt, 16, "dato3", 3);
   p.CheckFits(r.d_v, 16, "dato2", 5);
-  // A slowdown that fails after writing some of its cells is left out whole.
-  std::vector<cella> before;
-  if (p.recovering()) before = p.s.celle;
+  // A slowdown that fails after writing some of its cells is left out whole:
+  // before its last check it writes its warning, start and end cells only.
+  SavedCells saved;
+  if (p.recovering()) {
+    saved.Save(p.s, cella_avviso_rallentamento(r.x));
+    saved.Save(p.s, cell_of(r.x));
+    saved.Save(p.s, cell_of(static_cast<int64_t>(r.x) + r.l));
+  }
   Flow f = p.Placed(r.x, memo_rallentamento(p.s, r));
-  if (f == Flow::kSkip) p.s.celle = std::move(before);
+  if (f == Flow::kSkip) saved.Restore(p.s);
   return f;
 }
 
 // A cut-off point lies in cell nearest(p / 50), one before a feature's cell.
 Flow CutOff(ParseSession& p) {
+  p.KeepRecord(EntryKind::kCutOff);
   int32_t posizione = 0;
   int32_t valore = 0;
   if (!p.ReadInts({&posizione, &valore})) return p.AfterFailure();
@@ -130,7 +141,19 @@ Flow CutOff(ParseSession& p) {
   return Flow::kGoOn;
 }
 
+// A value of the train itself, placed on no cell.
+bool TrainValue(ParseSession& p, int32_t* target) {
+  p.KeepRecord(EntryKind::kTrainValue);
+  return p.ReadInts({target});
+}
+
+bool Sand(ParseSession& p, int16_t* target) {
+  p.KeepRecord(EntryKind::kTrainValue);
+  return p.ReadShort(target);
+}
+
 bool Clock(ParseSession& p) {
+  p.KeepRecord(EntryKind::kTrainValue);
   voce& v = p.s.voci[kVoceChiaveTreno];
   return p.ReadShort(&v.valore3) && p.ReadShort(&v.valore4) && p.ReadShort(&v.valore5);
 }
@@ -141,21 +164,24 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
   voce& chiave = p.s.voci[kVoceChiaveTreno];
   Flow f = Flow::kGoOn;
   const Flow failed = p.AfterFailure();
-  if (Has(kw, "frenata") && Has(kw, "massa") && !p.ReadInts({&treno.inizio})) return failed;
-  if (Has(kw, "vetture") && !p.ReadInts({&treno.posizione})) return failed;
+  if (Has(kw, "frenata") && Has(kw, "massa") && !TrainValue(p, &treno.inizio)) return failed;
+  if (Has(kw, "vetture") && !TrainValue(p, &treno.posizione)) return failed;
   if (Has(kw, "velocit") && (f = Speed(p, c)) != Flow::kGoOn) return f;
   if (Has(kw, "aderenza") && (f = Adhesion(p, c)) != Flow::kGoOn) return f;
   if (Has(kw, "orologio") && !Clock(p)) return failed;
-  if (Has(kw, "sabbia") && !p.ReadShort(&chiave.valore1)) return failed;
+  if (Has(kw, "sabbia") && !Sand(p, &chiave.valore1)) return failed;
   if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
   if (Has(kw, "rallentamento") && (f = Slowdown(p)) != Flow::kGoOn) return f;
   if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "stazione")) return ReadStation(p, c.station);
+  if (Has(kw, "stazione")) {
+    p.KeepRecord(EntryKind::kStation);
+    return ReadStation(p, c.station);
+  }
   return f;
 }
 
 // A reference value that is not a multiple of 50 is reported against the line
-// file, which holds the references.
+// file, which holds the references: once, however many of them are at fault.
 void CheckReferences(ParseSession& p) {
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
@@ -164,6 +190,7 @@ void CheckReferences(ParseSession& p) {
                     {Note{{},
                           "the three kilometric references ('progressiva chilometrica "
                           "uno', 'due', 'tre') take positions in multiples of 50 m"}});
+      return;
     }
   }
 }

@@ -38,6 +38,14 @@ int RunHelp(CommandContext& ctx) {
   return kExitOk;
 }
 
+// A key in a message: in quotes as given, or escaped when it holds a control
+// character, never echoed as it is.
+std::string ShownKey(const std::string& key) {
+  bool control = std::any_of(key.begin(), key.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+  return control ? ConsoleQuote(ValidUtf8(key)) : "'" + key + "'";
+}
+
 }  // namespace
 
 int UsageError(const CommandContext& ctx, const std::string& message) {
@@ -48,23 +56,18 @@ int UsageError(const CommandContext& ctx, const std::string& message) {
 
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
                         std::string* err) {
-  // A key is shown in quotes as given; one holding a control character is
-  // shown escaped, never echoed as it is.
-  bool control = std::any_of(key.begin(), key.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
-  std::string shown = control ? ConsoleQuote(ValidUtf8(key)) : "'" + key + "'";
   std::string reason;
   if (key.empty()) {
     *err = what + " is empty";
     return false;
   }
   if (!CheckKey(key, &reason)) {
-    *err = what + " " + shown + " " + reason;
+    *err = what + " " + ShownKey(key) + " " + reason;
     return false;
   }
   std::optional<std::string> converted = Windows1252FromUtf8(key);
   if (!converted) {
-    *err = what + " " + shown + " holds a character outside Windows-1252";
+    *err = what + " " + ShownKey(key) + " holds a character outside Windows-1252";
     return false;
   }
   *bytes = *converted;

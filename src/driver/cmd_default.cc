@@ -17,11 +17,13 @@ namespace {
 /// file of either name that holds anything but the built-in text is an
 /// author's work, and the run refuses to touch it. False after a message.
 bool NoAuthorSources(const CommandContext& ctx, const FileNames& names) {
-  const std::pair<const std::string*, std::string> sources[] = {
-      {&names.linea_txt, BuiltinLineBytes()}, {&names.treno_txt, BuiltinTrainBytes()}};
-  for (const auto& [path, builtin] : sources) {
+  const std::pair<const std::string*, std::string (*)()> sources[] = {
+      {&names.linea_txt, BuiltinLineBytes}, {&names.treno_txt, BuiltinTrainBytes}};
+  for (const auto& [path, render] : sources) {
     FileInfo info = ctx.disk.Stat(*path);
     if (info.kind == FileKind::kMissing && !info.link) continue;
+    // The built-in text is rendered only to compare it with a file found.
+    const std::string builtin = render();
     bool builtin_text = false;
     if (!info.link && info.kind == FileKind::kRegular && info.size == builtin.size()) {
       std::string bytes, message;

@@ -1,14 +1,14 @@
 // `percorso view`: a compiled scenario drawn as one HTML page.
 #include <optional>
 #include <tuple>
+#include <utility>
 
 #include "compiler/compile.h"
 #include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "driver/commands.h"
-#include "driver/diagnostics_out.h"
+#include "driver/compile_and_write.h"
 #include "driver/disk_sources.h"
-#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
@@ -26,20 +26,20 @@ std::string Shown(const ScenarioKeys& k) {
 }
 
 /// The keys of the scenario to draw: both given, or completed from the
-/// compiled scenarios found in `dir`. An exit status after a message, or
-/// nothing when `*keys` is set.
+/// compiled scenarios found in `dir`; in `*keys` as the file names hold them
+/// (UTF-8) and in `view` as the code page's bytes. An exit status after a
+/// message, or nothing when the keys are set.
 std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
-                              const std::string& dir, ScenarioKeys* keys) {
+                              const std::string& dir, ScenarioKeys* keys, ViewScenario* view) {
   std::string message;
-  // The keys as the file names hold them: their characters in UTF-8.
   std::optional<std::string> line_key, train_key;
-  for (auto [option, what, key] : {std::tuple{"--line-key", "line key", &line_key},
-                                   {"--train-key", "train key", &train_key}}) {
+  for (auto [option, what, key, bytes] :
+       {std::tuple{"--line-key", "line key", &line_key, &view->line_key},
+        {"--train-key", "train key", &train_key, &view->train_key}}) {
     std::optional<std::string> given = o.Value(option);
     if (!given) continue;
     if (given->empty()) return UsageError(ctx, std::string(option) + " needs a key");
-    std::string bytes;
-    if (!KeyFromCommandLine(what, *given, &bytes, &message)) return UsageError(ctx, message);
+    if (!KeyFromCommandLine(what, *given, bytes, &message)) return UsageError(ctx, message);
     *key = *given;
   }
   if (line_key && train_key) {
@@ -47,12 +47,16 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
     return std::nullopt;
   }
   std::vector<ScenarioKeys> all, found;
+  std::vector<std::pair<std::string, std::string>> found_bytes;
   if (!FindScenariosIn(ctx.disk, dir, &all, &message)) return Fail(ctx.err, message);
   for (const ScenarioKeys& k : all) {
     // Names whose keys are not text of the code page are no scenario of ours.
-    if (!Windows1252FromUtf8(k.line) || !Windows1252FromUtf8(k.train)) continue;
+    std::optional<std::string> line = Windows1252FromUtf8(k.line);
+    std::optional<std::string> train = Windows1252FromUtf8(k.train);
+    if (!line || !train) continue;
     if ((!line_key || k.line == *line_key) && (!train_key || k.train == *train_key)) {
       found.push_back(k);
+      found_bytes.emplace_back(std::move(*line), std::move(*train));
     }
   }
   if (found.empty()) {
@@ -67,6 +71,7 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
         ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
   }
   *keys = found[0];
+  std::tie(view->line_key, view->train_key) = found_bytes[0];
   return std::nullopt;
 }
 
@@ -89,9 +94,8 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
   return kExitOk;
 }
 
-/// What the compile reported, for the top of the page: the status with its
-/// place and, when it stores one, its position on the line; a fatal header
-/// error; no route.
+/// Where a diagnostic points, as the page shows it: the base name of its
+/// file and, when known, its line and column; empty without a file.
 std::string PlaceOf(const SourceLocation& where) {
   if (where.file.empty()) return "";
   std::string place = ValidUtf8(BaseName(where.file));
@@ -121,9 +125,9 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
 }
 
 /// `view --line F --train F`: the sources compiled in memory, nothing written
-/// but the page. Exits as `compile` would when the compile is not clean.
+/// but the page. Reports and exits as `compile` would.
 int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
-  std::string line, train, message;
+  std::string line, train;
   Scenario s;
   if (int status = AuthorSources(ctx, o, "view", &line, &train, &s); status != kExitOk) {
     return status;
@@ -134,15 +138,12 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   s.keep_source_entries = true;
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
-  ViewScenario v = ViewOfModel(s, sources.Name(Source::kLinea));
+  ViewScenario v = ViewOfModel(s);
   v.diagnostics = CompileDiagnostics(outcome);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
-  if (s.diagnostic.stato != 0) ctx.err << FormatDiagnostic(s.diagnostic, ColourFor(ctx.err));
-  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
-  if (outcome.fatal != 0) return kExitFailure;
-  return s.diagnostic.stato != 0 || !outcome.has_route ? kExitStatus : kExitOk;
+  return ReportCompile(s, ReportOf(std::move(outcome)), ctx.err);
 }
 
 }  // namespace
@@ -164,9 +165,7 @@ int RunView(CommandContext& ctx) {
     // The files are read while no run is replacing them.
     DirectoryLock lock;
     if (!LockDirectoryOrComplain(ctx, dir, LockMode::kShared, &lock)) return kExitFailure;
-    if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys)) return *status;
-    s.line_key = Windows1252FromUtf8(keys.line).value_or("");
-    s.train_key = Windows1252FromUtf8(keys.train).value_or("");
+    if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys, &s)) return *status;
     if (!ReadCompiledScenario(ctx.disk, NameFiles(dir, keys.line, keys.train), &s, &message)) {
       return Fail(ctx.err, message);
     }

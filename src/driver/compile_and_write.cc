@@ -1,5 +1,7 @@
 #include "driver/compile_and_write.h"
 
+#include <utility>
+
 #include "compiler/compile.h"
 #include "driver/diagnostics_out.h"
 #include "driver/errore.h"
@@ -8,28 +10,28 @@
 
 namespace percorso {
 
-CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sources, Disk& disk,
-                              const FileNames& names) {
+CompileReport ReportOf(CompileOutcome outcome) {
   CompileReport report;
-  CompileOutcome outcome = memorizza_percorso(s, with_geometry, sources);
   report.diagnostics = std::move(outcome.diagnostics);
   // A source that could not be read or deleted is a failure of the run, not a
   // status of the scenario: nothing is written for it.
   if (!outcome.io_error.empty()) {
     report.result = CompileResult::kIoError;
-    report.io_error = outcome.io_error;
-    return report;
-  }
-  if (!outcome.has_route) {
+    report.io_error = std::move(outcome.io_error);
+  } else if (!outcome.has_route) {
     report.result = CompileResult::kNoRoute;
-    return report;
-  }
-  if (outcome.fatal != 0) {
+  } else if (outcome.fatal != 0) {
     report.result = CompileResult::kFatal;
     report.fatal = outcome.fatal;
-    return report;
   }
-  if (!WriteCompiledFiles(disk, s, names, &report.io_error)) {
+  return report;
+}
+
+CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sources, Disk& disk,
+                              const FileNames& names) {
+  CompileReport report = ReportOf(memorizza_percorso(s, with_geometry, sources));
+  if (report.result == CompileResult::kWritten &&
+      !WriteCompiledFiles(disk, s, names, &report.io_error)) {
     report.result = CompileResult::kIoError;
   }
   return report;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/compile.h"
 #include "compiler/model.h"
 #include "compiler/source_files.h"
 #include "io/disk.h"
@@ -14,7 +15,7 @@
 namespace percorso {
 
 enum class CompileResult {
-  kWritten,  // the files are written; `stato` tells whether the compile was clean
+  kWritten,  // nothing stopped the writing; `stato` tells whether the compile was clean
   kNoRoute,  // the parser stopped before the route existed: nothing written
   kFatal,    // the header check failed (1250 or 1251): nothing written
   kIoError,  // a file operation failed: reported in the message
@@ -28,6 +29,10 @@ struct CompileReport {
   /// What the compile tells the author: its error, if any, then warnings.
   std::vector<Diagnostic> diagnostics;
 };
+
+/// What the outcome of a compile comes to before anything is written:
+/// kWritten when nothing stops the writing of the files.
+CompileReport ReportOf(CompileOutcome outcome);
 
 /// Compiles the sources into `s` (keys already set) and, unless the compile
 /// ended without a route or with a fatal header error, writes the binary

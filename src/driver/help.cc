@@ -1,20 +1,9 @@
 #include "driver/help.h"
 
+#include <string>
+
 namespace percorso {
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: percorso [--dir DIR]\n"
-    "       percorso init [--dir DIR] [--force]\n"
-    "       percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-    "                        [--dir DIR] [--no-geometry] [-w]\n"
-    "       percorso check --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-    "                      [--no-geometry] [--max-errors N] [--strict] [-w]\n"
-    "       percorso dump [--json] [--every N] FILE...\n"
-    "       percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
-    "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-    "                     [--dir DIR] [-o FILE]\n"
-    "       percorso help [COMMAND] | COMMAND --help | --help | --version\n";
 
 constexpr std::string_view kHelp =
     "percorso: scenario compiler for the train-driving simulator.\n"
@@ -148,10 +137,30 @@ constexpr HelpText kCommandHelp[] = {
      "  percorso help check\n"},
 };
 
+// The synopsis of a command's help: its lines up to the first empty one.
+std::string_view Synopsis(std::string_view help) {
+  return help.substr(0, help.find("\n\n") + 1);
+}
+
+// Every command's synopsis under the one of the program without a command;
+// the help command's also names the other ways to ask for help.
+std::string BuildUsage() {
+  std::string usage = "usage: percorso [--dir DIR]\n";
+  constexpr std::string_view kLead = "usage: ";
+  for (const HelpText& h : kCommandHelp) {
+    std::string synopsis(Synopsis(h.text).substr(kLead.size()));
+    if (h.command == "help")
+      synopsis.insert(synopsis.size() - 1, " | COMMAND --help | --help | --version");
+    usage += std::string(kLead.size(), ' ') + synopsis;
+  }
+  return usage;
+}
+
 }  // namespace
 
 std::string_view UsageText() {
-  return kUsage;
+  static const std::string usage = BuildUsage();
+  return usage;
 }
 
 std::string_view ProgramHelp() {

@@ -43,38 +43,8 @@ class DataWriter {
 
   /// [metres, class, label, tooltip] of one single-cell feature.
   std::string Mark(const ViewFeature& ft) const {
-    const cella& c = s_.celle[static_cast<size_t>(ft.cell)];
-    const SourceRecord* r = records_.AtCell(ft.cell);
-    int64_t metres = CellMetres(ft.cell);
-    std::string cls;
-    switch (c.tipo) {
-      case kSegnale:
-        cls = "signal " + SignalKind(s_, records_, ft.cell);
-        break;
-      case kAvvisoRallentamento:
-        cls = "slowdown-board warning";
-        break;
-      case kNumerataRallentamento:
-        cls = "slowdown-board numbered";
-        break;
-      case kIndicatoreVMax:
-        cls = "speed-board";
-        break;
-      case kCartello:
-        cls = "text-board";
-        break;
-      default:
-        if (r != nullptr && r->kind == RecordKind::kCutOff && !r->values.empty()) {
-          metres = r->values[0];
-          cls = "marker cut-off";
-        } else {
-          cls = c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
-        }
-        if (c.tipo == kAbbattimentoNullo && r == nullptr) metres += 50;
-        break;
-    }
-    return "[" + N(metres) + "," + Q(cls) + "," + Q(ft.label) + "," +
-           Q(FeatureTip(s_, records_, ft.cell)) + "]";
+    FeatureTerms t = DescribeFeature(s_, records_, ft.cell);
+    return "[" + N(t.metres) + "," + Q(t.kind) + "," + Q(ft.label) + "," + Q(t.tip) + "]";
   }
 
   std::string Rows() const {
@@ -104,8 +74,7 @@ class DataWriter {
       const voce& v = *st.v;
       Add(out, "[" + N(v.posizione) + "," + N(v.inizio) + "," + N(v.fine) + "," +
                    (st.stop_cell >= 0 ? N(CellMetres(st.stop_cell)) : "null") + "," + Q(st.name) +
-                   "," + Q(v.orario != 0 ? ClockTime(v.orario) : "") + "," +
-                   Q(StationTip(records_, st)) + "]");
+                   "," + Q(StationTip(records_, st)) + "]");
     }
     return "[" + out + "]";
   }
@@ -145,12 +114,12 @@ class DataWriter {
 
   /// [metres, "FILE:LINE"] of every record of `kind`, for the readout of a
   /// profile.
-  std::string Places(RecordKind kind) const {
+  std::string Places(EntryKind kind) const {
     std::string out;
-    for (const SourceRecord* r : records_.OfKind(kind)) {
+    for (const SourceEntry* r : records_.OfKind(kind)) {
       std::string place = PlaceText(r->place);
-      if (place.empty() || r->values.empty()) continue;
-      Add(out, "[" + N(r->values[0]) + "," + Q(place) + "]");
+      if (place.empty()) continue;
+      Add(out, "[" + N(r->numbers[0]) + "," + Q(place) + "]");
     }
     return "[" + out + "]";
   }
@@ -188,8 +157,8 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
         return celle[i].pendenza != 0 ? celle[i].pendenza - 100 : previous;
       }) +
       ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
-      ",\"speedFrom\":" + w.Places(RecordKind::kLineSpeed) +
-      ",\"gradientFrom\":" + w.Places(RecordKind::kGradient) + ",\"plan\":" + plan_json +
+      ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) +
+      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"plan\":" + plan_json +
       ",\"diagnostics\":" + w.Diagnostics() + "}";
   // Inside a <script> element "</" or "<!--" would change how the element
   // ends; a "<" occurs only inside strings, where \u003c reads the same.

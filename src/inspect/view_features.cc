@@ -4,8 +4,6 @@
 
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
-#include "inspect/text_out.h"
-#include "output/layout.h"
 
 namespace percorso {
 namespace {
@@ -89,7 +87,7 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
 
 }  // namespace
 
-ViewScenario ViewOfModel(const Scenario& s, std::string line_file) {
+ViewScenario ViewOfModel(const Scenario& s) {
   ViewScenario v;
   v.line_key = s.line_key;
   v.train_key = s.train_key;
@@ -97,7 +95,6 @@ ViewScenario ViewOfModel(const Scenario& s, std::string line_file) {
   v.voci = s.voci;
   if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
   v.entries = s.source_entries;
-  v.line_file = std::move(line_file);
   return v;
 }
 
@@ -120,24 +117,12 @@ std::string BoardText(const ViewScenario& s, const cella& c) {
   return Utf8FromWindows1252(s.voci[static_cast<size_t>(c.dato1)].nome);
 }
 
-std::string CellSummary(size_t index, const cella& c) {
-  std::string text = "cell " + std::to_string(index) + ", km " +
-                     Kilometres(CellMetres(static_cast<int64_t>(index))) + ": " +
-                     std::string(TipoName(c.tipo)) + " (tipo " + std::to_string(c.tipo) + ")";
-  // The other members, one line for the 16-bit values, one for the bytes.
-  size_t width = 0;
-  layout::ForEachField(layout::kCellFields, c, [&](const layout::Field& f, auto v) {
-    if (f.name == "tipo") return;
-    text += f.width == width ? "  " : "\n";
-    width = f.width;
-    text += std::string(f.name) + " " + std::to_string(v);
-  });
-  return text;
+SpeedCodeSpeeds DecodeSpeedCode(int16_t code) {
+  return {static_cast<int64_t>(code / 100) * 5, static_cast<int64_t>(code % 100) * 5};
 }
 
 std::string SpeedCodeText(int16_t code) {
-  int high = code / 100 * 5;
-  int low = code % 100 * 5;
+  auto [high, low] = DecodeSpeedCode(code);
   if (low == 0) return std::to_string(high);
   return std::to_string(high) + "/" + std::to_string(low);
 }

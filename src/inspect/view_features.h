@@ -33,18 +33,15 @@ struct ViewScenario {
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
   std::optional<GeometryTable> tracciato;
-  /// From sources: the entries the parser read, and the name under which it
-  /// read the line file (the other entries are the train file's).
+  /// From sources: the records the parser kept of the entries it read.
   std::vector<SourceEntry> entries;
-  std::string line_file;
   /// From sources: what the compile reported.
   std::vector<ViewDiagnostic> diagnostics;
 };
 
 /// The page's view of a model compiled in memory: its keys, cells, table and
-/// geometry, and the entries it kept; `line_file` is the name under which the
-/// line file was read.
-ViewScenario ViewOfModel(const Scenario& s, std::string line_file = "");
+/// geometry, and the records it kept.
+ViewScenario ViewOfModel(const Scenario& s);
 
 struct ViewStation {
   int slot = 0;
@@ -101,9 +98,13 @@ ViewFeatures CollectFeatures(const ViewScenario& s);
 /// UTF-8; empty when that slot does not exist.
 std::string BoardText(const ViewScenario& s, const cella& c);
 
-/// Several lines describing one cell for a tooltip: index, kilometre, type and
-/// every member.
-std::string CellSummary(size_t index, const cella& c);
+/// The two speeds of a speed-indicator code in km/h: the hundreds times 5 and
+/// the units times 5 (2100 gives 105 and 0).
+struct SpeedCodeSpeeds {
+  int64_t high = 0;
+  int64_t low = 0;
+};
+SpeedCodeSpeeds DecodeSpeedCode(int16_t code);
 
 /// The speeds of a speed-indicator code in km/h: the hundreds times 5, then
 /// "/" and the units times 5 when they are not 0 (2100 gives "105", 2222

@@ -179,7 +179,7 @@ std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
 
 std::string RenderViewPage(const ViewScenario& s) {
   ViewFeatures f = CollectFeatures(s);
-  RecordIndex records(SplitEntries(s.entries, s.line_file));
+  RecordIndex records(s.entries);
   PlanData plan = MakePlan(s);
   std::string line = HtmlEscape(Utf8FromWindows1252(s.line_key));
   std::string train = HtmlEscape(Utf8FromWindows1252(s.train_key));

@@ -249,7 +249,7 @@
     shown.forEach(function (s) {
       if (s[0] < view.from || s[0] > view.to) return;
       var x = X(s[0]);
-      self.body += featureOpen('station', ' data-metres="' + s[0] + '"', tip(s[6])) +
+      self.body += featureOpen('station', ' data-metres="' + s[0] + '"', tip(s[5])) +
           '<rect class="hit" x="' + num(x - 5) + '" y="0" width="10" height="' + height + '"/>' +
           '<line class="station-tick" x1="' + num(x) + '" x2="' + num(x) + '" y1="' + num(base - 22) +
           '" y2="' + num(base) + '"/>';
@@ -877,7 +877,7 @@
     var svg = '<g class="plan-stations">';
     items.forEach(function (it) {
       var s = it.s, p = it.p, b = it.box;
-      planTips.push(s[6]);
+      planTips.push(s[5]);
       svg += '<g class="feature plan-station" tabindex="0" data-tip="' + (planTips.length - 1) +
           '" data-metres="' + s[0] + '">';
       if (it.leader) {

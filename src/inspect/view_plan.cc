@@ -83,8 +83,7 @@ PlanData MakePlan(const ViewScenario& s) {
              ",\"points\":[" + points + "]}";
   out.element = "<svg id=\"plan\" class=\"plan\" data-extent=\"" + ShortestDouble(min_x) + " " +
                 ShortestDouble(max_x) + " " + ShortestDouble(min_y) + " " + ShortestDouble(max_y) +
-                "\" data-first-metre=\"" + std::to_string(first) + "\" data-last-metre=\"" +
-                std::to_string(last) + "\" data-points=\"" + std::to_string(count) +
+                "\" data-points=\"" + std::to_string(count) +
                 "\" role=\"img\" aria-label=\"Plan of the line\"></svg>\n";
   return out;
 }

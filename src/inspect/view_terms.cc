@@ -1,8 +1,5 @@
 #include "inspect/view_terms.h"
 
-#include <optional>
-
-#include "compiler/keywords.h"
 #include "compiler/rounding.h"
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
@@ -10,38 +7,6 @@
 
 namespace percorso {
 namespace {
-
-// One keyword test of a grammar: the words the keyword field must contain, the
-// numbers it takes and whether a text follows. Tests without a kind take their
-// fields but make no record (header values of the train file).
-struct Test {
-  const char* word;
-  const char* also;
-  std::optional<RecordKind> kind;
-  size_t numbers;
-  bool text;
-};
-
-constexpr Test kLineBody[] = {
-    {"pendenza", nullptr, RecordKind::kGradient, 2, false},
-    {"curva", nullptr, RecordKind::kCurve, 2, false},
-    {"montagna", nullptr, RecordKind::kTerrain, 3, false},
-    {"indicatori_v", nullptr, RecordKind::kSpeedBoard, 9, false},
-    {"cartello", "indicat", RecordKind::kTextBoard, 1, true},
-};
-
-constexpr Test kTrain[] = {
-    {"frenata", "massa", std::nullopt, 1, false},
-    {"vetture", nullptr, std::nullopt, 1, false},
-    {"velocit", nullptr, RecordKind::kLineSpeed, 2, false},
-    {"aderenza", nullptr, RecordKind::kAdhesion, 2, false},
-    {"orologio", nullptr, std::nullopt, 3, false},
-    {"sabbia", nullptr, std::nullopt, 1, false},
-    {"segnale", nullptr, RecordKind::kSignal, 11, false},
-    {"rallentamento", nullptr, RecordKind::kSlowdown, 6, false},
-    {"abbattimento", nullptr, RecordKind::kCutOff, 2, false},
-    {"stazione", nullptr, RecordKind::kStation, 16, true},
-};
 
 std::string N(int64_t v) {
   return std::to_string(v);
@@ -57,8 +22,8 @@ std::string Fields(std::initializer_list<std::pair<const char*, std::string>> fi
   return out;
 }
 
-int64_t At(const SourceRecord& r, size_t i) {
-  return i < r.values.size() ? r.values[i] : 0;
+int64_t At(const SourceEntry& r, size_t i) {
+  return i < r.numbers.size() ? r.numbers[i] : 0;
 }
 
 std::string MembersLine(int64_t index, const cella& c) {
@@ -72,7 +37,7 @@ std::string Heading(std::string_view what, int64_t metres) {
 }
 
 /// The last line of a tooltip made from a record: where it was written.
-std::string From(const SourceRecord& r) {
+std::string From(const SourceEntry& r) {
   std::string place = PlaceText(r.place);
   return place.empty() ? "" : "\n" + place;
 }
@@ -100,14 +65,20 @@ SignalValues DecodeSignal(const ViewScenario& s, int64_t cell) {
           c.dato3 % 10,     c.tempo};
 }
 
-SignalValues SignalOf(const ViewScenario& s, const SourceRecord* r, int64_t cell) {
+SignalValues SignalOf(const ViewScenario& s, const SourceEntry* r, int64_t cell) {
   if (r == nullptr) return DecodeSignal(s, cell);
   return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5),
           At(*r, 6), At(*r, 7), At(*r, 8), At(*r, 9), At(*r, 10)};
 }
 
-std::string SignalTip(const ViewScenario& s, const SourceRecord* r, int64_t cell) {
-  SignalValues v = SignalOf(s, r, cell);
+/// "sx1", "sx2" or "sx-other" by the left indication, and " right" when there
+/// is a right one.
+std::string SignalKind(const SignalValues& v) {
+  std::string kind = v.sx == 1 ? "sx1" : v.sx == 2 ? "sx2" : "sx-other";
+  return v.dx != 0 ? kind + " right" : kind;
+}
+
+std::string SignalTip(const SignalValues& v, const SourceEntry* r) {
   return Heading("signal", v.posizione) + "\nposizione " + N(v.posizione) + " m\n" +
          Fields({{"sx", N(v.sx)},
                  {"s1", N(v.s1)},
@@ -127,7 +98,7 @@ std::string Speed(int64_t kmh) {
   return N(kmh) + " km/h";
 }
 
-std::string SpeedBoardTip(const cella& c, const SourceRecord* r, int64_t cell) {
+std::string SpeedBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
   if (r != nullptr) {
     return Heading("speed board", At(*r, 0)) + "\nposizione " + N(At(*r, 0)) + " m\n" +
            Fields({{"vas", Speed(At(*r, 1))},
@@ -141,8 +112,8 @@ std::string SpeedBoardTip(const cella& c, const SourceRecord* r, int64_t cell) {
                    {"strisced", N(At(*r, 8))}}) +
            From(*r);
   }
-  auto high = [](int16_t code) { return Speed(static_cast<int64_t>(code / 100) * 5); };
-  auto low = [](int16_t code) { return Speed(static_cast<int64_t>(code % 100) * 5); };
+  auto high = [](int16_t code) { return Speed(DecodeSpeedCode(code).high); };
+  auto low = [](int16_t code) { return Speed(DecodeSpeedCode(code).low); };
   return Heading("speed board", CellMetres(cell)) + "\nposizione " + N(CellMetres(cell)) + " m\n" +
          Fields({{"vas", high(c.dato1)},
                  {"vbs", high(c.dato2)},
@@ -156,7 +127,7 @@ std::string SpeedBoardTip(const cella& c, const SourceRecord* r, int64_t cell) {
          std::string(kReadBack);
 }
 
-std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceRecord* r,
+std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceEntry* r,
                          int64_t cell) {
   int64_t posizione = r ? At(*r, 0) : CellMetres(cell);
   std::string text = r ? Utf8FromWindows1252(r->text) : BoardText(s, c);
@@ -164,19 +135,19 @@ std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceReco
          (r ? From(*r) : "\n(text in slot " + N(c.dato1) + ")");
 }
 
-std::string MarkerTip(const cella& c, const SourceRecord* r, int64_t cell) {
+std::string MarkerTip(const cella& c, const SourceEntry* r, int64_t metres) {
   if (r != nullptr) {
-    return Heading("cut-off (abbattimento)", At(*r, 0)) + "\nposizione " + N(At(*r, 0)) +
+    return Heading("cut-off (abbattimento)", metres) + "\nposizione " + N(metres) +
            " m \u00b7 value " + N(At(*r, 1)) + From(*r);
   }
   if (c.tipo == kAbbattimentoNullo) {
-    return Heading("cut-off with a value below 1", CellMetres(cell) + 50) + std::string(kReadBack);
+    return Heading("cut-off with a value below 1", metres) + std::string(kReadBack);
   }
-  return Heading("marker", CellMetres(cell)) + "\nvalue " + N(c.dato1) +
+  return Heading("marker", metres) + "\nvalue " + N(c.dato1) +
          "\n(placed by the compiler before a signal or a slowdown, or a cut-off with this value)";
 }
 
-std::string SlowdownBoardTip(const cella& c, const SourceRecord* r, int64_t cell) {
+std::string SlowdownBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
   std::string head =
       c.tipo == kAvvisoRallentamento
           ? Heading("slowdown warning board", CellMetres(cell)) + "\n" +
@@ -186,90 +157,43 @@ std::string SlowdownBoardTip(const cella& c, const SourceRecord* r, int64_t cell
   return head + "\nfor the slowdown at x " + N(At(*r, 0)) + " m" + From(*r);
 }
 
-void Index(std::map<int64_t, size_t>& by_cell, int64_t cell, size_t record) {
-  by_cell.emplace(cell, record);  // the first record placed wins
-}
-
 }  // namespace
 
-std::vector<SourceRecord> SplitEntries(const std::vector<SourceEntry>& entries,
-                                       const std::string& line_file) {
-  std::vector<SourceRecord> out;
-  for (const SourceEntry& e : entries) {
-    bool line = e.place.file == line_file;
-    size_t next = 0;
-    auto run = [&](const Test& t) {
-      if (!Has(e.keyword, t.word) || (t.also != nullptr && !Has(e.keyword, t.also))) return;
-      SourceRecord r{t.kind.value_or(RecordKind::kSignal), e.place, {}, {}};
-      for (size_t i = 0; i < t.numbers && next < e.numbers.size(); ++i) {
-        r.values.push_back(e.numbers[next++]);
-      }
-      if (t.text) r.text = e.text;
-      if (t.kind && !r.values.empty()) out.push_back(std::move(r));
-    };
-    if (line) {
-      for (const Test& t : kLineBody) run(t);
-    } else {
-      for (const Test& t : kTrain) run(t);
-    }
-  }
-  return out;
-}
-
-RecordIndex::RecordIndex(std::vector<SourceRecord> records) : records_(std::move(records)) {
-  int slot = 1;
-  for (size_t i = 0; i < records_.size(); ++i) {
-    const SourceRecord& r = records_[i];
-    int64_t p = At(r, 0);
-    switch (r.kind) {
-      case RecordKind::kSignal:
-      case RecordKind::kSpeedBoard:
-      case RecordKind::kTextBoard:
-        Index(by_cell_, cell_of(p), i);
-        break;
-      case RecordKind::kCutOff:
-        Index(by_cell_, nearest(static_cast<double>(p) / 50.0), i);
-        break;
-      case RecordKind::kSlowdown: {
-        double a = (static_cast<double>(p) - 1200) / 50.0;
-        for (int64_t cell : {cell_of(p), cell_of(p + At(r, 2)), nearest(a + 1)}) {
-          Index(by_cell_, cell, i);
-        }
-        for (int64_t k = 0; k < 4; ++k) Index(by_cell_, nearest(a) - k, i);
-        break;
-      }
-      case RecordKind::kStation:
-        by_slot_.emplace(slot++, i);
-        break;
-      default:
-        break;
-    }
+RecordIndex::RecordIndex(const std::vector<SourceEntry>& records) {
+  for (const SourceEntry& r : records) {
+    if (r.numbers.empty()) continue;
+    const size_t i = records_.size();
+    records_.push_back(r);
+    // A later feature on a cell took it from the one before.
+    for (int64_t cell : r.cells) by_cell_[cell] = i;
+    if (r.slot > 0) by_slot_[r.slot] = i;
   }
 }
 
-const SourceRecord* RecordIndex::AtCell(int64_t cell) const {
+const SourceEntry* RecordIndex::AtCell(int64_t cell, EntryKind kind) const {
   auto it = by_cell_.find(cell);
-  return it == by_cell_.end() ? nullptr : &records_[it->second];
+  if (it == by_cell_.end() || records_[it->second].kind != kind) return nullptr;
+  return &records_[it->second];
 }
 
-const SourceRecord* RecordIndex::Station(int slot) const {
+const SourceEntry* RecordIndex::Station(int slot) const {
   auto it = by_slot_.find(slot);
   return it == by_slot_.end() ? nullptr : &records_[it->second];
 }
 
-std::vector<const SourceRecord*> RecordIndex::Terrain(int64_t first, int64_t last) const {
-  std::vector<const SourceRecord*> out;
-  for (const SourceRecord& r : records_) {
-    if (r.kind != RecordKind::kTerrain) continue;
+std::vector<const SourceEntry*> RecordIndex::Terrain(int64_t first, int64_t last) const {
+  std::vector<const SourceEntry*> out;
+  for (const SourceEntry& r : records_) {
+    if (r.kind != EntryKind::kTerrain) continue;
     int64_t cell = nearest(static_cast<double>(At(r, 0)) / 50.0);
     if (cell >= first && cell <= last) out.push_back(&r);
   }
   return out;
 }
 
-std::vector<const SourceRecord*> RecordIndex::OfKind(RecordKind kind) const {
-  std::vector<const SourceRecord*> out;
-  for (const SourceRecord& r : records_) {
+std::vector<const SourceEntry*> RecordIndex::OfKind(EntryKind kind) const {
+  std::vector<const SourceEntry*> out;
+  for (const SourceEntry& r : records_) {
     if (r.kind == kind) out.push_back(&r);
   }
   return out;
@@ -281,39 +205,57 @@ std::string PlaceText(const SourceLocation& place) {
   return place.known() ? file + ":" + N(place.line) : file;
 }
 
-std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return "";
+FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
+  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return {CellMetres(cell), "", ""};
   const cella& c = s.celle[static_cast<size_t>(cell)];
-  const SourceRecord* r = records.AtCell(cell);
-  std::string tip;
+  FeatureTerms out{CellMetres(cell), "", ""};
   switch (c.tipo) {
-    case kSegnale:
-      tip = SignalTip(s, r && r->kind == RecordKind::kSignal ? r : nullptr, cell);
+    case kSegnale: {
+      const SourceEntry* r = records.AtCell(cell, EntryKind::kSignal);
+      SignalValues v = SignalOf(s, r, cell);
+      out.kind = "signal " + SignalKind(v);
+      out.tip = SignalTip(v, r);
       break;
+    }
     case kIndicatoreVMax:
-      tip = SpeedBoardTip(c, r && r->kind == RecordKind::kSpeedBoard ? r : nullptr, cell);
+      out.kind = "speed-board";
+      out.tip = SpeedBoardTip(c, records.AtCell(cell, EntryKind::kSpeedBoard), cell);
       break;
     case kCartello:
-      tip = TextBoardTip(s, c, r && r->kind == RecordKind::kTextBoard ? r : nullptr, cell);
-      break;
-    case kMarcatore:
-    case kAbbattimentoNullo:
-      tip = MarkerTip(c, r && r->kind == RecordKind::kCutOff ? r : nullptr, cell);
+      out.kind = "text-board";
+      out.tip = TextBoardTip(s, c, records.AtCell(cell, EntryKind::kTextBoard), cell);
       break;
     case kAvvisoRallentamento:
     case kNumerataRallentamento:
-      tip = SlowdownBoardTip(c, r && r->kind == RecordKind::kSlowdown ? r : nullptr, cell);
+      out.kind =
+          c.tipo == kAvvisoRallentamento ? "slowdown-board warning" : "slowdown-board numbered";
+      out.tip = SlowdownBoardTip(c, records.AtCell(cell, EntryKind::kSlowdown), cell);
       break;
+    case kMarcatore:
+    case kAbbattimentoNullo: {
+      const SourceEntry* r = records.AtCell(cell, EntryKind::kCutOff);
+      // Read back from the cells, a cut-off with a value below 1 stands 50 m
+      // after its cell's metres.
+      if (r != nullptr) {
+        out.metres = At(*r, 0);
+      } else if (c.tipo == kAbbattimentoNullo) {
+        out.metres += 50;
+      }
+      out.kind = r != nullptr || c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
+      out.tip = MarkerTip(c, r, out.metres);
+      break;
+    }
     default:
-      tip = Heading(TipoName(c.tipo), CellMetres(cell));
+      out.kind = "marker";
+      out.tip = Heading(TipoName(c.tipo), CellMetres(cell));
       break;
   }
-  return tip + "\n" + MembersLine(cell, c);
+  out.tip += "\n" + MembersLine(cell, c);
+  return out;
 }
 
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd) {
-  const SourceRecord* r = records.AtCell(sd.start_cell);
-  if (r != nullptr && r->kind == RecordKind::kSlowdown) {
+  if (const SourceEntry* r = records.AtCell(sd.start_cell, EntryKind::kSlowdown)) {
     return Heading("slowdown", At(*r, 0)) + "\n" +
            Fields(
                {{"x", N(At(*r, 0)) + " m"}, {"v", Speed(At(*r, 1))}, {"l", N(At(*r, 2)) + " m"}}) +
@@ -331,7 +273,7 @@ std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const
 
 std::string StationTip(const RecordIndex& records, const ViewStation& st) {
   const voce& v = *st.v;
-  const SourceRecord* r = records.Station(st.slot);
+  const SourceEntry* r = records.Station(st.slot);
   std::string length =
       r ? N(At(*r, 2)) + " m" : "area km " + Kilometres(v.inizio) + " to " + Kilometres(v.fine);
   std::string time = v.orario != 0 ? ClockTime(v.orario) : "none";
@@ -359,23 +301,17 @@ std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
   std::string kind = st.tunnel ? "tunnel" : "terrain";
   std::string tip = Heading(kind, CellMetres(st.first_cell + 1)) + " to " +
                     Kilometres(CellMetres(st.last_cell + 2)) + "\nmontagna " + N(st.montagna);
-  std::vector<const SourceRecord*> found = records.Terrain(st.first_cell, st.last_cell);
-  for (const SourceRecord* r : found) {
+  std::vector<const SourceEntry*> found = records.Terrain(st.first_cell, st.last_cell);
+  for (const SourceEntry* r : found) {
+    std::string place = PlaceText(r->place);
     tip += "\n" +
            Fields({{"inizio", N(At(*r, 0)) + " m"},
                    {"fine", N(At(*r, 1)) + " m"},
                    {"tipo", N(At(*r, 2))}}) +
-           (PlaceText(r->place).empty() ? "" : "  " + PlaceText(r->place));
+           (place.empty() ? "" : "  " + place);
   }
   if (found.empty()) tip += std::string(kReadBack);
   return tip;
-}
-
-std::string SignalKind(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
-  const SourceRecord* r = records.AtCell(cell);
-  SignalValues v = SignalOf(s, r && r->kind == RecordKind::kSignal ? r : nullptr, cell);
-  std::string kind = v.sx == 1 ? "sx1" : v.sx == 2 ? "sx2" : "sx-other";
-  return v.dx != 0 ? kind + " right" : kind;
 }
 
 }  // namespace percorso

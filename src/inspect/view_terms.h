@@ -1,6 +1,6 @@
-// The scenario page in the author's terms: the entries of the source files
-// split into records of the grammar, each record found again on the cells it
-// placed, and the tooltip of every feature written with the field names and
+// The scenario page in the author's terms: the records that the parser kept of
+// the entries of the source files, each found again on the cells it placed,
+// and the tooltip of every feature written with the field names and
 // units of the sources (positions in metres, speeds in km/h). A page made from
 // compiled files has no records: its values are read back from the cells.
 #ifndef PERCORSO_INSPECT_VIEW_TERMS_H_
@@ -16,56 +16,26 @@
 
 namespace percorso {
 
-enum class RecordKind {
-  kGradient,
-  kCurve,
-  kTerrain,
-  kSpeedBoard,
-  kTextBoard,
-  kLineSpeed,
-  kAdhesion,
-  kSignal,
-  kSlowdown,
-  kCutOff,
-  kStation,
-};
-
-/// One keyword test of an entry that took its fields: the fields it took, in
-/// file order, and the place of the entry's keyword field.
-struct SourceRecord {
-  RecordKind kind = RecordKind::kSignal;
-  SourceLocation place;
-  std::vector<int64_t> values;
-  std::string text;  // Windows-1252 bytes of a station name or board text
-};
-
-/// Splits the kept entries into records. Entries of `line_file` are tested
-/// against the keywords of the line body, all others against those of the
-/// train file, in the order the parser tests them; an entry whose fields ran
-/// short (the parse stopped in it) keeps what it read.
-std::vector<SourceRecord> SplitEntries(const std::vector<SourceEntry>& entries,
-                                       const std::string& line_file);
-
-/// The records found again on the model: for each cell the record that placed
-/// its feature, for each station slot its record, and the terrain records in
-/// file order.
+/// The kept records found again on the model: for each cell the record that
+/// placed its feature, for each station slot its record, and the terrain
+/// records in file order. Records that read no value are left out.
 class RecordIndex {
  public:
   RecordIndex() = default;
-  explicit RecordIndex(std::vector<SourceRecord> records);
+  explicit RecordIndex(const std::vector<SourceEntry>& records);
 
   bool empty() const { return records_.empty(); }
-  /// The record that placed the feature of `cell`, or nullptr.
-  const SourceRecord* AtCell(int64_t cell) const;
+  /// The record of `kind` that placed the feature of `cell`, or nullptr.
+  const SourceEntry* AtCell(int64_t cell, EntryKind kind) const;
   /// The record of the station in `slot`, or nullptr.
-  const SourceRecord* Station(int slot) const;
+  const SourceEntry* Station(int slot) const;
   /// The terrain records whose first cell lies in first..last.
-  std::vector<const SourceRecord*> Terrain(int64_t first, int64_t last) const;
+  std::vector<const SourceEntry*> Terrain(int64_t first, int64_t last) const;
   /// The records of one kind, in file order.
-  std::vector<const SourceRecord*> OfKind(RecordKind kind) const;
+  std::vector<const SourceEntry*> OfKind(EntryKind kind) const;
 
  private:
-  std::vector<SourceRecord> records_;
+  std::vector<SourceEntry> records_;
   std::map<int64_t, size_t> by_cell_;
   std::map<int, size_t> by_slot_;
 };
@@ -73,10 +43,22 @@ class RecordIndex {
 /// "FILE:LINE" of a place; empty when it is not known.
 std::string PlaceText(const SourceLocation& place);
 
-/// The tooltip of a single-cell feature: its kind, kilometre and the values as
-/// written, named as in the sources, and the FILE:LINE of its record; from
-/// the cells when there is no record. Ends with the cell and its members.
-std::string FeatureTip(const ViewScenario& s, const RecordIndex& records, int64_t cell);
+/// A single-cell feature in the author's terms: where it stands (a cut-off at
+/// its position as written), its kind for its glyph and the legend, and its
+/// tooltip.
+struct FeatureTerms {
+  int64_t metres = 0;
+  /// "signal sx1", "signal sx2" or "signal sx-other" by a signal's left
+  /// indication, with " right" when it has a right one; "speed-board",
+  /// "text-board", "slowdown-board warning" or "slowdown-board numbered";
+  /// "marker cut-off" or "marker".
+  std::string kind;
+  /// Its kind, kilometre and the values as written, named as in the sources,
+  /// and the FILE:LINE of its record; from the cells when there is no record.
+  /// Ends with the cell and its members.
+  std::string tip;
+};
+FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, int64_t cell);
 
 /// The tooltip of a slowdown from its start cell to its end cell.
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd);
@@ -86,10 +68,6 @@ std::string StationTip(const RecordIndex& records, const ViewStation& st);
 
 /// The tooltip of a terrain or tunnel stretch.
 std::string StretchTip(const RecordIndex& records, const ViewStretch& st);
-
-/// The kind of a signal cell for its glyph and the legend: "sx1", "sx2" or
-/// "sx-other" by its left indication, and " right" when it has a right one.
-std::string SignalKind(const ViewScenario& s, const RecordIndex& records, int64_t cell);
 
 }  // namespace percorso
 

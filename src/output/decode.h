@@ -28,8 +28,9 @@ bool DecodeCelle(std::string_view bytes, std::vector<cella>* celle, std::string*
 /// slot 86.
 bool DecodeVoci(std::string_view bytes, std::array<voce, kNumVoci>* voci, std::string* err);
 
-/// The last metre of the longest route's geometry: 1000000 m plus 7000.
-inline constexpr int64_t kMaxUltimoMetro = 1007000;
+/// The last metre of the longest route's geometry: 1000000 m plus the
+/// extension.
+inline constexpr int64_t kMaxUltimoMetro = 1000000 + kRouteExtension;
 
 /// Decodes a geometry file into a table for metres 0 .. (entries / 2) - 1.
 /// Refuses an empty file, a tag other than 0, 2 or 5, a file cut inside a tag

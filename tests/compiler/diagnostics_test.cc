@@ -111,6 +111,78 @@ TEST(WarningTest, EachWarningOnItsFixture) {
   }
 }
 
+// The text with each CR LF replaced by `line_end`.
+std::string WithLineEnds(const std::string& text, const std::string& line_end) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      out += line_end;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+TEST(WarningTest, TheLineOfARecordThatRanOnIsQuotedAsWritten) {
+  // "caff\xE8" is Windows-1252: the note shows it once converted, as UTF-8;
+  // the line is found by the line ends that the reader knows.
+  for (const std::string line_end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(line_end));
+    const std::string treno = WithLineEnds(TrainFile({"sabbia", "300, caff\xE8"}), line_end);
+    for (const CompileOutcome& o : {CompileTexts(kLine, treno).outcome, CheckTexts(kLine, treno)}) {
+      std::vector<Diagnostic> warnings = Of(o, Severity::kWarning);
+      ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+      ASSERT_EQ(warnings[0].notes.size(), 1u);
+      EXPECT_EQ(Place(warnings[0].notes[0].where) + " " + warnings[0].notes[0].text,
+                "treno-.txt:3:1 this line, '300, caff\xC3\xA8', is read as values of the entry "
+                "above, not as an entry of its own");
+    }
+  }
+}
+
+TEST(WarningTest, UtfEightTextIsPlacedByTheLineEndsThatTheReaderKnows) {
+  for (const std::string line_end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(line_end));
+    const std::string treno =
+        WithLineEnds(TrainFile({"sabbia, 3", Station(1000, 30, 200, "CITT\xC3\x80")}), line_end);
+    std::vector<Diagnostic> warnings = Of(CompileTexts(kLine, treno).outcome, Severity::kWarning);
+    ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+    EXPECT_EQ(Place(warnings[0].where), "treno-.txt:3:61");
+  }
+}
+
+TEST(WarningTest, ATextThatIsNoWholeNumberIsToldAsTheCompileReadsIt) {
+  struct Row {
+    const char* text;
+    int16_t stored;
+    std::string how;  // empty: no warning
+  };
+  const std::string kRounded = " (rounded to the nearest whole number, halves to even)";
+  const Row rows[] = {
+      {".7", 0, "it is not a number and is read as 0"},
+      {"7.", 0, "it is not a number and is read as 0"},
+      {"+7.5", 8, "it is read as 8" + kRounded},
+      {"-0.5", 0, "it is read as 0" + kRounded},
+      {"1e3", 0, "it is not a number and is read as 0"},
+      {"7", 7, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    testing::Compiled c = CompileTexts(kLine, TrainFile({std::string("sabbia, ") + row.text}));
+    EXPECT_EQ(c.s.voci[kVoceChiaveTreno].valore1, row.stored);
+    std::vector<Diagnostic> warnings = Of(c.outcome, Severity::kWarning);
+    if (row.how.empty()) {
+      EXPECT_TRUE(warnings.empty()) << Join(warnings);
+      continue;
+    }
+    ASSERT_EQ(warnings.size(), 1u) << Join(warnings);
+    EXPECT_EQ(warnings[0].text, "'" + std::string(row.text) + "' is not a whole number: " +
+                                    row.how + "; write the value in digits");
+  }
+}
+
 TEST(WarningTest, NoneOnTheBuiltInSources) {
   const std::string linea = BuiltinLineBytes();
   const std::string treno = BuiltinTrainBytes();
@@ -233,6 +305,54 @@ TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
   }
 }
 
+TEST(CheckTest, ReferencesAtFaultAreOneError) {
+  // Two references at fault after a range failure: status 2 replaces 15 once,
+  // and the note that says so stays.
+  const std::string linea =
+      Lines({"[generale]", "lunghezza percorso, 97000", "progressiva chilometrica tre, 0, 25, 0",
+             "progressiva chilometrica due, 0, 75, 0", "[curve]", "pendenza, 200000, 1", "[fine]"});
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, kTrain).outcome, Severity::kError);
+  ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
+  EXPECT_EQ(compiled[0].stato, 2);
+  ASSERT_EQ(compiled[0].notes.size(), 2u);
+  EXPECT_TRUE(compiled[0].notes[1].text.starts_with("status 15 (")) << compiled[0].notes[1].text;
+  EXPECT_EQ(Place(compiled[0].notes[1].where), "linea.txt:6:11");
+
+  std::vector<Diagnostic> checked = Of(CheckTexts(linea, kTrain), Severity::kError);
+  ASSERT_EQ(checked.size(), 2u) << Join(checked);
+  EXPECT_EQ(checked[0], compiled[0]);
+  EXPECT_EQ(checked[1].stato, 15);
+
+  // A compile that stops in the train file does not reach the references; a
+  // check does, and lists them once.
+  const std::string treno = TrainFile({"sabbia, 40000"});
+  checked = Of(CheckTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(checked.size(), 3u) << Join(checked);
+  EXPECT_EQ(checked[0].stato, 25);
+  EXPECT_EQ(checked[1].stato, 2);
+  EXPECT_EQ(checked[2].stato, 15);
+}
+
+TEST(CheckTest, AProfileValueThatCannotBeStoredIsOneError) {
+  // After a first error the compile stops; the check reports the speed and
+  // the gradient that cannot be stored once each, not at every later entry.
+  const std::string kBoard = "indicatori_vmax, 1050, 1,1,1,0,0,0,0,0";
+  const std::string linea = LineFile(
+      {kBoard, kBoard, "pendenza, 0, 2147483600", "pendenza, 1000, 1", "pendenza, 2000, 2"});
+  const std::string treno =
+      TrainFile({"velocita, 0, 1300", "velocita, 2000, 30", "velocita, 3000, 40"});
+  std::vector<Diagnostic> compiled = Of(CompileTexts(linea, treno).outcome, Severity::kError);
+  ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
+  EXPECT_EQ(compiled[0].stato, 21);
+  std::vector<Diagnostic> checked = Of(CheckTexts(linea, treno), Severity::kError);
+  ASSERT_EQ(checked.size(), 3u) << Join(checked);
+  EXPECT_EQ(checked[0], compiled[0]);
+  EXPECT_EQ(checked[1].stato, 25);
+  EXPECT_EQ(Place(checked[1].where), "linea.txt:6:1");
+  EXPECT_EQ(checked[2].stato, 25);
+  EXPECT_EQ(Place(checked[2].where), "treno-.txt:2:1");
+}
+
 TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
   // The first signal fails on the speed board; left out, it does not take the
   // cell of the second, which is clean.
@@ -241,6 +361,21 @@ TEST(CheckTest, AnEntryLeftOutTakesNoCell) {
   std::vector<Diagnostic> errors = Of(CheckTexts(linea, treno), Severity::kError);
   ASSERT_EQ(errors.size(), 1u) << Join(errors);
   EXPECT_EQ(Place(errors[0].where), "treno-.txt:2:10");
+}
+
+TEST(CheckTest, AStationLeftOutOwnsNoCell) {
+  // Station B is too near A and left out, though its stopping mark was written
+  // over the signal's cell 34 first: the later conflict there names the signal.
+  const std::string treno = TrainFile({Station(1000, 12, 500, "A"), "segnale, 1650" + kSignal,
+                                       Station(1500, 12, 500, "B"), "segnale, 1650" + kSignal});
+  std::vector<Diagnostic> errors = Of(CheckTexts(kLine, treno), Severity::kError);
+  ASSERT_EQ(errors.size(), 2u) << Join(errors);
+  EXPECT_EQ(errors[0].stato, 22);
+  EXPECT_EQ(errors[1].stato, 16);
+  ASSERT_EQ(errors[1].notes.size(), 1u);
+  EXPECT_EQ(Place(errors[1].notes[0].where) + " " + errors[1].notes[0].text,
+            "treno-.txt:3:1 cell 34 (about metre 1650) already holds a signal, put there by "
+            "this 'segnale' entry");
 }
 
 }  // namespace

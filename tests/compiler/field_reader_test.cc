@@ -65,21 +65,30 @@ TEST(FieldReaderTest, EmptyNumericFieldsReadZero) {
 }
 
 TEST(FieldReaderTest, NumericValueOfATextRoundsHalvesToEvenOrReadsZero) {
+  constexpr NumberForm kWhole = NumberForm::kWhole;
+  constexpr NumberForm kDecimal = NumberForm::kDecimal;
+  constexpr NumberForm kNone = NumberForm::kNotANumber;
   struct Row {
     const char* text;
     int64_t value;
+    NumberForm form;
   };
   const Row rows[] = {
-      {"", 0},          {"AC", 0},     {"12abc", 0}, {"-3", -3},   {"+7", 7},
-      {"007", 7},       {"2.5", 2},    {"3.5", 4},   {"-2.5", -2}, {"-3.5", -4},
-      {"0.5000001", 1}, {"2.4999", 2}, {"12.", 0},   {".5", 0},    {"1e3", 0},
-      {"1,5", 0},       {"- 3", 0},    {"--3", 0},   {"0x10", 0},  {"-0.4", 0},
+      {"", 0, kNone},         {"AC", 0, kNone},           {"12abc", 0, kNone},
+      {"-3", -3, kWhole},     {"+7", 7, kWhole},          {"007", 7, kWhole},
+      {"2.5", 2, kDecimal},   {"3.5", 4, kDecimal},       {"-2.5", -2, kDecimal},
+      {"-3.5", -4, kDecimal}, {"0.5000001", 1, kDecimal}, {"2.4999", 2, kDecimal},
+      {"12.", 0, kNone},      {".5", 0, kNone},           {"1e3", 0, kNone},
+      {"1,5", 0, kNone},      {"- 3", 0, kNone},          {"--3", 0, kNone},
+      {"0x10", 0, kNone},     {"-0.4", 0, kDecimal},      {"+", 0, kNone},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
     int64_t v = -99;
-    ASSERT_TRUE(NumericValue(row.text, &v));
+    NumberForm form = NumberForm::kWhole;
+    ASSERT_TRUE(NumericValue(row.text, &v, &form));
     EXPECT_EQ(v, row.value);
+    EXPECT_EQ(form, row.form);
   }
   int64_t v = 0;
   EXPECT_FALSE(NumericValue(std::string(40, '9'), &v));

@@ -116,7 +116,7 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
                           testing::Station(20000, 12, 500, "ALFA<1>")}));
   memorizza_percorso(s, true, files);
   ASSERT_EQ(s.diagnostic.stato, 0);
-  std::string data = Data(RenderViewPage(ViewOfModel(s, files.Name(Source::kLinea))));
+  std::string data = Data(RenderViewPage(ViewOfModel(s)));
   EXPECT_EQ(Tips(data, "signal sx2 right"),
             std::vector<std::string>{
                 "signal at km 2.100\\nposizione 2100 m\\nsx 2 \u00b7 s1 4 \u00b7 s2 1 \u00b7 s3 0 "
@@ -146,6 +146,37 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
   EXPECT_NE(data.find("treno-.txt:5\"]"), std::string::npos);
   // No "<" stands in the data block: it cannot end its element.
   EXPECT_EQ(data.find('<'), std::string::npos);
+}
+
+// A signal on a cell that a slowdown before it would take had it placed its
+// warning board or numbered cells: the slowdown placed neither, and the signal's
+// tooltip still names its own line.
+TEST(ViewPageTest, ASignalKeepsItsLineWhereASlowdownPlacedNothing) {
+  struct Case {
+    const char* what;
+    const char* slowdown;
+    const char* signal;
+  };
+  const Case cases[] = {
+      {"no warning board before 1500 m", "rallentamento, 1400, 40, 500, 7, 1, 0",
+       "segnale, 200, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+      {"no numbered cells with f_ta 0", "rallentamento, 9000, 40, 500, 7, 0, 0",
+       "segnale, 7700, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Scenario s;
+    s.line_key = "L";
+    s.train_key = "T";
+    s.keep_source_entries = true;
+    MemorySourceFiles files(testing::LineFile({}), testing::TrainFile({c.slowdown, c.signal}));
+    memorizza_percorso(s, true, files);
+    ASSERT_EQ(s.diagnostic.stato, 0);
+    std::vector<std::string> tips = Tips(Data(RenderViewPage(ViewOfModel(s))), "signal sx1");
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_NE(tips[0].find("\\ntreno-.txt:3\\ncell "), std::string::npos) << tips[0];
+    EXPECT_EQ(tips[0].find("read back"), std::string::npos) << tips[0];
+  }
 }
 
 TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
@@ -428,6 +459,42 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   r = View({"--line", line});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.starts_with("percorso: view needs --line and --train")) << r.err;
+}
+
+// The page written, view reports on standard error and exits as compile does
+// on the same files: a missing route length, a fatal header error (its
+// " Errore n. " line first, then the entry behind it), a conflict.
+TEST_F(ViewCommandTest, FromSourcesReportsAsCompileDoes) {
+  struct Case {
+    std::string linea, treno;
+    int status;
+    std::string first_error;
+  };
+  const std::string line = dir_.file("L_linea.txt"), train = dir_.file("L_T-.txt");
+  const Case cases[] = {
+      {testing::Lines({"[generale]", "[tratto]", "[fine]"}), testing::TrainFile({}), 3,
+       line + ": error: no route length: nothing to compile\n"},
+      {testing::LineFile({}, 9000),
+       testing::TrainFile({"segnale,    0,   1, 4, 1,  0, 0,    0,  0,0,0, 0"}), 1,
+       " Errore n. 1250\n" + train +
+           ":2:1: error: this 'segnale' entry puts its feature on cell 1"},
+      {testing::LineFile({}, 9000),
+       testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                           "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}),
+       3, train + ":3:10: error: signal cell already taken [status 16, position 2100 m]\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first_error);
+    Outcome compile = testing::RunOnSources(dir_, "compile", c.linea, c.treno);
+    std::string page = dir_.file("page.html");
+    Outcome view = testing::RunOnSources(dir_, "view", c.linea, c.treno, {"-o", page});
+    EXPECT_EQ(view.status, c.status);
+    EXPECT_EQ(view.out, "percorso: wrote " + page + "\n");
+    EXPECT_TRUE(view.err.starts_with(c.first_error)) << view.err;
+    EXPECT_EQ(view.err, compile.err);
+    EXPECT_EQ(view.status, compile.status);
+    EXPECT_NE(testing::ReadBytes(page).find("<html"), std::string::npos);
+  }
 }
 
 }  // namespace
