@@ -150,21 +150,21 @@ CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& 
 }
 
 CompileOutcome CheckScenario(const std::string& line_key, const std::string& train_key,
-                             bool with_geometry, SourceFiles& disk) {
-  KeptSourceFiles files(disk);
+                             bool with_geometry, SourceFiles& files) {
+  KeptSourceFiles kept(files);
   Scenario exact;
   exact.line_key = line_key;
   exact.train_key = train_key;
   ParseFindings first;
-  CompileOutcome outcome = Compile(exact, with_geometry, files, /*recover=*/false, &first);
-  outcome.diagnostics = CompileErrors(exact, outcome, first, files);
+  CompileOutcome outcome = Compile(exact, with_geometry, kept, /*recover=*/false, &first);
+  outcome.diagnostics = CompileErrors(exact, outcome, first, kept);
 
   Scenario all;
   all.line_key = line_key;
   all.train_key = train_key;
   ParseFindings found;
-  files.LastParse();
-  CompileOutcome rest = Compile(all, with_geometry, files, /*recover=*/true, &found);
+  kept.LastParse();
+  CompileOutcome rest = Compile(all, with_geometry, kept, /*recover=*/true, &found);
   if (outcome.io_error.empty()) outcome.io_error = rest.io_error;
   std::vector<Diagnostic> more = std::move(found.errors);
   // The post-pass of the full model raises its own statuses.
@@ -175,7 +175,7 @@ CompileOutcome CheckScenario(const std::string& line_key, const std::string& tra
                        [&](const Diagnostic& e) { return SameError(d, e); });
   });
   for (Diagnostic& w : found.warnings) more.push_back(std::move(w));
-  SortByPlace(more, files);
+  SortByPlace(more, kept);
   for (Diagnostic& d : more) outcome.diagnostics.push_back(std::move(d));
   return outcome;
 }
