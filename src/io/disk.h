@@ -105,7 +105,8 @@ class Disk {
   /// Writes at `offset` of the file. A write past the end extends the file; a
   /// gap before it reads as zeros until it is written. A file written this way
   /// is written this way only (where Write then continues differs between
-  /// platforms).
+  /// platforms). Two threads may write to one handle at once, at offsets of
+  /// their own.
   virtual bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                        std::string* err) = 0;
   virtual bool Close(FileHandle handle, std::string* err) = 0;

@@ -18,7 +18,7 @@ namespace {
 constexpr size_t kCellsPerPiece = 4096;
 
 // The geometry file is encoded in pieces, each coordinate's part written at its
-// offset.
+// offset; a long route's two halves are written by two threads at once.
 bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::string& path,
                  std::string* err) {
   return files.AddWritten(

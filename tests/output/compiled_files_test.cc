@@ -84,5 +84,53 @@ TEST(CompileDriverTest, AFailureAtAnyFileLeavesEveryOldFile) {
   }
 }
 
+// A route long enough for its geometry (6 MB) to be written by two threads,
+// one half each.
+Scenario LongScenario() {
+  Scenario s = SmallScenario(1);
+  create_route(s, 300000);
+  Tracciato& t = *s.tracciato;
+  EXPECT_TRUE(t.set_origine());
+  EXPECT_TRUE(t.AddRun(2, 150000, 0.0));
+  EXPECT_TRUE(t.AddRun(150001, 151000, 0.003));
+  EXPECT_TRUE(t.AddRun(151001, t.ultimo_metro() - 2, 0.0));
+  return s;
+}
+
+TEST(CompileDriverTest, ALongGeometryWrittenByTwoThreadsHasTheSameBytes) {
+  TempDir dir;
+  Scenario s = LongScenario();
+  FileNames names = NameFiles(dir.path(), "L", "T");
+  RealDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
+  EXPECT_EQ(ReadBytes(names.linea_dat), testing::EncodedTracciato(*s.tracciato));
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+}
+
+// A write that fails in either half, while the other thread writes the other
+// half: every old file stays and no temporary is left.
+TEST(CompileDriverTest, AFailingWriteOfALongGeometryLeavesEveryOldFile) {
+  for (int k : {1, 2, 30, 90}) {
+    SCOPED_TRACE("write #" + std::to_string(k));
+    TempDir dir;
+    FileNames names = NameFiles(dir.path(), "L", "T");
+    for (const std::string* path : {&names.linea_dat, &names.sim, &names.dat}) {
+      WriteBytes(*path, "old");
+    }
+    Scenario s = LongScenario();
+    testing::FaultyDisk disk;
+    disk.Arm(testing::Op::kWrite, k);
+    std::string err;
+    EXPECT_FALSE(WriteCompiledFiles(disk, s, names, &err));
+    EXPECT_TRUE(disk.fired());
+    EXPECT_TRUE(err.ends_with("Input/output error (injected)")) << err;
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+    for (const std::string* path : {&names.linea_dat, &names.sim, &names.dat}) {
+      EXPECT_EQ(ReadBytes(*path), "old") << *path;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace percorso

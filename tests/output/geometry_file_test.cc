@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <set>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "compiler/keywords.h"
@@ -156,24 +160,28 @@ struct DenseReference {
 
 /// The file as StreamTracciato hands it out, placed at the offsets it gives.
 /// The pieces of each half must follow each other with no gap and cover it.
+/// On two threads the halves come at once, each from a thread of its own.
 std::string Streamed(const Tracciato& t, const GeometryStreamOptions& options) {
   const uint64_t size = EncodedTracciatoSize(t);
   std::string file(static_cast<size_t>(size), '\0');
   uint64_t next[2] = {0, size / 2};
+  bool in_order[2] = {true, true};
   std::string err;
   bool ok = StreamTracciato(
       t,
       [&](uint64_t offset, std::string_view bytes, std::string*) {
         const int half = offset < size / 2 ? 0 : 1;
-        EXPECT_EQ(offset, next[half]);
+        if (offset != next[half] || offset + bytes.size() > size) {
+          in_order[half] = false;
+          return false;
+        }
         next[half] = offset + bytes.size();
-        EXPECT_LE(offset + bytes.size(), size);
-        if (offset + bytes.size() > size) return false;
         bytes.copy(file.data() + offset, bytes.size());
         return true;
       },
       &err, options);
   EXPECT_TRUE(ok) << err;
+  EXPECT_TRUE(in_order[0] && in_order[1]);
   EXPECT_EQ(next[0], size / 2);
   EXPECT_EQ(next[1], size);
   return file;
@@ -192,13 +200,21 @@ void ExpectEncodedAsReference(const Tracciato& t, const DenseReference& want) {
     SCOPED_TRACE(::testing::Message() << metres << " metres a piece");
     EXPECT_TRUE(SameBytes(Streamed(t, {metres}), want.bytes));
   }
+  // On two threads, with chunks small and large beside the pieces.
+  for (const GeometryStreamOptions& o :
+       {GeometryStreamOptions{800, 4096, 0}, GeometryStreamOptions{97, 65536, 0},
+        GeometryStreamOptions{5000, 1 << 20, 0}}) {
+    SCOPED_TRACE(::testing::Message() << "two threads, " << o.metres_per_piece
+                                      << " metres a piece, chunks of " << o.chunk_bytes);
+    EXPECT_TRUE(SameBytes(Streamed(t, o), want.bytes));
+  }
 }
 
 TEST(GeometryStreamTest, AFailingSinkStopsTheStreamWithItsReason) {
   Tracciato t(100000);
   ASSERT_TRUE(t.set_origine());
   ASSERT_TRUE(t.AddRun(2, 99998, 0.001));
-  for (int fail_at : {1, 2, 5}) {
+  for (int fail_at : {1, 2, 5, 40}) {
     SCOPED_TRACE(::testing::Message() << "call " << fail_at);
     int calls = 0;
     std::string err;
@@ -208,11 +224,60 @@ TEST(GeometryStreamTest, AFailingSinkStopsTheStreamWithItsReason) {
                                 *why = "disk full";
                                 return false;
                               },
-                              &err, {1000});
+                              &err, {1000, 4096});
     EXPECT_FALSE(ok);
     EXPECT_EQ(err, "disk full");
     EXPECT_EQ(calls, fail_at);
   }
+}
+
+TEST(GeometryStreamTest, AFailingSinkStopsBothThreadsWithItsReason) {
+  Tracciato t(100000);
+  ASSERT_TRUE(t.set_origine());
+  ASSERT_TRUE(t.AddRun(2, 99998, 0.001));
+  // A failure in either half, early and late: the half stops there, and the
+  // stream reports it whatever the other half was doing.
+  for (uint64_t failing_half : {0, 1}) {
+    for (int fail_at : {1, 2, 40}) {
+      SCOPED_TRACE(::testing::Message() << "half " << failing_half << ", call " << fail_at);
+      const uint64_t half = EncodedTracciatoSize(t) / 2;
+      std::atomic<int> calls[2] = {0, 0};
+      std::string err;
+      bool ok = StreamTracciato(t,
+                                [&](uint64_t offset, std::string_view, std::string* why) {
+                                  const uint64_t h = offset < half ? 0 : 1;
+                                  if (++calls[h] < fail_at || h != failing_half) return true;
+                                  *why = "disk full";
+                                  return false;
+                                },
+                                &err, {1000, 4096, 0});
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(err, "disk full");
+      EXPECT_EQ(calls[failing_half].load(), fail_at);
+    }
+  }
+}
+
+TEST(GeometryStreamTest, OnTwoThreadsEachHalfComesFromOneThread) {
+  Tracciato t(200000);
+  ASSERT_TRUE(t.set_origine());
+  ASSERT_TRUE(t.AddRun(2, 199998, 0.0));
+  const uint64_t half = EncodedTracciatoSize(t) / 2;
+  const std::thread::id caller = std::this_thread::get_id();
+  std::mutex mutex;
+  std::set<std::thread::id> threads[2];
+  std::string err;
+  ASSERT_TRUE(StreamTracciato(t,
+                              [&](uint64_t offset, std::string_view, std::string*) {
+                                std::lock_guard lock(mutex);
+                                threads[offset < half ? 0 : 1].insert(std::this_thread::get_id());
+                                return true;
+                              },
+                              &err, {800, 8192, 0}))
+      << err;
+  EXPECT_EQ(threads[0], std::set<std::thread::id>{caller});
+  ASSERT_EQ(threads[1].size(), 1u);
+  EXPECT_NE(*threads[1].begin(), caller);
 }
 
 TEST(GeometryStreamTest, WritesEndOnMultiplesOfTheChunkButTheLastOfEachHalf) {
@@ -220,20 +285,28 @@ TEST(GeometryStreamTest, WritesEndOnMultiplesOfTheChunkButTheLastOfEachHalf) {
   ASSERT_TRUE(t.set_origine());
   ASSERT_TRUE(t.AddRun(2, 29000, 0.0005));
   const uint64_t size = EncodedTracciatoSize(t);
+  constexpr uint64_t kNever = uint64_t{1} << 40;
   struct Case {
     int64_t metres;
     size_t chunk;
+    uint64_t background_from;
   };
-  for (const Case& c : {Case{800, 4096}, Case{7, 4096}, Case{5000, 4096}, Case{100, 65536}}) {
-    SCOPED_TRACE(::testing::Message() << c.metres << " metres a piece, chunks of " << c.chunk);
+  for (const Case& c : {Case{800, 4096, kNever}, Case{7, 4096, kNever}, Case{5000, 4096, kNever},
+                        Case{100, 65536, kNever}, Case{800, 4096, 0}, Case{5000, 4096, 0}}) {
+    SCOPED_TRACE(::testing::Message() << c.metres << " metres a piece, chunks of " << c.chunk
+                                      << ", two threads from " << c.background_from);
+    const GeometryStreamOptions options{c.metres, c.chunk, c.background_from};
+    std::mutex mutex;
     std::vector<std::pair<uint64_t, uint64_t>> writes;  // offset, end
     std::string err;
-    ASSERT_TRUE(StreamTracciato(t,
-                                [&](uint64_t offset, std::string_view bytes, std::string*) {
-                                  writes.emplace_back(offset, offset + bytes.size());
-                                  return true;
-                                },
-                                &err, {c.metres, c.chunk}))
+    ASSERT_TRUE(StreamTracciato(
+        t,
+        [&](uint64_t offset, std::string_view bytes, std::string*) {
+          std::lock_guard lock(mutex);
+          writes.emplace_back(offset, offset + bytes.size());
+          return true;
+        },
+        &err, options))
         << err;
     for (const auto& [offset, end] : writes) {
       if (end == size / 2 || end == size) continue;
@@ -244,7 +317,7 @@ TEST(GeometryStreamTest, WritesEndOnMultiplesOfTheChunkButTheLastOfEachHalf) {
       if (offset == size / 2) continue;
       EXPECT_EQ(offset % c.chunk, 0u) << "a write from " << offset << " to " << end;
     }
-    EXPECT_TRUE(SameBytes(Streamed(t, {c.metres, c.chunk}), testing::EncodedTracciato(t)));
+    EXPECT_TRUE(SameBytes(Streamed(t, options), testing::EncodedTracciato(t)));
   }
 }
 

@@ -3,6 +3,7 @@
 namespace percorso::testing {
 
 bool FaultyDisk::Fails(Op op, std::string* err) {
+  std::lock_guard lock(mutex_);
   int n = ++counts_[static_cast<int>(op)];
   if (fail_at_ > 0 && op == op_ && n == fail_at_) {
     fired_ = true;

@@ -1,8 +1,11 @@
-// The real disk with a switch: the k-th operation of a chosen kind fails.
+// The real disk with a switch: the k-th operation of a chosen kind fails. Its
+// counts may be taken by two threads at once, as the geometry file is
+// written.
 #ifndef PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
 #define PERCORSO_TESTS_SUPPORT_FAULTY_DISK_H_
 
 #include <array>
+#include <mutex>
 #include <string>
 
 #include "io/disk.h"
@@ -19,10 +22,19 @@ class FaultyDisk : public Disk {
     fail_at_ = k;
   }
   /// How many operations of `op` ran so far (failed ones included).
-  int Count(Op op) const { return counts_[static_cast<int>(op)]; }
+  int Count(Op op) const {
+    std::lock_guard lock(mutex_);
+    return counts_[static_cast<int>(op)];
+  }
   using Counts = std::array<int, 5>;
-  Counts counts() const { return {counts_[0], counts_[1], counts_[2], counts_[3], counts_[4]}; }
-  bool fired() const { return fired_; }
+  Counts counts() const {
+    std::lock_guard lock(mutex_);
+    return {counts_[0], counts_[1], counts_[2], counts_[3], counts_[4]};
+  }
+  bool fired() const {
+    std::lock_guard lock(mutex_);
+    return fired_;
+  }
 
   FileInfo Stat(const std::string& path) override { return real_.Stat(path); }
   bool ReadFile(const std::string& path, uint64_t max_size, std::string* contents,
@@ -56,6 +68,7 @@ class FaultyDisk : public Disk {
   bool Fails(Op op, std::string* err);
 
   RealDisk real_;
+  mutable std::mutex mutex_;
   Op op_ = Op::kCreate;
   int fail_at_ = 0;
   bool fired_ = false;
