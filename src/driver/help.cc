@@ -166,7 +166,26 @@ std::string Columns(const std::string& term, std::string_view text) {
   } else {
     line += std::string(kColumn - line.size(), ' ');
   }
-  return line + std::string(text) + "\n";
+  // The text wrapped at word boundaries to 79 columns, under its column.
+  constexpr size_t kWidth = 79;
+  size_t used = kColumn;
+  bool first_word = true;
+  while (!text.empty()) {
+    size_t end = text.find(' ');
+    std::string_view word = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (!first_word && used + 1 + word.size() > kWidth) {
+      line += "\n" + std::string(kColumn, ' ');
+      used = kColumn;
+    } else if (!first_word) {
+      line += ' ';
+      ++used;
+    }
+    line += word;
+    used += word.size();
+    first_word = false;
+  }
+  return line + "\n";
 }
 
 std::string WarningList() {
@@ -325,8 +344,8 @@ std::string ManPage() {
   for (const WarningName& w : WarningNames()) {
     m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(w.about) + "\n";
   }
+  m += ".SH DIAGNOSTICS\n";
   m += Roff(
-      ".SH DIAGNOSTICS\n"
       "Diagnostics take one form, FILE:LINE:COL: error|warning|note: text, followed by the\n"
       "source line with a caret under the column; an error that stored a status ends with\n"
       "[status N, position P m]. Status lines (\"wrote FILE\", waiting for another run) go to\n"
