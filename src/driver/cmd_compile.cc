@@ -126,6 +126,7 @@ int RunCompile(CommandContext& ctx) {
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   style.sources = &sources.texts();
+  style.placeless_file = sources.Name(Source::kTreno);
   return ReportCompile(s, report, ctx.err, style);
 }
 
@@ -173,6 +174,7 @@ int RunCheck(CommandContext& ctx) {
     ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
   }
   style.sources = &sources.texts();
+  style.placeless_file = sources.Name(Source::kTreno);
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
   return o.Flag("--strict") && counts.warnings > 0 ? kExitStatus : kExitOk;

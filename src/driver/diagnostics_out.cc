@@ -224,9 +224,20 @@ std::string FormatDiagnostic(const Diagnostic& d, bool colour, const SourceTexts
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,
                                const DiagnosticStyle& style) {
   PrintedCounts counts;
+  // A diagnostic without a place (one the post-pass raised) stands at the
+  // whole file it is about, so that every message carries a file.
+  std::vector<Diagnostic> placed;
+  const std::vector<Diagnostic>* all = &list;
+  if (!style.placeless_file.empty()) {
+    placed = list;
+    for (Diagnostic& d : placed) {
+      if (d.where.file.empty()) d.where = SourceLocation{style.placeless_file, 0, 0};
+    }
+    all = &placed;
+  }
   std::vector<const Diagnostic*> shown;
   bool too_many = false;
-  for (const Diagnostic& d : list) {
+  for (const Diagnostic& d : *all) {
     if (d.severity == Severity::kWarning) {
       if (!style.warnings || style.disabled.contains(d.name)) continue;
       ++counts.warnings;

@@ -38,6 +38,9 @@ struct DiagnosticStyle {
   DiagnosticsFormat format = DiagnosticsFormat::kText;
   /// The sources, for the line under a diagnostic; none without.
   const SourceTexts* sources = nullptr;
+  /// Where a diagnostic that no entry raised is printed: the file whose
+  /// entries the route's markers follow (the train file); none when empty.
+  std::string placeless_file;
 };
 
 /// The lines of one diagnostic and its notes, each ending in a line end; with

@@ -291,6 +291,32 @@ TEST_F(ConventionsTest, DiagnosticsForToolsAsJsonAndSarif) {
   EXPECT_TRUE(sarif.err.ends_with("]}]}\n"));
 }
 
+TEST(DiagnosticPlaceTest, AnErrorWithoutAPlaceCarriesTheFileInEveryFormat) {
+  Diagnostic d;
+  d.stato = 12;
+  d.progressiva_errore = 100;
+  d.notes.push_back(Note{{}, "why"});
+  DiagnosticStyle style;
+  style.placeless_file = "t/L_T-.txt";
+  const std::pair<DiagnosticsFormat, std::string> rows[] = {
+      {DiagnosticsFormat::kText,
+       "t/L_T-.txt: error: no free cell for a marker in a window before a slowdown start "
+       "[status 12, position 100 m]\nt/L_T-.txt: note: why\n"},
+      {DiagnosticsFormat::kJson, "{\"kind\":\"error\",\"file\":\"t/L_T-.txt\",\"status\":12,"},
+      {DiagnosticsFormat::kSarif,
+       "\"locations\":[{\"physicalLocation\":{\"artifactLocation\":{\"uri\":\"t/L_T-.txt\"}}}],"
+       "\"relatedLocations\":[{\"id\":0,\"physicalLocation\":{\"artifactLocation\":{\"uri\":"
+       "\"t/L_T-.txt\"}},\"message\":{\"text\":\"why\"}}]"},
+  };
+  for (const auto& [format, want] : rows) {
+    SCOPED_TRACE(want);
+    style.format = format;
+    std::ostringstream err;
+    PrintDiagnostics(err, {d}, style);
+    EXPECT_NE(err.str().find(want), std::string::npos) << err.str();
+  }
+}
+
 TEST_F(ConventionsTest, ColourIsAskedForOrFollowsTheTerminal) {
   CliResult always = RunCli({"check", "--line", line_, "--train", train_, "--color=always"});
   EXPECT_TRUE(always.err.starts_with("\033[01m\033[K" + line_)) << always.err;
