@@ -1,7 +1,8 @@
 # What `cmake --install` puts where, and the packages CPack makes of it:
-#   Linux:   bin/percorso, share/man/man1/percorso.1, share/doc/percorso/
-#            (README.md and docs/), as percorso-VERSION-Linux-x86_64.tar.gz;
-#   Windows: percorso.exe, README.md and docs/ side by side, as
+#   Linux:   bin/percorso, share/man/man1/percorso.1, share/man/man5/
+#            percorso-format.5, share/doc/percorso/ (README.md, LICENSE, NEWS
+#            and docs/), as percorso-VERSION-Linux-x86_64.tar.gz;
+#   Windows: percorso.exe, README.md, LICENSE, NEWS and docs/ side by side, as
 #            percorso-VERSION-win64.zip. The default run writes the built-in
 #            scenario beside the .exe, so the unzipped folder is where it goes.
 include(GNUInstallDirs)
@@ -18,25 +19,39 @@ install(TARGETS percorso RUNTIME DESTINATION ${percorso_bin_dir})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${percorso_doc_dir})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${percorso_doc_dir})
 
-# The man page is the --help text, laid out by help2man when the program is
-# built.
+# The man pages. percorso(1) is written by percorso_man from the table of
+# commands and options that the help is written from; percorso-format(5) is
+# docs/format.md, laid out by lowdown (Debian's package lowdown) when it is
+# installed.
 if(NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
-  find_program(PERCORSO_HELP2MAN help2man)
-  if(PERCORSO_HELP2MAN)
-    set(man_page ${CMAKE_BINARY_DIR}/percorso.1)
-    add_custom_command(OUTPUT ${man_page}
-      COMMAND ${PERCORSO_HELP2MAN} --no-info --no-discard-stderr
-        --name "scenario compiler for a train-driving simulator"
-        --include ${CMAKE_CURRENT_LIST_DIR}/percorso.h2m
-        --version-string ${PROJECT_VERSION} --output ${man_page} $<TARGET_FILE:percorso>
-      DEPENDS percorso ${CMAKE_CURRENT_LIST_DIR}/percorso.h2m
-      COMMENT "Writing the man page percorso.1 from --help")
-    add_custom_target(man-page ALL DEPENDS ${man_page})
-    install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  add_executable(percorso_man ${PROJECT_SOURCE_DIR}/src/driver/man_main.cc)
+  target_include_directories(percorso_man PRIVATE ${PERCORSO_LAYERS_DIR}/driver)
+  target_link_libraries(percorso_man PRIVATE percorso_driver percorso_warnings)
+  set(man_page ${CMAKE_BINARY_DIR}/percorso.1)
+  add_custom_command(OUTPUT ${man_page}
+    COMMAND percorso_man > ${man_page}
+    DEPENDS percorso_man
+    COMMENT "Writing the man page percorso.1")
+  set(man_pages ${man_page})
+  find_program(PERCORSO_LOWDOWN lowdown)
+  if(PERCORSO_LOWDOWN)
+    set(format_page ${CMAKE_BINARY_DIR}/percorso-format.5)
+    add_custom_command(OUTPUT ${format_page}
+      COMMAND ${PERCORSO_LOWDOWN} -s -Tman
+        -M "title=PERCORSO-FORMAT" -M "section=5" -M "source=percorso ${PROJECT_VERSION}"
+        -o ${format_page} ${PROJECT_SOURCE_DIR}/docs/format.md
+      DEPENDS ${PROJECT_SOURCE_DIR}/docs/format.md
+      COMMENT "Writing the man page percorso-format.5 from docs/format.md")
+    list(APPEND man_pages ${format_page})
+    install(FILES ${format_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man5)
   else()
-    message(STATUS "help2man not found: no man page (Debian's package help2man)")
+    message(STATUS "lowdown not found: no percorso-format(5) (Debian's package lowdown)")
   endif()
+  add_custom_target(man-pages ALL DEPENDS ${man_pages})
+  install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NEWS
+  DESTINATION ${percorso_doc_dir})
 
 # The package is named after the project and its version; the generator (TGZ
 # or ZIP) is chosen by the package presets. The system part of the name says
@@ -44,6 +59,7 @@ endif()
 set(CPACK_PACKAGE_VENDOR percorso)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Scenario compiler for a train-driving simulator")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_SOURCE_GENERATOR "")
 if(WIN32)
   set(CPACK_SYSTEM_NAME win64)

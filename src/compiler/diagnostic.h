@@ -41,6 +41,9 @@ struct Diagnostic {
   SourceLocation where;
   std::string text;
   std::vector<Note> notes;
+  /// A warning's name (compiler/warning_names.h), by which -Wno-NAME leaves
+  /// it out; empty for an error.
+  std::string name;
 
   friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
 };

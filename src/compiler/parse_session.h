@@ -175,7 +175,9 @@ class ParseSession {
   /// lines before it are warned about once it is found; `near_miss` gets a
   /// section name a few edits from it.
   bool FindGenerale(bool at_end_too, std::optional<Note>* near_miss);
-  void Warn(const SourceLocation& where, std::string text, std::vector<Note> notes = {});
+  /// A warning named `name`, one of compiler/warning_names.h.
+  void Warn(std::string_view name, const SourceLocation& where, std::string text,
+            std::vector<Note> notes = {});
 
   /// What the parse found besides the model; taken once at its end.
   ParseFindings TakeFindings();

@@ -1,9 +1,11 @@
 // The warnings of a parse: what an author wrote that the grammar reads in
 // another way than it looks. None of them changes what is compiled.
+#include <cassert>
 #include <string>
 
 #include "compiler/keywords.h"
 #include "compiler/parse_session.h"
+#include "compiler/warning_names.h"
 #include "compiler/windows1252.h"
 
 namespace percorso {
@@ -17,9 +19,12 @@ int64_t Stored(int64_t value, int bits) {
 
 }  // namespace
 
-void ParseSession::Warn(const SourceLocation& where, std::string text, std::vector<Note> notes) {
+void ParseSession::Warn(std::string_view name, const SourceLocation& where, std::string text,
+                        std::vector<Note> notes) {
+  assert(IsWarningName(name));
   Diagnostic d;
   d.severity = Severity::kWarning;
+  d.name = std::string(name);
   d.where = where;
   d.text = std::move(text);
   d.notes = std::move(notes);
@@ -30,7 +35,8 @@ void ParseSession::CheckEncoding() {
   const bool line_file = current_ == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
   if (contents_.empty()) {
-    Warn(FilePlace(current_), std::string("the ") + kind + " description file is empty");
+    Warn("empty-file", FilePlace(current_),
+         std::string("the ") + kind + " description file is empty");
     return;
   }
   Encoding e = DetectEncoding(contents_);
@@ -44,10 +50,10 @@ void ParseSession::CheckEncoding() {
       d.text = std::move(text);
       findings_.errors.push_back(std::move(d));
     } else {
-      Warn(FilePlace(current_), std::move(text));
+      Warn("encoding", FilePlace(current_), std::move(text));
     }
   } else if (e.kind == Encoding::kUtf8) {
-    Warn(Here(e.line, e.column),
+    Warn("encoding", Here(e.line, e.column),
          "'" + e.detail + "' is written in UTF-8, but the file is read as Windows-1252, where " +
              "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
              "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
@@ -70,7 +76,7 @@ void ParseSession::CheckNumberText(bool read_ok) {
                         ? "it is read as " + std::to_string(value) +
                               " (rounded to the nearest whole number, halves to even)"
                         : "it is not a number and is read as 0";
-  Warn(Here(reader_->line(), reader_->column()),
+  Warn("number-text", Here(reader_->line(), reader_->column()),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
 
@@ -88,7 +94,7 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
   bool& warned = line_file ? past_route_warned_linea_ : past_route_warned_treno_;
   if (warned) return;
   warned = true;
-  Warn(FieldPlace(field),
+  Warn("past-route-end", FieldPlace(field),
        "position " + std::to_string(posizione) + " m lies past the end of the route, at " +
            std::to_string(route_length_) +
            " m; it is compiled, in the cells beyond the route (later positions past the end of "
@@ -99,9 +105,10 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
   const int64_t stored = Stored(value, bits);
   if (stored == value || !OnKeywordLine(field)) return;
-  Warn(FieldPlace(field), std::to_string(value) + " does not fit the cell's " +
-                              std::to_string(bits) + "-bit `" + std::string(member) +
-                              "`: it is stored as " + std::to_string(stored) + " (its low bits)");
+  Warn("value-width", FieldPlace(field),
+       std::to_string(value) + " does not fit the cell's " + std::to_string(bits) + "-bit `" +
+           std::string(member) + "`: it is stored as " + std::to_string(stored) +
+           " (its low bits)");
 }
 
 void ParseSession::AfterEntry(Grammar grammar) {
@@ -111,7 +118,7 @@ void ParseSession::AfterEntry(Grammar grammar) {
   }
   ++records_in_file_;
   if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
-    Warn(KeywordPlace(),
+    Warn("comment-mark", KeywordPlace(),
          Quoted(Trim(keyword_)) +
              " is read as an entry: the text before its keyword is no "
              "comment mark (" +
@@ -128,7 +135,7 @@ void ParseSession::WarnRunOn() {
   size_t on_line = 0;
   while (on_line < fields_.size() && fields_[on_line].first == keyword_line_) ++on_line;
   const int next = keyword_line_ + 1;
-  Warn(KeywordPlace(),
+  Warn("run-on-entry", KeywordPlace(),
        Quoted(Trim(keyword_)) + " reads " + std::to_string(fields_.size()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
@@ -150,13 +157,14 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
     if (std::optional<std::string_view> near = NearestSection(t, line_file)) {
       text += "; did you mean '" + std::string(*near) + "'?";
     }
-    Warn(KeywordPlace(), text);
+    Warn("unknown-section", KeywordPlace(), text);
     return;
   }
   if (line == record_end_line_) {
-    Warn(KeywordPlace(), "extra field " + Quoted(t) +
-                             " after the values of the entry: it is ignored (the entry reads "
-                             "fewer values)");
+    Warn("extra-field", KeywordPlace(),
+         "extra field " + Quoted(t) +
+             " after the values of the entry: it is ignored (the entry reads "
+             "fewer values)");
     return;
   }
   // Without the geometry a curve line is passed over whole, by design.
@@ -174,7 +182,7 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
   if (CommentPrefix(dashes_.empty() ? t : dashes_)) {
     text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
   }
-  Warn(Here(group_start_.first, group_start_.second), text);
+  Warn("misspelt-keyword", Here(group_start_.first, group_start_.second), text);
 }
 
 bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {
@@ -194,6 +202,7 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     if (r.first_on_line() && !Trim(field).empty()) {
       Diagnostic d;
       d.severity = Severity::kWarning;
+      d.name = "before-generale";
       d.where = here;
       d.text = "line ignored: " + Quoted(Trim(field)) +
                " comes before '[generale]', where nothing is read";
@@ -209,7 +218,7 @@ void ParseSession::EndOfFile() {
   // Without a route the missing route length is the error to hear about.
   if (records_in_file_ > 0 || contents_.empty() || !s.has_celle()) return;
   const bool line_file = current_ == Source::kLinea;
-  Warn(FilePlace(current_),
+  Warn("empty-file", FilePlace(current_),
        std::string("no entry of the ") + (line_file ? "line" : "train") +
            " description file is read: it " +
            (line_file ? "gives no route features" : "gives no stations, signals or speeds"));

@@ -213,7 +213,7 @@ bool FindTrainGenerale(ParseSession& p) {
   if (p.FindGenerale(/*at_end_too=*/false, &near_miss)) return true;
   std::vector<Note> notes;
   if (near_miss) notes.push_back(*near_miss);
-  p.Warn(p.FilePlace(Source::kTreno),
+  p.Warn("no-generale", p.FilePlace(Source::kTreno),
          "no '[generale]' in the train description file: nothing in it is read", std::move(notes));
   return false;
 }

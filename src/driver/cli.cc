@@ -1,6 +1,9 @@
 #include "driver/cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -11,6 +14,7 @@
 #include "inspect/text_out.h"
 #include "io/file_names.h"
 #include "io/locked_dir.h"
+#include "io/platform.h"
 
 namespace percorso {
 namespace {
@@ -27,14 +31,15 @@ constexpr Command kCommands[] = {{"init", RunInit}, {"compile", RunCompile}, {"c
 
 // `percorso help [COMMAND]`.
 int RunHelp(CommandContext& ctx) {
-  if (ctx.args.empty()) {
+  const std::vector<std::string>& args = ctx.options.positional();
+  if (args.empty()) {
     ctx.out << ProgramHelp();
     return kExitOk;
   }
-  if (ctx.args.size() > 1) return UsageError(ctx, "help takes one command's name");
-  std::optional<std::string_view> help = CommandHelp(ctx.args[0]);
-  if (!help) return UsageError(ctx, "no such command: " + ctx.args[0]);
-  ctx.out << *help;
+  if (args.size() > 1) return UsageError(ctx, "help takes one command's name");
+  const CommandSpec* spec = FindCommand(args[0]);
+  if (spec == nullptr) return UsageError(ctx, "no such command: " + args[0]);
+  ctx.out << CommandHelp(*spec);
   return kExitOk;
 }
 
@@ -46,12 +51,65 @@ std::string ShownKey(const std::string& key) {
   return control ? ConsoleQuote(ValidUtf8(key)) : "'" + key + "'";
 }
 
+int RunCommand(const std::vector<std::string>& args, const std::string& program_dir, Disk& disk,
+               std::istream& in, std::ostream& out, std::ostream& err) {
+  const CommandSpec* spec = &DefaultRunSpec();
+  int (*run)(CommandContext&) = RunBuiltinScenario;
+  std::vector<std::string> rest = args;
+  if (!args.empty() && !args[0].starts_with("-")) {
+    auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                [&](const Command& c) { return c.name == args[0]; });
+    if (command == std::end(kCommands)) {
+      Complain(err, "unknown command: " + args[0]);
+      err << TryHelp(*spec);
+      return kExitUsage;
+    }
+    spec = FindCommand(command->name);
+    run = command->run;
+    rest.erase(rest.begin());
+  }
+  CommandContext ctx{*spec, {}, program_dir, disk, in, out, err};
+  std::string message;
+  if (!ctx.options.Parse(*spec, rest, &message)) return UsageError(ctx, message);
+  if (ctx.options.Flag("--help")) {
+    out << (spec->name.empty() ? ProgramHelp() : CommandHelp(*spec));
+    return kExitOk;
+  }
+  if (ctx.options.Flag("--version")) {
+    out << VersionText();
+    return kExitOk;
+  }
+  ctx.quiet = ctx.options.Flag("--quiet");
+  return run(ctx);
+}
+
 }  // namespace
 
 int UsageError(const CommandContext& ctx, const std::string& message) {
   Complain(ctx.err, message);
-  ctx.err << UsageText();
+  ctx.err << TryHelp(ctx.spec);
   return kExitUsage;
+}
+
+void SayStatus(const CommandContext& ctx, const std::string& message) {
+  if (!ctx.quiet) Complain(ctx.err, message);
+}
+
+bool ReadStandardInput(const CommandContext& ctx, uint64_t max_size, std::string* bytes) {
+  bytes->clear();
+  char buffer[65536];
+  while (ctx.in.read(buffer, sizeof buffer) || ctx.in.gcount() > 0) {
+    bytes->append(buffer, static_cast<size_t>(ctx.in.gcount()));
+    if (bytes->size() > max_size) {
+      Complain(ctx.err, "standard input: larger than " + std::to_string(max_size) + " bytes");
+      return false;
+    }
+  }
+  if (ctx.in.bad()) {
+    Complain(ctx.err, "standard input: cannot read");
+    return false;
+  }
+  return true;
 }
 
 bool KeyFromCommandLine(const std::string& what, const std::string& key, std::string* bytes,
@@ -81,7 +139,7 @@ FileNames ScenarioFileNames(const std::string& dir, const Scenario& s) {
 bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
                              DirectoryLock* lock) {
   std::string message;
-  auto say_waiting = [&] { Complain(ctx.err, dir + ": waiting for another run to finish"); };
+  auto say_waiting = [&] { SayStatus(ctx, dir + ": waiting for another run to finish"); };
   if (LockDirectoryFor(ctx.disk, dir, mode, lock, say_waiting, &message)) return true;
   Complain(ctx.err, message);
   return false;
@@ -95,33 +153,39 @@ bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
   return false;
 }
 
+bool MakeDirectoryFor(const CommandContext& ctx, const std::string& dir) {
+  FileKind kind = ctx.disk.Stat(dir).kind;
+  if (kind == FileKind::kDirectory) return true;
+  if (kind != FileKind::kMissing) return RequireDirectory(ctx, dir);
+  // The missing parents first, as mkdir -p.
+  std::string parent = DirName(dir);
+  if (parent != dir && ctx.disk.Stat(parent).kind == FileKind::kMissing &&
+      !MakeDirectoryFor(ctx, parent)) {
+    return false;
+  }
+  std::string reason;
+  if (ctx.disk.MakeDirectory(dir, &reason)) return true;
+  // Another run may have made it meanwhile; a name that ends in a separator
+  // names the parent just made.
+  if (ctx.disk.Stat(dir).kind == FileKind::kDirectory) return true;
+  Complain(ctx.err, dir + ": cannot create the directory: " + reason);
+  return false;
+}
+
 int RunCommandLine(const std::vector<std::string>& args, const std::string& program_dir, Disk& disk,
-                   std::ostream& out, std::ostream& err) {
-  CommandContext ctx{args, program_dir, disk, out, err};
-  for (const std::string& a : args) {
-    if (a == "--") break;
-    if (a == "--help" || a == "-h") {
-      // After a command's name, that command's help.
-      std::optional<std::string_view> help;
-      if (!args.empty()) help = CommandHelp(args[0]);
-      out << help.value_or(ProgramHelp());
-      return kExitOk;
-    }
-    if (a == "--version") {
-      out << "percorso " << PERCORSO_VERSION << " (" << PERCORSO_PLATFORM << ")\n";
-      return kExitOk;
-    }
+                   std::istream& in, std::ostream& out, std::ostream& err) {
+  int status = RunCommand(args, program_dir, disk, in, out, err);
+  // Whatever went to standard output must have arrived: a full disk, a closed
+  // descriptor or a broken device is a failure, never a silent success.
+  errno = 0;
+  out.flush();
+  if (out.fail()) {
+    int error_number = errno;
+    Complain(err, "standard output: write error" +
+                      (error_number != 0 ? ": " + SystemError(error_number) : std::string()));
+    if (status == kExitOk) status = kExitFailure;
   }
-  if (!args.empty() && !args[0].starts_with("-")) {
-    for (const Command& c : kCommands) {
-      if (args[0] == c.name) {
-        ctx.args.erase(ctx.args.begin());
-        return c.run(ctx);
-      }
-    }
-    return UsageError(ctx, "unknown command: " + args[0]);
-  }
-  return RunBuiltinScenario(ctx);
+  return status;
 }
 
 }  // namespace percorso

@@ -3,9 +3,11 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compiler/compile.h"
+#include "compiler/warning_names.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
 #include "driver/diagnostics_out.h"
@@ -19,12 +21,17 @@
 
 namespace percorso {
 
-int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
-                  std::string* line, std::string* train, Scenario* s, bool keys_required) {
+int AuthorSources(const CommandContext& ctx, const std::string& command, std::string* line,
+                  std::string* train, Scenario* s, bool keys_required, bool standard_input) {
+  const ParsedOptions& o = ctx.options;
   std::optional<std::string> given_line = o.Value("--line");
   std::optional<std::string> given_train = o.Value("--train");
   if (!given_line || !given_train) return UsageError(ctx, command + " needs --line and --train");
+  if (standard_input && *given_line == "-" && *given_train == "-") {
+    return UsageError(ctx, "only one of --line and --train can be - (standard input)");
+  }
   for (const std::string* path : {&*given_line, &*given_train}) {
+    if (standard_input && *path == "-") continue;
     FileInfo info = ctx.disk.Stat(*path);
     if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
     if (info.kind == FileKind::kDirectory) {
@@ -52,21 +59,60 @@ int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::
   return kExitOk;
 }
 
-int RunCompile(CommandContext& ctx) {
-  ParsedOptions o;
-  std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry", "-w"}, &message)) {
-    return UsageError(ctx, message);
+namespace {
+
+/// The style of the diagnostics from -w, -Wno-NAME, --diagnostics-format and
+/// --color; false with the reason in `*err`.
+bool DiagnosticStyleOf(const CommandContext& ctx, DiagnosticStyle* style, std::string* err) {
+  const ParsedOptions& o = ctx.options;
+  style->warnings = !o.Flag("-w");
+  for (const std::string& w : o.Values("-W")) {
+    std::string_view name = w;
+    bool off = name.starts_with("no-");
+    if (off) name.remove_prefix(3);
+    if (!IsWarningName(name)) {
+      *err = "unknown warning: -W" + w + " ('percorso help " + std::string(ctx.spec.name) +
+             "' lists the names)";
+      return false;
+    }
+    if (off) {
+      style->disabled.emplace(name);
+    } else {
+      style->disabled.erase(std::string(name));
+    }
   }
+  std::string format = o.Value("--diagnostics-format").value_or("text");
+  std::optional<DiagnosticsFormat> f = DiagnosticsFormatNamed(format);
+  if (!f) {
+    *err = "--diagnostics-format takes text, json or sarif, not '" + format + "'";
+    return false;
+  }
+  style->format = *f;
+  std::string colour = o.Value("--color").value_or("auto");
+  std::optional<ColourMode> mode = ColourModeNamed(colour);
+  if (!mode) {
+    *err = "--color takes auto, always or never, not '" + colour + "'";
+    return false;
+  }
+  style->colour = style->format == DiagnosticsFormat::kText && ColourFor(ctx.err, *mode);
+  return true;
+}
+
+}  // namespace
+
+int RunCompile(CommandContext& ctx) {
+  const ParsedOptions& o = ctx.options;
+  std::string message;
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  DiagnosticStyle style;
+  if (!DiagnosticStyleOf(ctx, &style, &message)) return UsageError(ctx, message);
   std::string line, train;
   Scenario s;
-  if (int status = AuthorSources(ctx, o, "compile", &line, &train, &s); status != kExitOk) {
+  if (int status = AuthorSources(ctx, "compile", &line, &train, &s); status != kExitOk) {
     return status;
   }
   std::string dir = o.Value("--dir").value_or(".");
-  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  if (!MakeDirectoryFor(ctx, dir)) return kExitFailure;
   FileNames names = ScenarioFileNames(dir, s);
   bool with_geometry = !o.Flag("--no-geometry");
   std::vector<std::string> outputs = {names.sim, names.dat};
@@ -79,7 +125,9 @@ int RunCompile(CommandContext& ctx) {
   if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
-  return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
+  style.sources = &sources.texts();
+  style.placeless_file = sources.Name(Source::kTreno);
+  return ReportCompile(s, report, ctx.err, style);
 }
 
 namespace {
@@ -96,30 +144,37 @@ std::optional<int> MaxErrors(const ParsedOptions& o) {
 }  // namespace
 
 int RunCheck(CommandContext& ctx) {
-  ParsedOptions o;
+  const ParsedOptions& o = ctx.options;
   std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--max-errors"},
-               {"--no-geometry", "-w", "--strict"}, &message)) {
-    return UsageError(ctx, message);
-  }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::optional<int> max_errors = MaxErrors(o);
   if (!max_errors) return UsageError(ctx, "--max-errors takes a whole number, 0 for no limit");
+  DiagnosticStyle style;
+  if (!DiagnosticStyleOf(ctx, &style, &message)) return UsageError(ctx, message);
+  style.max_errors = *max_errors;
   std::string line;
   std::string train;
   Scenario keys;
-  if (int status = AuthorSources(ctx, o, "check", &line, &train, &keys, /*keys_required=*/false);
+  if (int status = AuthorSources(ctx, "check", &line, &train, &keys, /*keys_required=*/false,
+                                 /*standard_input=*/true);
       status != kExitOk) {
     return status;
   }
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  if (line == "-" || train == "-") {
+    std::string bytes;
+    if (!ReadStandardInput(ctx, kMaxSourceSize, &bytes)) return kExitFailure;
+    sources.SetStandardInput(std::move(bytes));
+  }
   CompileOutcome outcome =
       CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   // As the compile would say it: the fatal report first.
-  if (outcome.fatal != 0) ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
-  DiagnosticStyle style{
-      .colour = ColourFor(ctx.err), .warnings = !o.Flag("-w"), .max_errors = *max_errors};
+  if (outcome.fatal != 0 && style.format == DiagnosticsFormat::kText) {
+    ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
+  }
+  style.sources = &sources.texts();
+  style.placeless_file = sources.Name(Source::kTreno);
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
   return o.Flag("--strict") && counts.warnings > 0 ? kExitStatus : kExitOk;

@@ -1,4 +1,5 @@
 // The default run: the built-in scenario.
+#include <optional>
 #include <utility>
 
 #include "driver/commands.h"
@@ -45,22 +46,40 @@ bool NoAuthorSources(const CommandContext& ctx, const FileNames& names) {
 
 }  // namespace
 
-int RunBuiltinScenario(CommandContext& ctx) {
-  ParsedOptions o;
-  std::string message;
-  if (!o.Parse(ctx.args, {"--dir"}, {}, &message)) return UsageError(ctx, message);
-  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
-  std::string dir = o.Value("--dir").value_or(ctx.program_dir);
-  if (dir.empty()) return Fail(ctx.err, "cannot tell the program's directory; give --dir DIR");
-  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+namespace {
+
+int WriteBuiltinScenario(CommandContext& ctx, const std::string& dir) {
   // One run at a time writes into a directory; every file of the run is
   // checked before the first is written.
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   FileNames names = NameFiles(dir, kBuiltinLineKey, kBuiltinTrainKey);
   if (!NoAuthorSources(ctx, names)) return kExitFailure;
+  std::string message;
   if (!CheckAllReplaceable(ctx.disk, EveryName(names), &message)) return Fail(ctx.err, message);
   return Form_Load(ctx.disk, dir, ctx.out, ctx.err);
+}
+
+}  // namespace
+
+int RunBuiltinScenario(CommandContext& ctx) {
+  const ParsedOptions& o = ctx.options;
+  if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
+  std::optional<std::string> given = o.Value("--dir");
+  if (given) {
+    if (!MakeDirectoryFor(ctx, *given)) return kExitFailure;
+    return WriteBuiltinScenario(ctx, *given);
+  }
+  const std::string& dir = ctx.program_dir;
+  if (dir.empty()) return Fail(ctx.err, "cannot tell the program's directory; give --dir DIR");
+  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  int status = WriteBuiltinScenario(ctx, dir);
+  // An installed program usually stands in a folder its user may not write.
+  if (status == kExitFailure) {
+    Complain(ctx.err, "the built-in scenario is written beside the program, into " + dir +
+                          "; give --dir DIR to write it elsewhere");
+  }
+  return status;
 }
 
 }  // namespace percorso

@@ -1,5 +1,8 @@
 // `percorso dump`: the compiled files as a readable listing or as JSON.
+#include <algorithm>
 #include <charconv>
+#include <optional>
+#include <string_view>
 
 #include "driver/commands.h"
 #include "driver/exit_status.h"
@@ -10,6 +13,13 @@
 namespace percorso {
 namespace {
 
+std::optional<CompiledFile> KindNamed(std::string_view name) {
+  if (name == "cells") return CompiledFile::kCells;
+  if (name == "table") return CompiledFile::kTable;
+  if (name == "geometry") return CompiledFile::kGeometry;
+  return std::nullopt;
+}
+
 bool ParseEvery(const std::string& text, int64_t* every) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *every);
   return ec == std::errc() && end == text.data() + text.size() && *every >= 1;
@@ -18,26 +28,34 @@ bool ParseEvery(const std::string& text, int64_t* every) {
 }  // namespace
 
 int RunDump(CommandContext& ctx) {
-  ParsedOptions o;
+  const ParsedOptions& o = ctx.options;
   std::string message;
-  if (!o.Parse(ctx.args, {"--every"}, {"--json"}, &message)) return UsageError(ctx, message);
   const std::vector<std::string>& files = o.positional();
   if (files.empty()) return UsageError(ctx, "dump needs at least one FILE");
+  if (std::count(files.begin(), files.end(), "-") > 1) {
+    return UsageError(ctx, "standard input (-) can be dumped once");
+  }
+  std::optional<CompiledFile> given_kind;
+  if (std::optional<std::string> k = o.Value("--kind")) {
+    given_kind = KindNamed(*k);
+    if (!given_kind)
+      return UsageError(ctx, "--kind takes cells, table or geometry, not '" + *k + "'");
+  }
   DumpOptions options;
   options.json = o.Flag("--json");
   if (std::optional<std::string> text = o.Value("--every");
       text && !ParseEvery(*text, &options.every)) {
     return UsageError(ctx, "--every needs a whole number of metres, 1 or more: " + *text);
   }
-  std::vector<CompiledFile> kinds;
+  std::vector<std::optional<CompiledFile>> kinds;
   for (const std::string& f : files) {
-    std::optional<CompiledFile> kind = CompiledFileOfName(f);
-    if (!kind) {
+    std::optional<CompiledFile> kind = given_kind ? given_kind : CompiledFileOfName(f);
+    if (!kind && f != "-") {
       return UsageError(ctx, f + ": cannot tell the kind of file by its name "
                                  "(a cell file ends in .dat, a table file in .sim, "
-                                 "a geometry file in _linea.dat)");
+                                 "a geometry file in _linea.dat; or give --kind)");
     }
-    kinds.push_back(*kind);
+    kinds.push_back(kind);
   }
   // Several files in JSON make one array, so the whole output stays one value.
   bool array = options.json && files.size() > 1;
@@ -47,7 +65,18 @@ int RunDump(CommandContext& ctx) {
   for (size_t i = 0; i < files.size(); ++i) {
     // A refused file prints nothing on standard output.
     std::string one;
-    if (!DumpCompiledFile(ctx.disk, files[i], kinds[i], options, &one, &message)) {
+    bool listed = false;
+    if (files[i] == "-") {
+      std::string bytes;
+      if (!ReadStandardInput(ctx, kMaxCompiledFileSize, &bytes)) {
+        all_ok = false;
+        continue;
+      }
+      listed = DumpCompiledBytes("-", bytes, kinds[i], options, &one, &message);
+    } else {
+      listed = DumpCompiledFile(ctx.disk, files[i], *kinds[i], options, &one, &message);
+    }
+    if (!listed) {
       Complain(ctx.err, message);
       all_ok = false;
       continue;

@@ -9,12 +9,11 @@
 namespace percorso {
 
 int RunInit(CommandContext& ctx) {
-  ParsedOptions o;
+  const ParsedOptions& o = ctx.options;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir"}, {"--force"}, &message)) return UsageError(ctx, message);
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(".");
-  if (!RequireDirectory(ctx, dir)) return kExitFailure;
+  if (!MakeDirectoryFor(ctx, dir)) return kExitFailure;
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   // The same bytes that the default run writes before it compiles; here they
@@ -32,7 +31,8 @@ int RunInit(CommandContext& ctx) {
       !dati_treno(ctx.disk, names, &message)) {
     return Fail(ctx.err, message);
   }
-  ctx.out << names.linea_txt << "\n" << names.treno_txt << "\n";
+  SayStatus(ctx, "wrote " + names.linea_txt);
+  SayStatus(ctx, "wrote " + names.treno_txt);
   return kExitOk;
 }
 

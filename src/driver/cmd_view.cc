@@ -90,7 +90,7 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
     return kExitFailure;
   }
   if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
-  ctx.out << "percorso: wrote " << path << "\n";
+  SayStatus(ctx, "wrote " + path);
   return kExitOk;
 }
 
@@ -126,14 +126,15 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
 
 /// `view --line F --train F`: the sources compiled in memory, nothing written
 /// but the page. Reports and exits as `compile` would.
-int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
+int ViewSources(CommandContext& ctx) {
+  const ParsedOptions& o = ctx.options;
   std::string line, train;
   Scenario s;
-  if (int status = AuthorSources(ctx, o, "view", &line, &train, &s); status != kExitOk) {
+  if (int status = AuthorSources(ctx, "view", &line, &train, &s); status != kExitOk) {
     return status;
   }
   std::string dir = o.Value("--dir").value_or(".");
-  if (!o.Value("-o") && !RequireDirectory(ctx, dir)) return kExitFailure;
+  if (!o.Value("-o") && !MakeDirectoryFor(ctx, dir)) return kExitFailure;
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   s.keep_source_entries = true;
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
@@ -143,20 +144,19 @@ int ViewSources(CommandContext& ctx, const ParsedOptions& o) {
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
-  return ReportCompile(s, ReportOf(std::move(outcome)), ctx.err);
+  DiagnosticStyle style;
+  style.colour = ColourFor(ctx.err);
+  style.sources = &sources.texts();
+  return ReportCompile(s, ReportOf(std::move(outcome)), ctx.err, style);
 }
 
 }  // namespace
 
 int RunView(CommandContext& ctx) {
-  ParsedOptions o;
+  const ParsedOptions& o = ctx.options;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir", "-o", "--line-key", "--train-key", "--line", "--train"}, {},
-               &message)) {
-    return UsageError(ctx, message);
-  }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
-  if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx, o);
+  if (o.Value("--line") || o.Value("--train")) return ViewSources(ctx);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   ScenarioKeys keys;

@@ -3,31 +3,49 @@
 #ifndef PERCORSO_DRIVER_COMMANDS_H_
 #define PERCORSO_DRIVER_COMMANDS_H_
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "compiler/model.h"
+#include "driver/options.h"
 #include "io/disk.h"
 #include "io/file_names.h"
 
 namespace percorso {
 
 struct CommandContext {
-  std::vector<std::string> args;
+  /// The command being run and its options.
+  const CommandSpec& spec;
+  ParsedOptions options;
   /// Where the default run writes without --dir.
   std::string program_dir;
   Disk& disk;
+  std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  /// -q: no status lines.
+  bool quiet = false;
 };
 
-/// Prints "percorso: MESSAGE" and the usage text; returns the usage status.
+/// Prints "percorso: MESSAGE" and the line that points to the command's help;
+/// returns the usage status.
 int UsageError(const CommandContext& ctx, const std::string& message);
+
+/// A status line ("percorso: wrote FILE") on standard error, unless -q.
+void SayStatus(const CommandContext& ctx, const std::string& message);
+
+/// Reads standard input whole, in binary; false after a message.
+bool ReadStandardInput(const CommandContext& ctx, uint64_t max_size, std::string* bytes);
 
 /// True when `dir` is a directory; else prints "percorso: DIR: no such
 /// directory" (or "not a directory" for another kind of file).
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir);
+
+/// True when `dir` is a directory or has been created, with any missing
+/// parents, for a command that writes into it; false after a message.
+bool MakeDirectoryFor(const CommandContext& ctx, const std::string& dir);
 
 /// A key given on the command line (UTF-8) as the Windows-1252 bytes of the
 /// model; false, with `*err` saying why, for a key that is empty, holds
@@ -48,15 +66,15 @@ bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, 
 /// Windows-1252 bytes, for the check codes.
 FileNames ScenarioFileNames(const std::string& dir, const Scenario& s);
 
-class ParsedOptions;
-
 /// The author's two source files (--line, --train), which must exist and not
 /// be directories, and the keys (--line-key, --train-key, else from the file
 /// names) set in `*s`. 0 when all is well, else the exit status after a
 /// message; `command` names the command in it. Without `keys_required` a key
 /// that cannot be found stays empty.
-int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::string& command,
-                  std::string* line, std::string* train, Scenario* s, bool keys_required = true);
+/// With `standard_input`, one of the files may be "-".
+int AuthorSources(const CommandContext& ctx, const std::string& command, std::string* line,
+                  std::string* train, Scenario* s, bool keys_required = true,
+                  bool standard_input = false);
 
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);

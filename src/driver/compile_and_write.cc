@@ -38,11 +38,13 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
 }
 
 int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,
-                  bool warnings) {
+                  const DiagnosticStyle& style) {
   if (report.result == CompileResult::kIoError) return Fail(err, report.io_error);
   // The fatal report stays the first line.
-  if (report.result == CompileResult::kFatal) err << errore(std::to_string(report.fatal)) << "\n";
-  PrintDiagnostics(err, report.diagnostics, {.colour = ColourFor(err), .warnings = warnings});
+  if (report.result == CompileResult::kFatal && style.format == DiagnosticsFormat::kText) {
+    err << errore(std::to_string(report.fatal)) << "\n";
+  }
+  PrintDiagnostics(err, report.diagnostics, style);
   if (report.result == CompileResult::kFatal) return kExitFailure;
   if (s.diagnostic.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
   return kExitStatus;

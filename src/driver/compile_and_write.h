@@ -9,6 +9,7 @@
 #include "compiler/compile.h"
 #include "compiler/model.h"
 #include "compiler/source_files.h"
+#include "driver/diagnostics_out.h"
 #include "io/disk.h"
 #include "io/file_names.h"
 
@@ -41,10 +42,10 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
                               const FileNames& names);
 
 /// Turns the outcome of a compile into messages on `err` and an exit status.
-/// A fatal error's " Errore n. " line comes first; warnings never change the
-/// status, and are left out without `warnings` (-w).
+/// A fatal error's " Errore n. " line comes first (in text); warnings never
+/// change the status. The diagnostics are printed as `style` says.
 int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,
-                  bool warnings = true);
+                  const DiagnosticStyle& style);
 
 }  // namespace percorso
 

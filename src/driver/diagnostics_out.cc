@@ -1,10 +1,14 @@
 #include "driver/diagnostics_out.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
 
 #include "compiler/status.h"
+#include "compiler/warning_names.h"
+#include "inspect/text_out.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -15,6 +19,7 @@ constexpr std::string_view kBold = "\033[01m\033[K";
 constexpr std::string_view kRed = "\033[01;31m\033[K";
 constexpr std::string_view kMagenta = "\033[01;35m\033[K";
 constexpr std::string_view kCyan = "\033[01;36m\033[K";
+constexpr std::string_view kGreen = "\033[01;32m\033[K";
 constexpr std::string_view kReset = "\033[m\033[K";
 
 std::string Place(const SourceLocation& where) {
@@ -31,20 +36,187 @@ std::string Line(const SourceLocation& where, std::string_view kind, std::string
          std::string(kind) + ":" + std::string(kReset) + " " + text + "\n";
 }
 
-}  // namespace
+// Line `number` (from 1) of `text`, without its line end; nothing past the end.
+std::optional<std::string_view> LineOf(std::string_view text, int number) {
+  size_t start = 0;
+  for (int line = 1; line < number; ++line) {
+    start = text.find('\n', start);
+    if (start == std::string_view::npos) return std::nullopt;
+    ++start;
+  }
+  if (start > text.size() || (start == text.size() && number > 1)) return std::nullopt;
+  std::string_view line = text.substr(start, text.find('\n', start) - start);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
+}
 
-std::string FormatDiagnostic(const Diagnostic& d, bool colour) {
-  const bool error = d.severity == Severity::kError;
+// A source line as the console shows it: UTF-8, control characters but the
+// tab as '?', so that no byte of a file can command the terminal.
+std::string Shown(std::string_view bytes) {
+  std::string text = ValidUtf8(bytes);
+  for (char& c : text) {
+    if ((static_cast<unsigned char>(c) < 32 && c != '\t') || c == 127) c = '?';
+  }
+  return text;
+}
+
+// The source line of `where` and a caret under its column, as GCC shows
+// them; empty when the line is not known.
+std::string Quote(const SourceLocation& where, const SourceTexts* sources, bool colour) {
+  if (sources == nullptr || !where.known()) return "";
+  auto found = sources->find(where.file);
+  if (found == sources->end()) return "";
+  std::optional<std::string_view> line = LineOf(found->second, where.line);
+  if (!line) return "";
+  std::string number = std::to_string(where.line);
+  if (number.size() < 5) number.insert(0, 5 - number.size(), ' ');
+  // The caret stands under the column's character: a tab stays a tab, every
+  // other character before it is a blank.
+  std::string before =
+      Shown(line->substr(0, std::min(line->size(), static_cast<size_t>(where.column - 1))));
+  std::string pad;
+  for (char c : before) {
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
+    pad += c == '\t' ? '\t' : ' ';
+  }
+  std::string caret = colour ? std::string(kGreen) + "^" + std::string(kReset) : "^";
+  return number + " | " + Shown(*line) + "\n" + std::string(number.size(), ' ') + " | " + pad +
+         caret + "\n";
+}
+
+std::string TextOf(const Diagnostic& d) {
   std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
-  if (error && d.stato != 0) {
+  if (d.severity == Severity::kError && d.stato != 0) {
     text += " [status " + std::to_string(d.stato) + ", position " +
             std::to_string(d.progressiva_errore) + " m]";
   }
+  if (d.severity == Severity::kWarning && !d.name.empty()) text += " [-W" + d.name + "]";
+  return text;
+}
+
+// The place of a note: its own, or its diagnostic's.
+const SourceLocation& NotePlace(const Diagnostic& d, const Note& n) {
+  return n.where.file.empty() ? d.where : n.where;
+}
+
+std::string JsonPlace(const SourceLocation& where) {
+  std::string out;
+  if (!where.file.empty()) out += "\"file\":" + JsonQuote(ValidUtf8(where.file)) + ",";
+  if (where.known()) {
+    out += "\"line\":" + std::to_string(where.line) +
+           ",\"column\":" + std::to_string(where.column) + ",";
+  }
+  return out;
+}
+
+void PrintJson(std::ostream& err, const std::vector<const Diagnostic*>& list) {
+  err << "[";
+  bool first = true;
+  for (const Diagnostic* d : list) {
+    err << (first ? "\n" : ",\n");
+    first = false;
+    const bool error = d->severity == Severity::kError;
+    err << "{\"kind\":\"" << (error ? "error" : "warning") << "\",";
+    if (!error && !d->name.empty()) err << "\"name\":" << JsonQuote(d->name) << ",";
+    err << JsonPlace(d->where);
+    if (error && d->stato != 0) {
+      err << "\"status\":" << d->stato << ",\"position\":" << d->progressiva_errore << ",";
+    }
+    err << "\"message\":"
+        << JsonQuote(ValidUtf8(d->text.empty() ? std::string(StatusMeaning(d->stato)) : d->text))
+        << ",\"notes\":[";
+    for (size_t i = 0; i < d->notes.size(); ++i) {
+      const Note& n = d->notes[i];
+      err << (i == 0 ? "" : ",") << "{\"kind\":\"note\"," << JsonPlace(NotePlace(*d, n))
+          << "\"message\":" << JsonQuote(ValidUtf8(n.text)) << "}";
+    }
+    err << "]}";
+  }
+  err << "\n]\n";
+}
+
+// A file name as a URI reference: "/" for every separator, bytes outside the
+// unreserved characters percent-encoded, a drive letter after "file:///".
+std::string Uri(const std::string& path) {
+  std::string utf8 = ValidUtf8(path);
+  std::string out;
+  if (utf8.size() >= 2 && utf8[1] == ':' && std::isalpha(static_cast<unsigned char>(utf8[0]))) {
+    out = "file:///" + utf8.substr(0, 2);
+    utf8 = utf8.substr(2);
+  }
+  constexpr char kHex[] = "0123456789ABCDEF";
+  for (char ch : utf8) {
+    unsigned char c = static_cast<unsigned char>(ch == '\\' ? '/' : ch);
+    if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+      out += static_cast<char>(c);
+    } else {
+      out += {'%', kHex[c >> 4], kHex[c & 15]};
+    }
+  }
+  return out;
+}
+
+std::string SarifLocation(const SourceLocation& where) {
+  if (where.file.empty()) return "";
+  std::string out =
+      "\"physicalLocation\":{\"artifactLocation\":{\"uri\":" + JsonQuote(Uri(where.file)) + "}";
+  if (where.known()) {
+    out += ",\"region\":{\"startLine\":" + std::to_string(where.line) +
+           ",\"startColumn\":" + std::to_string(where.column) + "}";
+  }
+  return out + "}";
+}
+
+void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
+  err << "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\",\"version\":\"2.1.0\","
+         "\"runs\":[{\"tool\":{\"driver\":{\"name\":\"percorso\",\"version\":\""
+      << PERCORSO_VERSION << "\",\"rules\":[";
+  bool first = true;
+  for (const WarningName& w : WarningNames()) {
+    err << (first ? "" : ",") << "\n{\"id\":" << JsonQuote(w.name)
+        << ",\"shortDescription\":{\"text\":" << JsonQuote(w.about) << "}}";
+    first = false;
+  }
+  err << "]}},\"results\":[";
+  first = true;
+  for (const Diagnostic* d : list) {
+    err << (first ? "\n" : ",\n");
+    first = false;
+    const bool error = d->severity == Severity::kError;
+    err << "{";
+    if (!error && !d->name.empty()) err << "\"ruleId\":" << JsonQuote(d->name) << ",";
+    err << "\"level\":\"" << (error ? "error" : "warning")
+        << "\",\"message\":{\"text\":" << JsonQuote(ValidUtf8(TextOf(*d))) << "}";
+    if (std::string place = SarifLocation(d->where); !place.empty()) {
+      err << ",\"locations\":[{" << place << "}]";
+    }
+    if (!d->notes.empty()) {
+      err << ",\"relatedLocations\":[";
+      for (size_t i = 0; i < d->notes.size(); ++i) {
+        const Note& n = d->notes[i];
+        std::string place = SarifLocation(NotePlace(*d, n));
+        err << (i == 0 ? "" : ",") << "{\"id\":" << i << "," << (place.empty() ? "" : place + ",")
+            << "\"message\":{\"text\":" << JsonQuote(ValidUtf8(n.text)) << "}}";
+      }
+      err << "]";
+    }
+    err << "}";
+  }
+  err << "\n]}]}\n";
+}
+
+}  // namespace
+
+std::string FormatDiagnostic(const Diagnostic& d, bool colour, const SourceTexts* sources) {
+  const bool error = d.severity == Severity::kError;
+  std::string text = TextOf(d);
   std::string out = error ? Line(d.where, "error", kRed, text, colour)
                           : Line(d.where, "warning", kMagenta, text, colour);
+  out += Quote(d.where, sources, colour);
   for (const Note& n : d.notes) {
     // A note without a place of its own stands at its diagnostic's place.
-    out += Line(n.where.file.empty() ? d.where : n.where, "note", kCyan, n.text, colour);
+    out += Line(NotePlace(d, n), "note", kCyan, n.text, colour);
+    if (!n.where.file.empty()) out += Quote(n.where, sources, colour);
   }
   return out;
 }
@@ -52,25 +224,69 @@ std::string FormatDiagnostic(const Diagnostic& d, bool colour) {
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,
                                const DiagnosticStyle& style) {
   PrintedCounts counts;
-  for (const Diagnostic& d : list) {
+  // A diagnostic without a place (one the post-pass raised) stands at the
+  // whole file it is about, so that every message carries a file.
+  std::vector<Diagnostic> placed;
+  const std::vector<Diagnostic>* all = &list;
+  if (!style.placeless_file.empty()) {
+    placed = list;
+    for (Diagnostic& d : placed) {
+      if (d.where.file.empty()) d.where = SourceLocation{style.placeless_file, 0, 0};
+    }
+    all = &placed;
+  }
+  std::vector<const Diagnostic*> shown;
+  bool too_many = false;
+  for (const Diagnostic& d : *all) {
     if (d.severity == Severity::kWarning) {
-      if (!style.warnings) continue;
+      if (!style.warnings || style.disabled.contains(d.name)) continue;
       ++counts.warnings;
     } else if (style.max_errors > 0 && counts.errors == style.max_errors) {
-      err << "percorso: too many errors: the first " << style.max_errors
-          << " are shown (--max-errors)\n";
+      too_many = true;
       break;
     } else {
       ++counts.errors;
     }
-    err << FormatDiagnostic(d, style.colour);
+    shown.push_back(&d);
+  }
+  switch (style.format) {
+    case DiagnosticsFormat::kJson:
+      PrintJson(err, shown);
+      break;
+    case DiagnosticsFormat::kSarif:
+      PrintSarif(err, shown);
+      break;
+    case DiagnosticsFormat::kText:
+      for (const Diagnostic* d : shown) err << FormatDiagnostic(*d, style.colour, style.sources);
+      if (too_many) {
+        err << "percorso: too many errors: the first " << style.max_errors
+            << " are shown (--max-errors)\n";
+      }
+      break;
   }
   return counts;
 }
 
-bool ColourFor(const std::ostream& err) {
+std::optional<DiagnosticsFormat> DiagnosticsFormatNamed(std::string_view name) {
+  if (name == "text") return DiagnosticsFormat::kText;
+  if (name == "json") return DiagnosticsFormat::kJson;
+  if (name == "sarif") return DiagnosticsFormat::kSarif;
+  return std::nullopt;
+}
+
+std::optional<ColourMode> ColourModeNamed(std::string_view name) {
+  if (name == "auto") return ColourMode::kAuto;
+  if (name == "always") return ColourMode::kAlways;
+  if (name == "never") return ColourMode::kNever;
+  return std::nullopt;
+}
+
+bool ColourFor(const std::ostream& err, ColourMode mode) {
+  if (mode != ColourMode::kAuto) return mode == ColourMode::kAlways;
   const char* no_colour = std::getenv("NO_COLOR");
   if (no_colour != nullptr && *no_colour != '\0') return false;
+  const char* term = std::getenv("TERM");
+  if (term != nullptr && std::string_view(term) == "dumb") return false;
   return &err == &std::cerr && StandardErrorIsTerminal();
 }
 

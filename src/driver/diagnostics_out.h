@@ -1,30 +1,52 @@
-// The one form in which diagnostics are printed:
+// The forms in which diagnostics are printed. As text, one line each:
 //   FILE:LINE:COL: error|warning|note: text
-// with "FILE:" alone for a whole file and "percorso:" for no file. An error
-// that stored a status ends with "[status N, position P m]". Colour, as GCC
-// gives it, only when asked for.
+// with "FILE:" alone for a whole file and "percorso:" for no file, the source
+// line and a caret under the column after it. An error that stored a status
+// ends with "[status N, position P m]", a warning with its name
+// ("[-Wmisspelt-keyword]"). Colour, as GCC gives it, only when asked for. For
+// tools the same as one JSON array, or as a SARIF 2.1.0 log.
 #ifndef PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 #define PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 
+#include <map>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "compiler/diagnostic.h"
 
 namespace percorso {
 
+enum class DiagnosticsFormat { kText, kJson, kSarif };
+enum class ColourMode { kAuto, kAlways, kNever };
+
+/// The text of each source file, by the name its diagnostics give it.
+using SourceTexts = std::map<std::string, std::string, std::less<>>;
+
 struct DiagnosticStyle {
   bool colour = false;
   /// False with -w: warnings are not printed.
   bool warnings = true;
+  /// The names of the warnings left out (-Wno-NAME).
+  std::set<std::string, std::less<>> disabled;
   /// At most this many errors are printed, then "too many errors"; 0: no
   /// limit.
   int max_errors = 0;
+  DiagnosticsFormat format = DiagnosticsFormat::kText;
+  /// The sources, for the line under a diagnostic; none without.
+  const SourceTexts* sources = nullptr;
+  /// Where a diagnostic that no entry raised is printed: the file whose
+  /// entries the route's markers follow (the train file); none when empty.
+  std::string placeless_file;
 };
 
-/// The lines of one diagnostic and its notes, each ending in a line end.
-std::string FormatDiagnostic(const Diagnostic& d, bool colour);
+/// The lines of one diagnostic and its notes, each ending in a line end; with
+/// `sources`, each place followed by its source line and a caret.
+std::string FormatDiagnostic(const Diagnostic& d, bool colour,
+                             const SourceTexts* sources = nullptr);
 
 /// What a list of diagnostics held, as printed.
 struct PrintedCounts {
@@ -36,9 +58,15 @@ struct PrintedCounts {
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,
                                const DiagnosticStyle& style);
 
-/// True when colour suits `err`: it is the process's standard error, that is a
-/// terminal, and NO_COLOR is not set.
-bool ColourFor(const std::ostream& err);
+/// The format named by --diagnostics-format, or nothing for another name.
+std::optional<DiagnosticsFormat> DiagnosticsFormatNamed(std::string_view name);
+/// The mode named by --color, or nothing for another name.
+std::optional<ColourMode> ColourModeNamed(std::string_view name);
+
+/// True when colour suits `err` in `mode`: always, never, or (auto) when it is
+/// the process's standard error, that is a terminal, NO_COLOR is not set and
+/// TERM is not "dumb".
+bool ColourFor(const std::ostream& err, ColourMode mode = ColourMode::kAuto);
 
 }  // namespace percorso
 

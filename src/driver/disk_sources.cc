@@ -2,24 +2,38 @@
 
 namespace percorso {
 
+namespace {
+
+constexpr std::string_view kStandardInput = "-";
+
+}  // namespace
+
 std::string DiskSourceFiles::Name(Source which) const {
+  if (stdin_ && Path(which) == kStandardInput) return "<stdin>";
   return Path(which);
 }
 
 bool DiskSourceFiles::Exists(Source which) {
+  if (stdin_ && Path(which) == kStandardInput) return true;
   return disk_.Stat(Path(which)).kind != FileKind::kMissing;
 }
 
 SourceText DiskSourceFiles::Read(Source which) {
   SourceText text;
-  std::string reason;
-  text.ok = disk_.ReadFile(Path(which), kMaxSourceSize, &text.contents, &reason);
-  if (!text.ok) text.error = Path(which) + ": cannot read: " + reason;
+  if (stdin_ && Path(which) == kStandardInput) {
+    text.ok = true;
+    text.contents = *stdin_;
+  } else {
+    std::string reason;
+    text.ok = disk_.ReadFile(Path(which), kMaxSourceSize, &text.contents, &reason);
+    if (!text.ok) text.error = Path(which) + ": cannot read: " + reason;
+  }
+  if (text.ok) texts_[Name(which)] = text.contents;
   return text;
 }
 
 bool DiskSourceFiles::Delete(Source which, std::string* error) {
-  if (!delete_after_reading_) return true;
+  if (!delete_after_reading_ || (stdin_ && Path(which) == kStandardInput)) return true;
   if (disk_.Stat(Path(which)).kind == FileKind::kMissing) return true;
   std::string reason;
   if (disk_.Remove(Path(which), &reason)) return true;

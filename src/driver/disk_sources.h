@@ -2,9 +2,12 @@
 #ifndef PERCORSO_DRIVER_DISK_SOURCES_H_
 #define PERCORSO_DRIVER_DISK_SOURCES_H_
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "compiler/source_files.h"
+#include "driver/diagnostics_out.h"
 #include "io/disk.h"
 
 namespace percorso {
@@ -22,6 +25,12 @@ class DiskSourceFiles : public SourceFiles {
         treno_(std::move(treno)),
         delete_after_reading_(delete_after_reading) {}
 
+  /// The name "-" stands for standard input, whose bytes are `bytes`; it is
+  /// called "<stdin>" in diagnostics.
+  void SetStandardInput(std::string bytes) { stdin_ = std::move(bytes); }
+  /// The text of every file read, by the name its diagnostics give it.
+  const SourceTexts& texts() const { return texts_; }
+
   std::string Name(Source which) const override;
   bool Exists(Source which) override;
   SourceText Read(Source which) override;
@@ -34,6 +43,8 @@ class DiskSourceFiles : public SourceFiles {
   std::string linea_;
   std::string treno_;
   bool delete_after_reading_;
+  std::optional<std::string> stdin_;
+  SourceTexts texts_;
 };
 
 }  // namespace percorso

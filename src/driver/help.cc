@@ -1,177 +1,383 @@
 #include "driver/help.h"
 
-#include <string>
+#include <vector>
+
+#include "compiler/warning_names.h"
 
 namespace percorso {
 namespace {
 
-constexpr std::string_view kHelp =
-    "percorso: scenario compiler for the train-driving simulator.\n"
-    "\n"
-    "Without a command it writes the built-in scenario (line Pianura_Crinale, train 2731):\n"
-    "its crew documents and its three binary files, into the program's directory or DIR.\n"
-    "\n"
-    "Commands:\n"
-    "  (none)     compile the built-in scenario\n"
-    "  init       write the built-in line and train files, to start a scenario from\n"
-    "  compile    compile your own line and train files; they are never changed\n"
-    "  check      report every error and warning in your files; nothing is written\n"
-    "  dump       print compiled files (.dat, .sim, _linea.dat) as text or JSON\n"
-    "  view       draw a compiled scenario as one HTML page; with --line and --train,\n"
-    "             compile those files in memory and draw them with the compile's messages\n"
-    "  help       this text, or with a command's name that command's help\n"
-    "\n"
-    "Options:\n"
-    "  --dir DIR          the directory to write into (compile: default the current one)\n"
-    "  --help             this text; after a command, that command's help\n"
-    "  --version          the program's version and the platform it was built for\n"
-    "\n"
-    "Diagnostics are printed as FILE:LINE:COL: error|warning|note: text; an error ends\n"
-    "with [status N, position P m]. Colour on a terminal, never with NO_COLOR set.\n"
-    "\n"
-    "Exit status: 0 success; 1 a file could not be read or written, or a fatal header\n"
-    "error; 2 a usage error or a missing input file; 3 the compile ended with a non-zero\n"
-    "status, or check found an error (or, with --strict, a warning).\n"
-    "\n"
-    "'percorso help COMMAND' gives a command's options and an example.\n";
+const OptionSpec kHelpOption{"help", 'h', "", "this help"};
+const OptionSpec kQuietOption{"quiet", 'q', "", "no status lines on standard error"};
+const OptionSpec kLineKeyOption{"line-key", 0, "K",
+                                "the line key (default: from the file name KEY_linea.txt)"};
+const OptionSpec kTrainKeyOption{"train-key", 0, "K",
+                                 "the train key (default: from the file name LINE_TRAIN-.txt)"};
+const OptionSpec kNoWarningsOption{"", 'w', "", "no warnings"};
+const OptionSpec kNoWarningOption{"", 'W', "no-NAME",
+                                  "no warnings named NAME (listed below); -WNAME turns them "
+                                  "on again",
+                                  /*attached=*/true};
+const OptionSpec kFormatOption{"diagnostics-format", 0, "FORMAT",
+                               "text (default), json, or sarif (SARIF 2.1.0), on standard error"};
+const OptionSpec kColorOption{"color", 0, "WHEN",
+                              "colour the diagnostics: auto (default: on a terminal, unless "
+                              "NO_COLOR is set or TERM is dumb), always or never"};
 
-struct HelpText {
-  std::string_view command;
-  std::string_view text;
-};
-
-constexpr HelpText kCommandHelp[] = {
-    {"init",
-     "usage: percorso init [--dir DIR] [--force]\n"
-     "\n"
-     "Writes the built-in line and train files, Pianura_Crinale_linea.txt and\n"
-     "Pianura_Crinale_2731-.txt, into DIR without compiling them: a working example to\n"
-     "start a scenario from. A file that exists already is kept, unless --force.\n"
-     "\n"
-     "Options:\n"
-     "  --dir DIR   where to write them (default: the current directory)\n"
-     "  --force     replace line and train files that exist already\n"
-     "\n"
-     "Example:\n"
-     "  percorso init --dir myline\n"},
-    {"compile",
-     "usage: percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-     "                        [--dir DIR] [--no-geometry] [-w]\n"
-     "\n"
-     "Compiles your line and train files into the three binary files of the scenario,\n"
-     "K_linea.dat, K_T.sim and K_T.dat, in DIR. Your files are never changed. A conflict\n"
-     "still leaves what was compiled written; the error says where and why.\n"
-     "\n"
-     "Options:\n"
-     "  --line FILE      the line description file\n"
-     "  --train FILE     the train description file\n"
-     "  --line-key K     the line key (default: from KEY_linea.txt)\n"
-     "  --train-key K    the train key (default: from LINE_TRAIN-.txt)\n"
-     "  --dir DIR        where to write (default: the current directory)\n"
-     "  --no-geometry    no geometry file; curve lines are not processed\n"
-     "  -w               no warnings\n"
-     "\n"
-     "Example:\n"
-     "  percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt\n"},
-    {"check",
-     "usage: percorso check --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-     "                      [--no-geometry] [--max-errors N] [--strict] [-w]\n"
-     "\n"
-     "Compiles your files in memory, writes nothing, and reports every error and warning\n"
-     "it finds. The first error is the one compile reports; after it each entry that\n"
-     "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
-     "error, 0 with warnings only.\n"
-     "\n"
-     "Options:\n"
-     "  --line FILE       the line description file\n"
-     "  --train FILE      the train description file\n"
-     "  --line-key K      the line key (default: from the file name, or none)\n"
-     "  --train-key K     the train key (default: from the file name, or none)\n"
-     "  --no-geometry     as compile: curve lines are not processed\n"
-     "  --max-errors N    stop after N errors (default 20; 0: no limit)\n"
-     "  --strict          exit 3 on warnings too\n"
-     "  -w                no warnings\n"
-     "\n"
-     "Example:\n"
-     "  percorso check --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt\n"},
-    {"dump",
-     "usage: percorso dump [--json] [--every N] FILE...\n"
-     "\n"
-     "Prints compiled files as text: a cell file (.dat) one cell a line, empty cells\n"
-     "folded into ranges; a table file (.sim) one slot a line; a geometry file\n"
-     "(_linea.dat) as metre and coordinates.\n"
-     "\n"
-     "Options:\n"
-     "  --json      JSON instead of text\n"
-     "  --every N   every Nth metre of the geometry\n"
-     "\n"
-     "Example:\n"
-     "  percorso dump Pianura_Crinale_2731.dat\n"},
-    {"view",
-     "usage: percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
-     "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-     "                     [--dir DIR] [-o FILE]\n"
-     "\n"
-     "Draws the compiled scenario of DIR as one self-contained HTML page, K_T.html: the\n"
-     "plan of the line and, on one kilometre axis, stations, signals, slowdowns, boards,\n"
-     "speeds, gradients and tunnels. With --line and --train it compiles those files in\n"
-     "memory and draws them with the compile's messages.\n"
-     "\n"
-     "Options:\n"
-     "  --dir DIR        where the compiled files are, or where the page goes (default:\n"
-     "                   the current directory)\n"
-     "  --line FILE      the line description file to compile in memory\n"
-     "  --train FILE     the train description file to compile in memory\n"
-     "  -o FILE          the page to write; - for standard output\n"
-     "  --line-key K     the line key (default: from the files in DIR)\n"
-     "  --train-key K    the train key (default: from the files in DIR)\n"
-     "\n"
-     "Example:\n"
-     "  percorso view --dir myline -o myline.html\n"},
-    {"help",
-     "usage: percorso help [COMMAND]\n"
-     "\n"
-     "Prints the program's help, or a command's synopsis, options and an example.\n"
-     "\n"
-     "Example:\n"
-     "  percorso help check\n"},
-};
-
-// The synopsis of a command's help: its lines up to the first empty one.
-std::string_view Synopsis(std::string_view help) {
-  return help.substr(0, help.find("\n\n") + 1);
+std::vector<CommandSpec> BuildCommands() {
+  std::vector<CommandSpec> all;
+  all.push_back(
+      {"init",
+       "write the built-in line and train files, to start a scenario from",
+       {""},
+       "Writes the built-in line and train files, Pianura_Crinale_linea.txt and\n"
+       "Pianura_Crinale_2731-.txt, into DIR without compiling them: a working example to\n"
+       "start a scenario from. A file that exists already is kept, unless --force.\n",
+       {{"dir", 0, "DIR",
+         "where to write them, created when missing (default: the current "
+         "directory)"},
+        {"force", 0, "", "replace line and train files that exist already"},
+        kQuietOption,
+        kHelpOption},
+       "percorso init --dir myline"});
+  all.push_back(
+      {"compile",
+       "compile your own line and train files; they are never changed",
+       {"--line LINEFILE --train TRAINFILE"},
+       "Compiles your line and train files into the three binary files of the scenario,\n"
+       "K_linea.dat, K_T.sim and K_T.dat, in DIR. Your files are never changed. A conflict\n"
+       "still leaves what was compiled written; the error says where and why.\n",
+       {{"line", 0, "FILE", "the line description file"},
+        {"train", 0, "FILE", "the train description file"},
+        kLineKeyOption,
+        kTrainKeyOption,
+        {"dir", 0, "DIR",
+         "where to write, created when missing (default: the current "
+         "directory)"},
+        {"no-geometry", 0, "", "no geometry file; curve lines are not processed"},
+        kNoWarningsOption,
+        kNoWarningOption,
+        kFormatOption,
+        kColorOption,
+        kQuietOption,
+        kHelpOption},
+       "percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt",
+       true});
+  all.push_back(
+      {"check",
+       "report every error and warning in your files; nothing is written",
+       {"--line LINEFILE --train TRAINFILE"},
+       "Compiles your files in memory, writes nothing, and reports every error and warning\n"
+       "it finds. The first error is the one compile reports; after it each entry that\n"
+       "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
+       "error, 0 with warnings only. One of the files may be - for standard input.\n",
+       {{"line", 0, "FILE", "the line description file (- for standard input)"},
+        {"train", 0, "FILE", "the train description file (- for standard input)"},
+        {"line-key", 0, "K", "the line key (default: from the file name, or none)"},
+        {"train-key", 0, "K", "the train key (default: from the file name, or none)"},
+        {"no-geometry", 0, "", "as compile: curve lines are not processed"},
+        {"max-errors", 0, "N", "stop after N errors (default 20; 0: no limit)"},
+        {"strict", 0, "", "exit 3 on warnings too"},
+        kNoWarningsOption,
+        kNoWarningOption,
+        kFormatOption,
+        kColorOption,
+        kHelpOption},
+       "percorso check --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt",
+       true});
+  all.push_back({"dump",
+                 "print compiled files (.dat, .sim, _linea.dat) as text or JSON",
+                 {"FILE..."},
+                 "Prints compiled files as text: a cell file (.dat) one cell a line, empty cells\n"
+                 "folded into ranges; a table file (.sim) one slot a line; a geometry file\n"
+                 "(_linea.dat) as metre and coordinates. The kind of a file is told by its name;\n"
+                 "for - (standard input) by its size and content, or by --kind.\n",
+                 {{"json", 0, "", "JSON instead of text (docs/dump.schema.json)"},
+                  {"every", 0, "N", "every Nth metre of the geometry"},
+                  {"kind", 0, "KIND", "cells, table or geometry, whatever the names say"},
+                  kHelpOption},
+                 "percorso dump Pianura_Crinale_2731.dat"});
+  all.push_back(
+      {"view",
+       "draw a compiled scenario as one HTML page",
+       {"", "--line LINEFILE --train TRAINFILE"},
+       "Draws the compiled scenario of DIR as one self-contained HTML page, K_T.html: the\n"
+       "plan of the line and, on one kilometre axis, stations, signals, slowdowns, boards,\n"
+       "speeds, gradients and tunnels. With --line and --train it compiles those files in\n"
+       "memory and draws them with the compile's messages.\n",
+       {{"dir", 0, "DIR",
+         "where the compiled files are (default: the current directory); with --line, where "
+         "the page goes, created when missing"},
+        {"line", 0, "FILE", "the line description file to compile in memory"},
+        {"train", 0, "FILE", "the train description file to compile in memory"},
+        {"", 'o', "FILE", "the page to write; - for standard output"},
+        {"line-key", 0, "K", "the line key (default: from the files in DIR)"},
+        {"train-key", 0, "K", "the train key (default: from the files in DIR)"},
+        kQuietOption,
+        kHelpOption},
+       "percorso view --dir myline -o myline.html"});
+  all.push_back({"help",
+                 "this text, or with a command's name that command's help",
+                 {"[COMMAND]"},
+                 "Prints the program's help, or a command's usage, options and an example.\n",
+                 {kHelpOption},
+                 "percorso help check"});
+  return all;
 }
 
-// Every command's synopsis under the one of the program without a command;
-// the help command's also names the other ways to ask for help.
-std::string BuildUsage() {
-  std::string usage = "usage: percorso [--dir DIR]\n";
-  constexpr std::string_view kLead = "usage: ";
-  for (const HelpText& h : kCommandHelp) {
-    std::string synopsis(Synopsis(h.text).substr(kLead.size()));
-    if (h.command == "help")
-      synopsis.insert(synopsis.size() - 1, " | COMMAND --help | --help | --version");
-    usage += std::string(kLead.size(), ' ') + synopsis;
+const std::vector<CommandSpec>& Commands() {
+  static const std::vector<CommandSpec> commands = BuildCommands();
+  return commands;
+}
+
+std::string UsageOf(const CommandSpec& spec, std::string_view form) {
+  std::string line = "percorso";
+  if (!spec.name.empty()) line += " " + std::string(spec.name);
+  line += " [OPTION]...";
+  if (!form.empty()) line += " " + std::string(form);
+  return line;
+}
+
+// The option as the help shows it: "-q, --quiet", "    --dir=DIR", "-o FILE".
+std::string OptionTerm(const OptionSpec& o) {
+  std::string term;
+  if (o.short_name != 0) {
+    term = std::string{'-', o.short_name};
+    if (!o.value.empty() && o.long_name.empty()) {
+      term += (o.attached ? "" : " ") + std::string(o.value);
+    }
+    if (!o.long_name.empty()) term += ", ";
+  } else {
+    term = "    ";
   }
-  return usage;
+  if (!o.long_name.empty()) {
+    term += "--" + std::string(o.long_name);
+    if (!o.value.empty()) term += "=" + std::string(o.value);
+  }
+  return term;
+}
+
+std::string Columns(const std::string& term, std::string_view text) {
+  constexpr size_t kColumn = 28;
+  std::string line = "  " + term;
+  if (line.size() + 2 > kColumn) {
+    line += "\n";
+    line += std::string(kColumn, ' ');
+  } else {
+    line += std::string(kColumn - line.size(), ' ');
+  }
+  // The text wrapped at word boundaries to 79 columns, under its column.
+  constexpr size_t kWidth = 79;
+  size_t used = kColumn;
+  bool first_word = true;
+  while (!text.empty()) {
+    size_t end = text.find(' ');
+    std::string_view word = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (!first_word && used + 1 + word.size() > kWidth) {
+      line += "\n" + std::string(kColumn, ' ');
+      used = kColumn;
+    } else if (!first_word) {
+      line += ' ';
+      ++used;
+    }
+    line += word;
+    used += word.size();
+    first_word = false;
+  }
+  return line + "\n";
+}
+
+std::string WarningList() {
+  std::string list = "Warnings (each is named after its text, as [-Wmisspelt-keyword]):\n";
+  for (const WarningName& w : WarningNames()) list += Columns(std::string(w.name), w.about);
+  return list;
+}
+
+// Roff text: backslashes and hyphens escaped, a leading dot or quote kept.
+std::string Roff(std::string_view text) {
+  std::string out;
+  bool line_start = true;
+  for (char c : text) {
+    if (c == '\\') {
+      out += "\\e";
+    } else if (c == '-') {
+      out += "\\-";
+    } else if (line_start && (c == '.' || c == '\'')) {
+      out += "\\&";
+      out += c;
+    } else {
+      out += c;
+    }
+    line_start = c == '\n';
+  }
+  return out;
+}
+
+std::string RoffOption(const OptionSpec& o) {
+  std::string term;
+  if (o.short_name != 0) {
+    term = "\\fB\\-" + std::string(1, o.short_name) + "\\fR";
+    if (!o.value.empty() && o.long_name.empty()) {
+      term += (o.attached ? "\\fB" + Roff(o.value.substr(0, o.value.find('-') + 1)) + "\\fR\\fI" +
+                                Roff(o.value.substr(o.value.find('-') + 1)) + "\\fR"
+                          : " \\fI" + Roff(o.value) + "\\fR");
+    }
+    if (!o.long_name.empty()) term += ", ";
+  }
+  if (!o.long_name.empty()) {
+    term += "\\fB\\-\\-" + Roff(o.long_name) + "\\fR";
+    if (!o.value.empty()) term += "=\\fI" + Roff(o.value) + "\\fR";
+  }
+  return ".TP\n" + term + "\n" + Roff(o.help) + "\n";
 }
 
 }  // namespace
 
-std::string_view UsageText() {
-  static const std::string usage = BuildUsage();
-  return usage;
+const CommandSpec& DefaultRunSpec() {
+  static const CommandSpec spec{
+      "",
+      "compile the built-in scenario",
+      {""},
+      "Without a command percorso writes the built-in scenario (line Pianura_Crinale,\n"
+      "train 2731): its crew documents and its three binary files, into the program's\n"
+      "directory or DIR. It prints \"Attendere\" while it works.\n",
+      {{"dir", 0, "DIR", "where to write, created when missing (default: the program's directory)"},
+       {"quiet", 'q', "", "no status lines on standard error (\"Attendere\" stays)"},
+       kHelpOption,
+       {"version", 0, "", "the version, the platform it was built for, and the licence"}},
+      "percorso --dir scenario"};
+  return spec;
 }
 
-std::string_view ProgramHelp() {
-  return kHelp;
-}
-
-std::optional<std::string_view> CommandHelp(std::string_view command) {
-  for (const HelpText& h : kCommandHelp) {
-    if (h.command == command) return h.text;
+const CommandSpec* FindCommand(std::string_view name) {
+  for (const CommandSpec& c : Commands()) {
+    if (c.name == name) return &c;
   }
-  return std::nullopt;
+  return nullptr;
+}
+
+std::string UsageLines() {
+  std::string lines;
+  const CommandSpec& run = DefaultRunSpec();
+  lines += UsageOf(run, run.forms[0]) + "\n";
+  for (const CommandSpec& c : Commands()) {
+    for (std::string_view form : c.forms) lines += UsageOf(c, form) + "\n";
+  }
+  return lines;
+}
+
+std::string CommandHelp(const CommandSpec& spec) {
+  std::string help;
+  for (size_t i = 0; i < spec.forms.size(); ++i) {
+    help += std::string(i == 0 ? "usage: " : "       ") + UsageOf(spec, spec.forms[i]) + "\n";
+  }
+  help += "\n" + std::string(spec.description) + "\nOptions:\n";
+  for (const OptionSpec& o : spec.options) help += Columns(OptionTerm(o), o.help);
+  if (spec.lists_warnings) help += "\n" + WarningList();
+  help += "\nExample:\n  " + std::string(spec.example) + "\n";
+  return help;
+}
+
+std::string ProgramHelp() {
+  const CommandSpec& run = DefaultRunSpec();
+  std::string help = "usage: " + UsageOf(run, "") + "\n       percorso COMMAND [OPTION]...\n\n";
+  help += "percorso: scenario compiler for the train-driving simulator.\n\n" +
+          std::string(run.description) + "\nCommands:\n";
+  for (const CommandSpec& c : Commands()) help += Columns(std::string(c.name), c.summary);
+  help += "\nOptions:\n";
+  for (const OptionSpec& o : run.options) help += Columns(OptionTerm(o), o.help);
+  help +=
+      "\n"
+      "Diagnostics are printed as FILE:LINE:COL: error|warning|note: text, with the source\n"
+      "line and a caret under the column; an error ends with [status N, position P m], a\n"
+      "warning with its name. Colour on a terminal, never with NO_COLOR set or TERM=dumb.\n"
+      "\n"
+      "Exit status: 0 success; 1 a file could not be read or written (standard output\n"
+      "too), or a fatal header error; 2 a usage error or a missing input file; 3 the\n"
+      "compile ended with a non-zero status, or check found an error (or, with --strict,\n"
+      "a warning).\n"
+      "\n"
+      "'percorso help COMMAND' gives a command's options and an example; the man pages\n"
+      "percorso(1) and percorso-format(5) the whole reference.\n";
+  return help;
+}
+
+std::string TryHelp(const CommandSpec& spec) {
+  std::string command = spec.name.empty() ? "" : " " + std::string(spec.name);
+  return "Try 'percorso" + command + " --help' for more information.\n";
+}
+
+std::string VersionText() {
+  return std::string("percorso ") + PERCORSO_VERSION + " (" + PERCORSO_PLATFORM +
+         ")\n"
+         "Copyright (C) 2026 the percorso authors.\n"
+         "MIT License: you may use, copy, change and share it; there is NO WARRANTY.\n";
+}
+
+std::string ManPage() {
+  std::string m = ".TH PERCORSO 1 \"\" \"percorso " PERCORSO_VERSION
+                  "\" \"User Commands\"\n"
+                  ".SH NAME\n"
+                  "percorso \\- scenario compiler for a train\\-driving simulator\n"
+                  ".SH SYNOPSIS\n";
+  std::string usage = UsageLines();
+  for (size_t start = 0; start < usage.size();) {
+    size_t end = usage.find('\n', start);
+    m += ".nf\n" + Roff(usage.substr(start, end - start)) + "\n.fi\n";
+    start = end + 1;
+  }
+  const CommandSpec& run = DefaultRunSpec();
+  m += ".SH DESCRIPTION\n" + Roff(run.description) + ".SS Options\n";
+  for (const OptionSpec& o : run.options) m += RoffOption(o);
+  m += ".SH COMMANDS\n";
+  for (const CommandSpec& c : Commands()) {
+    m += ".SS " + Roff(c.name) + "\n";
+    for (std::string_view form : c.forms) m += ".nf\n" + Roff(UsageOf(c, form)) + "\n.fi\n";
+    m += ".PP\n" + Roff(c.description);
+    for (const OptionSpec& o : c.options) m += RoffOption(o);
+    m += ".PP\nExample:\n.nf\n    " + Roff(c.example) + "\n.fi\n";
+  }
+  m += ".SH WARNINGS\nEach warning is named after its text, as [\\-Wmisspelt\\-keyword];\n"
+       "\\fB\\-Wno\\-\\fR\\fINAME\\fR leaves out the warnings of that name, \\fB\\-w\\fR all of "
+       "them.\n";
+  for (const WarningName& w : WarningNames()) {
+    m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(w.about) + "\n";
+  }
+  m += ".SH DIAGNOSTICS\n";
+  m += Roff(
+      "Diagnostics take one form, FILE:LINE:COL: error|warning|note: text, followed by the\n"
+      "source line with a caret under the column; an error that stored a status ends with\n"
+      "[status N, position P m]. Status lines (\"wrote FILE\", waiting for another run) go to\n"
+      "standard error and -q leaves them out.\n");
+  m += ".SH \"EXIT STATUS\"\n"
+       ".TP\n0\nsuccess\n"
+       ".TP\n1\na file could not be read, written or replaced (the message names it), standard "
+       "output could not be written, \\-\\-dir names no directory, or a fatal header error "
+       "(\" Errore n. 1250\" or \" Errore n. 1251\")\n"
+       ".TP\n2\na usage error, a key that cannot name files, or a missing input file of "
+       "compile or check\n"
+       ".TP\n3\nthe compile ended with a non\\-zero status or found no route length; for check: "
+       "an error was found, or with \\-\\-strict a warning\n"
+       ".TP\n129, 130, 143\ninterrupted by SIGHUP, SIGINT or SIGTERM; the run's temporaries are "
+       "removed and the old files kept\n"
+       ".SH ENVIRONMENT\n"
+       ".TP\nNO_COLOR\nwhen set and not empty, diagnostics are never coloured unless "
+       "\\-\\-color=always\n"
+       ".TP\nTERM\nwhen \\(lqdumb\\(rq, diagnostics are not coloured unless \\-\\-color=always\n"
+       ".SH FILES\n"
+       "With the line key \\fIL\\fR and the train key \\fIT\\fR: \\fIL\\fR_linea.txt and "
+       "\\fIL\\fR_\\fIT\\fR\\-.txt, the line and train sources; "
+       "\\fIL\\fR_\\fIT\\fR_scheda_treno.txt, \\fIL\\fR_\\fIT\\fR_rallentamenti.txt and "
+       "\\fIL\\fR_\\fIT\\fR_note.txt, the crew documents; \\fIL\\fR_linea.dat, the geometry of "
+       "the line; \\fIL\\fR_\\fIT\\fR.sim, the scenario table; \\fIL\\fR_\\fIT\\fR.dat, the "
+       "route cells.\n"
+       ".SH COPYRIGHT\n"
+       "Copyright (C) 2026 the percorso authors. MIT License.\n"
+       ".SH \"SEE ALSO\"\n"
+       "\\fBpercorso\\-format\\fR(5), the source files and the compiled files;\n"
+       "README.md in the program's documentation directory.\n";
+  return m;
 }
 
 }  // namespace percorso

@@ -1,19 +1,36 @@
-// The help of the program and of each command.
+// The commands and their options as one table, and everything written from
+// it: the help of the program and of each command, the usage lines and the
+// man page.
 #ifndef PERCORSO_DRIVER_HELP_H_
 #define PERCORSO_DRIVER_HELP_H_
 
-#include <optional>
+#include <string>
 #include <string_view>
+
+#include "driver/options.h"
 
 namespace percorso {
 
-/// The synopsis of every command, as shown after a usage error.
-std::string_view UsageText();
+/// The run without a command.
+const CommandSpec& DefaultRunSpec();
+/// The command named `name`, or nullptr.
+const CommandSpec* FindCommand(std::string_view name);
+
+/// The usage of every form of every command, one line each, as the README
+/// and the man page show them.
+std::string UsageLines();
 /// The help of the whole program.
-std::string_view ProgramHelp();
-/// The help of one command (synopsis, options, an example), or nothing for a
-/// name that is no command.
-std::optional<std::string_view> CommandHelp(std::string_view command);
+std::string ProgramHelp();
+/// The help of one command: usage, what it does, options, an example.
+std::string CommandHelp(const CommandSpec& spec);
+/// The line after a usage error: "Try 'percorso COMMAND --help' for more
+/// information."
+std::string TryHelp(const CommandSpec& spec);
+/// What --version prints: the version, the platform, the copyright and the
+/// licence.
+std::string VersionText();
+/// The man page percorso(1), in roff.
+std::string ManPage();
 
 }  // namespace percorso
 

@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   std::vector<std::string> args = percorso::CommandLineArguments(argc, argv);
   percorso::ConsoleStreams console;
   percorso::RealDisk disk;
-  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, console.out(),
-                                  console.err());
+  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, console.in(),
+                                  console.out(), console.err());
 }

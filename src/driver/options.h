@@ -1,32 +1,64 @@
-// A small parser for "--name VALUE" options, "--flag" flags and positional
-// arguments, shared by the commands.
+// The options of the commands as data, and their parsing by getopt_long: the
+// help, the man page and the parser all read the one table (driver/help.cc).
 #ifndef PERCORSO_DRIVER_OPTIONS_H_
 #define PERCORSO_DRIVER_OPTIONS_H_
 
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace percorso {
 
+struct OptionSpec {
+  /// "dir" for --dir; empty for an option with a short name only.
+  std::string_view long_name;
+  /// 'o' for -o; 0 for none.
+  char short_name = 0;
+  /// The value's name in the help ("DIR"); empty for a flag.
+  std::string_view value;
+  std::string_view help;
+  /// The value is written right after the short name, as in -Wno-NAME.
+  bool attached = false;
+};
+
+struct CommandSpec {
+  /// Empty for the run without a command.
+  std::string_view name;
+  /// One line for the list of commands.
+  std::string_view summary;
+  /// What follows "percorso NAME [OPTION]..." in each form of the usage.
+  std::vector<std::string_view> forms;
+  std::string_view description;
+  std::vector<OptionSpec> options;
+  std::string_view example;
+  /// The help lists the names of the warnings (-Wno-NAME).
+  bool lists_warnings = false;
+};
+
+/// The key by which a parsed option is asked for: "--dir", or "-o" for an
+/// option with a short name only.
+std::string OptionKey(const OptionSpec& o);
+
+/// The options given on a command line, parsed by a command's table.
 class ParsedOptions {
  public:
-  /// `with_value` names options that take a value ("--dir"), `flags` those that
-  /// do not ("--json"). Anything else starting with "-" is an error;
-  /// everything else is a positional argument. A value may also be given as
-  /// "--name=VALUE".
-  bool Parse(const std::vector<std::string>& args, const std::set<std::string>& with_value,
-             const std::set<std::string>& flags, std::string* err);
+  /// Parses `args` (after the command's name) as getopt_long does: options and
+  /// arguments in any order, "--name=VALUE" or "--name VALUE", "-oVALUE",
+  /// unique abbreviations of long names, "--" before arguments only; "-" is an
+  /// argument. Stops at --help. False with a one-line reason in `*err`.
+  bool Parse(const CommandSpec& spec, const std::vector<std::string>& args, std::string* err);
 
-  std::optional<std::string> Value(const std::string& name) const;
-  bool Flag(const std::string& name) const { return flags_.count(name) > 0; }
+  /// The value given last for `key`.
+  std::optional<std::string> Value(std::string_view key) const;
+  /// Every value given for `key`, in order.
+  std::vector<std::string> Values(std::string_view key) const;
+  bool Flag(std::string_view key) const;
   const std::vector<std::string>& positional() const { return positional_; }
 
  private:
-  std::map<std::string, std::string> values_;
-  std::set<std::string> flags_;
+  std::vector<std::pair<std::string, std::string>> given_;
   std::vector<std::string> positional_;
 };
 

@@ -25,7 +25,10 @@ int Form_Load(Disk& disk, const std::string& dir, std::ostream& out, std::ostrea
   }
   DiskSourceFiles sources(disk, names.linea_txt, names.treno_txt, /*delete_after_reading=*/true);
   CompileReport report = CompileAndWrite(s, /*with_geometry=*/true, sources, disk, names);
-  return ReportCompile(s, report, err);
+  DiagnosticStyle style;
+  style.colour = ColourFor(err);
+  style.sources = &sources.texts();
+  return ReportCompile(s, report, err, style);
 }
 
 }  // namespace percorso

@@ -116,8 +116,8 @@ void ListedMetres(const GeometryTable& t, int64_t every, Visit visit) {
 }
 
 void JsonHead(const DumpSource& source, std::string_view kind, std::ostream& out) {
-  out << "{\"file\":" << JsonQuote(ValidUtf8(source.name)) << ",\"kind\":\"" << kind
-      << "\",\"bytes\":" << source.size;
+  out << "{\"schema\":" << kDumpSchemaVersion << ",\"file\":" << JsonQuote(ValidUtf8(source.name))
+      << ",\"kind\":\"" << kind << "\",\"bytes\":" << source.size;
 }
 
 }  // namespace

@@ -16,6 +16,11 @@
 
 namespace percorso {
 
+/// The version of the form of `dump --json` (docs/dump.schema.json), the
+/// "schema" member of every listing: raised when a member changes its meaning
+/// or goes away.
+inline constexpr int kDumpSchemaVersion = 1;
+
 /// What the listing says about the file itself: its name as given (UTF-8) and
 /// its size in bytes.
 struct DumpSource {

@@ -55,6 +55,25 @@ bool DumpCompiledFile(Disk& disk, const std::string& path, CompiledFile kind,
   return true;
 }
 
+bool DumpCompiledBytes(const std::string& name, const std::string& bytes,
+                       std::optional<CompiledFile> kind, const DumpOptions& options,
+                       std::string* text, std::string* err) {
+  std::string reason;
+  for (CompiledFile k : {CompiledFile::kTable, CompiledFile::kGeometry, CompiledFile::kCells}) {
+    if (kind && *kind != k) continue;
+    std::ostringstream listing;
+    if (DecodeAndList({name, bytes.size()}, bytes, k, options, listing, &reason)) {
+      *text = std::move(listing).str();
+      return true;
+    }
+  }
+  *err = name + ": " +
+         (kind ? reason
+               : "cannot tell the kind of file by its size and content (give --kind cells, "
+                 "table or geometry)");
+  return false;
+}
+
 bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKeys>* found,
                      std::string* err) {
   std::vector<std::string> entries;

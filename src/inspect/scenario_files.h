@@ -3,6 +3,7 @@
 #define PERCORSO_INSPECT_SCENARIO_FILES_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ struct DumpOptions {
 /// layout.
 bool DumpCompiledFile(Disk& disk, const std::string& path, CompiledFile kind,
                       const DumpOptions& options, std::string* text, std::string* err);
+
+/// Lists `bytes`, the contents of the file called `name` (standard input), as
+/// a file of `kind`, or without one as the first kind whose layout they fit:
+/// a table, a geometry file, cells (a geometry file's size is never a cell
+/// file's). False with one line in `*err` when no kind fits.
+bool DumpCompiledBytes(const std::string& name, const std::string& bytes,
+                       std::optional<CompiledFile> kind, const DumpOptions& options,
+                       std::string* text, std::string* err);
 
 /// Every scenario whose three compiled files are in `dir`, sorted by keys.
 bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKeys>* found,

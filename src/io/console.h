@@ -3,6 +3,7 @@
 #ifndef PERCORSO_IO_CONSOLE_H_
 #define PERCORSO_IO_CONSOLE_H_
 
+#include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -15,9 +16,9 @@ namespace percorso {
 /// whatever the console's code page; elsewhere they are `argv` as it is.
 std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
-/// Standard output and standard error for UTF-8 text. Written to a Windows
-/// console, the text goes out as UTF-16 and every character shows as it is;
-/// to a file or a pipe, and on other platforms, the bytes go out unchanged.
+/// Standard input for bytes; standard output and standard error for UTF-8 text. Written to a
+/// Windows console, the text goes out as UTF-16 and every character shows as it is; to a file or a
+/// pipe, and on other platforms, the bytes go out unchanged.
 class ConsoleStreams {
  public:
   ConsoleStreams();
@@ -25,6 +26,8 @@ class ConsoleStreams {
   ConsoleStreams(const ConsoleStreams&) = delete;
   ConsoleStreams& operator=(const ConsoleStreams&) = delete;
 
+  /// Standard input, read in binary (no line-end translation on Windows).
+  std::istream& in();
   std::ostream& out() { return *out_; }
   std::ostream& err() { return *err_; }
 

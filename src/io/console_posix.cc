@@ -15,4 +15,8 @@ ConsoleStreams::ConsoleStreams() : out_(&std::cout), err_(&std::cerr) {}
 
 ConsoleStreams::~ConsoleStreams() = default;
 
+std::istream& ConsoleStreams::in() {
+  return std::cin;
+}
+
 }  // namespace percorso

@@ -1,8 +1,11 @@
 #include <windows.h>
 // After windows.h, which it needs.
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <streambuf>
 #include <string_view>
@@ -113,6 +116,12 @@ ConsoleStreams::ConsoleStreams()
     owned_->err->setf(std::ios::unitbuf);
     err_ = owned_->err.get();
   }
+}
+
+std::istream& ConsoleStreams::in() {
+  // Bytes as they are: a CR LF stays two bytes, a 0x1A is no end of file.
+  _setmode(_fileno(stdin), _O_BINARY);
+  return std::cin;
 }
 
 ConsoleStreams::~ConsoleStreams() {

@@ -117,6 +117,9 @@ class Disk {
   /// Removes a closed temporary that is not wanted any more.
   virtual bool Discard(const TemporaryFile& temp, std::string* err) = 0;
   virtual bool Remove(const std::string& path, std::string* err) = 0;
+  /// Creates the directory `path` (its parent must exist), with the
+  /// permissions of a new directory under the umask.
+  virtual bool MakeDirectory(const std::string& path, std::string* err) = 0;
   /// The names of the entries of a directory, without "." and "..", in no
   /// particular order.
   virtual bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
@@ -142,6 +145,7 @@ class RealDisk : public Disk {
   bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
   bool Discard(const TemporaryFile& temp, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
+  bool MakeDirectory(const std::string& path, std::string* err) override;
   bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
                      std::string* err) override;
   LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait, DirectoryLock* lock,

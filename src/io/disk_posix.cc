@@ -191,6 +191,14 @@ bool RealDisk::Remove(const std::string& path, std::string* err) {
   return true;
 }
 
+bool RealDisk::MakeDirectory(const std::string& path, std::string* err) {
+  if (mkdir(path.c_str(), 0777) != 0) {
+    *err = SystemError(errno);
+    return false;
+  }
+  return true;
+}
+
 bool RealDisk::ListDirectory(const std::string& dir, std::vector<std::string>* names,
                              std::string* err) {
   DIR* d = opendir(dir.c_str());

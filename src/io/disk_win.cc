@@ -234,6 +234,14 @@ bool RealDisk::Remove(const std::string& path, std::string* err) {
   return true;
 }
 
+bool RealDisk::MakeDirectory(const std::string& path, std::string* err) {
+  if (!CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr)) {
+    *err = LastError();
+    return false;
+  }
+  return true;
+}
+
 bool RealDisk::ListDirectory(const std::string& dir, std::vector<std::string>* names,
                              std::string* err) {
   std::wstring pattern = WideFromUtf8(JoinPath(dir, "*"));

@@ -67,6 +67,8 @@ def spoiled_listings(cells, table, geometry):
         change(copied)
         out.append((what, copied))
 
+    spoil(cells, "schema version 2", lambda l: l.update(schema=2))
+    spoil(table, "no schema version", lambda l: l.pop("schema"))
     spoil(cells, "cell tipo 256", lambda l: l["cells"][0].update(tipo=256))
     spoil(cells, "cell dato1 beyond 16 bits", lambda l: l["cells"][0].update(dato1=40000))
     spoil(cells, "cell without aderenza", lambda l: l["cells"][0].pop("aderenza"))

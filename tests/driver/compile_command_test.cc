@@ -63,11 +63,16 @@ TEST_F(CompileCommandTest, AConflictIsReportedWithItsPlaceAndTheFilesAreWritten)
   EXPECT_EQ(o.status, 3);
   // The paths as given on the command line.
   const std::string train = dir_.file("L_T-.txt");
+  // Each place is followed by its source line and a caret under the column.
   EXPECT_EQ(o.err, train +
-                       ":3:13: error: signal cell already taken [status 16, position 4250 m]\n" +
+                       ":3:13: error: signal cell already taken [status 16, position 4250 m]\n"
+                       "    3 | segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0\n"
+                       "      |             ^\n" +
                        train +
                        ":2:1: note: cell 86 (about metre 4250) already holds a signal, put there "
-                       "by this 'segnale' entry\n");
+                       "by this 'segnale' entry\n"
+                       "    2 | segnale,    4250,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n"
+                       "      | ^\n");
   EXPECT_EQ(dir_.List().size(), 5u);
 }
 

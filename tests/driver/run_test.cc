@@ -164,14 +164,17 @@ TEST(InitTest, WritesTheSourcesOfTheRunWithoutCompiling) {
   RealDisk disk;
   Outcome o = RunArgs({"init", "--dir", dir.path()}, disk);
   EXPECT_EQ(o.status, kExitOk) << o.err;
-  EXPECT_EQ(o.err, "");
+  // What was written is said on standard error, as status lines.
   FileNames names = NameFiles(dir.path(), kBuiltinLineKey, kBuiltinTrainKey);
-  EXPECT_EQ(o.out, names.linea_txt + "\n" + names.treno_txt + "\n");
+  EXPECT_EQ(o.err,
+            "percorso: wrote " + names.linea_txt + "\npercorso: wrote " + names.treno_txt + "\n");
+  EXPECT_EQ(o.out, "");
   EXPECT_EQ(Contents(dir), Contents(run_dir));
 }
 
 TEST(InitTest, Failures) {
   TempDir dir;
+  testing::WriteBytes(dir.file("file"), "");
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -181,9 +184,9 @@ TEST(InitTest, Failures) {
       {{"init", "extra"}, kExitUsage, "percorso: unexpected argument: extra\n"},
       {{"init", "--bogus"}, kExitUsage, "percorso: "},
       {{"init", "--dir"}, kExitUsage, "percorso: "},
-      {{"init", "--dir", dir.file("missing")},
+      {{"init", "--dir", dir.file("file")},
        kExitFailure,
-       "percorso: " + dir.file("missing") + ": no such directory\n"},
+       "percorso: " + dir.file("file") + ": not a directory\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.back());
@@ -193,7 +196,7 @@ TEST(InitTest, Failures) {
     EXPECT_TRUE(o.err.starts_with(c.err_start)) << o.err;
     EXPECT_EQ(o.out, "");
   }
-  EXPECT_TRUE(dir.List().empty());
+  EXPECT_EQ(dir.List(), std::vector<std::string>{"file"});
 }
 
 TEST(InitTest, WriteFailureIsReported) {

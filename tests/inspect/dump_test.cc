@@ -252,7 +252,10 @@ TEST_F(DumpTest, UsageAndMissingFiles) {
     std::string err_start;
   };
   const Case cases[] = {
-      {{}, 2, "percorso: dump needs at least one FILE\nusage:"},
+      {{},
+       2,
+       "percorso: dump needs at least one FILE\nTry 'percorso dump --help' for more "
+       "information.\n"},
       {{dir_.file("x.txt")}, 2, "percorso: " + dir_.file("x.txt") + ": cannot tell the kind"},
       {{"--every", "0", geometry_}, 2, "percorso: --every needs a whole number of metres"},
       {{"--every", "2x", geometry_}, 2, "percorso: --every needs a whole number of metres"},

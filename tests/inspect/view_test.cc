@@ -318,7 +318,8 @@ TEST_F(ViewCommandTest, WritesThePageBesideTheFiles) {
   Outcome r = View({"--dir", dir_.path()});
   ASSERT_EQ(r.status, 0) << r.err;
   std::string path = dir_.file("Pianura_Crinale_2731.html");
-  EXPECT_EQ(r.out, "percorso: wrote " + path + "\n");
+  EXPECT_EQ(r.err, "percorso: wrote " + path + "\n");
+  EXPECT_EQ(r.out, "");
   std::string page = testing::ReadBytes(path);
   EXPECT_EQ(All(Data(page), "\"station (.+?) at km ").size(), 16u);
   EXPECT_EQ(page, RenderViewPage(ViewOfModel(testing::BuiltinScenario())));
@@ -420,7 +421,7 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   std::string line = dir_.file("Prova_linea.txt"), train = dir_.file("Prova_5-.txt");
   testing::WriteBytes(line, testing::LineFile({"pendenza, 0, 3"}));
   testing::WriteBytes(train, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
-  Outcome r = View({"--line", line, "--train", train, "--dir", dir_.path()});
+  Outcome r = View({"--line", line, "--train", train, "--dir", dir_.path(), "-q"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   std::string page = testing::ReadBytes(dir_.file("Prova_5.html"));
@@ -436,7 +437,7 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   testing::WriteBytes(train, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
                                                  "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
   std::string out = dir_.file("page.html");
-  r = View({"--line", line, "--train", train, "-o", out});
+  r = View({"--line", line, "--train", train, "-o", out, "--quiet"});
   EXPECT_EQ(r.status, 3);
   EXPECT_TRUE(r.err.starts_with(
       train + ":3:10: error: signal cell already taken [status 16, position 2100 m]\n"))
@@ -487,9 +488,9 @@ TEST_F(ViewCommandTest, FromSourcesReportsAsCompileDoes) {
     SCOPED_TRACE(c.first_error);
     Outcome compile = testing::RunOnSources(dir_, "compile", c.linea, c.treno);
     std::string page = dir_.file("page.html");
-    Outcome view = testing::RunOnSources(dir_, "view", c.linea, c.treno, {"-o", page});
+    Outcome view = testing::RunOnSources(dir_, "view", c.linea, c.treno, {"-o", page, "-q"});
     EXPECT_EQ(view.status, c.status);
-    EXPECT_EQ(view.out, "percorso: wrote " + page + "\n");
+    EXPECT_EQ(view.out, "");
     EXPECT_TRUE(view.err.starts_with(c.first_error)) << view.err;
     EXPECT_EQ(view.err, compile.err);
     EXPECT_EQ(view.status, compile.status);

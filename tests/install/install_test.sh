@@ -1,29 +1,44 @@
 #!/usr/bin/env bash
-# `cmake --install` into a fresh prefix gives a working tree: the program, its
-# man page (when help2man made one) and its documentation; the installed
-# program names its version and writes the golden default run beside itself.
-#   install_test.sh CMAKE BUILD_DIR VERSION GOLDEN_SHA256 MAN_PAGE(ON|OFF)
+# `cmake --install --strip` into a fresh prefix gives a working tree: the
+# program, its man pages (percorso-format(5) when lowdown made it) and its
+# documentation; the installed program names its version and writes the golden
+# default run beside itself.
+#   install_test.sh CMAKE BUILD_DIR VERSION GOLDEN_SHA256 FORMAT_PAGE(ON|OFF)
 set -euo pipefail
 
 cmake=$1
 build_dir=$2
 version=$3
 golden=$4
-man_page=$5
+format_page=$5
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 # shellcheck source=../support/checks.sh
 . "$(dirname "$0")/../support/checks.sh"
 
-"$cmake" --install "$build_dir" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build_dir" --prefix "$prefix" --strip >/dev/null
 check "the program is in bin/" test -x "$prefix/bin/percorso"
 check "the README is in share/doc/percorso/" test -f "$prefix/share/doc/percorso/README.md"
-if [ "$man_page" = ON ]; then
-  check "the man page is in share/man/man1/" grep -q '^\.TH PERCORSO "1"' \
-    "$prefix/share/man/man1/percorso.1"
-  check "the man page holds the options" grep -q 'no\\-geometry' "$prefix/share/man/man1/percorso.1"
+check "the licence is in share/doc/percorso/" grep -q '^MIT License' \
+  "$prefix/share/doc/percorso/LICENSE"
+check "the news are in share/doc/percorso/" test -f "$prefix/share/doc/percorso/NEWS"
+man1=$prefix/share/man/man1/percorso.1
+check "the man page is in share/man/man1/" grep -q '^\.TH PERCORSO 1' "$man1"
+check "the man page holds every command's options" grep -q 'no\\-geometry' "$man1"
+for section in '^\.SH "EXIT STATUS"' '^\.SH ENVIRONMENT' '^NO_COLOR' '^\.SH "SEE ALSO"'; do
+  check "the man page has $section" grep -q "$section" "$man1"
+done
+if command -v groff >/dev/null; then
+  check "groff reads the man page without a warning" \
+    bash -c "[ -z \"\$(groff -man -Tutf8 -ww -z '$man1' 2>&1)\" ]"
 fi
+if [ "$format_page" = ON ]; then
+  check "percorso-format(5) is in share/man/man5/" grep -qi 'scenario sources' \
+    "$prefix/share/man/man5/percorso-format.5"
+fi
+check "the installed program is stripped" \
+  bash -c "! file '$prefix/bin/percorso' | grep -q 'not stripped'"
 check "--version names this version" \
   bash -c "'$prefix/bin/percorso' --version | grep -q '^percorso $version ('"
 (cd / && "$prefix/bin/percorso" >/dev/null)

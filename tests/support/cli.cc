@@ -8,9 +8,21 @@ namespace percorso::testing {
 
 CliResult RunCli(const std::vector<std::string>& args, Disk* disk, const std::string& program_dir) {
   RealDisk real;
+  std::istringstream in;
   std::ostringstream out, err;
   CliResult r;
-  r.status = RunCommandLine(args, program_dir, disk != nullptr ? *disk : real, out, err);
+  r.status = RunCommandLine(args, program_dir, disk != nullptr ? *disk : real, in, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+CliResult RunCliWithInput(const std::vector<std::string>& args, const std::string& input) {
+  RealDisk real;
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  CliResult r;
+  r.status = RunCommandLine(args, "", real, in, out, err);
   r.out = out.str();
   r.err = err.str();
   return r;

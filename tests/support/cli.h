@@ -21,6 +21,9 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string>& args, Disk* disk = nullptr,
                  const std::string& program_dir = "");
 
+/// As RunCli, with `input` on standard input.
+CliResult RunCliWithInput(const std::vector<std::string>& args, const std::string& input);
+
 /// Writes the sources as L_linea.txt and L_T-.txt in `dir` and runs `command`
 /// (compile, check, view...) on them with `extra` after; a compile writes into
 /// `dir`.

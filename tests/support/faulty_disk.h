@@ -54,6 +54,9 @@ class FaultyDisk : public Disk {
     return real_.Discard(temp, err);
   }
   bool Remove(const std::string& path, std::string* err) override;
+  bool MakeDirectory(const std::string& path, std::string* err) override {
+    return real_.MakeDirectory(path, err);
+  }
   bool ListDirectory(const std::string& dir, std::vector<std::string>* names,
                      std::string* err) override {
     return real_.ListDirectory(dir, names, err);

@@ -59,8 +59,8 @@ check "--dir with backslashes: the golden bytes" same_as_golden "$work/out" $exp
 
 # init, then compile the sources named with mixed separators.
 mkdir "$work/src" "$work/comp"
-percorso init --dir "$(windows_path "$work/src")" >"$work/init.out"
-check "init names the two sources" \
+percorso init --dir "$(windows_path "$work/src")" 2>"$work/init.out"
+check "init names the two sources on standard error" \
   grep -q 'src\\Pianura_Crinale_linea.txt' "$work/init.out"
 src_dos=$(windows_path "$work/src")
 percorso compile --line "$src_dos\\Pianura_Crinale_linea.txt" \
@@ -68,6 +68,9 @@ percorso compile --line "$src_dos\\Pianura_Crinale_linea.txt" \
 check "compile of the init sources gives the golden binary files" same_as_golden "$work/comp" \
   Pianura_Crinale_2731.dat Pianura_Crinale_2731.sim Pianura_Crinale_linea.dat
 check "compile leaves the sources alone" test -f "$work/src/Pianura_Crinale_linea.txt"
+
+check "the .exe carries its version resource" \
+  bash -c "strings -el '$exe' | grep -qx 'ProductVersion'"
 
 # dump and view.
 percorso dump "$work/comp/Pianura_Crinale_2731.sim" >"$work/dump.txt"

@@ -1,0 +1,360 @@
+// The conventions of the command line, as a table of command lines with the
+// exit status and what each stream must hold.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+
+#include "compiler/warning_names.h"
+#include "driver/cli.h"
+#include "driver/diagnostics_out.h"
+#include "driver/help.h"
+#include "io/file_names.h"
+#include "sources/writers.h"
+#include "support/cli.h"
+#include "support/faulty_disk.h"
+#include "support/source_fixture.h"
+#include "support/temp_dir.h"
+
+namespace percorso {
+namespace {
+
+using testing::CliResult;
+using testing::RunCli;
+
+// The names in a directory, sorted; none when it does not exist.
+std::vector<std::string> ListOf(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator(testing::PathOf(dir), ec)) {
+    names.push_back(e.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void SetEnvironment(const char* name, const char* value) {
+#ifdef _WIN32
+  _putenv_s(name, value != nullptr ? value : "");
+#else
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
+  }
+#endif
+}
+
+// A stream that refuses every byte, as a full disk or a closed descriptor.
+class RefusingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+class ConventionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteBytes(line_, testing::LineFile({"pendeza, 1000, 2"}, 9000));
+    testing::WriteBytes(train_, testing::TrainFile({"sabbia, 300"}));
+  }
+  testing::TempDir dir_;
+  std::string line_ = dir_.file("L_linea.txt");
+  std::string train_ = dir_.file("L_T-.txt");
+};
+
+struct Row {
+  std::vector<std::string> args;
+  int status;
+  std::string out_start;  // what standard output starts with
+  std::string err;        // standard error, whole
+};
+
+std::string Try(const std::string& command) {
+  return "Try 'percorso" + (command.empty() ? "" : " " + command) +
+         " --help' for more information.\n";
+}
+
+TEST_F(ConventionsTest, UsageErrorsAreOneLineAndAPointerToTheHelp) {
+  const Row rows[] = {
+      {{"init", "--force=yes"}, 2, "", "percorso: option '--force' takes no value\n" + Try("init")},
+      {{"init", "--forc=yes"}, 2, "", "percorso: option '--force' takes no value\n" + Try("init")},
+      {{"compile", "--line"}, 2, "", "percorso: option '--line' needs a value\n" + Try("compile")},
+      // --help after an option that needs a value is that value.
+      {{"compile", "--line", "--help"},
+       2,
+       "",
+       "percorso: compile needs --line and --train\n" + Try("compile")},
+      {{"check", "--li", "x"},
+       2,
+       "",
+       "percorso: option '--li' is ambiguous: --line, --line-key\n" + Try("check")},
+      {{"init", "-x"}, 2, "", "percorso: unknown option: -x\n" + Try("init")},
+      {{"--bogus"}, 2, "", "percorso: unknown option: --bogus\n" + Try("")},
+      {{"frobnicate"}, 2, "", "percorso: unknown command: frobnicate\n" + Try("")},
+      {{"check", "--line", "a", "--train", "b", "-Wno-bogus"},
+       2,
+       "",
+       "percorso: unknown warning: -Wno-bogus ('percorso help check' lists the names)\n" +
+           Try("check")},
+      {{"check", "--line", "a", "--train", "b", "--diagnostics-format=xml"},
+       2,
+       "",
+       "percorso: --diagnostics-format takes text, json or sarif, not 'xml'\n" + Try("check")},
+      {{"compile", "--line", "a", "--train", "b", "--color=sometimes"},
+       2,
+       "",
+       "percorso: --color takes auto, always or never, not 'sometimes'\n" + Try("compile")},
+      {{"dump", "--kind=map", "-"},
+       2,
+       "",
+       "percorso: --kind takes cells, table or geometry, not 'map'\n" + Try("dump")},
+      {{"check", "--line", "-", "--train", "-"},
+       2,
+       "",
+       "percorso: only one of --line and --train can be - (standard input)\n" + Try("check")},
+      // --help answers whatever follows it; options and arguments mix.
+      {{"compile", "--help", "--bogus"}, 0, "usage: percorso compile [OPTION]...", ""},
+      {{"init", "-h"}, 0, "usage: percorso init [OPTION]...", ""},
+      {{"--version"}, 0, "percorso ", ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(::testing::PrintToString(r.args));
+    CliResult got = RunCli(r.args);
+    EXPECT_EQ(got.status, r.status);
+    EXPECT_TRUE(got.out.starts_with(r.out_start)) << got.out;
+    if (r.out_start.empty()) {
+      EXPECT_EQ(got.out, "");
+    }
+    EXPECT_EQ(got.err, r.err);
+  }
+}
+
+TEST_F(ConventionsTest, AFailedWriteToStandardOutputIsAnError) {
+  testing::WriteBytes(dir_.file("x"), "");
+  CliResult compiled =
+      RunCli({"compile", "--line", line_, "--train", train_, "--dir", dir_.path(), "-q", "-w"});
+  ASSERT_EQ(compiled.status, 0) << compiled.err;
+  const std::vector<std::string> rows[] = {
+      {"--help"},
+      {"help"},
+      {"help", "dump"},
+      {"dump", dir_.file("L_T.sim")},
+      {"view", "--dir", dir_.path(), "-o", "-"},
+      {"--dir", dir_.path()},  // "Attendere"
+  };
+  for (const std::vector<std::string>& args : rows) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::istringstream in;
+    std::ostringstream err;
+    RealDisk disk;
+    EXPECT_EQ(RunCommandLine(args, "", disk, in, out, err), 1);
+    EXPECT_TRUE(err.str().ends_with("percorso: standard output: write error\n")) << err.str();
+  }
+}
+
+TEST_F(ConventionsTest, CommandsThatWriteIntoDirCreateIt) {
+  const std::string nested = dir_.file("a/b");
+  CliResult init = RunCli({"init", "--dir", nested});
+  EXPECT_EQ(init.status, 0) << init.err;
+  EXPECT_EQ(init.out, "");
+  FileNames names = NameFiles(nested, kBuiltinLineKey, kBuiltinTrainKey);
+  EXPECT_EQ(init.err,
+            "percorso: wrote " + names.linea_txt + "\npercorso: wrote " + names.treno_txt + "\n");
+  CliResult quiet = RunCli({"init", "--dir", dir_.file("q"), "-q"});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, "");
+
+  CliResult compile =
+      RunCli({"compile", "--line", line_, "--train", train_, "--dir", dir_.file("c/d"), "-w"});
+  EXPECT_EQ(compile.status, 0) << compile.err;
+  EXPECT_EQ(compile.out, "");
+  EXPECT_EQ(ListOf(dir_.file("c/d")),
+            (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+
+  CliResult run = RunCli({"--dir", dir_.file("run")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Attendere\n");
+
+  // A command that only reads keeps the directory as it is.
+  CliResult view = RunCli({"view", "--dir", dir_.file("none")});
+  EXPECT_EQ(view.status, 1);
+  EXPECT_EQ(view.err, "percorso: " + dir_.file("none") + ": no such directory\n");
+  EXPECT_EQ(ListOf(dir_.file("none")), std::vector<std::string>{});
+}
+
+TEST_F(ConventionsTest, TheDefaultRunThatCannotWriteBesideTheProgramSuggestsDir) {
+  testing::FaultyDisk disk;
+  disk.Arm(testing::Op::kCreate, 1);
+  CliResult r = RunCli({}, &disk, dir_.path());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(
+      r.err.ends_with("percorso: the built-in scenario is written beside the program, "
+                      "into " +
+                      dir_.path() + "; give --dir DIR to write it elsewhere\n"))
+      << r.err;
+}
+
+TEST_F(ConventionsTest, WarningsAreNamedAndTurnedOffByName) {
+  const std::string misspelt = line_ +
+                               ":4:1: warning: line ignored: 'pendeza' matches no keyword; did you "
+                               "mean 'pendenza'? [-Wmisspelt-keyword]\n"
+                               "    4 | pendeza, 1000, 2\n"
+                               "      | ^\n";
+  const Row rows[] = {
+      {{}, 0, "", misspelt},
+      {{"-Wno-misspelt-keyword"}, 0, "", ""},
+      {{"-Wno-misspelt-keyword", "-Wmisspelt-keyword"}, 0, "", misspelt},
+      {{"-Wno-extra-field"}, 0, "", misspelt},
+      {{"-w"}, 0, "", ""},
+      {{"--strict", "-Wno-misspelt-keyword"}, 0, "", ""},
+      {{"--strict"}, 3, "", misspelt},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(::testing::PrintToString(r.args));
+    std::vector<std::string> args = {"check", "--line", line_, "--train", train_};
+    args.insert(args.end(), r.args.begin(), r.args.end());
+    CliResult got = RunCli(args);
+    EXPECT_EQ(got.status, r.status);
+    EXPECT_EQ(got.out, "");
+    EXPECT_EQ(got.err, r.err);
+  }
+  for (const WarningName& w : WarningNames()) {
+    EXPECT_NE(CommandHelp(*FindCommand("check")).find(std::string(w.name)), std::string::npos);
+  }
+}
+
+TEST_F(ConventionsTest, CheckReadsASourceFromStandardInput) {
+  CliResult r = testing::RunCliWithInput({"check", "--line", "-", "--train", train_},
+                                         testing::ReadBytes(line_));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.err.starts_with("<stdin>:4:1: warning: line ignored: 'pendeza'")) << r.err;
+}
+
+TEST_F(ConventionsTest, DumpReadsStandardInputAndTellsItsKind) {
+  ASSERT_EQ(
+      RunCli({"compile", "--line", line_, "--train", train_, "--dir", dir_.path(), "-w"}).status,
+      0);
+  for (const char* name : {"L_T.sim", "L_T.dat", "L_linea.dat"}) {
+    SCOPED_TRACE(name);
+    CliResult named = RunCli({"dump", dir_.file(name)});
+    CliResult piped = testing::RunCliWithInput({"dump", "-"}, testing::ReadBytes(dir_.file(name)));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    // The same listing, but for the file's name in its first line.
+    EXPECT_EQ(piped.out.substr(piped.out.find('\n')), named.out.substr(named.out.find('\n')));
+  }
+  CliResult forced = testing::RunCliWithInput({"dump", "--kind", "table", "-"},
+                                              testing::ReadBytes(dir_.file("L_T.dat")));
+  EXPECT_EQ(forced.status, 1);
+  EXPECT_TRUE(forced.err.starts_with("percorso: -: ")) << forced.err;
+  CliResult unknown = testing::RunCliWithInput({"dump", "-"}, "abc");
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err,
+            "percorso: -: cannot tell the kind of file by its size and content (give --kind "
+            "cells, table or geometry)\n");
+  CliResult json =
+      testing::RunCliWithInput({"dump", "--json", "-"}, testing::ReadBytes(dir_.file("L_T.sim")));
+  EXPECT_TRUE(json.out.starts_with("{\"schema\":1,\"file\":\"-\",\"kind\":\"table\"")) << json.out;
+}
+
+TEST_F(ConventionsTest, DiagnosticsForToolsAsJsonAndSarif) {
+  testing::WriteBytes(train_, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                                                  "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
+  CliResult json = RunCli(
+      {"check", "--line", line_, "--train", train_, "--diagnostics-format=json", "--color=always"});
+  EXPECT_EQ(json.status, 3);
+  EXPECT_EQ(json.err.find('\033'), std::string::npos);
+  EXPECT_TRUE(json.err.starts_with("[\n{\"kind\":")) << json.err;
+  EXPECT_NE(json.err.find("{\"kind\":\"warning\",\"name\":\"misspelt-keyword\",\"file\":"),
+            std::string::npos);
+  EXPECT_NE(json.err.find("{\"kind\":\"error\",\"file\":"), std::string::npos) << json.err;
+  EXPECT_NE(json.err.find("\"status\":16,\"position\":2100,"), std::string::npos);
+  EXPECT_NE(json.err.find("\"notes\":[{\"kind\":\"note\",\"file\":"), std::string::npos);
+
+  CliResult sarif = RunCli({"compile", "--line", line_, "--train", train_, "--dir", dir_.path(),
+                            "--diagnostics-format", "sarif"});
+  EXPECT_EQ(sarif.status, 3);
+  EXPECT_TRUE(sarif.err.starts_with(
+      "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\",\"version\":\"2.1.0\","))
+      << sarif.err;
+  EXPECT_NE(sarif.err.find("\"ruleId\":\"misspelt-keyword\",\"level\":\"warning\""),
+            std::string::npos);
+  EXPECT_NE(sarif.err.find("\"region\":{\"startLine\":3,\"startColumn\":10}"), std::string::npos);
+  EXPECT_NE(sarif.err.find("\"relatedLocations\":[{\"id\":0,\"physicalLocation\":"),
+            std::string::npos);
+  EXPECT_TRUE(sarif.err.ends_with("]}]}\n"));
+}
+
+TEST(DiagnosticPlaceTest, AnErrorWithoutAPlaceCarriesTheFileInEveryFormat) {
+  Diagnostic d;
+  d.stato = 12;
+  d.progressiva_errore = 100;
+  d.notes.push_back(Note{{}, "why"});
+  DiagnosticStyle style;
+  style.placeless_file = "t/L_T-.txt";
+  const std::pair<DiagnosticsFormat, std::string> rows[] = {
+      {DiagnosticsFormat::kText,
+       "t/L_T-.txt: error: no free cell for a marker in a window before a slowdown start "
+       "[status 12, position 100 m]\nt/L_T-.txt: note: why\n"},
+      {DiagnosticsFormat::kJson, "{\"kind\":\"error\",\"file\":\"t/L_T-.txt\",\"status\":12,"},
+      {DiagnosticsFormat::kSarif,
+       "\"locations\":[{\"physicalLocation\":{\"artifactLocation\":{\"uri\":\"t/L_T-.txt\"}}}],"
+       "\"relatedLocations\":[{\"id\":0,\"physicalLocation\":{\"artifactLocation\":{\"uri\":"
+       "\"t/L_T-.txt\"}},\"message\":{\"text\":\"why\"}}]"},
+  };
+  for (const auto& [format, want] : rows) {
+    SCOPED_TRACE(want);
+    style.format = format;
+    std::ostringstream err;
+    PrintDiagnostics(err, {d}, style);
+    EXPECT_NE(err.str().find(want), std::string::npos) << err.str();
+  }
+}
+
+TEST_F(ConventionsTest, ColourIsAskedForOrFollowsTheTerminal) {
+  CliResult always = RunCli({"check", "--line", line_, "--train", train_, "--color=always"});
+  EXPECT_TRUE(always.err.starts_with("\033[01m\033[K" + line_)) << always.err;
+  EXPECT_NE(always.err.find("\033[01;32m\033[K^"), std::string::npos);
+  EXPECT_TRUE(ColourFor(std::cerr, ColourMode::kAlways));
+  EXPECT_FALSE(ColourFor(std::cerr, ColourMode::kNever));
+  const char* term = std::getenv("TERM");
+  std::string saved = term != nullptr ? term : "";
+  SetEnvironment("TERM", "dumb");
+  EXPECT_FALSE(ColourFor(std::cerr, ColourMode::kAuto));
+  SetEnvironment("TERM", term != nullptr ? saved.c_str() : nullptr);
+}
+
+TEST(HelpSourcesTest, TheReadmeAndTheManPageComeFromTheOptionTable) {
+  std::ifstream readme(std::string(PERCORSO_TEST_DATA) + "/../../README.md");
+  std::stringstream text;
+  text << readme.rdbuf();
+  std::string usage;
+  std::istringstream lines(UsageLines());
+  for (std::string line; std::getline(lines, line);) usage += "    " + line + "\n";
+  EXPECT_NE(text.str().find(usage), std::string::npos) << "README.md lacks\n" << usage;
+
+  const std::string man = ManPage();
+  for (const char* section :
+       {".SH SYNOPSIS", ".SH COMMANDS", ".SH \"EXIT STATUS\"", ".SH ENVIRONMENT", "NO_COLOR",
+        ".SH \"SEE ALSO\"", "\\fBpercorso\\-format\\fR(5)"}) {
+    EXPECT_NE(man.find(section), std::string::npos) << section;
+  }
+  for (std::string_view name : {"init", "compile", "check", "dump", "view", "help"}) {
+    for (const OptionSpec& o : FindCommand(name)->options) {
+      // As roff writes it: every hyphen escaped.
+      std::string shown =
+          o.long_name.empty() ? "\\fB\\-" + std::string(1, o.short_name) : "\\fB\\-\\-";
+      for (char c : o.long_name) shown += c == '-' ? std::string("\\-") : std::string(1, c);
+      EXPECT_NE(man.find(shown), std::string::npos) << name << " " << shown;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace percorso
