@@ -86,8 +86,9 @@ CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool
   CompileOutcome outcome;
   *findings = memorizza_dati(s, files, recover);
   outcome.io_error = findings->io_error;
+  outcome.counts = findings->counts;
   outcome.has_route = s.has_celle();
-  if (outcome.has_route) outcome.fatal = post_pass(s);
+  if (outcome.has_route) outcome.fatal = post_pass(s, &findings->owners);
   return outcome;
 }
 
@@ -166,6 +167,8 @@ CompileOutcome CheckScenario(const std::string& line_key, const std::string& tra
   kept.LastParse();
   CompileOutcome rest = Compile(all, with_geometry, kept, /*recover=*/true, &found);
   if (outcome.io_error.empty()) outcome.io_error = rest.io_error;
+  // What was read, as the check's full parse read it.
+  outcome.counts = rest.counts;
   std::vector<Diagnostic> more = std::move(found.errors);
   // The post-pass of the full model raises its own statuses.
   for (Diagnostic& d : all.raised) more.push_back(std::move(d));

@@ -56,7 +56,7 @@ int RunCompile(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
   if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry", "-w"}, &message)) {
+               {"--no-geometry", "-w", "-v"}, &message)) {
     return UsageError(ctx, message);
   }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
@@ -79,7 +79,12 @@ int RunCompile(CommandContext& ctx) {
   if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
-  return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
+  const int status = ReportCompile(s, report, ctx.err, !o.Flag("-w"));
+  // Silent on success, unless asked to say what was compiled.
+  if (status == kExitOk && o.Flag("-v")) {
+    ctx.out << "percorso: compiled " << ReadSummary(report.counts) << "\n";
+  }
+  return status;
 }
 
 namespace {
@@ -122,7 +127,14 @@ int RunCheck(CommandContext& ctx) {
       .colour = ColourFor(ctx.err), .warnings = !o.Flag("-w"), .max_errors = *max_errors};
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
-  return o.Flag("--strict") && counts.warnings > 0 ? kExitStatus : kExitOk;
+  if (o.Flag("--strict") && counts.warnings > 0) return kExitStatus;
+  // A clean check says what it read, so that success is never silent.
+  ctx.out << "percorso: no error";
+  if (counts.warnings > 0) {
+    ctx.out << " (" << counts.warnings << (counts.warnings == 1 ? " warning" : " warnings") << ")";
+  }
+  ctx.out << ": " << ReadSummary(outcome.counts) << "\n";
+  return kExitOk;
 }
 
 }  // namespace percorso

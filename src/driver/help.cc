@@ -56,7 +56,7 @@ constexpr HelpText kCommandHelp[] = {
      "  percorso init --dir myline\n"},
     {"compile",
      "usage: percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-     "                        [--dir DIR] [--no-geometry] [-w]\n"
+     "                        [--dir DIR] [--no-geometry] [-w] [-v]\n"
      "\n"
      "Compiles your line and train files into the three binary files of the scenario,\n"
      "K_linea.dat, K_T.sim and K_T.dat, in DIR. Your files are never changed. A conflict\n"
@@ -70,6 +70,7 @@ constexpr HelpText kCommandHelp[] = {
      "  --dir DIR        where to write (default: the current directory)\n"
      "  --no-geometry    no geometry file; curve lines are not processed\n"
      "  -w               no warnings\n"
+     "  -v               on success, say what was compiled (silent without it)\n"
      "\n"
      "Example:\n"
      "  percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt\n"},
@@ -80,7 +81,7 @@ constexpr HelpText kCommandHelp[] = {
      "Compiles your files in memory, writes nothing, and reports every error and warning\n"
      "it finds. The first error is the one compile reports; after it each entry that\n"
      "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
-     "error, 0 with warnings only.\n"
+     "error, 0 with warnings only; then one line on standard output says what was read.\n"
      "\n"
      "Options:\n"
      "  --line FILE       the line description file\n"

@@ -285,7 +285,7 @@ TEST(CheckTest, FirstErrorIsTheCompilesAndTheRestFollow) {
        TrainFile({"segnale, 1050" + kSignal, "segnale, 2250" + kSignal}), 2},
       {"a range failure, then a signal that takes it on",
        LineFile({"pendenza, 200000, 1", "pendenza, 300000, 1"}),
-       TrainFile({"segnale, 1050" + kSignal}), 3},
+       TrainFile({"segnale, 1050" + kSignal}), 2},
       {"a value too wide, then a conflict", kLine,
        TrainFile({"sabbia, 40000", "segnale, 1050" + kSignal, "segnale, 1050" + kSignal}), 2},
       {"a station out of step, then one too near", kLine,
@@ -314,9 +314,15 @@ TEST(CheckTest, ReferencesAtFaultAreOneError) {
   std::vector<Diagnostic> compiled = Of(CompileTexts(linea, kTrain).outcome, Severity::kError);
   ASSERT_EQ(compiled.size(), 1u) << Join(compiled);
   EXPECT_EQ(compiled[0].stato, 2);
-  ASSERT_EQ(compiled[0].notes.size(), 2u);
-  EXPECT_TRUE(compiled[0].notes[1].text.starts_with("status 15 (")) << compiled[0].notes[1].text;
-  EXPECT_EQ(Place(compiled[0].notes[1].where), "linea.txt:6:11");
+  // Located at the first reference at fault, with a note for each.
+  EXPECT_EQ(Place(compiled[0].where), "linea.txt:3:1");
+  ASSERT_EQ(compiled[0].notes.size(), 4u);
+  EXPECT_EQ(Place(compiled[0].notes[0].where) + " " + compiled[0].notes[0].text,
+            "linea.txt:3:1 this reference's second value is 25 (100 is added to it when the "
+            "third value is 1)");
+  EXPECT_EQ(Place(compiled[0].notes[1].where), "linea.txt:4:1");
+  EXPECT_TRUE(compiled[0].notes[3].text.starts_with("status 15 (")) << compiled[0].notes[3].text;
+  EXPECT_EQ(Place(compiled[0].notes[3].where), "linea.txt:6:11");
 
   std::vector<Diagnostic> checked = Of(CheckTexts(linea, kTrain), Severity::kError);
   ASSERT_EQ(checked.size(), 2u) << Join(checked);
