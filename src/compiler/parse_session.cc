@@ -372,8 +372,8 @@ ParseFindings ParseSession::TakeFindings() {
         Note{past_end_last_, std::to_string(past_end_more_) +
                                  (past_end_more_ == 1 ? " more entry lies" : " more entries lie") +
                                  " past the end of the cells and " +
-                                 (past_end_more_ == 1 ? "is" : "are") +
-                                 " left out; the last of them is here"});
+                                 (past_end_more_ == 1 ? "is left out; it is here"
+                                                      : "are left out; the last of them is here")});
   }
   if (const Note* owner = owners_.Of(1)) findings_.header_cell = *owner;
   findings_.owners = std::move(owners_);
