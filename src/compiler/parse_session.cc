@@ -27,8 +27,7 @@ bool ParseSession::Open(Source which) {
   }
   contents_ = std::move(text.contents);
   reader_.emplace(contents_);
-  CheckEncoding();
-  CheckEnding();
+  CheckEnding(CheckEncoding());
   return true;
 }
 

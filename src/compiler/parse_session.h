@@ -178,6 +178,8 @@ class ParseSession {
   /// The entry put its feature on `cell`: a later conflict on it names this
   /// entry, and the kept record lists the cell.
   void Own(int64_t cell);
+  /// A note on what `cell` holds and which entry put it there.
+  Note CellNote(int64_t cell) const { return DescribeCell(s, owners_, cell); }
   /// What a later error about the cells the entry owns should add (a
   /// slowdown without an end cell, say).
   void RemarkOnCells(std::string remark);
@@ -258,13 +260,13 @@ class ParseSession {
   std::string KilometreHint(int64_t posizione) const;
   /// Warnings on the whole text of the open file: its encoding, a missing
   /// "[fine]".
-  void CheckEnding();
+  void CheckEnding(const Encoding& e);
   /// Warnings for the quoted fields of the open file that ran across lines.
   void WarnQuotedSpans();
   void CheckNumberText(bool read_ok);
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
-  void CheckEncoding();
+  Encoding CheckEncoding();
   bool OnKeywordLine(int field) const;
 
   SourceFiles& files_;

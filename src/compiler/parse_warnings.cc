@@ -28,12 +28,12 @@ void ParseSession::Warn(const SourceLocation& where, std::string text, std::vect
   findings_.warnings.push_back(std::move(d));
 }
 
-void ParseSession::CheckEncoding() {
+Encoding ParseSession::CheckEncoding() {
   const bool line_file = current_ == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
   if (contents_.empty()) {
     Warn(FilePlace(current_), std::string("the ") + kind + " description file is empty");
-    return;
+    return Encoding{};
   }
   Encoding e = DetectEncoding(contents_);
   if (e.kind == Encoding::kUtf16) {
@@ -48,7 +48,7 @@ void ParseSession::CheckEncoding() {
     } else {
       Warn(FilePlace(current_), std::move(text));
     }
-    return;
+    return e;
   }
   if (e.bom) {
     Warn(Here(1, 1),
@@ -63,10 +63,11 @@ void ParseSession::CheckEncoding() {
              "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
              "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
   }
+  return e;
 }
 
-void ParseSession::CheckEnding() {
-  if (contents_.empty() || DetectEncoding(contents_).kind == Encoding::kUtf16) return;
+void ParseSession::CheckEnding(const Encoding& e) {
+  if (contents_.empty() || e.kind == Encoding::kUtf16) return;
   const std::string_view t = contents_;
   int line = 1;
   int last_text_line = 0;

@@ -200,6 +200,12 @@ TEST(WarningTest, EachSilentMistakeIsToldAtItsLine) {
        "'18+510' is not a whole number: it is not a number and is read as 0; did you mean 18510 "
        "m?",
        ""},
+      {"a stopping mark over a feature", kLine,
+       TrainFile({"segnale, 2150" + kSignal, Station(2000, 12, 500, "A")}), "treno-.txt:3:1",
+       "the stopping mark of this station, one cell before its end at 2250 m, replaces the "
+       "feature in its cell",
+       "treno-.txt:2:1 cell 44 (about metre 2150) already holds a signal, put there by this "
+       "'segnale' entry"},
       {"a route length in kilometres", LineFile({"pendenza, 5000, 2"}, 97), kTrain,
        "linea.txt:4:11", "position 5000 m lies past the end of the route, at 97 m",
        "linea.txt:2:1 the route length is set here; did you mean 97000 m?"},
