@@ -131,9 +131,7 @@ void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
     if (r.v <= line.velocita || r.v > kFastestTrain) continue;
     p.Warn(r.speed_field,
            "slowdown speed " + std::to_string(r.v) +
-               " km/h is above the line speed where it "
-               "starts, " +
-               std::to_string(line.velocita) +
+               " km/h is above the line speed where it starts, " + std::to_string(line.velocita) +
                " km/h: a slowdown lowers the speed; is the slowdown's speed or the line speed "
                "wrong?",
            {Note{line.where, "the line speed " + std::to_string(line.velocita) +
