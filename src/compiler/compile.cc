@@ -86,8 +86,9 @@ CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool
   CompileOutcome outcome;
   *findings = memorizza_dati(s, files, recover);
   outcome.io_error = findings->io_error;
+  outcome.counts = findings->counts;
   outcome.has_route = s.has_celle();
-  if (outcome.has_route) outcome.fatal = post_pass(s);
+  if (outcome.has_route) outcome.fatal = post_pass(s, &findings->owners);
   return outcome;
 }
 
@@ -166,13 +167,24 @@ CompileOutcome CheckScenario(const std::string& line_key, const std::string& tra
   kept.LastParse();
   CompileOutcome rest = Compile(all, with_geometry, kept, /*recover=*/true, &found);
   if (outcome.io_error.empty()) outcome.io_error = rest.io_error;
+  // What was read, as the check's full parse read it.
+  outcome.counts = rest.counts;
   std::vector<Diagnostic> more = std::move(found.errors);
   // The post-pass of the full model raises its own statuses.
   for (Diagnostic& d : all.raised) more.push_back(std::move(d));
   if (rest.fatal != 0) more.push_back(FatalCause(rest.fatal, found.header_cell));
+  // An error the compile reported already is told once; what the full parse
+  // adds to it (the entries past the end it stands for) joins its notes.
   std::erase_if(more, [&](const Diagnostic& d) {
-    return std::any_of(outcome.diagnostics.begin(), outcome.diagnostics.end(),
-                       [&](const Diagnostic& e) { return SameError(d, e); });
+    auto same = std::find_if(outcome.diagnostics.begin(), outcome.diagnostics.end(),
+                             [&](const Diagnostic& e) { return SameError(d, e); });
+    if (same == outcome.diagnostics.end()) return false;
+    for (const Note& n : d.notes) {
+      if (std::find(same->notes.begin(), same->notes.end(), n) == same->notes.end()) {
+        same->notes.push_back(n);
+      }
+    }
+    return true;
   });
   for (Diagnostic& w : found.warnings) more.push_back(std::move(w));
   SortByPlace(more, kept);

@@ -29,6 +29,8 @@ struct CompileOutcome {
   /// entry behind a fatal error, then the status of the compile, or the
   /// missing route length), then the warnings in the order of the files.
   std::vector<Diagnostic> diagnostics;
+  /// What the parse read: the entries placed of each kind, the route length.
+  EntryCounts counts;
 };
 
 /// The source parser: reads both source files into `s` (keys, `j`, cleared

@@ -181,8 +181,37 @@ std::string FieldReader::TakeQuoted() {
                          ? static_cast<size_t>(static_cast<const char*>(quote) - text_.data())
                          : text_.size();
   std::string quoted(text_.substr(start, end - start));
+  if (quoted.find_first_of("\r\n") != std::string::npos) NoteQuotedSpan(pos_, end);
   pos_ = end < text_.size() ? end + 1 : end;
   return quoted;
+}
+
+// The quote at `open` runs to `close` (the end of the text when unclosed)
+// across line ends; a CR LF is one line end.
+void FieldReader::NoteQuotedSpan(size_t open, size_t close) {
+  QuotedSpan span;
+  span.line = line();
+  span.column = column();
+  size_t line_start = open;
+  for (size_t i = open; i < close;) {
+    const size_t n = LineEndAt(text_, i);
+    if (n == 0) {
+      ++i;
+      continue;
+    }
+    i += n;
+    line_start = i;
+    ++span.line_ends;
+  }
+  if (close < text_.size()) {
+    span.close_line = span.line + span.line_ends;
+    span.close_column = static_cast<int>(close - line_start) + 1;
+    span.last_line = span.close_line;
+  } else {
+    // The last line that holds a byte of the text.
+    span.last_line = span.line + span.line_ends - (line_start == close ? 1 : 0);
+  }
+  quoted_spans_.push_back(span);
 }
 
 void FieldReader::TakeUntilDelimiter(std::string* out) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace percorso {
 
@@ -79,10 +80,26 @@ class FieldReader {
   /// start of a line: what is left of the current line is not read.
   void SkipRestOfLine();
 
+  /// A quoted field that ran across line ends: where its opening quote stands
+  /// (1-based), how many line ends it took in, where its closing quote stands
+  /// (line 0 when the end of the file closed it), and the last line that holds
+  /// a byte of it.
+  struct QuotedSpan {
+    int line = 0;
+    int column = 0;
+    int line_ends = 0;
+    int close_line = 0;
+    int close_column = 0;
+    int last_line = 0;
+  };
+  /// Every quoted field read so far that ran across line ends, in order.
+  const std::vector<QuotedSpan>& quoted_spans() const { return quoted_spans_; }
+
  private:
   bool ReadInteger(int64_t low, int64_t high, int64_t* out);
   bool StartField();
   std::string TakeQuoted();
+  void NoteQuotedSpan(size_t open, size_t close);
   void TakeUntilDelimiter(std::string* out);
   void EndTextField();
   void EndNumericField();
@@ -114,6 +131,7 @@ class FieldReader {
   size_t started_before_ = kNone;
   ReadError error_ = ReadError::kNone;
   std::string numeric_text_;
+  std::vector<QuotedSpan> quoted_spans_;
   // Lines counted up to `counted_`: the line there and where it starts; the
   // first CR and the first LF at or after the last place looked at.
   mutable size_t counted_ = 0;

@@ -34,6 +34,7 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
+  p.CheckOrder(c.gradient_order, posizione, "gradient");
   int64_t n = nearest(posizione / 50.0);
   const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
   if (f == Flow::kStop) return f;
@@ -48,6 +49,35 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
 Flow BrokenPlan(ParseSession& p, LineCursors& c, std::vector<Note> notes) {
   c.plan_broken = true;
   return p.StopWith(Status::kBadCurve, {}, 0, std::move(notes));
+}
+
+// The plan is drawn metre by metre in the order of the file: the part of a
+// curve that lies before the end of the curve before it is lost.
+void CheckCurveOrder(ParseSession& p, LineCursors& c, int32_t inizio, int64_t fine) {
+  if (c.any_curve && inizio < c.curve_end) {
+    const std::string previous = std::to_string(c.curve_start) + " m";
+    const std::string lost = fine <= c.curve_end
+                                 ? "none of it is drawn"
+                                 : "it is drawn only from metre " + std::to_string(c.curve_end);
+    if (inizio < c.curve_start) {
+      p.Warn("unsorted-positions", p.KeywordPlace(),
+             "curve at " + std::to_string(inizio) + " m comes after a curve at " + previous +
+                 ": the plan is drawn in the order of the file, so " + lost +
+                 "; write the curves in order of position",
+             {Note{c.curve_place, "the curve at " + previous}});
+    } else {
+      p.Warn("overlap", p.KeywordPlace(),
+             "curve at " + std::to_string(inizio) +
+                 " m starts before the previous curve ends, at " + std::to_string(c.curve_end) +
+                 " m: the curves overlap, and " + lost,
+             {Note{c.curve_place, "the previous curve, from " + previous + " to " +
+                                      std::to_string(c.curve_end) + " m"}});
+    }
+  }
+  c.any_curve = true;
+  c.curve_start = inizio;
+  c.curve_end = fine;
+  c.curve_place = p.KeywordPlace();
 }
 
 // A straight run up to the curve's start, then a turning run over its length.
@@ -65,6 +95,7 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
                             "a curve's keyword names its class with a digit 1 to 6, as in "
                             "'curvas2' or 'curvad1'"}});
   }
+  CheckCurveOrder(p, c, inizio, static_cast<int64_t>(inizio) + lunghezza);
   // After a check has found the plan broken, later curves cannot be drawn.
   if (c.plan_broken) return Flow::kGoOn;
   const std::vector<Note> past = {
@@ -95,6 +126,12 @@ Flow Terrain(ParseSession& p) {
   if (!p.InRange(m.inizio, 100)) return p.RangeFailure(m.inizio);
   p.CheckPastRoute(m.inizio);
   p.CheckFits(m.tipo > 10 ? static_cast<int64_t>(m.tipo) - 10 : m.tipo, 8, "montagna", 2);
+  if (m.fine < m.inizio) {
+    p.Warn("reversed-stretch", p.FieldPlace(1), "the stretch runs from " + std::to_string(m.inizio) + " m to " +
+                                std::to_string(m.fine) +
+                                " m: its end lies before its start, and it sets no cell; write "
+                                "the start first");
+  }
   return p.Placed(m.inizio, memo_montagna(p.s, m));
 }
 
@@ -108,7 +145,9 @@ Flow SpeedBoard(ParseSession& p) {
   if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
   p.CheckPastRoute(b.posizione);
   p.CheckFits(static_cast<int64_t>(b.strisces) * 10 + b.strisced, 16, "dato4", 4);
-  return p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
+  const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
+  if (f == Flow::kGoOn) ++p.counts().speed_boards;
+  return f;
 }
 
 // A board's cell names the slot that holds its text; boards take the slots from
@@ -130,6 +169,7 @@ Flow TextBoard(ParseSession& p) {
   cell->dato1 = low16(p.board_cursor);
   p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);
   --p.board_cursor;
+  ++p.counts().text_boards;
   return Flow::kGoOn;
 }
 

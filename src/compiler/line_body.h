@@ -19,6 +19,13 @@ struct LineCursors {
   int64_t m = 2;
   /// A check found the plan unable to go on: later curves are not drawn.
   bool plan_broken = false;
+  /// The gradient lines so far, for the order of their positions.
+  ListOrder gradient_order;
+  /// The last curve read: its start, its end and where it was read.
+  bool any_curve = false;
+  int32_t curve_start = 0;
+  int64_t curve_end = 0;
+  SourceLocation curve_place;
 };
 
 /// Reads body entries up to the end of the file or a range failure

@@ -1,5 +1,6 @@
 #include "compiler/line_file.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,13 +31,17 @@ Flow RouteLength(ParseSession& p) {
   if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);
   create_route(p.s, lunghezza);
   p.RouteRead(lunghezza);
+  p.counts().has_route = true;
+  p.counts().route_length = lunghezza;
   p.s.voci[kVoceTreno].fine = lunghezza;
   return Flow::kGoOn;
 }
 
 bool Triple(ParseSession& p, int slot) {
   voce& v = p.s.voci[slot];
-  return p.ReadInts({&v.inizio, &v.fine, &v.posizione});
+  if (!p.ReadInts({&v.inizio, &v.fine, &v.posizione})) return false;
+  p.ReferenceRead(slot);
+  return true;
 }
 
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
@@ -47,6 +52,13 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   int code = RepetitionCode(keyword);
   if (code == 0) return p.Stop(Status::kRepetitionWithoutCode);
   v.posizione = v.fine == 0 ? 0 : code;
+  // A second position of 0 switches the repetition off.
+  if (v.fine != 0 && v.fine < v.inizio) {
+    p.Warn("reversed-stretch", p.FieldPlace(1), "the signal repetition runs from " + std::to_string(v.inizio) +
+                                " m to " + std::to_string(v.fine) +
+                                " m: its end lies before its start; write the smaller "
+                                "position first");
+  }
   return Flow::kGoOn;
 }
 
@@ -105,9 +117,12 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
   s.inizi_tratti.clear();
   s.fini_tratti.clear();
   // A reference adjusted past the 32-bit range is an arithmetic overflow.
+  const std::array<voce, 3> before = {s.voci[kVoceProgressivaTre], s.voci[kVoceProgressivaDue],
+                                      s.voci[kVoceProgressivaUno]};
   if (!progressive_ordina(s)) {
     return p.StoreFailure("a kilometric reference plus 100 passes the 32-bit range");
   }
+  p.ReferencesOrdered(before);
   if (s.tracciato && !PlanOrigin(*s.tracciato)) {
     return p.StoreFailure("the geometry has no room for its first two metres");
   }

@@ -5,9 +5,10 @@
 namespace percorso {
 
 void Scenario::SetStatus(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
-                         std::vector<Note> notes) {
+                         std::vector<Note> notes, std::string text) {
   const Diagnostic before = diagnostic;
   diagnostic.stato = Code(code);
+  diagnostic.text = std::move(text);
   if (posizione) diagnostic.progressiva_errore = *posizione;
   diagnostic.where = where;
   diagnostic.notes = std::move(notes);

@@ -183,11 +183,13 @@ struct Scenario {
   std::vector<Diagnostic> raised;
 
   /// Raises status `code` for the entry read at `where` (the one setter of
-  /// the status), with `notes` that explain it. `posizione`, when given, goes
-  /// in `progressiva_errore`; without it the position of the previous status
-  /// stays. A different status that it replaces is kept as a last note.
+  /// the status), with `notes` that explain it and a `text` that says it in
+  /// the entry's terms (empty: the status's meaning). `posizione`, when given,
+  /// goes in `progressiva_errore`; without it the position of the previous
+  /// status stays. A different status that it replaces is kept as a last note.
   void SetStatus(Status code, const SourceLocation& where,
-                 std::optional<int32_t> posizione = std::nullopt, std::vector<Note> notes = {});
+                 std::optional<int32_t> posizione = std::nullopt, std::vector<Note> notes = {},
+                 std::string text = {});
 };
 
 /// The metres a route runs on past its length: cells and geometry cover

@@ -7,10 +7,13 @@ namespace {
 
 // Dash fields passed over in a row in the body of either file.
 constexpr int kBodyDashSkips = 2;
+// The longest route, in metres.
+constexpr int64_t kLongestRoute = 1000000;
 
 }  // namespace
 
 bool ParseSession::Open(Source which) {
+  WarnQuotedSpans();
   current_ = which;
   reader_.reset();
   contents_.clear();
@@ -24,7 +27,7 @@ bool ParseSession::Open(Source which) {
   }
   contents_ = std::move(text.contents);
   reader_.emplace(contents_);
-  CheckEncoding();
+  CheckEnding(CheckEncoding());
   return true;
 }
 
@@ -146,19 +149,71 @@ void ParseSession::RaiseInFile(Status code, Source which, std::vector<Note> note
 }
 
 Flow ParseSession::RangeFailure(int32_t posizione) {
+  // A check tells one entry past the route's end, and how many more there are:
+  // they share one cause, most often the route length.
+  const bool past_end = recover_ && route_ && posizione > route_length_;
+  if (past_end && past_end_error_ >= 0) {
+    ++past_end_more_;
+    past_end_last_ = FieldPlace(0);
+    return Flow::kSkip;
+  }
   std::vector<Note> notes = FieldNotes(0);
-  std::vector<Note> route = RouteNotes();
+  std::vector<Note> route = RouteNotes(posizione);
   notes.insert(notes.end(), route.begin(), route.end());
-  return Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
+  Flow f =
+      Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
+  if (past_end) past_end_error_ = static_cast<int64_t>(findings_.errors.size()) - 1;
+  return f;
 }
 
-std::vector<Note> ParseSession::RouteNotes() const {
+std::vector<Note> ParseSession::RouteNotes(int64_t posizione) const {
   if (!route_) return {};
   const int64_t last = s.ultima_cella;
   return {Note{route_->where,
                "the route is " + std::to_string(route_length_) + " m long: its last cell, " +
                    std::to_string(last) + ", lies about metre " + std::to_string(last * 50) +
-                   ", and a position must stay 100 m before it (800 m for a station)"}};
+                   ", and a position must stay 100 m before it (800 m for a station)" +
+                   KilometreHint(posizione)}};
+}
+
+std::string ParseSession::KilometreHint(int64_t posizione) const {
+  const int64_t metres = static_cast<int64_t>(route_length_) * 1000;
+  if (route_length_ <= 0 || metres > kLongestRoute || posizione > metres + kRouteExtension) {
+    return {};
+  }
+  return "; did you mean " + std::to_string(metres) + " m?";
+}
+
+void ParseSession::RaiseAt(Status code, const SourceLocation& where, std::vector<Note> notes) {
+  Raise(code, where, std::nullopt, std::move(notes), Flow::kGoOn);
+}
+
+void ParseSession::ReferenceRead(int slot) {
+  const int i = slot - kVoceProgressivaTre;
+  if (i >= 0 && i < 3) reference_read_[static_cast<size_t>(i)] = KeywordPlace();
+}
+
+void ParseSession::ReferencesOrdered(const std::array<voce, 3>& before) {
+  // A triple moves whole; the one with a third value of 1 has 100 more in its
+  // second value.
+  for (size_t slot = 0; slot < 3; ++slot) {
+    const voce& now = s.voci[kVoceProgressivaTre + slot];
+    reference_places_[slot].reset();
+    for (size_t k = 0; k < 3; ++k) {
+      const voce& was = before[k];
+      const int64_t fine = static_cast<int64_t>(was.fine) + (was.posizione == 1 ? 100 : 0);
+      if (was.inizio == now.inizio && fine == now.fine && was.posizione == now.posizione) {
+        reference_places_[slot] = reference_read_[k];
+        break;
+      }
+    }
+  }
+}
+
+std::optional<SourceLocation> ParseSession::ReferencePlace(int slot) const {
+  const int i = slot - kVoceProgressivaTre;
+  if (i < 0 || i >= 3) return std::nullopt;
+  return reference_places_[static_cast<size_t>(i)];
 }
 
 Flow ParseSession::ReadFailure(const std::string& what) {
@@ -280,38 +335,26 @@ Flow ParseSession::Placed(int32_t posizione, const Esito& esito) {
 
 void ParseSession::Own(int64_t cell) {
   if (cell < 0 || static_cast<uint64_t>(cell) >= s.celle.size()) return;
-  if (owner_.size() != s.celle.size()) owner_.assign(s.celle.size(), -1);
-  if (entry_index_ < 0) {
-    entry_index_ = static_cast<int32_t>(entries_.size());
-    entries_.push_back(Note{KeywordPlace(), keyword_});
-  }
-  owner_[static_cast<size_t>(cell)] = entry_index_;
+  if (entry_index_ < 0) entry_index_ = owners_.AddEntry(KeywordPlace(), keyword_);
+  owners_.Own(cell, s.celle.size(), entry_index_);
   if (SourceEntry* record = Kept()) record->cells.push_back(cell);
+}
+
+void ParseSession::RemarkOnCells(std::string remark) {
+  if (entry_index_ >= 0) owners_.SetRemark(entry_index_, std::move(remark));
 }
 
 void ParseSession::StationPlaced(int32_t slot) {
   if (slot < 0) return;
   if (station_places.size() <= static_cast<size_t>(slot)) station_places.resize(slot + 1);
   station_places[static_cast<size_t>(slot)] = KeywordPlace();
+  ++findings_.counts.stations;
   if (SourceEntry* record = Kept()) record->slot = slot;
 }
 
 Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
   std::vector<Note> notes;
-  const cella* c = s.cell_at(cell);
-  if (c != nullptr) {
-    std::string text = "cell " + std::to_string(cell) + " (about metre " +
-                       std::to_string((cell - 1) * 50) + ") already holds " +
-                       std::string(TipoDescription(c->tipo));
-    const size_t i = static_cast<size_t>(cell);
-    if (i < owner_.size() && owner_[i] >= 0) {
-      const Note& owner = entries_[static_cast<size_t>(owner_[i])];
-      notes.push_back(
-          Note{owner.where, text + ", put there by this " + Quoted(owner.text) + " entry"});
-    } else {
-      notes.push_back(Note{SourceLocation{}, text});
-    }
-  }
+  if (s.cell_at(cell) != nullptr) notes.push_back(DescribeCell(s, owners_, cell));
   return StopWith(code, posizione, 0, std::move(notes));
 }
 
@@ -321,9 +364,18 @@ void ParseSession::RouteRead(int32_t lunghezza) {
 }
 
 ParseFindings ParseSession::TakeFindings() {
-  if (owner_.size() > 1 && owner_[1] >= 0) {
-    findings_.header_cell = entries_[static_cast<size_t>(owner_[1])];
+  WarnQuotedSpans();
+  if (past_end_more_ > 0 && past_end_error_ >= 0 &&
+      static_cast<size_t>(past_end_error_) < findings_.errors.size()) {
+    findings_.errors[static_cast<size_t>(past_end_error_)].notes.push_back(
+        Note{past_end_last_, std::to_string(past_end_more_) +
+                                 (past_end_more_ == 1 ? " more entry lies" : " more entries lie") +
+                                 " past the end of the cells and " +
+                                 (past_end_more_ == 1 ? "is left out; it is here"
+                                                      : "are left out; the last of them is here")});
   }
+  if (const Note* owner = owners_.Of(1)) findings_.header_cell = *owner;
+  findings_.owners = std::move(owners_);
   return std::move(findings_);
 }
 

@@ -5,6 +5,7 @@
 #ifndef PERCORSO_COMPILER_PARSE_SESSION_H_
 #define PERCORSO_COMPILER_PARSE_SESSION_H_
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "compiler/cell_owners.h"
 #include "compiler/field_reader.h"
 #include "compiler/model.h"
 #include "compiler/placement.h"
@@ -42,6 +44,27 @@ inline constexpr int kKeywordField = -1;
 /// A status of the whole open file, at no field.
 inline constexpr int kWholeFile = -2;
 
+/// What a parse read, for the summary of a clean check: the entries placed
+/// of each kind and the route length.
+struct EntryCounts {
+  int stations = 0;
+  int signals = 0;
+  int slowdowns = 0;
+  int speed_entries = 0;
+  int speed_boards = 0;
+  int text_boards = 0;
+  bool has_route = false;
+  int32_t route_length = 0;
+};
+
+/// The last entry of a list of positioned entries (gradients, line speeds,
+/// adhesion values) and where it was read.
+struct ListOrder {
+  bool any = false;
+  int32_t posizione = 0;
+  SourceLocation where;
+};
+
 /// What a parse found besides the model.
 struct ParseFindings {
   /// The first source file operation that failed (a read or a deletion), one
@@ -54,8 +77,12 @@ struct ParseFindings {
   /// The entry that put a feature on cell 1, whose `dato1` and `dato2` hold
   /// the scenario's header values.
   std::optional<Note> header_cell;
+  /// Which entry put the feature on each cell, for the errors of the
+  /// post-pass.
+  CellOwners owners;
   /// The header of the line file ended without a route length.
   bool no_route_length = false;
+  EntryCounts counts;
 };
 
 class ParseSession {
@@ -151,6 +178,11 @@ class ParseSession {
   /// The entry put its feature on `cell`: a later conflict on it names this
   /// entry, and the kept record lists the cell.
   void Own(int64_t cell);
+  /// A note on what `cell` holds and which entry put it there.
+  Note CellNote(int64_t cell) const { return DescribeCell(s, owners_, cell); }
+  /// What a later error about the cells the entry owns should add (a
+  /// slowdown without an end cell, say).
+  void RemarkOnCells(std::string remark);
   /// A conflict on `cell`, raised as `code` at the entry's position field.
   Flow Taken(Status code, int32_t posizione, int64_t cell);
 
@@ -178,6 +210,22 @@ class ParseSession {
   /// A warning named `name`, one of compiler/warning_names.h.
   void Warn(std::string_view name, const SourceLocation& where, std::string text,
             std::vector<Note> notes = {});
+  /// Warns when the entry's `posizione` lies below that of the previous entry
+  /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
+  /// entry is the last of the list.
+  void CheckOrder(ListOrder& order, int32_t posizione, std::string_view what);
+  /// What the parse has read so far, counted by the grammars.
+  EntryCounts& counts() { return findings_.counts; }
+
+  /// The kilometric reference of `slot` (81 to 83) was read from the entry.
+  void ReferenceRead(int slot);
+  /// The references were reordered from `before` (slots 81 to 83 as they were
+  /// read) to what the slots hold now: each slot's place follows its triple.
+  void ReferencesOrdered(const std::array<voce, 3>& before);
+  /// Where the triple now in `slot` (81 to 83) was read, when it was.
+  std::optional<SourceLocation> ReferencePlace(int slot) const;
+  /// Raises `code` at `where` (no position): the reading goes on.
+  void RaiseAt(Status code, const SourceLocation& where, std::vector<Note> notes);
 
   /// What the parse found besides the model; taken once at its end.
   ParseFindings TakeFindings();
@@ -208,11 +256,19 @@ class ParseSession {
   /// Notes for an error at `field`: where the field stands when it is on
   /// another line.
   std::vector<Note> FieldNotes(int field) const;
-  std::vector<Note> RouteNotes() const;
+  std::vector<Note> RouteNotes(int64_t posizione) const;
+  /// "; did you mean L x 1000 m?" when the route length reads like kilometres
+  /// and `posizione` would lie within such a route; else empty.
+  std::string KilometreHint(int64_t posizione) const;
+  /// Warnings on the whole text of the open file: its encoding, a missing
+  /// "[fine]".
+  void CheckEnding(const Encoding& e);
+  /// Warnings for the quoted fields of the open file that ran across lines.
+  void WarnQuotedSpans();
   void CheckNumberText(bool read_ok);
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
-  void CheckEncoding();
+  Encoding CheckEncoding();
   bool OnKeywordLine(int field) const;
 
   SourceFiles& files_;
@@ -242,14 +298,23 @@ class ParseSession {
   int record_end_line_ = 0;
   int records_in_file_ = 0;
 
-  // Who put a feature on each cell: an index into entries_, or -1.
-  std::vector<int32_t> owner_;
-  std::vector<Note> entries_;
+  // Who put a feature on each cell, and the entry being read among them.
+  CellOwners owners_;
   int32_t entry_index_ = -1;
   std::optional<Note> route_;
   int32_t route_length_ = 0;
   bool past_route_warned_linea_ = false;
   bool past_route_warned_treno_ = false;
+  // When checking, entries past the route's end after the first are counted
+  // into a note of its error: the index of that error, how many more, and
+  // where the last one was read.
+  int64_t past_end_error_ = -1;
+  int past_end_more_ = 0;
+  SourceLocation past_end_last_;
+  // Where the kilometric reference triples were read: by the slot they were
+  // read into, then by the slot they were ordered into.
+  std::array<std::optional<SourceLocation>, 3> reference_read_;
+  std::array<std::optional<SourceLocation>, 3> reference_places_;
 };
 
 }  // namespace percorso

@@ -1,7 +1,9 @@
 // The warnings of a parse: what an author wrote that the grammar reads in
 // another way than it looks. None of them changes what is compiled.
 #include <cassert>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "compiler/keywords.h"
 #include "compiler/parse_session.h"
@@ -31,13 +33,12 @@ void ParseSession::Warn(std::string_view name, const SourceLocation& where, std:
   findings_.warnings.push_back(std::move(d));
 }
 
-void ParseSession::CheckEncoding() {
+Encoding ParseSession::CheckEncoding() {
   const bool line_file = current_ == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
   if (contents_.empty()) {
-    Warn("empty-file", FilePlace(current_),
-         std::string("the ") + kind + " description file is empty");
-    return;
+    Warn("empty-file", FilePlace(current_), std::string("the ") + kind + " description file is empty");
+    return Encoding{};
   }
   Encoding e = DetectEncoding(contents_);
   if (e.kind == Encoding::kUtf16) {
@@ -52,13 +53,101 @@ void ParseSession::CheckEncoding() {
     } else {
       Warn("encoding", FilePlace(current_), std::move(text));
     }
-  } else if (e.kind == Encoding::kUtf8) {
+    return e;
+  }
+  if (e.bom) {
+    Warn("encoding", Here(1, 1),
+         "the file starts with a UTF-8 byte-order mark (BOM); it is read as Windows-1252, as "
+         "the three characters '\xC3\xAF\xC2\xBB\xC2\xBF' before the first field: save the "
+         "file as Windows-1252 (ANSI), or as \"UTF-8\" rather than \"UTF-8 with BOM\" when "
+         "it holds only ASCII, to leave the mark out");
+  }
+  if (e.kind == Encoding::kUtf8) {
     Warn("encoding", Here(e.line, e.column),
          "'" + e.detail + "' is written in UTF-8, but the file is read as Windows-1252, where " +
              "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
              "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
   }
+  return e;
 }
+
+void ParseSession::CheckEnding(const Encoding& e) {
+  if (contents_.empty() || e.kind == Encoding::kUtf16) return;
+  const std::string_view t = contents_;
+  int line = 1;
+  int last_text_line = 0;
+  for (size_t i = 0; i < t.size(); ++line) {
+    size_t end = t.find_first_of("\r\n", i);
+    if (end == std::string_view::npos) end = t.size();
+    const std::string_view text = Trim(t.substr(i, end - i));
+    if (!text.empty()) {
+      last_text_line = line;
+      if (ToLower1252(Trim(text.substr(0, text.find(',')))) == "[fine]") return;
+    }
+    if (end == t.size()) break;
+    i = end + LineEndAt(t, end);
+  }
+  if (last_text_line == 0) return;
+  Warn("missing-fine", Here(last_text_line, 1), "file ends without [fine]: was it cut short?",
+       {Note{{},
+             "the files end with a line '[fine]': the last field of a file is never read as a "
+             "keyword, and a file without it has often lost its end"}});
+}
+
+void ParseSession::WarnQuotedSpans() {
+  if (!reader_) return;
+  for (const FieldReader::QuotedSpan& q : reader_->quoted_spans()) {
+    const int lines = q.last_line - q.line + 1;
+    if (q.close_line > 0) {
+      Warn("quoted-text", Here(q.line, q.column),
+           "a quoted text runs across " + std::to_string(lines) +
+               " lines, from this quote to "
+               "line " +
+               std::to_string(q.close_line) +
+               ": it is one field, commas and line ends included, and no entry on those lines "
+               "is read",
+           {Note{Here(q.close_line, q.close_column), "the quote that closes it"}});
+    } else {
+      Warn("quoted-text", Here(q.line, q.column),
+           "this quote is never closed: the quoted text runs to the end of the file, over " +
+               std::to_string(lines) + " lines, and no entry after it is read",
+           {Note{Here(q.last_line, 1), "the file ends here, inside the quoted text"}});
+    }
+  }
+}
+
+void ParseSession::CheckOrder(ListOrder& order, int32_t posizione, std::string_view what) {
+  if (order.any && posizione < order.posizione) {
+    Warn("unsorted-positions", KeywordPlace(),
+         std::string(what) + " at " + std::to_string(posizione) + " m comes after one at " +
+             std::to_string(order.posizione) + " m: the " + std::string(what) +
+             " profile is filled in the order of the file, so this value holds only from about " +
+             std::to_string(static_cast<int64_t>(order.posizione) + 50) +
+             " m on; write the entries in order of position",
+         {Note{order.where, "the entry at " + std::to_string(order.posizione) + " m"}});
+  }
+  order.any = true;
+  order.posizione = posizione;
+  order.where = KeywordPlace();
+}
+
+namespace {
+
+// The metres of a kilometric position written "KM+MMM" (18+510), or nothing.
+std::optional<int64_t> KilometreAndMetres(std::string_view text) {
+  const size_t plus = text.find('+');
+  if (plus == 0 || plus == std::string_view::npos || text.size() - plus - 1 != 3) return {};
+  int64_t km = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (i == plus) continue;
+    if (text[i] < '0' || text[i] > '9') return {};
+  }
+  for (size_t i = 0; i < plus && km <= 1000000; ++i) km = km * 10 + (text[i] - '0');
+  if (km > 1000000) return {};
+  return km * 1000 + std::stoi(std::string(text.substr(plus + 1)));
+}
+
+}  // namespace
 
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
@@ -76,6 +165,12 @@ void ParseSession::CheckNumberText(bool read_ok) {
                         ? "it is read as " + std::to_string(value) +
                               " (rounded to the nearest whole number, halves to even)"
                         : "it is not a number and is read as 0";
+  if (std::optional<int64_t> metres = KilometreAndMetres(text)) {
+    Warn("number-text", Here(reader_->line(), reader_->column()), Quoted(text) + " is not a whole number: " + how +
+                                                       "; did you mean " + std::to_string(*metres) +
+                                                       " m? positions are written in metres");
+    return;
+  }
   Warn("number-text", Here(reader_->line(), reader_->column()),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
@@ -99,7 +194,7 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
            std::to_string(route_length_) +
            " m; it is compiled, in the cells beyond the route (later positions past the end of "
            "this file are not warned about)",
-       {Note{route_->where, "the route length is set here"}});
+       {Note{route_->where, "the route length is set here" + KilometreHint(posizione)}});
 }
 
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "compiler/check_codes.h"
 #include "compiler/status.h"
@@ -27,8 +31,9 @@ constexpr int16_t kPrimoTimbroCella = 5121;
 // there.
 class Percorso {
  public:
-  explicit Percorso(Scenario& s)
+  Percorso(Scenario& s, const CellOwners* owners)
       : s_(s),
+        owners_(owners),
         ultima_(std::min<int64_t>(s.ultima_cella, static_cast<int64_t>(s.celle.size()) - 1)) {}
 
   int64_t ultima() const { return ultima_; }
@@ -53,18 +58,46 @@ class Percorso {
     if (c == nullptr) return;
     c->dato1 = static_cast<int16_t>(minimo(kValoreMarcatore, c->dato1));
   }
-  void segnala(Status codice, int64_t cella_errore) {
-    // A marker code has no place in a source file. Cell indices stay far below
-    // the bound of the position; saturate rather than wrap.
-    s_.SetStatus(
-        codice, SourceLocation{},
-        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX)));
+  /// Raises `codice` at the entry that put the feature on `colpevole` (none
+  /// without owners), saying `testo`, with `note` and a note on each of
+  /// `celle`. Cell indices stay far below the bound of the position; saturate
+  /// rather than wrap.
+  void segnala(Status codice, int64_t cella_errore, int64_t colpevole, std::string testo,
+               std::vector<Note> note, std::initializer_list<int64_t> celle) {
+    const auto posizione =
+        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX));
+    if (owners_ == nullptr) {
+      s_.SetStatus(codice, SourceLocation{}, posizione);
+      return;
+    }
+    SourceLocation dove;
+    if (const Note* owner = owners_->Of(colpevole)) dove = owner->where;
+    for (int64_t c : celle) note.push_back(DescribeCell(s_, *owners_, c));
+    s_.SetStatus(codice, dove, posizione, std::move(note), std::move(testo));
+  }
+  /// A note at the entry that put the feature on `cell`, saying `testo`; at no
+  /// place when it has none.
+  Note nota(int64_t cell, const std::string& testo) const {
+    const Note* owner = owners_ != nullptr ? owners_->Of(cell) : nullptr;
+    return Note{owner != nullptr ? owner->where : SourceLocation{}, testo};
+  }
+  /// The remark kept for the entry that owns `cell`, as a note there.
+  std::vector<Note> osservazione(int64_t cell) const {
+    if (owners_ == nullptr) return {};
+    std::string remark = owners_->RemarkOf(cell);
+    if (remark.empty()) return {};
+    return {nota(cell, remark)};
   }
 
  private:
   Scenario& s_;
+  const CellOwners* owners_;
   int64_t ultima_;
 };
+
+std::string Metri(int64_t metri) {
+  return std::to_string(metri) + " m";
+}
 
 // Every signal up to 20 cells before a warning board gets a marker just before
 // it, or has the nearest marker lowered to 180.
@@ -82,7 +115,15 @@ void SegnaliPrimaDellAvviso(Percorso& p, int64_t n) {
     } else if (p.di_tipo(s - 2, kMarcatore)) {
       p.abbassa(s - 2);
     } else {
-      p.segnala(Status::kNoMarkerBeforeSignal, s);
+      p.segnala(Status::kNoMarkerBeforeSignal, s, s,
+                "no free cell for a marker in either of the two cells before this signal, "
+                "which stands " +
+                    Metri(a * 50) + " before a slowdown's warning board",
+                {p.nota(n, "the warning board of this slowdown, about metre " +
+                               std::to_string(MetreOfCell(n)) +
+                               ": every signal up to 1000 m before a warning board needs a "
+                               "marker just before it")},
+                {s - 1, s - 2});
     }
   }
 }
@@ -99,7 +140,12 @@ void FinestrePrimaDelRallentamento(Percorso& p, int64_t n) {
         messo = true;
       }
     }
-    if (!messo) p.segnala(Status::kNoMarkerBeforeSlowdown, n);
+    if (!messo) {
+      p.segnala(Status::kNoMarkerBeforeSlowdown, n, n,
+                "no free cell for a marker " + std::to_string(primo * 50) + " to " +
+                    Metri((primo + 2) * 50) + " before the start of this slowdown",
+                {}, {n - primo, n - primo - 1, n - primo - 2});
+    }
   }
 }
 
@@ -123,7 +169,11 @@ int64_t MarcatoriNelRallentamento(Percorso& p, int64_t n) {
         p.marca(t + 1);
         contatore = -1;
       } else {
-        p.segnala(Status::kNoMarkerAfterSlowCell, t);
+        p.segnala(Status::kNoMarkerAfterSlowCell, t, n,
+                  "no free cell for a marker about metre " + std::to_string(MetreOfCell(t)) +
+                      ", inside this slowdown: below 110 km/h a slowdown gets a marker every "
+                      "400 m",
+                  p.osservazione(n), {t - 1, t, t + 1});
       }
     }
     if (p.di_tipo(t, kFineRallentamento)) break;
@@ -131,8 +181,9 @@ int64_t MarcatoriNelRallentamento(Percorso& p, int64_t n) {
   return t;
 }
 
-// A marker just before the first signal within 12 cells of `t`.
-void SegnaleDopoIlRallentamento(Percorso& p, int64_t t) {
+// A marker just before the first signal within 12 cells of `t`, after the
+// slowdown that starts at `n`.
+void SegnaleDopoIlRallentamento(Percorso& p, int64_t n, int64_t t) {
   int64_t fine = std::min(t + kCelleSegnaleDopo, p.ultima());
   for (int64_t g = t; g <= fine; ++g) {
     if (!p.di_tipo(g, kSegnale)) continue;
@@ -142,15 +193,22 @@ void SegnaleDopoIlRallentamento(Percorso& p, int64_t t) {
       } else if (p.libera(g - 2)) {
         p.marca(g - 2);
       } else {
-        p.segnala(Status::kNoMarkerAfterSlowCell, t);
+        p.segnala(Status::kNoMarkerAfterSlowCell, t, n,
+                  "no free cell for a marker before the first signal after this slowdown",
+                  {p.nota(g,
+                          "the first signal within 600 m after the slowdown stands here, "
+                          "about metre " +
+                              std::to_string(MetreOfCell(g)) +
+                              ", and needs a marker in one of the two cells before it")},
+                  {g - 1, g - 2});
       }
     }
     return;
   }
 }
 
-void AggiungiMarcatori(Scenario& s) {
-  Percorso p(s);
+void AggiungiMarcatori(Scenario& s, const CellOwners* owners) {
+  Percorso p(s, owners);
   for (int64_t n = 1; n <= p.ultima() - 2; ++n) {
     const cella& c = *p.at(n);
     if (c.tipo == kAvvisoRallentamento) {
@@ -159,7 +217,7 @@ void AggiungiMarcatori(Scenario& s) {
       FinestrePrimaDelRallentamento(p, n);
       // A fast slowdown has no walk; its signal search starts at the start.
       int64_t t = c.dato1 < kVelocitaLenta ? MarcatoriNelRallentamento(p, n) : n;
-      SegnaleDopoIlRallentamento(p, t);
+      SegnaleDopoIlRallentamento(p, n, t);
     }
   }
 }
@@ -170,8 +228,8 @@ int32_t minimo(int32_t x, int32_t y) {
   return x > y ? y : x;
 }
 
-int post_pass(Scenario& s) {
-  AggiungiMarcatori(s);
+int post_pass(Scenario& s, const CellOwners* owners) {
+  AggiungiMarcatori(s, owners);
 
   // Without a header cell only the table slot is checked and stamped.
   voce& linea = s.voci[kVoceLinea];

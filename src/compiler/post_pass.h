@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "compiler/cell_owners.h"
 #include "compiler/model.h"
 
 namespace percorso {
@@ -16,7 +17,9 @@ int32_t minimo(int32_t x, int32_t y);
 /// the header values and the check codes. Returns 0, or the fatal error number
 /// (1250 or 1251) when a header place is already taken; nothing is stamped
 /// after a fatal error. Without cell 1 only slot 85 is checked and stamped.
-int post_pass(Scenario& s);
+/// With `owners`, a status is raised at the source entry that caused it, with
+/// notes on the other entries and the cells involved.
+int post_pass(Scenario& s, const CellOwners* owners = nullptr);
 
 }  // namespace percorso
 

@@ -260,8 +260,14 @@ Encoding DetectEncoding(std::string_view t) {
     return e;
   }
   // Only a byte of 0x80 or above decides; the place of the first UTF-8
-  // sequence, before which every byte is below 0x80, is counted once found.
-  for (size_t i = 0; i < t.size();) {
+  // sequence, before which every byte is below 0x80 (but for a byte-order
+  // mark), is counted once found.
+  size_t from = 0;
+  if (t.starts_with("\xEF\xBB\xBF")) {
+    e.bom = true;
+    from = 3;
+  }
+  for (size_t i = from; i < t.size();) {
     // Eight bytes at a time while all of them are below 0x80.
     uint64_t eight = 0;
     if (i + 8 <= t.size() && (std::memcpy(&eight, t.data() + i, 8), eight & kHighBits) == 0) {
@@ -274,7 +280,11 @@ Encoding DetectEncoding(std::string_view t) {
     }
     size_t n = Utf8Sequence(t, i);
     // A byte outside a UTF-8 sequence: Windows-1252 text, as the sources are.
-    if (n == 0) return Encoding{};
+    if (n == 0) {
+      Encoding plain;
+      plain.bom = e.bom;
+      return plain;
+    }
     if (e.kind != Encoding::kUtf8) {
       e.kind = Encoding::kUtf8;
       e.detail = std::string(t.substr(i, n));

@@ -58,6 +58,9 @@ struct Encoding {
   /// Where that character stands (1-based), for UTF-8.
   int line = 0;
   int column = 0;
+  /// The file starts with a UTF-8 byte-order mark (not counted as the first
+  /// character outside ASCII).
+  bool bom = false;
 };
 Encoding DetectEncoding(std::string_view t);
 

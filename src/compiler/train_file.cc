@@ -1,5 +1,7 @@
 #include "compiler/train_file.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,6 +16,23 @@
 namespace percorso {
 namespace {
 
+// The highest speed of any train, km/h: a speed above it is a slip of the pen.
+constexpr int32_t kFastestTrain = 350;
+
+// A line speed or a slowdown as read, for the checks at the end of the file.
+struct SpeedRead {
+  int32_t posizione = 0;
+  int32_t velocita = 0;
+  SourceLocation where;
+};
+struct SlowdownRead {
+  int32_t x = 0;
+  int32_t l = 0;
+  int32_t v = 0;
+  SourceLocation where;
+  SourceLocation speed_field;
+};
+
 // Where the train file has got to. The previous speed and adhesion start at 0.
 struct TrainCursors {
   int64_t speed = 0;
@@ -24,7 +43,101 @@ struct TrainCursors {
   // is reported.
   SourceLocation speed_place;
   int32_t station = 1;
+  // The line speeds and slowdowns read, and the order of the profiles.
+  std::vector<SpeedRead> speeds;
+  std::vector<SlowdownRead> slowdowns;
+  ListOrder speed_order;
+  ListOrder adhesion_order;
 };
+
+// A list of line speeds should start at 0 and hold speeds a train can run.
+void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t velocita) {
+  if (c.speeds.empty() && nearest(posizione / 50.0) > 0) {
+    p.Warn("speed", p.KeywordPlace(), "the line speeds start at " + std::to_string(posizione) +
+                                 " m: the route before it has speed 0; start the list with an "
+                                 "entry at position 0");
+  }
+  std::optional<uint8_t> code = SpeedCode(velocita);
+  if (code && *code == 0) {
+    p.Warn("speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
+                                " km/h is stored as 0: the train cannot run from here on");
+  } else if (velocita > kFastestTrain) {
+    p.Warn("speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
+                                " km/h is above any train's (350 km/h at most): is it in km/h?");
+  }
+  c.speeds.push_back({posizione, velocita, p.KeywordPlace()});
+}
+
+// A slowdown's start and end cells must differ, else it has no end; its
+// speed must be one a train can run.
+void CheckSlowdown(ParseSession& p, TrainCursors& c, const Rallentamento& r) {
+  if (r.v > kFastestTrain) {
+    p.Warn("speed", p.FieldPlace(1), "slowdown speed " + std::to_string(r.v) +
+                                " km/h is above any train's (350 km/h at most): is it in km/h?");
+  }
+  c.slowdowns.push_back({r.x, r.l, r.v, p.KeywordPlace(), p.FieldPlace(1)});
+}
+
+// Said after the slowdown is placed: the compile looks for the end of a
+// slowdown without one up to the end of the route.
+void CheckSlowdownEnd(ParseSession& p, const Rallentamento& r) {
+  const int64_t inizio = cell_of(r.x);
+  const int64_t fine = cell_of(static_cast<int64_t>(r.x) + r.l);
+  if (fine > inizio) return;
+  std::string why = "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
+                    std::to_string(r.l) + " m is " +
+                    (r.l < 0 ? "negative" : "shorter than a cell (50 m)");
+  p.Warn("short-slowdown", p.FieldPlace(2), why + "; the compile looks for its end up to the end of the route");
+  p.RemarkOnCells(why);
+}
+
+// Slowdowns that overlap: each one that starts inside an earlier-starting
+// one names it.
+void CheckSlowdownOverlaps(ParseSession& p, const TrainCursors& c) {
+  std::vector<const SlowdownRead*> sorted;
+  for (const SlowdownRead& r : c.slowdowns) sorted.push_back(&r);
+  auto start = [](const SlowdownRead* r) { return std::min<int64_t>(r->x, int64_t{r->x} + r->l); };
+  auto end = [](const SlowdownRead* r) { return std::max<int64_t>(r->x, int64_t{r->x} + r->l); };
+  std::stable_sort(sorted.begin(), sorted.end(), [&](const SlowdownRead* a, const SlowdownRead* b) {
+    return start(a) < start(b);
+  });
+  const SlowdownRead* reaching = nullptr;
+  for (const SlowdownRead* r : sorted) {
+    if (reaching != nullptr && start(r) < end(reaching)) {
+      p.Warn("overlap", r->where,
+             "the slowdown from " + std::to_string(start(r)) + " m to " + std::to_string(end(r)) +
+                 " m overlaps another, from " + std::to_string(start(reaching)) + " m to " +
+                 std::to_string(end(reaching)) +
+                 " m: the markers inside a slowdown run from its start to the first end they "
+                 "meet; join them into one slowdown, or move one",
+             {Note{reaching->where, "the other slowdown"}});
+    }
+    if (reaching == nullptr || end(r) > end(reaching)) reaching = r;
+  }
+}
+
+// A slowdown lowers the line speed: its speed above the line speed where it
+// starts is a slip. Told once the whole list of speeds is known.
+void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
+  std::vector<SpeedRead> speeds = c.speeds;
+  std::stable_sort(speeds.begin(), speeds.end(), [](const SpeedRead& a, const SpeedRead& b) {
+    return a.posizione < b.posizione;
+  });
+  for (const SlowdownRead& r : c.slowdowns) {
+    auto after = std::upper_bound(speeds.begin(), speeds.end(), r.x,
+                                  [](int32_t x, const SpeedRead& s) { return x < s.posizione; });
+    if (after == speeds.begin()) continue;
+    const SpeedRead& line = *std::prev(after);
+    if (r.v <= line.velocita || r.v > kFastestTrain) continue;
+    p.Warn("speed", r.speed_field,
+           "slowdown speed " + std::to_string(r.v) +
+               " km/h is above the line speed where it starts, " + std::to_string(line.velocita) +
+               " km/h: a slowdown lowers the speed; is the slowdown's speed or the line speed "
+               "wrong?",
+           {Note{line.where, "the line speed " + std::to_string(line.velocita) +
+                                 " km/h holds from " + std::to_string(line.posizione) + " m on"}});
+  }
+}
 
 // Fills the speed profile with the previous speed up to `until`; its code must
 // fit 8 bits when a cell takes it. A speed line stops at the last cell, the
@@ -48,9 +161,12 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
   if (!p.ReadInts({&posizione, &velocita})) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
+  p.CheckOrder(c.speed_order, posizione, "line speed");
+  CheckLineSpeed(p, c, posizione, velocita);
   int64_t n = nearest(posizione / 50.0);
   const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
   if (f == Flow::kStop) return f;
+  if (f == Flow::kGoOn) ++p.counts().speed_entries;
   // A check that left out the fill of the speed before goes on with this one,
   // so that the fault is not reported again at each later entry.
   c.previous_speed = velocita;
@@ -66,6 +182,7 @@ Flow Adhesion(ParseSession& p, TrainCursors& c) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   p.CheckFits(aderenza, 8, "aderenza", 1);
+  p.CheckOrder(c.adhesion_order, posizione, "adhesion");
   int64_t n = nearest(posizione / 50.0);
   if (n > 0) FillProfile(p.s, c.adhesion, n, &cella::aderenza, low8(c.previous_adhesion));
   c.previous_adhesion = aderenza;
@@ -93,10 +210,12 @@ Flow Signal(ParseSession& p) {
   if (!p.InRange(g.posizione, 100)) return p.RangeFailure(g.posizione);
   p.CheckPastRoute(g.posizione);
   CheckSignalValues(p, g);
-  return p.Placed(g.posizione, memo_segnale(p.s, g));
+  const Flow f = p.Placed(g.posizione, memo_segnale(p.s, g));
+  if (f == Flow::kGoOn) ++p.counts().signals;
+  return f;
 }
 
-Flow Slowdown(ParseSession& p) {
+Flow Slowdown(ParseSession& p, TrainCursors& c) {
   p.KeepRecord(EntryKind::kSlowdown);
   Rallentamento r;
   if (!p.ReadInts({&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})) return p.AfterFailure();
@@ -105,6 +224,7 @@ Flow Slowdown(ParseSession& p) {
   p.CheckFits(r.v, 16, "dato1", 1);
   p.CheckFits(r.f_tt, 16, "dato3", 3);
   p.CheckFits(r.d_v, 16, "dato2", 5);
+  CheckSlowdown(p, c, r);
   // A slowdown that fails after writing some of its cells is left out whole:
   // before its last check it writes its warning, start and end cells only.
   SavedCells saved;
@@ -115,6 +235,10 @@ Flow Slowdown(ParseSession& p) {
   }
   Flow f = p.Placed(r.x, memo_rallentamento(p.s, r));
   if (f == Flow::kSkip) saved.Restore(p.s);
+  if (f == Flow::kGoOn) {
+    ++p.counts().slowdowns;
+    CheckSlowdownEnd(p, r);
+  }
   return f;
 }
 
@@ -171,7 +295,7 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
   if (Has(kw, "orologio") && !Clock(p)) return failed;
   if (Has(kw, "sabbia") && !Sand(p, &chiave.valore1)) return failed;
   if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "rallentamento") && (f = Slowdown(p)) != Flow::kGoOn) return f;
+  if (Has(kw, "rallentamento") && (f = Slowdown(p, c)) != Flow::kGoOn) return f;
   if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
   if (Has(kw, "stazione")) {
     p.KeepRecord(EntryKind::kStation);
@@ -180,25 +304,40 @@ Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
   return f;
 }
 
-// A reference value that is not a multiple of 50 is reported against the line
-// file, which holds the references: once, however many of them are at fault.
+// A reference value that is not a multiple of 50 is reported at the line of
+// the line file that gave it: once, however many of them are at fault, with a
+// note for each.
 void CheckReferences(ParseSession& p) {
+  std::optional<SourceLocation> first;
+  std::vector<Note> notes;
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
-    if (!is_multiple(v.inizio, 50) || !is_multiple(v.fine, 50)) {
-      p.RaiseInFile(Status::kReferenceNotMultiple, Source::kLinea,
-                    {Note{{},
-                          "the three kilometric references ('progressiva chilometrica "
-                          "uno', 'due', 'tre') take positions in multiples of 50 m"}});
-      return;
-    }
+    const bool inizio = !is_multiple(v.inizio, 50);
+    if (!inizio && is_multiple(v.fine, 50)) continue;
+    SourceLocation where = p.ReferencePlace(slot).value_or(p.FilePlace(Source::kLinea));
+    if (!first) first = where;
+    notes.push_back(
+        Note{where, "this reference's " + std::string(inizio ? "first" : "second") + " value is " +
+                        std::to_string(inizio ? v.inizio : v.fine) +
+                        (inizio ? "" : " (100 is added to it when the third value is 1)")});
   }
+  if (!first) return;
+  // In the order of the file, not of the slots the ordering gave them.
+  std::stable_sort(notes.begin(), notes.end(),
+                   [](const Note& a, const Note& b) { return a.where.line < b.where.line; });
+  first = notes.front().where;
+  notes.push_back(Note{{},
+                       "the three kilometric references ('progressiva chilometrica "
+                       "uno', 'due', 'tre') take positions in multiples of 50 m"});
+  p.RaiseAt(Status::kReferenceNotMultiple, *first, std::move(notes));
 }
 
 // The end steps: the tails of the speed and adhesion profiles and the
 // reference check.
 void EndTrainFile(ParseSession& p, TrainCursors& c, bool warn_empty) {
   p.DeleteCurrent();
+  CheckSlowdownOverlaps(p, c);
+  CheckSlowdownSpeeds(p, c);
   const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
   if (warn_empty) p.EndOfFile();
   if (FillSpeed(p, c, tail_end, ProfileEnd::kPastLastCell) == Flow::kStop) return;
@@ -237,7 +376,10 @@ void ReadTrainFile(ParseSession& p) {
       p.reader().SkipRestOfLine();
       continue;
     }
-    if (f == Flow::kStop) return;
+    if (f == Flow::kStop) {
+      CheckSlowdownOverlaps(p, c);
+      return;
+    }
     if (f == Flow::kEndOfFile) break;
     p.AfterEntry(Grammar::kTrain);
   }

@@ -17,7 +17,15 @@ constexpr WarningName kWarningNames[] = {
     {"before-generale", "a line before '[generale]', where nothing is read"},
     {"no-generale", "a train file without '[generale]'"},
     {"empty-file", "an empty source file, or one that gives no entry"},
-    {"encoding", "a file written in UTF-8 or UTF-16"},
+    {"encoding", "a file written in UTF-8 or UTF-16, or with a byte-order mark"},
+    {"quoted-text", "a quoted text that runs across line ends"},
+    {"missing-fine", "a file that ends without '[fine]'"},
+    {"unsorted-positions", "a list of positions out of order (gradients, speeds, curves)"},
+    {"overlap", "curves or slowdowns that overlap"},
+    {"reversed-stretch", "a stretch whose end lies before its start"},
+    {"speed", "a line or slowdown speed that no train runs, or a list not starting at 0"},
+    {"short-slowdown", "a slowdown shorter than a cell, which has no end cell"},
+    {"replaced-feature", "a station's stopping mark written over a feature"},
 };
 
 }  // namespace

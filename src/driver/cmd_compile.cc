@@ -127,7 +127,12 @@ int RunCompile(CommandContext& ctx) {
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);
-  return ReportCompile(s, report, ctx.err, style);
+  const int status = ReportCompile(s, report, ctx.err, style);
+  // Silent on success, unless asked to say what was compiled.
+  if (status == kExitOk && o.Flag("--verbose") && !ctx.quiet) {
+    ctx.err << "percorso: compiled " << ReadSummary(report.counts) << "\n";
+  }
+  return status;
 }
 
 namespace {
@@ -177,7 +182,14 @@ int RunCheck(CommandContext& ctx) {
   style.placeless_file = sources.Name(Source::kTreno);
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
-  return o.Flag("--strict") && counts.warnings > 0 ? kExitStatus : kExitOk;
+  if (o.Flag("--strict") && counts.warnings > 0) return kExitStatus;
+  // A clean check says what it read, so that success is never silent.
+  ctx.out << "percorso: no error";
+  if (counts.warnings > 0) {
+    ctx.out << " (" << counts.warnings << (counts.warnings == 1 ? " warning" : " warnings") << ")";
+  }
+  ctx.out << ": " << ReadSummary(outcome.counts) << "\n";
+  return kExitOk;
 }
 
 }  // namespace percorso

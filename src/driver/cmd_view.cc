@@ -67,8 +67,10 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
   if (found.size() > 1) {
     std::string list;
     for (const ScenarioKeys& k : found) list += "\n  " + Shown(k);
-    return UsageError(
-        ctx, "several compiled scenarios in " + dir + "; choose one with the keys:" + list);
+    // The choice is the whole answer: no usage text around it.
+    return Fail(ctx.err,
+                "several compiled scenarios in " + dir + "; choose one with the keys:" + list,
+                kExitUsage);
   }
   *keys = found[0];
   std::tie(view->line_key, view->train_key) = found_bytes[0];

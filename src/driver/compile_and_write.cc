@@ -13,6 +13,7 @@ namespace percorso {
 CompileReport ReportOf(CompileOutcome outcome) {
   CompileReport report;
   report.diagnostics = std::move(outcome.diagnostics);
+  report.counts = outcome.counts;
   // A source that could not be read or deleted is a failure of the run, not a
   // status of the scenario: nothing is written for it.
   if (!outcome.io_error.empty()) {
@@ -35,6 +36,26 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
     report.result = CompileResult::kIoError;
   }
   return report;
+}
+
+namespace {
+
+std::string Counted(int n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string ReadSummary(const EntryCounts& c) {
+  std::string line = Counted(c.stations, "station", "stations") + ", " +
+                     Counted(c.signals, "signal", "signals") + ", " +
+                     Counted(c.slowdowns, "slowdown", "slowdowns") + ", " +
+                     Counted(c.speed_entries, "speed entry", "speed entries") + ", " +
+                     Counted(c.speed_boards + c.text_boards, "board", "boards") + " (" +
+                     std::to_string(c.speed_boards) + " speed-indicator, " +
+                     std::to_string(c.text_boards) + " text)";
+  if (c.has_route) line += ", route length " + std::to_string(c.route_length) + " m";
+  return line;
 }
 
 int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,

@@ -55,6 +55,7 @@ std::vector<CommandSpec> BuildCommands() {
          "where to write, created when missing (default: the current "
          "directory)"},
         {"no-geometry", 0, "", "no geometry file; curve lines are not processed"},
+        {"verbose", 'v', "", "on success, say what was compiled (silent without it)"},
         kNoWarningsOption,
         kNoWarningOption,
         kFormatOption,
@@ -70,7 +71,8 @@ std::vector<CommandSpec> BuildCommands() {
        "Compiles your files in memory, writes nothing, and reports every error and warning\n"
        "it finds. The first error is the one compile reports; after it each entry that\n"
        "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
-       "error, 0 with warnings only. One of the files may be - for standard input.\n",
+       "error, 0 with warnings only; then one line on standard output says what was read.\n"
+       "One of the files may be - for standard input.\n",
        {{"line", 0, "FILE", "the line description file (- for standard input)"},
         {"train", 0, "FILE", "the train description file (- for standard input)"},
         {"line-key", 0, "K", "the line key (default: from the file name, or none)"},

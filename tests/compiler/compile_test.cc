@@ -224,7 +224,7 @@ TEST(ParserStatusTest, TheStatusPointsAtTheEntryThatSetIt) {
       {"15 then a signal", LineFile({"pendenza, 200000, 1"}),
        TrainFile({"segnale, 1050" + kSignal}), "treno-.txt:2:10"},
       {"2", Lines({"[generale]", "progressiva chilometrica tre, 0, 25, 0"}), kTrain,
-       "linea.txt:0:0"},
+       "linea.txt:2:1"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

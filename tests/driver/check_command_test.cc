@@ -65,7 +65,13 @@ TEST_F(CheckCommandTest, StatusesAndWhatIsPrinted) {
     EXPECT_EQ(r.err.find("too many errors") != std::string::npos,
               row.extra.size() == 2 && row.extra[0] == "--max-errors")
         << r.err;
-    EXPECT_EQ(r.out, "");
+    // One line on standard output, only when the check passes.
+    if (row.status == 0) {
+      EXPECT_TRUE(r.out.starts_with("percorso: no error")) << r.out;
+      EXPECT_EQ(Count(r.out, "\n"), 1) << r.out;
+    } else {
+      EXPECT_EQ(r.out, "");
+    }
   }
   // Nothing is written.
   EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt"}));
@@ -107,6 +113,31 @@ TEST_F(CheckCommandTest, CompileWarnsWithoutChangingItsStatusAndMinusWSilencesIt
   testing::CliResult quiet = Run("compile", linea, TrainFile({"sabbia, 300"}), {"-w"});
   EXPECT_EQ(quiet.status, 0);
   EXPECT_EQ(quiet.err, "");
+}
+
+TEST_F(CheckCommandTest, ACleanCheckSaysWhatItRead) {
+  const std::string linea =
+      LineFile({"indicatori_vmax, 2000, 100,100,100,0,0,0,0,0", "cartello_indicatore, 3000, (A)",
+                "cartello_indicatore, 3500, (B)"},
+               9000);
+  const std::string treno =
+      TrainFile({"velocita, 0, 100", "velocita, 4000, 120", testing::Station(0, 8, 600, "A"),
+                 testing::Station(5000, 12, 500, "B"), "segnale, 1050" + kSignal,
+                 "rallentamento, 6000, 60, 500, 0, 0, 60"});
+  const std::string read =
+      "2 stations, 1 signal, 1 slowdown, 2 speed entries, 3 boards (1 speed-indicator, 2 text), "
+      "route length 9000 m\n";
+  testing::CliResult checked = Run("check", linea, treno);
+  EXPECT_EQ(checked.status, 0) << checked.err;
+  EXPECT_EQ(checked.out, "percorso: no error: " + read);
+  // A compile is silent on success, unless -v.
+  testing::CliResult compiled = Run("compile", linea, treno);
+  EXPECT_EQ(compiled.status, 0) << compiled.err;
+  EXPECT_EQ(compiled.out, "");
+  EXPECT_EQ(compiled.err, "");
+  testing::CliResult told = Run("compile", linea, treno, {"-v"});
+  EXPECT_EQ(told.status, 0) << told.err;
+  EXPECT_EQ(told.out, "percorso: compiled " + read);
 }
 
 TEST_F(CheckCommandTest, UsageErrors) {

@@ -1,0 +1,52 @@
+// Which source entry put the feature on each cell: kept by the parse, so that
+// a conflict found later (by the parse or by the post-pass) names the entries
+// involved in the author's terms.
+#ifndef PERCORSO_COMPILER_CELL_OWNERS_H_
+#define PERCORSO_COMPILER_CELL_OWNERS_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "compiler/diagnostic.h"
+#include "compiler/model.h"
+
+namespace percorso {
+
+class CellOwners {
+ public:
+  /// Starts a new entry read at `where` with keyword field `keyword`; returns
+  /// its index.
+  int32_t AddEntry(const SourceLocation& where, const std::string& keyword);
+  /// The entry `entry` put its feature on `cell` of an array of `cells` cells.
+  void Own(int64_t cell, size_t cells, int32_t entry);
+  /// Something that a later error about the cells of `entry` should add.
+  void SetRemark(int32_t entry, std::string remark);
+
+  /// The entry that put the feature on `cell` (its place, and its keyword
+  /// field as text), or nullptr.
+  const Note* Of(int64_t cell) const;
+  /// The remark kept for the entry that owns `cell`; empty when none.
+  std::string RemarkOf(int64_t cell) const;
+
+ private:
+  int32_t IndexOf(int64_t cell) const;
+
+  std::vector<int32_t> owner_;
+  std::vector<Note> entries_;
+  std::vector<std::string> remarks_;
+};
+
+/// The metre a cell stands for: (cell - 1) x 50.
+inline int64_t MetreOfCell(int64_t cell) {
+  return (cell - 1) * 50;
+}
+
+/// A note on what `cell` holds: "cell C (about metre M) already holds WHAT",
+/// and ", put there by this 'K' entry" at that entry's place when it has an
+/// owner; a marker without an owner was added by the compile.
+Note DescribeCell(const Scenario& s, const CellOwners& owners, int64_t cell);
+
+}  // namespace percorso
+
+#endif  // PERCORSO_COMPILER_CELL_OWNERS_H_
