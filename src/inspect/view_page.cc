@@ -234,14 +234,17 @@ std::string RenderViewPage(const ViewScenario& s) {
       std::string(kKeys) + "</section>\n" +
       "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
   out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";
+  // The script stands before the tables, so that the chart is drawn before
+  // the browser has read them.
+  out += "<script type=\"application/json\" id=\"view-data\">" +
+         ViewDataJson(s, f, records, plan.json, diagnostics) + "</script>\n";
+  out += "<script>" + std::string(ViewPageScript()) + "</script>\n";
   out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
   out +=
       "<h2 id=\"features\">Features</h2>\n<p class=\"note\">A click on a row, or on its "
       "kilometre, shows it on the chart; a click on a column's title sorts by it.</p>\n" +
       FeatureTables(s, f, records);
-  out += "<script type=\"application/json\" id=\"view-data\">" +
-         ViewDataJson(s, f, records, plan.json, diagnostics) + "</script>\n";
-  out += "<script>" + std::string(ViewPageScript()) + "</script>\n</body>\n</html>\n";
+  out += "</body>\n</html>\n";
   return out;
 }
 

@@ -1327,6 +1327,19 @@
     row.classList.add('shown');
     bringChartIntoView();
   }
+  // The kilometre of each row as a link to it on the chart, with a kilometre
+  // on either side: the keyboard's way to a row.
+  function kilometreLinks(table) {
+    Array.prototype.forEach.call(table.querySelectorAll('tbody tr[data-m]'), function (row) {
+      var from = +row.getAttribute('data-m');
+      var to = row.hasAttribute('data-to') ? +row.getAttribute('data-to') : from;
+      var cell = row.cells[0], a = document.createElement('a');
+      a.href = '#km=' + km(Math.max(0, from - 1000)) + '-' + km(to + 1000);
+      a.textContent = cell.textContent;
+      cell.textContent = '';
+      cell.appendChild(a);
+    });
+  }
   function tables() {
     Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), function (table) {
       if (!table.tHead) return;
@@ -1340,6 +1353,7 @@
         th.appendChild(b);
         b.addEventListener('click', function () { sortTable(table, column, th); });
       });
+      kilometreLinks(table);
       table.addEventListener('click', function (e) {
         var row = e.target.closest('tr[data-m]');
         // A link shows the row itself; the source stays free to select.
@@ -1354,8 +1368,13 @@
   renderPlan();
   showFromHash(false);
   render();
-  tables();
-  if (hashRangeText() !== null) bringChartIntoView();
   if (window.performance && performance.mark) performance.mark('percorso-chart-drawn');
+  // The tables follow the script in the page.
+  function whenRead() {
+    tables();
+    if (hashRangeText() !== null) bringChartIntoView();
+  }
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', whenRead);
+  else whenRead();
   profile.setAttribute('data-ready', '1');
 })();

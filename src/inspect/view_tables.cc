@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "inspect/dump_format.h"
-#include "inspect/svg_layout.h"
 #include "inspect/text_out.h"
 
 namespace percorso {
@@ -33,18 +32,17 @@ class Table {
     out_ += "</tr></thead><tbody>\n";
   }
 
-  /// Opens a row at `from`..`to` metres: its first cell is the kilometre of
-  /// `from`, a link to the stretch with a kilometre on either side.
+  /// Opens a row at `from`..`to` metres, its first cell the kilometre of
+  /// `from`. Cells are numbers, set to the right, unless marked as text.
   void Row(int64_t from, int64_t to) {
     out_ += "<tr data-m=\"" + N(from) + "\"";
     if (to != from) out_ += " data-to=\"" + N(to) + "\"";
-    out_ += "><td class=\"num\"><a href=\"#km=" + KmLabel(std::max<int64_t>(0, from - 1000)) + "-" +
-            KmLabel(to + 1000) + "\">" + Kilometres(from) + "</a></td>";
+    out_ += "><td>" + Kilometres(from) + "</td>";
     ++rows_;
   }
-  void Num(int64_t v) { out_ += "<td class=\"num\">" + N(v) + "</td>"; }
-  void NumText(const std::string& text) { out_ += "<td class=\"num\">" + text + "</td>"; }
-  void Text(const std::string& utf8) { out_ += "<td>" + HtmlEscape(utf8) + "</td>"; }
+  void Num(int64_t v) { out_ += "<td>" + N(v) + "</td>"; }
+  void NumText(const std::string& text) { out_ += "<td>" + text + "</td>"; }
+  void Text(const std::string& utf8) { out_ += "<td class=\"t\">" + HtmlEscape(utf8) + "</td>"; }
   /// Closes the row with its source: FILE:LINE of each place.
   void End(const std::vector<std::string>& places) {
     if (with_source_) {

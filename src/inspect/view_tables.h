@@ -15,8 +15,8 @@
 namespace percorso {
 
 /// Every table, each under its own heading. A row is <tr data-m="METRES">
-/// (and data-to="METRES" for a stretch), its kilometre a link to
-/// #km=FROM-TO; the source column is left out when `records` is empty.
+/// (and data-to="METRES" for a stretch) and begins with its kilometre; the
+/// source column is left out when `records` is empty.
 std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records);
 
 /// The text of a board as it reads: a text made of parenthesised lines, such
