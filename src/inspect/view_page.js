@@ -136,6 +136,10 @@
   D.rows.forEach(function (row) { ROW_TITLES[row.id] = row.title; });
   D.rows.forEach(function (row) { row.marks.sort(function (a, b) { return a[0] - b[0]; }); });
   D.slowdownBoards.sort(function (a, b) { return a[0] - b[0]; });
+  // Looked up by position: the entries in file order need not be.
+  [D.speedFrom, D.gradientFrom].forEach(function (list) {
+    list.sort(function (a, b) { return a[0] - b[0]; });
+  });
   var diagnosticMarks = [];
   D.diagnostics.forEach(function (d, i) {
     if (d[3] !== null) {

@@ -129,18 +129,6 @@ std::string Slowdowns(const ViewScenario& s, const ViewFeatures& f, const Record
   return t.Take();
 }
 
-/// The entry that set the profile value from `metres`, the start of a run:
-/// the last one whose position lies before `metres` + 75, since an entry at
-/// position p changes the profile from the cell before p's own (p rounds to
-/// a cell whose metres lie 25 to 75 m before p).
-const SourceEntry* ProfileEntry(const std::vector<const SourceEntry*>& list, int64_t metres) {
-  const SourceEntry* found = nullptr;
-  for (const SourceEntry* r : list) {
-    if (At(*r, 0) < metres + 75) found = r;
-  }
-  return found;
-}
-
 /// A table of the changes of one per-cell profile value.
 std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
                     std::string_view id, std::string_view title, const char* unit, EntryKind kind,
@@ -152,14 +140,20 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
     return At(*a, 0) < At(*b, 0);
   });
   int64_t previous = 0;
+  // The entry that set the value from metre m on: the last one whose position
+  // lies before m + 75, since an entry at position p changes the profile from
+  // the cell before p's own (whose metres lie 25 to 75 m before p).
+  size_t next = 0;
+  const SourceEntry* setter = nullptr;
   for (size_t i = 1; i < s.celle.size(); ++i) {
     int64_t v = value_of(i, previous);
     if (i == 1 || v != previous) {
       int64_t m = CellMetres(static_cast<int64_t>(i));
+      while (next < entries.size() && At(*entries[next], 0) < m + 75) setter = entries[next++];
       t.Row(m, m);
       t.NumText(text_of(v));
       t.NumText(i == 1 ? "" : (v > previous ? "+" : "") + N(v - previous));
-      t.End({PlaceOf(ProfileEntry(entries, m))});
+      t.End({PlaceOf(setter)});
     }
     previous = v;
   }
