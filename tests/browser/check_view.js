@@ -269,6 +269,9 @@ async function diagnostics(browser) {
         JSON.stringify(r));
   const along = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
   check('its link brings the chart into view', along > -5 && along < 100, along);
+  const contrast = await lowContrast(page);
+  check('the messages and the banner keep a contrast of 4.5:1', contrast.length === 0,
+        contrast.slice(0, 5).join('; '));
 
   // The compile stopped at the second signal: said above all, with the place.
   const banner = await page.$eval('#stopped', (e) => e.textContent).catch(() => '');
