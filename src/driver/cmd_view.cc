@@ -96,11 +96,11 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
   return kExitOk;
 }
 
-/// Where a diagnostic points, as the page shows it: the base name of its
-/// file and, when known, its line and column; empty without a file.
+/// Where a diagnostic points, as the page shows it: its file as given and,
+/// when known, its line and column; empty without a file.
 std::string PlaceOf(const SourceLocation& where) {
   if (where.file.empty()) return "";
-  std::string place = ValidUtf8(BaseName(where.file));
+  std::string place = ValidUtf8(where.file);
   if (where.known()) place += ":" + std::to_string(where.line) + ":" + std::to_string(where.column);
   return place;
 }
@@ -118,9 +118,9 @@ std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
              std::to_string(d.progressiva_errore) + " m: " + text;
     }
     out.push_back({d.severity == Severity::kWarning ? "warning" : "error", PlaceOf(d.where),
-                   ValidUtf8(text), metres});
+                   ValidUtf8(text), metres, d.where});
     for (const Note& n : d.notes) {
-      out.push_back({"note", PlaceOf(n.where), ValidUtf8(n.text), std::nullopt});
+      out.push_back({"note", PlaceOf(n.where), ValidUtf8(n.text), std::nullopt, n.where});
     }
   }
   return out;

@@ -4,6 +4,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "inspect/view_tables.h"
 
 namespace percorso {
 namespace {
@@ -44,7 +45,8 @@ class DataWriter {
   /// [metres, class, label, tooltip] of one single-cell feature.
   std::string Mark(const ViewFeature& ft) const {
     FeatureTerms t = DescribeFeature(s_, records_, ft.cell);
-    return "[" + N(t.metres) + "," + Q(t.kind) + "," + Q(ft.label) + "," + Q(t.tip) + "]";
+    std::string label = ft.row == FeatureRow::kTextBoards ? BoardReading(ft.label) : ft.label;
+    return "[" + N(t.metres) + "," + Q(t.kind) + "," + Q(label) + "," + Q(t.tip) + "]";
   }
 
   std::string Rows() const {
@@ -124,9 +126,9 @@ class DataWriter {
     return "[" + out + "]";
   }
 
-  std::string Diagnostics() const {
+  static std::string Diagnostics(const std::vector<ViewDiagnostic>& diagnostics) {
     std::string out;
-    for (const ViewDiagnostic& d : s_.diagnostics) {
+    for (const ViewDiagnostic& d : diagnostics) {
       Add(out, "[" + Q(d.severity) + "," + Q(d.place) + "," + Q(d.text) + "," +
                    (d.metres ? N(*d.metres) : "null") + "]");
     }
@@ -142,9 +144,11 @@ class DataWriter {
 }  // namespace
 
 std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
-                         const std::string& plan_json) {
+                         const std::string& plan_json,
+                         const std::vector<ViewDiagnostic>& diagnostics) {
   DataWriter w(s, f, records);
   const auto& celle = s.celle;
+  const int64_t route_end = s.voci[kVoceTreno].fine;
   std::string json =
       "{\"axis\":" + N(f.axis_metres) + ",\"cells\":" + N(static_cast<int64_t>(celle.size())) +
       ",\"stations\":" + w.Stations() + ",\"rows\":" + w.Rows() +
@@ -159,7 +163,8 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
       ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
       ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) +
       ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"plan\":" + plan_json +
-      ",\"diagnostics\":" + w.Diagnostics() + "}";
+      ",\"diagnostics\":" + DataWriter::Diagnostics(diagnostics) +
+      ",\"routeEnd\":" + (route_end > 0 && route_end < f.axis_metres ? N(route_end) : "null") + "}";
   // Inside a <script> element "</" or "<!--" would change how the element
   // ends; a "<" occurs only inside strings, where \u003c reads the same.
   std::string out;

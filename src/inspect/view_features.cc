@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
 
@@ -95,6 +96,16 @@ ViewScenario ViewOfModel(const Scenario& s) {
   v.voci = s.voci;
   if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
   v.entries = s.source_entries;
+  for (const Diagnostic& d : s.raised) {
+    const auto code = static_cast<Status>(d.stato);
+    // These are recorded and the reading goes on.
+    if (code == Status::kNone || code == Status::kReferenceNotMultiple ||
+        code == Status::kNoMarkerBeforeSignal || code == Status::kNoMarkerBeforeSlowdown ||
+        code == Status::kNoMarkerAfterSlowCell) {
+      continue;
+    }
+    v.stops.push_back({d.where, d.stato, code != Status::kBeyondCells});
+  }
   return v;
 }
 

@@ -22,6 +22,19 @@ struct ViewDiagnostic {
   std::string text;      // UTF-8
   /// The metres of the line it points at, when it points at one.
   std::optional<int64_t> metres;
+  /// The place in the sources, when it has one: a warning without metres is
+  /// put at the position of the entry read there.
+  SourceLocation where;
+};
+
+/// A status that stopped the reading of the sources: the entries after its
+/// place were not compiled, so the page does not show them.
+struct ViewStop {
+  SourceLocation where;
+  int32_t stato = 0;
+  /// False when only the reading of its own file stopped (an entry past the
+  /// cells); the other file was still read.
+  bool whole_compile = true;
 };
 
 /// A compiled scenario as read back from its files, or as compiled in memory
@@ -37,10 +50,12 @@ struct ViewScenario {
   std::vector<SourceEntry> entries;
   /// From sources: what the compile reported.
   std::vector<ViewDiagnostic> diagnostics;
+  /// From sources: the statuses that stopped the reading, in the order raised.
+  std::vector<ViewStop> stops;
 };
 
 /// The page's view of a model compiled in memory: its keys, cells, table and
-/// geometry, and the records it kept.
+/// geometry, the records it kept and the statuses that stopped its reading.
 ViewScenario ViewOfModel(const Scenario& s);
 
 struct ViewStation {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "compiler/status.h"
 #include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
 #include "inspect/svg_layout.h"
@@ -11,6 +12,7 @@
 #include "inspect/view_assets.h"
 #include "inspect/view_data.h"
 #include "inspect/view_plan.h"
+#include "inspect/view_tables.h"
 #include "inspect/view_terms.h"
 
 namespace percorso {
@@ -86,46 +88,66 @@ std::string HeaderTables(const ViewScenario& s) {
   return out;
 }
 
-std::string StationTable(const ViewFeatures& f) {
-  std::string out =
-      "<table id=\"stations\"><tr><th>slot</th><th>name</th><th>tipo</th>"
-      "<th>position (km)</th><th>area (km)</th><th>stopping mark</th>"
-      "<th>time</th></tr>\n";
-  for (const ViewStation& st : f.stations) {
-    const voce& v = *st.v;
-    out += "<tr class=\"station-row\">" + Cell(st.slot) + Cell(HtmlEscape(st.name)) + Cell(v.tipo) +
-           Cell(Kilometres(v.posizione), true) +
-           Cell(Kilometres(v.inizio) + " to " + Kilometres(v.fine), true) +
-           Cell(st.stop_cell >= 0 ? "cell " + std::to_string(st.stop_cell) : "none") +
-           Cell(v.orario != 0 ? ClockTime(v.orario) : "", true) + "</tr>\n";
-  }
-  return out + "</table>\n";
-}
-
-std::string BoardTable(const ViewScenario& s, const ViewFeatures& f) {
-  std::string out =
-      "<table id=\"text-boards\"><tr><th>cell</th><th>km</th><th>slot</th>"
-      "<th>text</th></tr>\n";
-  for (const ViewFeature& ft : f.features) {
-    if (ft.row != FeatureRow::kTextBoards) continue;
-    const cella& c = s.celle[static_cast<size_t>(ft.cell)];
-    out += "<tr>" + Cell(ft.cell) + Cell(Kilometres(CellMetres(ft.cell)), true) + Cell(c.dato1) +
-           Cell(HtmlEscape(ft.label)) + "</tr>\n";
-  }
-  return out + "</table>\n";
-}
-
-// Zoom buttons, the range box and the range shown, above the rows.
+// Zoom buttons, the range box, the range shown and what went wrong with a
+// range asked for, above the rows; below them the kilometres again, so that
+// one axis stays in sight while the rows scroll.
 constexpr std::string_view kControls =
-    "<form id=\"controls\" class=\"controls\" autocomplete=\"off\">"
-    "<button type=\"button\" id=\"zoom-out\" title=\"Zoom out\">\u2212</button>"
-    "<button type=\"button\" id=\"zoom-in\" title=\"Zoom in\">+</button>"
-    "<button type=\"button\" id=\"zoom-all\" title=\"The whole line\">whole line</button>"
+    "<div class=\"chart-head\"><form id=\"controls\" class=\"controls\" autocomplete=\"off\">"
+    "<button type=\"button\" id=\"zoom-out\" title=\"Zoom out (key -)\" "
+    "aria-label=\"Zoom out\">\u2212</button>"
+    "<button type=\"button\" id=\"zoom-in\" title=\"Zoom in (key +)\" "
+    "aria-label=\"Zoom in\">+</button>"
+    "<button type=\"button\" id=\"zoom-all\" title=\"The whole line (key 0)\">whole line</button>"
     "<label>km <input id=\"range\" name=\"range\" size=\"13\" placeholder=\"40\u201355\" "
-    "title=\"A range of kilometres, such as 40\u201355\"></label>"
+    "title=\"A range of kilometres, such as 40\u201355\" aria-describedby=\"range-note\"></label>"
     "<button type=\"submit\">show</button>"
-    "<span id=\"range-shown\" class=\"range-shown\"></span>"
-    "<span class=\"hint\">wheel or pinch to zoom, drag to pan</span></form>\n";
+    "<span id=\"range-shown\" class=\"range-shown\"></span></form>"
+    "<p id=\"range-note\" class=\"range-note\" role=\"status\" aria-live=\"polite\"></p>"
+    "<svg id=\"km-top\" class=\"km-top\" aria-hidden=\"true\"></svg></div>\n";
+
+// What the keys do on the chart.
+constexpr std::string_view kKeys =
+    "<p id=\"chart-keys\" class=\"note\">On the chart: \u2190 and \u2192 pan, + and \u2212 "
+    "zoom, 0 shows the whole line, Tab goes from mark to mark (each tells its kind, kilometre "
+    "and values); the mouse wheel or a pinch zooms, a drag pans.</p>\n";
+
+/// The statuses that stopped the reading, said above everything else: the
+/// page shows only what was compiled before them.
+std::string StopBanner(const std::vector<ViewStop>& stops) {
+  std::string out;
+  for (const ViewStop& stop : stops) {
+    std::string place = PlaceText(stop.where);
+    std::string at = place.empty() ? ""
+                                   : (stop.where.known() ? " at " : " in ") +
+                                         std::string("<code>") + HtmlEscape(place) + "</code>";
+    std::string text = stop.whole_compile
+                           ? "the compile stopped" + at + ": entries after it are not drawn"
+                           : "the reading of its file stopped" + at +
+                                 ": entries after it in that file are "
+                                 "not drawn";
+    out += "<p class=\"banner\" role=\"alert\"><strong>" + text +
+           "</strong><span class=\"banner-why\"> (status " + std::to_string(stop.stato) + ": " +
+           HtmlEscape(StatusMeaning(stop.stato)) + ")</span></p>\n";
+  }
+  return out.empty() ? "" : "<div id=\"stopped\">" + out + "</div>\n";
+}
+
+/// The diagnostics, each error or warning without metres of its own put at
+/// the position of the entry read at its place.
+std::vector<ViewDiagnostic> Located(const ViewScenario& s) {
+  std::vector<ViewDiagnostic> out = s.diagnostics;
+  for (ViewDiagnostic& d : out) {
+    if (d.metres || d.severity == "note" || !d.where.known()) continue;
+    for (const SourceEntry& r : s.entries) {
+      if (r.place.line == d.where.line && r.place.file == d.where.file &&
+          r.kind != EntryKind::kTrainValue && !r.numbers.empty()) {
+        d.metres = r.numbers[0];
+        break;
+      }
+    }
+  }
+  return out;
+}
 
 /// The compile's messages, each linked to the stretch of the line it points at.
 std::string DiagnosticList(const std::vector<ViewDiagnostic>& diagnostics) {
@@ -145,10 +167,11 @@ std::string DiagnosticList(const std::vector<ViewDiagnostic>& diagnostics) {
     out += "<li class=\"diagnostic " + HtmlEscape(d.severity) + "\" data-index=\"" +
            std::to_string(i) + "\">" + place + "<b>" + HtmlEscape(d.severity) + ":</b> " +
            HtmlEscape(d.text);
+    // A position off the line (a negative one) is still linked to its start.
     if (d.metres) {
       int64_t m = *d.metres;
       out += " <a class=\"goto\" href=\"#km=" + KmLabel(std::max<int64_t>(0, m - 1000)) + "-" +
-             KmLabel(m + 1000) + "\">km " + Kilometres(m) + "</a>";
+             KmLabel(std::max<int64_t>(0, m) + 1000) + "\">km " + Kilometres(m) + "</a>";
     }
     out += "</li>\n";
   }
@@ -181,6 +204,7 @@ std::string RenderViewPage(const ViewScenario& s) {
   ViewFeatures f = CollectFeatures(s);
   RecordIndex records(s.entries);
   PlanData plan = MakePlan(s);
+  std::vector<ViewDiagnostic> diagnostics = Located(s);
   std::string line = HtmlEscape(Utf8FromWindows1252(s.line_key));
   std::string train = HtmlEscape(Utf8FromWindows1252(s.train_key));
   std::string out =
@@ -188,27 +212,39 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
       line + ", train " + train + " \u2013 compiled scenario</title>\n<style>" +
       std::string(ViewPageStyle()) + "</style>\n</head>\n<body>\n";
-  out += "<h1>Line " + line + ", train " + train + "</h1>\n" + Summary(s, f);
-  out += DiagnosticList(s.diagnostics);
+  out += "<a class=\"skip\" href=\"#along\">Skip to the chart along the line</a>\n";
+  out += "<h1>Line " + line + ", train " + train + "</h1>\n" + StopBanner(s.stops) + Summary(s, f);
+  out += DiagnosticList(diagnostics);
   out +=
       "<noscript><p class=\"note\">The plan and the rows along the line are drawn by the "
       "page's script; the tables below need none.</p></noscript>\n";
   out +=
       "<h2>Plan of the line</h2>\n<p class=\"note\">Turned so that the start lies at the "
       "left and the end at the right; grey: tunnels; the stretch shown along the line is "
-      "drawn thicker.</p>\n" +
+      "drawn thicker. <a class=\"skip-plan\" href=\"#along\">Skip the plan</a></p>\n" +
       plan.element;
-  out += "<h2>Along the line</h2>\n" + std::string(kControls) +
-         "<div id=\"chart\" class=\"chart\"><svg id=\"profile\" class=\"profile\" "
-         "role=\"img\" aria-label=\"Route along the kilometres\"></svg></div>\n"
-         "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
+  out +=
+      "<section id=\"along\" class=\"along\" aria-labelledby=\"along-title\">"
+      "<h2 id=\"along-title\" tabindex=\"-1\">Along the line</h2>\n" +
+      std::string(kControls) +
+      "<div id=\"chart\" class=\"chart\" tabindex=\"0\" role=\"region\" "
+      "aria-label=\"Chart along the line\" aria-describedby=\"chart-keys\"><svg "
+      "id=\"profile\" class=\"profile\" role=\"group\" aria-label=\"Route along the "
+      "kilometres\"></svg></div>\n" +
+      std::string(kKeys) + "</section>\n" +
+      "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
   out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";
-  out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
-  out += "<h2>Stations</h2>\n<div class=\"table-box\">" + StationTable(f) + "</div>\n";
-  out += "<h2>Text boards</h2>\n<div class=\"table-box\">" + BoardTable(s, f) + "</div>\n";
+  // The script stands before the tables, so that the chart is drawn before
+  // the browser has read them.
   out += "<script type=\"application/json\" id=\"view-data\">" +
-         ViewDataJson(s, f, records, plan.json) + "</script>\n";
-  out += "<script>" + std::string(ViewPageScript()) + "</script>\n</body>\n</html>\n";
+         ViewDataJson(s, f, records, plan.json, diagnostics) + "</script>\n";
+  out += "<script>" + std::string(ViewPageScript()) + "</script>\n";
+  out += "<h2>Header values and check codes</h2>\n" + HeaderTables(s);
+  out +=
+      "<h2 id=\"features\">Features</h2>\n<p class=\"note\">A click on a row, or on its "
+      "kilometre, shows it on the chart; a click on a column's title sorts by it.</p>\n" +
+      FeatureTables(s, f, records);
+  out += "</body>\n</html>\n";
   return out;
 }
 

@@ -13,7 +13,11 @@
   var tooltip = document.getElementById('tooltip');
   var AXIS = Math.max(1, D.axis);
   var MIN_SPAN = 200;  // metres: a few cells
-  var GUTTER = 40, RIGHT = 10, TITLE = 14;
+  var GUTTER = 40, RIGHT = 10, TITLE = 16;
+  // Text sizes on the chart, in pixels: never below 12 at any width.
+  var LABEL_SIZE = 12, STATION_SIZE = 12.5, LEVEL = 14;
+  var ROUTE_END = D.routeEnd;
+  var PRINT_WIDTH = 1000;  // pixels: the chart's width on paper, before scaling
 
   var view = { from: 0, to: AXIS };
   var layout = { width: 0, plotLeft: GUTTER, plotWidth: 1 };
@@ -57,6 +61,21 @@
 
   // Horizontal intervals taken by labels, on a few levels.
   function Lanes(levels) { this.taken = []; for (var i = 0; i < levels; i++) this.taken.push([]); }
+  Lanes.prototype.free = function (level, x0, x1) {
+    var lane = this.taken[level];
+    for (var i = 0; i < lane.length; i++) {
+      if (x0 < lane[i][1] && lane[i][0] < x1) return false;
+    }
+    return true;
+  };
+  Lanes.prototype.take = function (level, x0, x1) { this.taken[level].push([x0, x1]); };
+  // Frees the interval taken last as exactly x0..x1 on `level`.
+  Lanes.prototype.release = function (level, x0, x1) {
+    var lane = this.taken[level];
+    for (var i = lane.length - 1; i >= 0; i--) {
+      if (lane[i][0] === x0 && lane[i][1] === x1) { lane.splice(i, 1); return; }
+    }
+  };
   Lanes.prototype.place = function (x0, x1) {
     for (var level = 0; level < this.taken.length; level++) {
       var lane = this.taken[level], free = true;
@@ -74,9 +93,15 @@
       return '<circle class="glyph" cx="' + num(x) + '" cy="' + num(y - 2) + '" r="4.5"/>';
     }
     if (/\bsignal\b/.test(cls)) {
+      // The kinds differ by shape as well as by colour: a disc for sx 1, a
+      // square for sx 2, a diamond for any other.
+      var head = /\bsx2\b/.test(cls)
+          ? '<rect class="glyph" x="' + num(x - 3.5) + '" y="' + num(y - 6.5) + '" width="7" height="7"/>'
+          : /\bsx-other\b/.test(cls)
+              ? '<path class="glyph" d="M' + num(x) + ',' + num(y - 8) + 'l4.5,4.5l-4.5,4.5l-4.5,-4.5z"/>'
+              : '<circle class="glyph" cx="' + num(x) + '" cy="' + num(y - 3) + '" r="3.6"/>';
       var out = '<line class="glyph-post" x1="' + num(x) + '" x2="' + num(x) + '" y1="' +
-          num(y + 7) + '" y2="' + num(y - 1) + '"/><circle class="glyph" cx="' + num(x) +
-          '" cy="' + num(y - 3) + '" r="3.2"/>';
+          num(y + 7) + '" y2="' + num(y - 1) + '"/>' + head;
       if (/\bright\b/.test(cls)) {
         out += '<rect class="glyph-right" x="' + num(x + 2) + '" y="' + num(y + 1) +
             '" width="4" height="4"/>';
@@ -111,6 +136,10 @@
   D.rows.forEach(function (row) { ROW_TITLES[row.id] = row.title; });
   D.rows.forEach(function (row) { row.marks.sort(function (a, b) { return a[0] - b[0]; }); });
   D.slowdownBoards.sort(function (a, b) { return a[0] - b[0]; });
+  // Looked up by position: the entries in file order need not be.
+  [D.speedFrom, D.gradientFrom].forEach(function (list) {
+    list.sort(function (a, b) { return a[0] - b[0]; });
+  });
   var diagnosticMarks = [];
   D.diagnostics.forEach(function (d, i) {
     if (d[3] !== null) {
@@ -161,8 +190,11 @@
     this.y += TITLE + this.rowHeight;
   };
   function tip(text) { tips.push(text); return tips.length - 1; }
+  // A mark that the keyboard reaches and a screen reader names by its
+  // tooltip.
   function featureOpen(cls, attrs, tipIndex) {
-    return '<g class="feature ' + cls + '" tabindex="0" data-tip="' + tipIndex + '"' + attrs + '>';
+    return '<g class="feature ' + cls + '" tabindex="0" role="img" aria-label="' +
+        esc(String(tips[tipIndex]).replace(/\n/g, '; ')) + '" data-tip="' + tipIndex + '"' + attrs + '>';
   }
 
   // Marks of one row, those closer than `gap` pixels drawn as one with their count.
@@ -179,15 +211,88 @@
     return out;
   }
 
+  // Where a label `w` pixels wide for a mark at `x` goes: beside the mark,
+  // right of it and then left of it, on the lowest level with room, never
+  // outside the plot. A label above the first level needs the levels below it
+  // free at the mark for the leader line that ties the two. {x, level}, or
+  // null when there is no room.
+  function placeBeside(lanes, x, w) {
+    var left = layout.plotLeft, right = layout.plotLeft + layout.plotWidth;
+    for (var level = 0; level < lanes.taken.length; level++) {
+      var under = true;
+      for (var below = 0; below < level; below++) {
+        if (!lanes.free(below, x - 2, x + 2)) { under = false; break; }
+      }
+      if (!under) continue;
+      var options = [x + 6, x - 6 - w];
+      for (var o = 0; o < options.length; o++) {
+        var lx = options[o];
+        if (lx < left || lx + w > right || !lanes.free(level, lx - 2, lx + w + 2)) continue;
+        lanes.take(level, lx - 2, lx + w + 2);
+        for (var k = 0; k < level; k++) lanes.take(k, x - 2, x + 2);
+        return { x: lx, level: level };
+      }
+    }
+    return null;
+  }
+
+  // Places the labels of `items` ({x, text, own}: `own` the room of the
+  // item's mark, free for its own label) from the right to the left, so that
+  // the labels that climb to higher levels climb leftwards and their leader
+  // lines cross no label. {at: [{x, level, text} or null], hidden: count}.
+  function placeLabels(items, lanes, size) {
+    var at = [], hidden = 0;
+    for (var n = items.length - 1; n >= 0; n--) {
+      var it = items[n];
+      at[n] = null;
+      if (!it.text) continue;
+      if (it.own) lanes.release(0, it.own[0], it.own[1]);
+      var place = placeBeside(lanes, it.x, textWidth(it.text, size));
+      if (it.own) lanes.take(0, it.own[0], it.own[1]);
+      if (place) {
+        place.text = it.text;
+        at[n] = place;
+      } else {
+        hidden++;
+      }
+    }
+    return { at: at, hidden: hidden };
+  }
+
+  // A label placed by placeBeside, with its leader line when it stands above
+  // the first level; `y0` is the baseline of the first level, `top` the top
+  // of the mark.
+  function labelText(cls, text, place, x, y0, top) {
+    var y = y0 - LEVEL * place.level, out = '';
+    if (place.level > 0) {
+      var end = place.x > x ? place.x - 1 : place.x + textWidth(text, LABEL_SIZE) + 1;
+      out += '<path class="leader" d="M' + num(x) + ',' + num(top) + 'V' + num(y - 4) + 'H' +
+          num(end) + '"/>';
+    }
+    return out + '<text class="' + cls + '" x="' + num(place.x) + '" y="' + num(y) + '">' +
+        esc(text) + '</text>';
+  }
+
+  // The count of labels a row could not place, said at the right of its
+  // title: no label goes missing without a word.
+  Renderer.prototype.hiddenLabels = function (count) {
+    if (!count) return;
+    this.body += '<text class="row-note" x="' + num(layout.plotLeft + layout.plotWidth) +
+        '" y="' + num(12 - TITLE) + '">+' + count + (count === 1 ? ' label' : ' labels') +
+        ': zoom in</text>';
+  };
+
   // Marks of one row, those closer than a few pixels drawn as one with their
-  // count. A label goes to the right of its mark, or else to its left, on the
-  // lowest level where it crosses neither another label nor another mark.
-  Renderer.prototype.marks = function (marks, what, height, levels) {
-    var markY = height - 10, lanes = new Lanes(levels), left = layout.plotLeft;
-    var right = left + layout.plotWidth, list = groups(marks, 6);
-    list.forEach(function (g) {
-      for (var level = 0; level < levels; level++) lanes.taken[level].push([g[2] - 4, g[2] + 4]);
-    });
+  // count, each labelled beside itself where there is room.
+  Renderer.prototype.marks = function (marks, what, height, levels, labelOf) {
+    var markY = height - 10, lanes = new Lanes(Math.max(1, levels)), list = groups(marks, 6);
+    // No label sits over a mark that is not its own.
+    list.forEach(function (g) { lanes.take(0, g[2] - 5, g[2] + 5); });
+    var placed = placeLabels(list.map(function (g) {
+      var count = g[1] - g[0], m = marks[g[0]];
+      var label = levels > 0 ? (count === 1 ? (labelOf ? labelOf(m) : m[2]) : String(count)) : '';
+      return { x: g[2], text: label, own: [g[2] - 5, g[2] + 5] };
+    }), lanes, LABEL_SIZE);
     for (var n = 0; n < list.length; n++) {
       var i = list[n][0], j = list[n][1], x = list[n][2], count = j - i;
       var m = marks[i], text;
@@ -201,44 +306,31 @@
       }
       var cls = count === 1 ? m[1] : m[1].split(' ')[0] + ' group';
       this.body += featureOpen(cls, ' data-metres="' + m[0] + '" data-count="' + count + '"', tip(text)) +
-          '<rect class="hit" x="' + num(x - 5) + '" y="0" width="10" height="' + height + '"/>' +
+          '<rect class="hit" x="' + num(x - 6) + '" y="0" width="12" height="' + height + '"/>' +
           glyph(cls, x, markY);
-      var label = count === 1 ? m[2] : String(count);
-      if (label) {
-        var size = count === 1 ? 10 : 9.5, w = textWidth(label, size), level = -1, lx = x - w / 2;
-        // A mark's own room is free for its label.
-        lanes.taken.forEach(function (lane) {
-          for (var k = 0; k < lane.length; k++) {
-            if (lane[k][0] === x - 4) { lane.splice(k, 1); break; }
-          }
-        });
-        if (count === 1) {
-          lx = x + 5;
-          if (lx + w <= right) level = lanes.place(lx - 1, lx + w + 2);
-          if (level < 0 && x - 5 - w >= left) { lx = x - 5 - w; level = lanes.place(lx - 2, lx + w + 1); }
-        } else {
-          level = lanes.place(lx - 1, lx + w + 1);
-        }
-        if (level >= 0) {
-          this.body += '<text class="' + (count === 1 ? 'mark-label' : 'mark-count') + '" x="' +
-              num(count === 1 ? lx : x) + '" y="' + num(markY - 9 - 11 * level) + '">' + esc(label) +
-              '</text>';
-        }
+      if (placed.at[n]) {
+        this.body += labelText(count === 1 ? 'mark-label' : 'mark-count', placed.at[n].text,
+            placed.at[n], x, markY - 10, markY - 9);
       }
       this.body += '</g>';
     }
+    return placed.hidden;
   };
 
-  Renderer.prototype.markRow = function (id, title, marks, what, height, levels) {
+  // The height of a row of marks with `levels` levels of labels.
+  function rowHeight(levels) { return 26 + LEVEL * levels; }
+
+  Renderer.prototype.markRow = function (id, title, marks, what, levels, labelOf) {
+    var height = rowHeight(levels);
     this.beginRow(id, title, height);
-    this.marks(marks, what, height, levels);
+    this.hiddenLabels(this.marks(marks, what, height, levels, labelOf));
     this.endRow();
   };
 
   Renderer.prototype.stations = function () {
-    var levels = 4, height = levels * 12 + 26, base = height - 6;
+    var levels = 5, height = levels * LEVEL + 30, base = height - 6, hidden = 0;
     this.beginRow('stations', 'stations', height);
-    var lanes = new Lanes(levels), right = layout.plotLeft + layout.plotWidth, self = this;
+    var lanes = new Lanes(levels), self = this;
     var shown = D.stations.filter(function (s) { return s[2] >= view.from && s[1] <= view.to; });
     shown.sort(function (a, b) { return a[0] - b[0]; });
     shown.forEach(function (s) {
@@ -246,46 +338,62 @@
       self.body += '<rect class="station-area" x="' + num(a) + '" y="' + num(base - 10) +
           '" width="' + num(Math.max(b - a, 1)) + '" height="10"/>';
     });
-    shown.forEach(function (s) {
-      if (s[0] < view.from || s[0] > view.to) return;
+    var marked = shown.filter(function (s) { return s[0] >= view.from && s[0] <= view.to; });
+    var placed = placeLabels(marked.map(function (s) { return { x: X(s[0]), text: s[4] }; }), lanes,
+        STATION_SIZE);
+    hidden = placed.hidden;
+    marked.forEach(function (s, n) {
       var x = X(s[0]);
       self.body += featureOpen('station', ' data-metres="' + s[0] + '"', tip(s[5])) +
-          '<rect class="hit" x="' + num(x - 5) + '" y="0" width="10" height="' + height + '"/>' +
+          '<rect class="hit" x="' + num(x - 6) + '" y="0" width="12" height="' + height + '"/>' +
           '<line class="station-tick" x1="' + num(x) + '" x2="' + num(x) + '" y1="' + num(base - 22) +
           '" y2="' + num(base) + '"/>';
       if (s[3] !== null && s[3] >= view.from && s[3] <= view.to) {
         self.body += '<path class="station-stop" d="M' + num(X(s[3])) + ',' + num(base) + 'l-4,6h8z"/>';
       }
-      var w = textWidth(s[4], 11.5), lx = x + 3;
-      if (lx + w > right) lx = x - 3 - w;
-      var level = lanes.place(lx - 3, lx + w + 3);
-      if (level < 0 && lx > x) { lx = x - 3 - w; level = lanes.place(lx - 3, lx + w + 3); }
-      if (level >= 0 && lx >= 0) {
-        self.body += '<text class="station-label" x="' + num(lx) + '" y="' +
-            num(base - 25 - 12 * level) + '">' + esc(s[4]) + '</text>';
+      var place = placed.at[n];
+      if (place) {
+        var y = base - 25 - LEVEL * place.level;
+        if (place.level > 0) {
+          self.body += '<line class="station-leader" x1="' + num(x) + '" x2="' + num(x) + '" y1="' +
+              num(base - 22) + '" y2="' + num(y - 4) + '"/>';
+        }
+        self.body += '<text class="station-label" x="' + num(place.x) + '" y="' + num(y) + '">' +
+            esc(s[4]) + '</text>';
       }
       self.body += '</g>';
     });
+    this.hiddenLabels(hidden);
     this.endRow();
   };
 
   Renderer.prototype.slowdowns = function () {
-    var height = 40, lanes = new Lanes(1), self = this;
+    var height = 44, lanes = new Lanes(1), self = this, hidden = 0;
+    var left = layout.plotLeft, right = layout.plotLeft + layout.plotWidth;
     this.beginRow('slowdowns', 'slowdowns', height);
+    // A bar's label keeps off the boards' marks.
+    groups(D.slowdownBoards, 6).forEach(function (g) { lanes.take(0, g[2] - 7, g[2] + 7); });
     D.slowdowns.forEach(function (s) {
       if (s[1] < view.from || s[0] > view.to) return;
       var a = X(Math.max(s[0], view.from)), b = Math.max(X(Math.min(s[1], view.to)), a + 2);
       self.body += featureOpen('slowdown', ' data-metres="' + s[0] + '"', tip(s[3])) +
-          '<rect class="slowdown-bar" x="' + num(a) + '" y="' + num(height - 12) + '" width="' +
-          num(b - a) + '" height="8"/>';
-      var w = textWidth(s[2], 10);
-      if (lanes.place(a - 2, a + w + 2) >= 0) {
-        self.body += '<text class="mark-label" x="' + num(a) + '" y="' + num(height - 15) + '">' +
+          '<rect class="hit" x="' + num(a - 3) + '" y="0" width="' + num(b - a + 6) + '" height="' +
+          height + '"/><rect class="slowdown-bar" x="' + num(a) + '" y="' + num(height - 12) +
+          '" width="' + num(b - a) + '" height="8"/>';
+      var w = textWidth(s[2], LABEL_SIZE), options = [a, b - w], placed = false;
+      for (var o = 0; o < options.length && !placed; o++) {
+        var lx = options[o];
+        if (lx < left || lx + w > right || !lanes.free(0, lx - 2, lx + w + 2)) continue;
+        lanes.take(0, lx - 2, lx + w + 2);
+        self.body += '<text class="mark-label" x="' + num(lx) + '" y="' + num(height - 15) + '">' +
             esc(s[2]) + '</text>';
+        placed = true;
       }
+      if (!placed) hidden++;
       self.body += '</g>';
     });
-    this.marks(D.slowdownBoards, 'slowdown boards', height - 12, 1);
+    this.marks(D.slowdownBoards, 'slowdown boards', height, 1);
+    this.hiddenLabels(hidden);
     this.endRow();
   };
 
@@ -349,11 +457,35 @@
   };
 
   var SERIES = [
-    { id: 'speed', title: 'line speed', unit: 'km/h', height: 74 },
-    { id: 'gradient', title: 'gradient', unit: '\u2030, rising +', height: 64 },
+    { id: 'speed', title: 'line speed', unit: 'km/h', height: 80 },
+    { id: 'gradient', title: 'gradient', unit: '\u2030, rising +', height: 76 },
     { id: 'altitude', title: 'altitude', unit: 'm, summed gradients', height: 64 },
     { id: 'adhesion', title: 'adhesion', unit: '', height: 46 },
   ];
+
+  // The value of each step of a profile in the range, written beside the
+  // step: a mark of its own that tells the value and the source line that set
+  // it. The number of steps that found no room is returned.
+  Renderer.prototype.stepLabels = function (id, runs, y, height, format) {
+    var i = Math.max(0, lastAtOrBefore(runs, view.from, first));
+    var end = lastAtOrBefore(runs, view.to, first), hidden = 0, lanes = new Lanes(1);
+    var right = layout.plotLeft + layout.plotWidth;
+    // Too many steps to write: none is tried, all are counted.
+    if (end - i + 1 > layout.plotWidth / 24) return Math.max(0, end - i + 1);
+    for (var k = i; k <= end; k++) {
+      var m = Math.max(runs[k][0], view.from), x = X(m), text = format(runs[k][1]);
+      var w = textWidth(text, LABEL_SIZE), vy = y(runs[k][1]);
+      var ly = vy - 15 >= 0 ? vy - 4 : vy + 14, lx = x + 3;
+      if (lx + w > right) lx = x - 3 - w;
+      if (lx < layout.plotLeft || !lanes.free(0, lx - 3, lx + w + 3)) { hidden++; continue; }
+      lanes.take(0, lx - 3, lx + w + 3);
+      this.body += featureOpen('step ' + id, ' data-metres="' + runs[k][0] + '"',
+          tip(seriesTip(id, m))) + '<rect class="hit" x="' + num(lx - 2) + '" y="' + num(ly - 12) +
+          '" width="' + num(w + 4) + '" height="15"/><text class="step-label" x="' + num(lx) +
+          '" y="' + num(ly) + '">' + esc(text) + '</text></g>';
+    }
+    return hidden;
+  };
 
   Renderer.prototype.series = function () {
     var self = this, top = 8, bottom = 6;
@@ -366,12 +498,16 @@
         y = function (v) { return h - bottom - v / SPEED_TOP * (h - top - bottom); };
         self.valueTick(y(0), '0'); self.valueTick(y(SPEED_TOP), String(SPEED_TOP));
         self.body += '<path class="series speed" d="' + stepPath(D.speed, y) + '"/>';
+        self.hiddenLabels(self.stepLabels('speed', D.speed, y, h, String));
       } else if (s.id === 'gradient') {
         var mid = (top + h - bottom) / 2;
         y = function (v) { return mid - v / GRADIENT_TOP * (mid - top); };
         self.valueTick(y(GRADIENT_TOP), '+' + GRADIENT_TOP); self.valueTick(y(0), '0');
         self.valueTick(y(-GRADIENT_TOP), '-' + GRADIENT_TOP);
         self.body += '<path class="series gradient" d="' + stepPath(D.gradient, y) + '"/>';
+        self.hiddenLabels(self.stepLabels('gradient', D.gradient, y, h, function (v) {
+          return (v > 0 ? '+' : '') + v;
+        }));
       } else if (s.id === 'altitude') {
         var span = Math.max(ALT_HIGH - ALT_LOW, 1);
         y = function (v) { return h - bottom - (v - ALT_LOW) / span * (h - top - bottom); };
@@ -430,66 +566,144 @@
     }
   }
 
-  Renderer.prototype.axis = function () {
+  // The kilometre ticks of the range shown: [metres, label, class], in
+  // order. The route's end and the end of the extended cells have ticks of
+  // their own, and no other tick stands close enough to write over them.
+  function axisTicks() {
     var span = view.to - view.from, step = tickStep(span, layout.plotWidth, 64);
-    var decimals = step >= 1000 ? 0 : step >= 100 ? 1 : 2;
-    var out = '<g class="km-axis" transform="translate(0,' + num(this.y) + ')">' +
-        '<line class="axis-line" x1="' + num(X(view.from)) + '" x2="' + num(X(view.to)) +
-        '" y1="0" y2="0"/><text class="row-title" x="8" y="26">km</text>';
-    var self = this;
-    function tick(m, end) {
-      var label = km(m, decimals);
-      out += '<g class="km-tick' + (end ? ' km-end' : '') + '" data-km="' + label + '"><line x1="' +
-          num(X(m)) + '" x2="' + num(X(m)) + '" y1="0" y2="6"/><text x="' + num(X(m)) +
-          '" y="19">' + label + '</text></g>';
-      self.grid += '<line class="grid" x1="' + num(X(m)) + '" x2="' + num(X(m)) + '" y1="0" y2="' +
-          num(self.y) + '"/>';
+    var decimals = step >= 1000 ? 0 : step >= 100 ? 1 : 2, ticks = [], special = [];
+    if (ROUTE_END !== null && ROUTE_END >= view.from && ROUTE_END <= view.to) {
+      special.push([ROUTE_END, km(ROUTE_END, 3) + ' end', 'km-route-end']);
     }
-    var endShown = view.to >= AXIS;
+    if (view.to >= AXIS) special.push([AXIS, km(AXIS, 3), 'km-end']);
     for (var m = Math.ceil(view.from / step) * step; m <= view.to; m += step) {
-      // A tick too close to the end would write over the end's label.
-      if (endShown && X(AXIS) - X(m) < 40 && m !== AXIS) continue;
-      tick(m, m === AXIS);
+      var near = special.some(function (s) { return Math.abs(X(s[0]) - X(m)) < 48; });
+      if (!near) ticks.push([m, km(m, decimals), '']);
     }
-    if (endShown && AXIS % step !== 0) {
-      decimals = 3;
-      tick(AXIS, true);
+    return ticks.concat(special).sort(function (a, b) { return a[0] - b[0]; });
+  }
+
+  // The ticks as SVG, labels below the line from y 0, each label kept inside
+  // the drawing.
+  // Where each tick's label goes: [x0, x1, anchor]; a label that would
+  // write over the one before loses its text, unless it is the route's end,
+  // which then takes the place of the one before.
+  function axisLabels(ticks) {
+    var boxes = ticks.map(function (t) {
+      var x = X(t[0]), w = textWidth(t[1], LABEL_SIZE);
+      if (x + w / 2 > layout.width - 1) return [x - w, x, 'end'];
+      if (x - w / 2 < layout.plotLeft - 20) return [x, x + w, 'start'];
+      return [x - w / 2, x + w / 2, 'middle'];
+    });
+    var last = -1;
+    for (var i = 0; i < ticks.length; i++) {
+      if (last >= 0 && boxes[i][0] < boxes[last][1] + 6) {
+        if (ticks[i][2] !== 'km-route-end') { boxes[i] = null; continue; }
+        boxes[last] = null;
+      }
+      last = i;
     }
-    this.body += out + '</g>';
-    this.y += 30;
+    return boxes;
+  }
+
+  function axisMarkup(ticks, labelY) {
+    var out = '<line class="axis-line" x1="' + num(X(view.from)) + '" x2="' + num(X(view.to)) +
+        '" y1="0" y2="0"/>', boxes = axisLabels(ticks);
+    ticks.forEach(function (t, i) {
+      var x = X(t[0]);
+      out += '<g class="km-tick ' + t[2] + '" data-km="' + esc(t[1].split(' ')[0]) + '"><line x1="' +
+          num(x) + '" x2="' + num(x) + '" y1="0" y2="6"/>';
+      if (boxes[i]) {
+        out += '<text x="' + num(x) + '" y="' + labelY + '" text-anchor="' + boxes[i][2] + '">' +
+            esc(t[1]) + '</text>';
+      }
+      out += '</g>';
+    });
+    return out;
+  }
+
+  Renderer.prototype.axis = function (ticks) {
+    var self = this;
+    ticks.forEach(function (t) {
+      self.grid += '<line class="grid" x1="' + num(X(t[0])) + '" x2="' + num(X(t[0])) +
+          '" y1="0" y2="' + num(self.y) + '"/>';
+    });
+    this.body += '<g class="km-axis" transform="translate(0,' + num(this.y) + ')">' +
+        axisMarkup(ticks, 19) + '<text class="row-title" x="8" y="32">km</text></g>';
+    this.y += 36;
   };
 
+  // The stretch past the route's end, where the cells run on: shaded, its
+  // start drawn as a line.
+  function extensionMarkup(height) {
+    if (ROUTE_END === null || ROUTE_END >= view.to) return '';
+    var a = X(Math.max(ROUTE_END, view.from)), b = X(view.to);
+    var out = '<rect class="extension" x="' + num(a) + '" y="0" width="' + num(Math.max(b - a, 0)) +
+        '" height="' + num(height) + '"/>';
+    if (ROUTE_END >= view.from) {
+      out += '<line class="route-end" x1="' + num(a) + '" x2="' + num(a) + '" y1="0" y2="' +
+          num(height) + '"/>';
+    }
+    return out;
+  }
+
+  // The kilometres again above the rows, in the head that stays in sight.
+  function renderTopAxis(ticks) {
+    var top = document.getElementById('km-top');
+    if (!top) return;
+    top.setAttribute('viewBox', '0 -2 ' + layout.width + ' 24');
+    top.setAttribute('width', layout.width);
+    top.setAttribute('height', 24);
+    top.innerHTML = '<g class="km-axis">' + axisMarkup(ticks, 18) + '</g>';
+  }
+
+  // A signal's kilometre, as its label once the range is narrow enough to
+  // tell signals apart.
+  function signalLabel(m) {
+    return view.to - view.from <= 20000 ? (m[0] / 1000).toFixed(3) : '';
+  }
+
   function render() {
-    var width = Math.max(200, chart.clientWidth);
+    var width = Math.max(200, layout.printWidth || chart.clientWidth);
     layout.width = width;
     layout.plotLeft = GUTTER;
     layout.plotWidth = Math.max(50, width - GUTTER - RIGHT);
     tips = [];
     var r = new Renderer();
-    if (diagnosticMarks.length) r.markRow('diagnostics', 'compile messages', diagnosticMarks, 'messages', 26, 1);
+    if (diagnosticMarks.length) r.markRow('diagnostics', 'compile messages', diagnosticMarks, 'messages', 0);
     r.stations();
-    r.markRow('signals', ROW_TITLES.signals, rowMarks('signals'), 'signals', 30, 1);
+    r.markRow('signals', ROW_TITLES.signals, rowMarks('signals'), 'signals', 2, signalLabel);
     r.slowdowns();
-    r.markRow('speed-boards', ROW_TITLES['speed-boards'], rowMarks('speed-boards'), 'speed boards', 36, 2);
-    r.markRow('text-boards', ROW_TITLES['text-boards'], rowMarks('text-boards'), 'text boards', 38, 2);
-    r.markRow('markers', ROW_TITLES.markers, rowMarks('markers'), 'markers', 28, 1);
+    r.markRow('speed-boards', ROW_TITLES['speed-boards'], rowMarks('speed-boards'), 'speed boards', 2);
+    r.markRow('text-boards', ROW_TITLES['text-boards'], rowMarks('text-boards'), 'text boards', 2);
+    r.markRow('markers', ROW_TITLES.markers, rowMarks('markers'), 'markers', 0);
     r.series();
     r.stretches();
-    var gridHeight = r.y;
-    r.axis();
+    var gridHeight = r.y, ticks = axisTicks();
+    r.axis(ticks);
     var height = r.y + 4;
     profile.setAttribute('viewBox', '0 0 ' + width + ' ' + height);
     profile.setAttribute('width', width);
     profile.setAttribute('height', height);
     profile.setAttribute('data-from', Math.round(view.from));
     profile.setAttribute('data-to', Math.round(view.to));
-    profile.innerHTML = '<g class="grid-lines">' + r.grid + '</g>' + r.body +
-        '<line class="cursor-line" id="cursor-line" y1="0" y2="' + num(gridHeight) +
+    profile.setAttribute('aria-label', 'Route along the kilometres, km ' + km(view.from, 2) + ' to ' +
+        km(view.to, 2));
+    // A mark with the focus is drawn anew: the focus goes to the chart.
+    var hadFocus = profile.contains(document.activeElement);
+    profile.innerHTML = '<g class="grid-lines">' + extensionMarkup(gridHeight) + r.grid + '</g>' +
+        r.body + '<line class="cursor-line" id="cursor-line" y1="0" y2="' + num(gridHeight) +
         '" visibility="hidden"/><g id="cursor-label" visibility="hidden"><rect class="cursor-label-back" ' +
-        'height="14" rx="2"/><text class="cursor-label" y="11"></text></g>';
+        'height="16" rx="2"/><text class="cursor-label" y="12"></text></g>';
     layout.gridHeight = gridHeight;
+    if (hadFocus) chart.focus({ preventScroll: true });
+    renderTopAxis(ticks);
     var shown = document.getElementById('range-shown');
     if (shown) shown.textContent = 'km ' + km(view.from, 2) + ' to ' + km(view.to, 2);
+    var box = document.getElementById('range');
+    if (box && document.activeElement !== box) {
+      box.value = km(view.from, 2) + '\u2013' + km(view.to, 2);
+    }
     drawPlanStretch();
     if (cursorMetres !== null) showCursor(cursorMetres);
   }
@@ -524,21 +738,69 @@
     }, 150);
   }
   function zoomAround(m, factor) {
+    say('');
     setRange(m - (m - view.from) * factor, m + (view.to - m) * factor);
   }
-  // "40-55", "40–55", "40 55", "40..55" or one kilometre, which is shown with
-  // two kilometres on either side.
+  // "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55" or one
+  // kilometre, which is shown with two kilometres on either side; a decimal
+  // comma reads as a point. Anything else is null.
+  var RANGE_PATTERN = new RegExp('^\\s*(?:km\\s*)?(\\d+(?:[.,]\\d+)?)\\s*(?:(?:-|\u2013|\u2014|\\.\\.|to)?' +
+      '\\s*(\\d+(?:[.,]\\d+)?))?\\s*$', 'i');
   function parseRange(text) {
-    var numbers = String(text).replace(/,/g, '.').match(/\d+(\.\d+)?/g);
-    if (!numbers) return null;
-    var a = parseFloat(numbers[0]) * 1000;
-    if (numbers.length === 1) return [a - 2000, a + 2000];
-    var b = parseFloat(numbers[1]) * 1000;
+    var match = RANGE_PATTERN.exec(String(text));
+    if (!match) return null;
+    var a = parseFloat(match[1].replace(',', '.')) * 1000;
+    if (match[2] === undefined) return [a - 2000, a + 2000];
+    var b = parseFloat(match[2].replace(',', '.')) * 1000;
     return a < b ? [a, b] : [b, a];
   }
-  function rangeFromHash() {
-    var match = /km=([^&]*)/.exec(decodeURIComponent(window.location.hash || ''));
-    return match ? parseRange(match[1]) : null;
+  // The text after "km=" in the URL fragment, or null when there is none.
+  function hashRangeText() {
+    var hash = window.location.hash || '';
+    try { hash = decodeURIComponent(hash); } catch (e) { /* kept as written */ }
+    var match = /km=([^&]*)/.exec(hash);
+    return match ? match[1] : null;
+  }
+
+  // ---- a range asked for: shown, or said why not ----
+  function say(text) {
+    var note = document.getElementById('range-note');
+    if (note) note.textContent = text;
+  }
+  // Shows the range `text` asked for (`where` names the asking: "the box",
+  // "the link"): text that is no range, or a range past the line's end, is
+  // said, and the nearest part of the line shown. True when a range was
+  // shown.
+  function showAsked(text, where, keepHash) {
+    var range = parseRange(text);
+    if (!range) {
+      say('\u201c' + text + '\u201d in ' + where + ' is not a range of kilometres: write one such ' +
+          'as 40\u201355, or one kilometre');
+      return false;
+    }
+    var asked = 'km ' + km(Math.max(0, range[0])) + '\u2013' + km(range[1]);
+    if (range[0] >= AXIS) {
+      say(asked + ' lies beyond the line, which ends at km ' + km(AXIS) + ': its end is shown');
+    } else if (range[1] > AXIS + 1) {
+      say('the line ends at km ' + km(AXIS) + ', inside ' + asked + ': shown up to its end');
+    } else {
+      say('');
+    }
+    var span = Math.max(MIN_SPAN, range[1] - range[0]);
+    if (range[0] >= AXIS) setRange(AXIS - span, AXIS, keepHash);
+    else setRange(range[0], Math.min(range[1], AXIS), keepHash);
+    return true;
+  }
+  // The rows and the kilometres in sight, after a link or a row of a table.
+  function bringChartIntoView() {
+    var along = document.getElementById('along');
+    if (along && along.scrollIntoView) along.scrollIntoView({ block: 'start' });
+  }
+  function showFromHash(scroll) {
+    var text = hashRangeText();
+    if (text === null) return;
+    showAsked(text, 'the address', true);
+    if (scroll) bringChartIntoView();
   }
 
   chart.addEventListener('wheel', function (e) {
@@ -617,13 +879,40 @@
   if (form) {
     form.addEventListener('submit', function (e) {
       e.preventDefault();
-      var range = parseRange(document.getElementById('range').value);
-      if (range) setRange(range[0], range[1]);
+      showAsked(document.getElementById('range').value, 'the box', false);
     });
   }
-  window.addEventListener('hashchange', function () {
-    var range = rangeFromHash();
-    if (range) setRange(range[0], range[1], true);
+  window.addEventListener('hashchange', function () { showFromHash(true); });
+
+  // A link to a range (a message of the compile, a kilometre in a table)
+  // shows it and brings the chart into view, even when the address already
+  // holds that range.
+  document.addEventListener('click', function (e) {
+    var link = e.target.closest ? e.target.closest('a[href^="#km="]') : null;
+    if (!link) return;
+    e.preventDefault();
+    if (showAsked(decodeURIComponent(link.getAttribute('href').slice(4)), 'the link', false)) {
+      bringChartIntoView();
+      chart.focus({ preventScroll: true });
+    }
+  });
+
+  // ---- the keyboard on the chart ----
+  chart.addEventListener('keydown', function (e) {
+    if (e.altKey || e.ctrlKey || e.metaKey) return;
+    var span = view.to - view.from, middle = (view.from + view.to) / 2;
+    switch (e.key) {
+      case 'ArrowLeft': setRange(view.from - span / 4, view.to - span / 4); break;
+      case 'ArrowRight': setRange(view.from + span / 4, view.to + span / 4); break;
+      case '+': case '=': zoomAround(middle, 0.5); break;
+      case '-': case '_': case '\u2212': zoomAround(middle, 2); break;
+      case '0': setRange(0, AXIS); break;
+      case 'Home': setRange(0, span); break;
+      case 'End': setRange(AXIS - span, AXIS); break;
+      default: return;
+    }
+    e.preventDefault();
+    say('');
   });
 
   // ---- the cursor, on the rows and on the plan ----
@@ -681,7 +970,8 @@
       text += 'adhesion ' + value;
     }
     if (from && from.length) {
-      var i = lastAtOrBefore(from, m, first);
+      // An entry changes its profile from the cell before its position's.
+      var i = lastAtOrBefore(from, m + 74, first);
       if (i >= 0) text += ', from posizione ' + from[i][0] + ' m\n' + from[i][1];
     }
     return text;
@@ -952,6 +1242,9 @@
       ['series altitude', 'altitude'],
       ['series adhesion', 'adhesion'],
     ];
+    if (ROUTE_END !== null) {
+      items.push(['extension', 'the route\u2019s end (dashed) and the cells past it (shaded)']);
+    }
     if (diagnosticMarks.length) {
       items.unshift(['diagnostic-mark error', 'error of the compile'],
           ['diagnostic-mark warning', 'warning of the compile']);
@@ -963,6 +1256,9 @@
             '<line class="station-tick" x1="8" x2="8" y1="2" y2="16"/><path class="station-stop" d="M14,16l-3,4h6z"/>';
       } else if (cls === 'slowdown') {
         picture = '<rect class="slowdown-bar" x="2" y="8" width="18" height="7"/>';
+      } else if (cls === 'extension') {
+        picture = '<rect class="extension" x="8" y="2" width="13" height="18"/>' +
+            '<line class="route-end" x1="8" x2="8" y1="2" y2="20"/>';
       } else if (/^stretch/.test(cls)) {
         picture = '<rect x="2" y="5" width="18" height="12"/>';
       } else if (/^series/.test(cls)) {
@@ -981,13 +1277,108 @@
     clearTimeout(resizeTimer);
     resizeTimer = setTimeout(function () { renderPlan(); render(); }, 100);
   });
-  window.addEventListener('beforeprint', function () { renderPlan(); render(); });
-  window.addEventListener('afterprint', function () { renderPlan(); render(); });
+  // On paper the chart is drawn at a fixed width and scaled to the page's.
+  function printing(on) {
+    layout.printWidth = on ? PRINT_WIDTH : 0;
+    renderPlan();
+    render();
+  }
+  window.addEventListener('beforeprint', function () { printing(true); });
+  window.addEventListener('afterprint', function () { printing(false); });
+  if (window.matchMedia) {
+    var printQuery = window.matchMedia('print');
+    if (printQuery.addEventListener) {
+      printQuery.addEventListener('change', function (e) { printing(e.matches); });
+    }
+  }
+
+  // ---- the tables: sorted by a click on a column's title, a row shown on the chart ----
+  function cellKey(row, column) {
+    if (column === 0) return +row.getAttribute('data-m');
+    var cell = row.cells[column];
+    return cell ? cell.textContent.trim() : '';
+  }
+  function sortTable(table, column, th) {
+    var body = table.tBodies[0];
+    if (!body) return;
+    var rows = Array.prototype.slice.call(body.rows).filter(function (r) { return r.hasAttribute('data-m'); });
+    var numeric = rows.every(function (r) {
+      var key = cellKey(r, column);
+      return key === '' || typeof key === 'number' || !isNaN(parseFloat(key));
+    });
+    var ascending = th.getAttribute('aria-sort') !== 'ascending';
+    var keyed = rows.map(function (r, i) {
+      var key = cellKey(r, column);
+      if (numeric) key = key === '' ? -Infinity : typeof key === 'number' ? key : parseFloat(key);
+      return { row: r, key: key, index: i };
+    });
+    keyed.sort(function (a, b) {
+      var order = a.key < b.key ? -1 : a.key > b.key ? 1 : a.index - b.index;
+      return ascending ? order : -order;
+    });
+    keyed.forEach(function (k) { body.appendChild(k.row); });
+    Array.prototype.forEach.call(table.tHead.rows[0].cells, function (c) { c.removeAttribute('aria-sort'); });
+    th.setAttribute('aria-sort', ascending ? 'ascending' : 'descending');
+  }
+  function showRow(row) {
+    var from = +row.getAttribute('data-m');
+    var to = row.hasAttribute('data-to') ? +row.getAttribute('data-to') : from;
+    var pad = Math.max(1000, (to - from) * 0.1);
+    say('');
+    setRange(from - pad, to + pad);
+    var previous = document.querySelector('tr.shown');
+    if (previous) previous.classList.remove('shown');
+    row.classList.add('shown');
+    bringChartIntoView();
+  }
+  // The kilometre of each row as a link to it on the chart, with a kilometre
+  // on either side: the keyboard's way to a row.
+  function kilometreLinks(table) {
+    Array.prototype.forEach.call(table.querySelectorAll('tbody tr[data-m]'), function (row) {
+      var from = +row.getAttribute('data-m');
+      var to = row.hasAttribute('data-to') ? +row.getAttribute('data-to') : from;
+      var cell = row.cells[0], a = document.createElement('a');
+      a.href = '#km=' + km(Math.max(0, from - 1000)) + '-' + km(to + 1000);
+      a.textContent = cell.textContent;
+      cell.textContent = '';
+      cell.appendChild(a);
+    });
+  }
+  function tables() {
+    Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), function (table) {
+      if (!table.tHead) return;
+      Array.prototype.forEach.call(table.tHead.rows[0].cells, function (th, column) {
+        var b = document.createElement('button');
+        b.type = 'button';
+        b.className = 'sort';
+        b.textContent = th.textContent;
+        b.title = 'Sort by ' + th.textContent;
+        th.textContent = '';
+        th.appendChild(b);
+        b.addEventListener('click', function () { sortTable(table, column, th); });
+      });
+      kilometreLinks(table);
+      table.addEventListener('click', function (e) {
+        var row = e.target.closest('tr[data-m]');
+        // A link shows the row itself; the source stays free to select.
+        if (!row || e.target.closest('a, .src')) return;
+        if (String(window.getSelection ? window.getSelection() : '').length) return;
+        showRow(row);
+      });
+    });
+  }
 
   legend();
   renderPlan();
-  var initial = rangeFromHash();
-  if (initial) setRange(initial[0], initial[1], true);
+  showFromHash(false);
   render();
+  if (window.performance && performance.mark) performance.mark('percorso-chart-drawn');
+  // The tables follow the script in the page.
+  function whenRead() {
+    tables();
+    if (hashRangeText() !== null) bringChartIntoView();
+  }
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', whenRead);
+  else whenRead();
   profile.setAttribute('data-ready', '1');
 })();

@@ -44,10 +44,6 @@ std::string From(const SourceEntry& r) {
 
 constexpr std::string_view kReadBack = "\n(values read back from the cells)";
 
-struct SignalValues {
-  int64_t posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
-};
-
 /// A signal's fields from its cell: each of `dato1` to `dato3` is a digit pair,
 /// and the approach code two cells before tells sx · 3 + dx from rapp when no
 /// later signal has overwritten it.
@@ -199,6 +195,26 @@ std::vector<const SourceEntry*> RecordIndex::OfKind(EntryKind kind) const {
   return out;
 }
 
+SignalValues SignalValuesAt(const ViewScenario& s, const RecordIndex& records, int64_t cell) {
+  if (cell < 0 || static_cast<size_t>(cell) >= s.celle.size()) return {};
+  return SignalOf(s, records.AtCell(cell, EntryKind::kSignal), cell);
+}
+
+SlowdownValues SlowdownValuesOf(const ViewScenario& s, const RecordIndex& records,
+                                const ViewSlowdown& sd) {
+  if (const SourceEntry* r = records.AtCell(sd.start_cell, EntryKind::kSlowdown)) {
+    return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5), true};
+  }
+  const cella& start = s.celle[static_cast<size_t>(sd.start_cell)];
+  return {CellMetres(sd.start_cell),
+          sd.speed,
+          CellMetres(sd.end_cell) - CellMetres(sd.start_cell),
+          start.dato3,
+          0,
+          start.dato2,
+          false};
+}
+
 std::string PlaceText(const SourceLocation& place) {
   if (place.file.empty()) return "";
   std::string file = ValidUtf8(place.file);
@@ -255,20 +271,14 @@ FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, 
 }
 
 std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const ViewSlowdown& sd) {
+  const SlowdownValues v = SlowdownValuesOf(s, records, sd);
+  std::string head = Heading("slowdown", v.x) + "\n" +
+                     Fields({{"x", N(v.x) + " m"}, {"v", Speed(v.v)}, {"l", N(v.l) + " m"}}) + "\n";
   if (const SourceEntry* r = records.AtCell(sd.start_cell, EntryKind::kSlowdown)) {
-    return Heading("slowdown", At(*r, 0)) + "\n" +
-           Fields(
-               {{"x", N(At(*r, 0)) + " m"}, {"v", Speed(At(*r, 1))}, {"l", N(At(*r, 2)) + " m"}}) +
-           "\n" + Fields({{"f_tt", N(At(*r, 3))}, {"f_ta", N(At(*r, 4))}, {"d_v", N(At(*r, 5))}}) +
-           From(*r);
+    return head + Fields({{"f_tt", N(v.f_tt)}, {"f_ta", N(v.f_ta)}, {"d_v", N(v.d_v)}}) + From(*r);
   }
-  const cella& start = s.celle[static_cast<size_t>(sd.start_cell)];
-  return Heading("slowdown", CellMetres(sd.start_cell)) + "\n" +
-         Fields({{"x", N(CellMetres(sd.start_cell)) + " m"},
-                 {"v", Speed(sd.speed)},
-                 {"l", N(CellMetres(sd.end_cell) - CellMetres(sd.start_cell)) + " m"}}) +
-         "\n" + Fields({{"f_tt", N(start.dato3)}, {"d_v", N(start.dato2)}}) +
-         std::string(kReadBack) + "\ncells " + N(sd.start_cell) + " to " + N(sd.end_cell);
+  return head + Fields({{"f_tt", N(v.f_tt)}, {"d_v", N(v.d_v)}}) + std::string(kReadBack) +
+         "\ncells " + N(sd.start_cell) + " to " + N(sd.end_cell);
 }
 
 std::string StationTip(const RecordIndex& records, const ViewStation& st) {

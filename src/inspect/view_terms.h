@@ -43,6 +43,22 @@ class RecordIndex {
 /// "FILE:LINE" of a place; empty when it is not known.
 std::string PlaceText(const SourceLocation& place);
 
+/// The fields of a signal as its source line wrote them: from its record, or
+/// read back from its cell (and the approach code two cells before).
+struct SignalValues {
+  int64_t posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
+};
+SignalValues SignalValuesAt(const ViewScenario& s, const RecordIndex& records, int64_t cell);
+
+/// The fields of a slowdown: from its record when there is one (`from_record`
+/// true), else from its start and end cells (f_ta unknown, 0).
+struct SlowdownValues {
+  int64_t x, v, l, f_tt, f_ta, d_v;
+  bool from_record;
+};
+SlowdownValues SlowdownValuesOf(const ViewScenario& s, const RecordIndex& records,
+                                const ViewSlowdown& sd);
+
 /// A single-cell feature in the author's terms: where it stands (a cut-off at
 /// its position as written), its kind for its glyph and the legend, and its
 /// tooltip.

@@ -10,6 +10,8 @@ const [chromium, work, buildDir] = process.argv.slice(2);
 const builtPage = 'file://' + path.join(work, 'built', 'Pianura_Crinale_2731.html');
 const sourcesPage = 'file://' + path.join(work, 'sources.html');
 const faultyPage = 'file://' + path.join(work, 'faulty.html');
+const warnedPage = 'file://' + path.join(work, 'warned.html');
+const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 const geometry = JSON.parse(fs.readFileSync(path.join(work, 'geometry.json'), 'utf8'));
 
 const STATIONS = [
@@ -67,7 +69,7 @@ async function overlaps(page, selector) {
 }
 
 async function widths(browser) {
-  for (const width of [360, 800, 1280, 1920]) {
+  for (const width of [360, 800, 1280, 1920, 2560]) {
     const page = await open(browser, builtPage, width);
     const scroll = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
     check(width + ' px: no sideways scrolling', scroll[0] <= scroll[1], scroll.join(' > '));
@@ -76,14 +78,94 @@ async function widths(browser) {
           JSON.stringify(names) === JSON.stringify(STATIONS), JSON.stringify(names));
     const plan = await overlaps(page, '#plan text');
     check(width + ' px: no label overlaps another on the plan', plan.length === 0, plan.join('; '));
-    for (const row of ['stations', 'signals', 'slowdowns', 'speed-boards', 'text-boards', 'markers']) {
+    for (const row of ['stations', 'signals', 'slowdowns', 'speed-boards', 'text-boards', 'markers',
+      'speed', 'gradient']) {
       const found = await overlaps(page, '.row-' + row + ' text:not(.row-title)');
       check(width + ' px: no label overlaps another in the ' + row + ' row', found.length === 0,
             found.join('; '));
     }
+    await labelsAndText(page, width + ' px');
+    const contrast = await lowContrast(page);
+    check(width + ' px: every text has a contrast of at least 4.5:1', contrast.length === 0,
+          contrast.slice(0, 5).join('; '));
     await page.screenshot({ path: path.join(buildDir, 'view-' + width + '.png'), fullPage: true });
     await page.close();
   }
+}
+
+// The labels of the chart: each inside the plot, none over a mark that is not
+// its own, none below 12 pixels as drawn.
+async function labelsAndText(page, what) {
+  const found = await page.evaluate(() => {
+    const svg = document.getElementById('profile');
+    const box = svg.getBoundingClientRect(), scale = box.width / svg.viewBox.baseVal.width;
+    const left = box.left + 40 * scale - 1, right = box.right - 10 * scale + 1;
+    const out = { outside: [], small: [], overMark: [] };
+    for (const t of document.querySelectorAll('#profile text, #km-top text, #plan text')) {
+      const size = parseFloat(getComputedStyle(t).fontSize) *
+          (t.ownerSVGElement.getBoundingClientRect().width / t.ownerSVGElement.viewBox.baseVal.width);
+      if (t.textContent && size < 11.95) out.small.push(t.textContent + ' ' + size.toFixed(1));
+    }
+    const labels = document.querySelectorAll('#profile .row text:not(.row-title):not(.row-note):not(.value-tick)');
+    for (const t of labels) {
+      const r = t.getBoundingClientRect();
+      if (r.left < left || r.right > right) out.outside.push(t.textContent);
+      const row = t.closest('.row'), own = t.closest('.feature');
+      for (const g of row.querySelectorAll('.glyph')) {
+        if (g.closest('.feature') === own) continue;
+        const b = g.getBoundingClientRect();
+        if (r.left < b.right - 1 && b.left < r.right - 1 && r.top < b.bottom - 1 && b.top < r.bottom - 1) {
+          out.overMark.push(t.textContent);
+        }
+      }
+    }
+    return out;
+  });
+  check(what + ': every label inside the plot', found.outside.length === 0, found.outside.join('; '));
+  check(what + ': no label over a mark not its own', found.overMark.length === 0, found.overMark.join('; '));
+  check(what + ': no chart text below 12 px', found.small.length === 0, found.small.slice(0, 5).join('; '));
+}
+
+// Texts whose colour has less than 4.5:1 contrast with what lies under them.
+async function lowContrast(page) {
+  return page.evaluate(() => {
+    function rgb(text) {
+      const m = /rgba?\(([\d.]+), ([\d.]+), ([\d.]+)(?:, ([\d.]+))?\)/.exec(text);
+      return m ? [+m[1], +m[2], +m[3], m[4] === undefined ? 1 : +m[4]] : null;
+    }
+    function luminance(c) {
+      const f = (v) => { v /= 255; return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4); };
+      return 0.2126 * f(c[0]) + 0.7152 * f(c[1]) + 0.0722 * f(c[2]);
+    }
+    function ratio(a, b) {
+      const x = luminance(a), y = luminance(b);
+      return (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05);
+    }
+    function background(e) {
+      for (; e && e.nodeType === 1; e = e.parentElement) {
+        const c = rgb(getComputedStyle(e).backgroundColor);
+        if (c && c[3] > 0.5) return c;
+      }
+      return [255, 255, 255, 1];
+    }
+    const out = [];
+    for (const e of document.querySelectorAll('body *')) {
+      if (e.closest('svg, script, style, noscript, [hidden]')) continue;
+      const own = Array.from(e.childNodes).some((n) => n.nodeType === 3 && n.textContent.trim());
+      if (!own || !e.getClientRects().length) continue;
+      const r = ratio(rgb(getComputedStyle(e).color), background(e));
+      if (r < 4.5) out.push(e.tagName + '.' + e.className + ' ' + r.toFixed(2));
+    }
+    for (const t of document.querySelectorAll('svg text')) {
+      if (!t.textContent.trim() || t.closest('.legend-item')) continue;
+      let under = [255, 255, 255, 1];
+      const stretch = t.closest('.stretch');
+      if (stretch) under = rgb(getComputedStyle(stretch.querySelector('rect')).fill);
+      const r = ratio(rgb(getComputedStyle(t).fill), under);
+      if (r < 4.5) out.push('svg ' + t.getAttribute('class') + ' "' + t.textContent + '" ' + r.toFixed(2));
+    }
+    return out;
+  });
 }
 
 async function planAndAxis(browser) {
@@ -185,7 +267,189 @@ async function diagnostics(browser) {
   const r = await range(page);
   check('its link shows its kilometre', r[0] <= 15400 && r[1] >= 15400 && r[1] - r[0] <= 2000,
         JSON.stringify(r));
+  const along = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
+  check('its link brings the chart into view', along > -5 && along < 100, along);
+  const contrast = await lowContrast(page);
+  check('the messages and the banner keep a contrast of 4.5:1', contrast.length === 0,
+        contrast.slice(0, 5).join('; '));
+
+  // The compile stopped at the second signal: said above all, with the place.
+  const banner = await page.$eval('#stopped', (e) => e.textContent).catch(() => '');
+  check('a banner says where the compile stopped',
+        /the compile stopped at \S*faulty\/Pianura_Crinale_2731-\.txt:54: entries after it are not drawn/
+          .test(banner), banner);
+  await page.click('#zoom-all');
+  await pause(100);
+  const end = await page.evaluate(() => [
+    document.querySelectorAll('#profile .extension').length,
+    document.querySelectorAll('#profile .route-end').length,
+    Array.from(document.querySelectorAll('#profile .km-route-end')).map((e) => e.getAttribute('data-km')),
+  ]);
+  check('the route\'s end is marked and the part past it shaded', end[0] === 1 && end[1] === 1 &&
+        JSON.stringify(end[2]) === '["97"]', JSON.stringify(end));
   await page.screenshot({ path: path.join(buildDir, 'view-faulty.png') });
+  await page.close();
+
+  const warned = await open(browser, warnedPage, 1280);
+  const links = await warned.$$eval('#diagnostics li.warning a.goto', (a) => a.map((e) => e.getAttribute('href')));
+  check('a warning with a position links to it', JSON.stringify(links) === '["#km=2.5-4.5"]',
+        JSON.stringify(links));
+  const warnMarks = await warned.$$eval('.row-diagnostics .feature.warning', (f) => f.map((e) => +e.getAttribute('data-metres')));
+  check('the warning is marked on the chart', JSON.stringify(warnMarks) === '[3500]', JSON.stringify(warnMarks));
+  await warned.close();
+}
+
+async function tables(browser) {
+  const page = await open(browser, sourcesPage, 1280);
+  const counts = await page.evaluate(() => {
+    const out = {};
+    for (const t of document.querySelectorAll('table.sortable')) out[t.id] = t.querySelectorAll('tbody tr[data-m]').length;
+    return out;
+  });
+  const signals = await page.evaluate(() => JSON.parse(document.getElementById('view-data').textContent).rows[0].marks.length);
+  check('a table for every kind of feature', ['station-table', 'signal-table', 'slowdown-table',
+    'speed-table', 'gradient-table', 'terrain-table', 'speed-board-table', 'text-board-table']
+    .every((id) => counts[id] > 0) && counts['signal-table'] === signals && counts['station-table'] === 16,
+  JSON.stringify(counts) + ' signals ' + signals);
+  const sources = await page.$$eval('#signal-table td.src', (c) => c.map((e) => e.textContent));
+  const given = path.join(work, 'sources', 'Pianura_Crinale_2731-.txt');
+  check('each row names its source line, path as given', sources.length === signals &&
+        sources.every((s) => s.startsWith(given + ':') && /:\d+$/.test(s)), sources[0]);
+  const boards = await page.$$eval('#text-board-table tbody tr', (r) => r.map((e) => e.cells[1].textContent));
+  check('board texts read without their parentheses', boards[0] === 'GALLERIA / APPENNINO / Km 18+510',
+        JSON.stringify(boards));
+
+  // Sorted by a click on a column's title, both ways.
+  const km = () => page.$$eval('#signal-table tbody tr', (r) => r.map((e) => +e.getAttribute('data-m')));
+  const before = await km();
+  await page.click('#signal-table thead th:first-child button');
+  await page.click('#signal-table thead th:first-child button');
+  const after = await km();
+  check('a column sorts both ways', JSON.stringify(after) === JSON.stringify(before.slice().sort((a, b) => b - a)),
+        JSON.stringify(after.slice(0, 4)));
+
+  // A click on a row shows it on the chart, brought into view.
+  await page.click('#slowdown-table tbody tr:first-child td:nth-child(3)');
+  await pause(300);
+  const r = await range(page);
+  const slowdown = await page.$eval('#slowdown-table tbody tr', (e) => [+e.getAttribute('data-m'), +e.getAttribute('data-to')]);
+  check('a click on a row zooms the chart to it', r[0] <= slowdown[0] && r[1] >= slowdown[1] &&
+        r[1] - r[0] < 10000, JSON.stringify(r) + ' for ' + JSON.stringify(slowdown));
+  const top = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
+  check('and brings the chart into view', top > -5 && top < 100, top);
+  // The km axis stays in sight while the rows scroll.
+  await page.evaluate(() => window.scrollBy(0, 500));
+  await pause(100);
+  const axisTop = await page.$eval('#km-top', (e) => { const b = e.getBoundingClientRect(); return [b.top, b.bottom]; });
+  check('the km axis stays in sight', axisTop[0] >= 0 && axisTop[1] < 200, JSON.stringify(axisTop));
+  await page.close();
+}
+
+async function fragments(browser) {
+  const page = await open(browser, builtPage + '#km=500-600', 1280);
+  const note = await page.$eval('#range-note', (e) => e.textContent);
+  check('#km= past the line says so', /beyond the line, which ends at km 104/.test(note), note);
+  const r = await range(page);
+  check('and shows the line\'s end', r[1] === 104000 && r[1] - r[0] === 100000, JSON.stringify(r));
+  const top = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
+  check('a #km= address brings the chart into view', top > -5 && top < 100, top);
+
+  await page.$eval('#range', (e) => { e.value = 'forty'; });
+  await page.click('#controls button[type=submit]');
+  await pause(100);
+  const bad = await page.$eval('#range-note', (e) => e.textContent);
+  check('a box with no range says so', /\u201cforty\u201d in the box is not a range of kilometres/.test(bad), bad);
+
+  // The keyboard: arrows pan, + and - zoom; the box follows.
+  await page.click('#zoom-all');
+  await page.focus('#chart');
+  await page.keyboard.press('+');
+  await pause(100);
+  const zoomed = await range(page);
+  await page.keyboard.press('ArrowRight');
+  await pause(100);
+  const panned = await range(page);
+  await page.keyboard.press('-');
+  await pause(100);
+  const out = await range(page);
+  check('+ zooms in, an arrow pans, - zooms out', zoomed[1] - zoomed[0] === 52000 &&
+        panned[0] === zoomed[0] + 13000 && out[1] - out[0] === 104000,
+        JSON.stringify([zoomed, panned, out]));
+  await page.keyboard.press('+');
+  await page.keyboard.press('ArrowLeft');
+  await pause(200);
+  const now = await range(page);
+  const box = await page.$eval('#range', (e) => e.value);
+  check('the box follows the range', box === (now[0] / 1000) + '\u2013' + (now[1] / 1000), box + ' ' + now);
+  check('the focus stays on the chart', await page.evaluate(() => document.activeElement.id === 'chart'));
+
+  // Tab reaches the marks; the one focused shows a ring and its tooltip.
+  await page.keyboard.press('Tab');
+  const focused = await page.evaluate(() => {
+    const e = document.activeElement, hit = e.querySelector('.hit');
+    return [e.classList.contains('feature'), hit ? getComputedStyle(hit).strokeWidth : '',
+      !document.getElementById('tooltip').hidden];
+  });
+  check('Tab reaches a mark, drawn with a focus ring, its tooltip shown',
+        focused[0] && parseFloat(focused[1]) >= 2 && focused[2], JSON.stringify(focused));
+  await page.close();
+
+  // Keyboard users can skip the plan; the two common signals differ by shape.
+  const zoomedPage = await open(browser, builtPage + '#km=0-20', 1280);
+  const skip = await zoomedPage.$eval('a.skip-plan', (a) => a.getAttribute('href'));
+  check('a skip from the plan to the chart', skip === '#along', skip);
+  const shapes = await zoomedPage.evaluate(() => [
+    document.querySelectorAll('.row-signals .sx1 circle.glyph').length,
+    document.querySelectorAll('.row-signals .sx2 rect.glyph').length]);
+  check('signals sx 1 and sx 2 differ by shape', shapes[0] > 0 && shapes[1] > 0, JSON.stringify(shapes));
+  const labels = await zoomedPage.$$eval('.row-signals .mark-label', (t) => t.map((e) => e.textContent));
+  check('zoomed in, signals are labelled with their km', labels.includes('1.050'), JSON.stringify(labels));
+  const steps = await zoomedPage.$$eval('.row-speed .step', (t) => t.length);
+  check('the speed steps are labelled', steps > 0, steps);
+  const tree = await zoomedPage.accessibility.snapshot({ interestingOnly: true });
+  const named = [];
+  (function walk(n) {
+    if (!n) return;
+    if (/^signal at km/.test(n.name || '')) named.push(n.name);
+    (n.children || []).forEach(walk);
+  })(tree);
+  check('a screen reader finds every signal mark by its name', named.length ===
+        await zoomedPage.$$eval('.row-signals .feature', (f) => f.length), named.length);
+  await zoomedPage.close();
+}
+
+// The length of each page's content stream in a PDF from Chromium: a blank
+// page draws next to nothing.
+function pdfPageSizes(pdf) {
+  const text = pdf.toString('latin1'), objects = {}, sizes = [];
+  const re = /(\d+) 0 obj([\s\S]*?)endobj/g;
+  let m;
+  while ((m = re.exec(text))) objects[m[1]] = m[2].slice(0, 4000);
+  for (const body of Object.values(objects)) {
+    if (!/\/Type\s*\/Page\b/.test(body)) continue;
+    const contents = /\/Contents\s+(\d+) 0 R/.exec(body);
+    const length = contents && /\/Length\s+(\d+)/.exec(objects[contents[1]] || '');
+    sizes.push(length ? +length[1] : 0);
+  }
+  return sizes;
+}
+
+async function printing(browser) {
+  const page = await open(browser, builtPage, 2560);
+  await page.emulateMediaType('print');
+  await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  await pause(100);
+  const laid = await page.evaluate(() => [
+    document.getElementById('profile').getAttribute('width'),
+    getComputedStyle(document.querySelector('#station-table thead')).display,
+    getComputedStyle(document.getElementById('range-shown')).display,
+    document.getElementById('range-shown').textContent]);
+  check('on paper: the chart at the page width, table headers repeated, the range printed',
+        laid[0] === '1000' && laid[1] === 'table-header-group' && laid[2] !== 'none' &&
+        /^km 0 to 104$/.test(laid[3]), JSON.stringify(laid));
+  const pdf = Buffer.from(await page.pdf({ format: 'A4', landscape: true, preferCSSPageSize: true }));
+  const blank = pdfPageSizes(pdf).filter((size) => size < 300);
+  check('on paper: no blank page', blank.length === 0, JSON.stringify(pdfPageSizes(pdf)));
   await page.close();
 }
 
@@ -204,6 +468,9 @@ async function diagnostics(browser) {
     await zoom(browser);
     await tooltips(browser);
     await diagnostics(browser);
+    await tables(browser);
+    await fragments(browser);
+    await printing(browser);
   } catch (e) {
     check('the checks ran to their end', false, e.stack);
   } finally {

@@ -54,4 +54,12 @@ if [ "$status" != 3 ]; then
   exit 1
 fi
 
+# The same, with a gradient too steep for its cell member: a warning at the
+# entry's position, 3500 m.
+mkdir "$work/warned"
+cp "$work/faulty/"*.txt "$work/warned/"
+sed -i 's/^pendenza,  3500,   5/pendenza,  3500, 200/' "$work/warned/Pianura_Crinale_linea.txt"
+"$percorso" view --line "$work/warned/Pianura_Crinale_linea.txt" \
+  --train "$work/warned/Pianura_Crinale_2731-.txt" -o "$work/warned.html" 2>/dev/null || true
+
 node "$here/check_view.js" "$chromium" "$work" "$build_dir"

@@ -11,6 +11,7 @@
 #include "driver/cli.h"
 #include "inspect/text_out.h"
 #include "inspect/view_page.h"
+#include "inspect/view_tables.h"
 #include "io/file_names.h"
 #include "output/cell_file.h"
 #include "output/compiled_files.h"
@@ -179,6 +180,125 @@ TEST(ViewPageTest, ASignalKeepsItsLineWhereASlowdownPlacedNothing) {
   }
 }
 
+TEST(ViewPageTest, BoardTextsReadWithoutTheirParentheses) {
+  struct Case {
+    const char* text;
+    const char* reading;
+  };
+  const Case cases[] = {
+      {"(GALLERIA )(APPENNINO)(Km 18+510)", "GALLERIA / APPENNINO / Km 18+510"},
+      {"(PONTE)", "PONTE"},
+      {" ( VIADOTTO ) ( SETTA ) ", "VIADOTTO / SETTA"},
+      {"()( A )", "A"},
+      {"PONTE (SETTA)", "PONTE (SETTA)"},
+      {"(A(B))", "(A(B))"},
+      {"(open", "(open"},
+      {"  plain  ", "plain"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(BoardReading(c.text), c.reading);
+  }
+}
+
+/// The tables of a page, each as the text of its rows: cells joined by "|".
+std::vector<std::string> TableRows(const std::string& page, const std::string& id) {
+  size_t a = page.find("<table id=\"" + id + "\"");
+  if (a == std::string::npos) return {};
+  std::string table = page.substr(a, page.find("</table>", a) - a);
+  std::vector<std::string> rows;
+  for (const std::string& row : All(table, "(<tr data-m=[^\n]*</tr>)")) {
+    std::string text = std::regex_replace(row, std::regex("</td><td[^>]*>"), "|");
+    rows.push_back(std::regex_replace(text, std::regex("<[^>]*>"), ""));
+  }
+  return rows;
+}
+
+// From sources every feature has a row with its kilometre, its values as
+// written and its source line, the path as given; the kilometre links to the
+// chart.
+TEST(ViewPageTest, TablesTellEveryFeatureWithItsSourceLine) {
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  s.keep_source_entries = true;
+  MemorySourceFiles files(
+      testing::LineFile(
+          {"pendenza, 0, 3", "pendenza, 4000, -2", "cartello_indicatore, 3000, (PONTE)",
+           "indicatori_vmax, 5000, 105, 115, 120, 1, , , , 2", "[montagne]",
+           "montagna, 6000, 6400, 2"},
+          9000),
+      testing::TrainFile(
+          {"velocita, 0, 100", "velocita, 2000, 80", "segnale, 2100, 2, 4, 1, 0, 3, 1, 2, 0, 0, 50",
+           "rallentamento, 7000, 40, 500, 7, 1, 30", testing::Station(1000, 12, 500, "ALFA")}));
+  memorizza_percorso(s, true, files);
+  ASSERT_EQ(s.diagnostic.stato, 0);
+  std::string page = RenderViewPage(ViewOfModel(s));
+  EXPECT_EQ(TableRows(page, "signal-table"),
+            std::vector<std::string>{"2.100|2|4|1|0|3|1|2|0|0|50|treno-.txt:4"});
+  EXPECT_NE(page.find("<tr data-m=\"2100\"><td>2.100</td><td>2</td>"), std::string::npos);
+  EXPECT_EQ(TableRows(page, "slowdown-table"),
+            std::vector<std::string>{"7.000|7.500|40|500|7|1|30|treno-.txt:5"});
+  EXPECT_EQ(TableRows(page, "station-table"),
+            std::vector<std::string>{"1.000|ALFA|12|0.750 to 1.250|1.150||1|treno-.txt:6"});
+  EXPECT_EQ(TableRows(page, "text-board-table"),
+            std::vector<std::string>{"3.000|PONTE|80|linea.txt:6"});
+  EXPECT_EQ(TableRows(page, "speed-board-table"),
+            std::vector<std::string>{"5.000|105/0|115/0|120/0|1/2|linea.txt:7"});
+  std::vector<std::string> speeds = TableRows(page, "speed-table");
+  ASSERT_GE(speeds.size(), 2u);
+  EXPECT_EQ(speeds[0], "0.000|100||treno-.txt:2");
+  // A change of the profile lies on the cell before its entry's position.
+  EXPECT_EQ(speeds[1], "1.950|80|-20|treno-.txt:3");
+  std::vector<std::string> gradients = TableRows(page, "gradient-table");
+  ASSERT_GE(gradients.size(), 2u);
+  EXPECT_EQ(gradients[0], "0.000|+3||linea.txt:4");
+  EXPECT_EQ(gradients[1], "3.950|-2|-5|linea.txt:5");
+  EXPECT_EQ(TableRows(page, "terrain-table"),
+            std::vector<std::string>{"6.000|6.400|terrain|2|linea.txt:9"});
+  EXPECT_NE(page.find("<h3 id=\"signal-table-title\">Signals <span class=\"count\">(1)</span>"),
+            std::string::npos);
+  // The route ends at 9000 m; its cells run on to 16000.
+  EXPECT_NE(Data(page).find(",\"routeEnd\":9000}"), std::string::npos);
+}
+
+// A status that stops the reading is said above everything, with its place:
+// what follows it in the sources is not on the page. A status that only ends
+// the reading of its own file says so.
+TEST(ViewPageTest, AStoppedCompileSaysWhere) {
+  struct Case {
+    std::vector<std::string> train;
+    std::string banner;
+  };
+  const Case cases[] = {
+      {{"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+        "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+        "segnale, 5000, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+       "<strong>the compile stopped at <code>treno-.txt:3</code>: entries after it are not "
+       "drawn</strong><span class=\"banner-why\"> (status 16: signal cell already taken)</span>"},
+      {{"segnale, 95000, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"},
+       "<strong>the reading of its file stopped at <code>treno-.txt:2</code>: entries after it in "
+       "that file are not drawn</strong>"},
+      {{"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.banner);
+    Scenario s;
+    s.line_key = "L";
+    s.train_key = "T";
+    s.keep_source_entries = true;
+    MemorySourceFiles files(testing::LineFile({}, 9000), testing::TrainFile(c.train));
+    memorizza_percorso(s, true, files);
+    std::string page = RenderViewPage(ViewOfModel(s));
+    if (c.banner.empty()) {
+      EXPECT_EQ(page.find("id=\"stopped\""), std::string::npos);
+    } else {
+      EXPECT_NE(page.find(c.banner), std::string::npos);
+    }
+  }
+}
+
 TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
   ViewScenario v;
   v.line_key = "Lin\xE8";
@@ -203,7 +323,8 @@ TEST(ViewPageTest, HandBuiltModelWithoutGeometry) {
   EXPECT_NE(page.find("<h1>Line Lin\u00e8, train 1</h1>"), std::string::npos);
   EXPECT_NE(page.find("class=\"no-plan\""), std::string::npos);
   EXPECT_NE(data.find("\"plan\":null"), std::string::npos);
-  EXPECT_NE(page.find("(BOARD &quot;1&quot;)"), std::string::npos);
+  // The board's text as it reads, in its table.
+  EXPECT_NE(page.find("<td class=\"t\">BOARD &quot;1&quot;</td>"), std::string::npos);
   // Cells 0 to 39: the axis ends at the metres of the last cell.
   EXPECT_NE(data.find("{\"axis\":1900,"), std::string::npos);
   EXPECT_EQ(Tips(data, "signal sx-other"),
@@ -219,8 +340,8 @@ TEST(ViewPageTest, DiagnosticsAreListedAndLinkedToTheirKilometre) {
   v.line_key = "L";
   v.train_key = "T";
   v.celle.resize(400);
-  v.diagnostics = {{"error", "t-.txt:4:1", "status 16, position 15400 m: <taken>", 15400},
-                   {"warning", "", "no place", std::nullopt}};
+  v.diagnostics = {{"error", "t-.txt:4:1", "status 16, position 15400 m: <taken>", 15400, {}},
+                   {"warning", "", "no place", std::nullopt, {}}};
   std::string page = RenderViewPage(v);
   EXPECT_NE(page.find("<h2>1 error, 1 warning in the compile</h2>"), std::string::npos);
   EXPECT_NE(page.find("<li class=\"diagnostic error\" data-index=\"0\">t-.txt:4:1: <b>error:</b> "
@@ -230,10 +351,19 @@ TEST(ViewPageTest, DiagnosticsAreListedAndLinkedToTheirKilometre) {
   EXPECT_NE(page.find("<li class=\"diagnostic warning\" data-index=\"1\"><b>warning:</b> no "
                       "place</li>"),
             std::string::npos);
+
   EXPECT_NE(
       Data(page).find("\"diagnostics\":[[\"error\",\"t-.txt:4:1\",\"status 16, position "
                       "15400 m: \\u003ctaken>\",15400],[\"warning\",\"\",\"no place\",null]]"),
       std::string::npos);
+  // A warning at an entry that has a position is put there.
+  v.entries.push_back({{"t-.txt", 7, 1}, "segnale", EntryKind::kSignal, {3500}, "", {}, 0});
+  v.diagnostics = {{"warning", "t-.txt:7:12", "odd", std::nullopt, {"t-.txt", 7, 12}}};
+  page = RenderViewPage(v);
+  EXPECT_NE(page.find("<b>warning:</b> odd <a class=\"goto\" href=\"#km=2.5-4.5\">km 3.500</a>"),
+            std::string::npos);
+  EXPECT_NE(Data(page).find("\"diagnostics\":[[\"warning\",\"t-.txt:7:12\",\"odd\",3500]]"),
+            std::string::npos);
 }
 
 TEST(ViewPageTest, ALongRouteStaysSmall) {

@@ -1,0 +1,275 @@
+#include "inspect/view_tables.h"
+
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+#include "inspect/dump_format.h"
+#include "inspect/text_out.h"
+
+namespace percorso {
+namespace {
+
+std::string N(int64_t v) {
+  return std::to_string(v);
+}
+
+int64_t At(const SourceEntry& r, size_t i) {
+  return i < r.numbers.size() ? r.numbers[i] : 0;
+}
+
+/// One table under construction: a heading, a header row and body rows.
+class Table {
+ public:
+  Table(std::string_view id, std::string_view title, std::initializer_list<const char*> columns,
+        bool with_source)
+      : id_(id), title_(title), with_source_(with_source) {
+    out_ = "<div class=\"table-box\"><table id=\"" + std::string(id) +
+           "\" class=\"sortable\" aria-labelledby=\"" + std::string(id) + "-title\"><thead><tr>";
+    for (const char* c : columns) out_ += "<th>" + std::string(c) + "</th>";
+    if (with_source_) out_ += "<th>source</th>";
+    out_ += "</tr></thead><tbody>\n";
+  }
+
+  /// Opens a row at `from`..`to` metres, its first cell the kilometre of
+  /// `from`. Cells are numbers, set to the right, unless marked as text.
+  void Row(int64_t from, int64_t to) {
+    out_ += "<tr data-m=\"" + N(from) + "\"";
+    if (to != from) out_ += " data-to=\"" + N(to) + "\"";
+    out_ += "><td>" + Kilometres(from) + "</td>";
+    ++rows_;
+  }
+  void Num(int64_t v) { out_ += "<td>" + N(v) + "</td>"; }
+  void NumText(const std::string& text) { out_ += "<td>" + text + "</td>"; }
+  void Text(const std::string& utf8) { out_ += "<td class=\"t\">" + HtmlEscape(utf8) + "</td>"; }
+  /// Closes the row with its source: FILE:LINE of each place.
+  void End(const std::vector<std::string>& places) {
+    if (with_source_) {
+      std::string joined;
+      for (const std::string& p : places) {
+        if (p.empty()) continue;
+        if (!joined.empty()) joined += "</code> <code>";
+        joined += HtmlEscape(p);
+      }
+      out_ += joined.empty() ? "<td></td>" : "<td class=\"src\"><code>" + joined + "</code></td>";
+    }
+    out_ += "</tr>\n";
+  }
+
+  /// The heading with the number of rows, then the table.
+  std::string Take() {
+    if (rows_ == 0) out_ += "<tr class=\"none\"><td colspan=\"20\">none</td></tr>\n";
+    return "<h3 id=\"" + std::string(id_) + "-title\">" + std::string(title_) +
+           " <span class=\"count\">(" + N(static_cast<int64_t>(rows_)) + ")</span></h3>\n" +
+           std::move(out_) + "</tbody></table></div>\n";
+  }
+
+ private:
+  std::string_view id_;
+  std::string_view title_;
+  std::string out_;
+  bool with_source_;
+  size_t rows_ = 0;
+};
+
+std::string PlaceOf(const SourceEntry* r) {
+  return r ? PlaceText(r->place) : "";
+}
+
+std::string Stations(const ViewFeatures& f, const RecordIndex& records, bool src) {
+  Table t("station-table", "Stations",
+          {"km", "name", "tipo", "area (km)", "stopping mark (km)", "time", "slot"}, src);
+  std::vector<const ViewStation*> list;
+  for (const ViewStation& st : f.stations) list.push_back(&st);
+  std::stable_sort(list.begin(), list.end(), [](const ViewStation* a, const ViewStation* b) {
+    return a->v->posizione < b->v->posizione;
+  });
+  for (const ViewStation* st : list) {
+    const voce& v = *st->v;
+    t.Row(v.posizione, v.posizione);
+    t.Text(st->name);
+    t.Num(v.tipo);
+    t.NumText(Kilometres(v.inizio) + " to " + Kilometres(v.fine));
+    t.NumText(st->stop_cell >= 0 ? Kilometres(CellMetres(st->stop_cell)) : "none");
+    t.NumText(v.orario != 0 ? ClockTime(v.orario) : "");
+    t.Num(st->slot);
+    t.End({PlaceOf(records.Station(st->slot))});
+  }
+  return t.Take();
+}
+
+std::string Signals(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
+                    bool src) {
+  Table t("signal-table", "Signals",
+          {"km", "sx", "s1", "s2", "s3", "rapp", "dx", "d1", "d2", "d3", "tempo"}, src);
+  for (const ViewFeature& ft : f.features) {
+    if (ft.row != FeatureRow::kSignals) continue;
+    SignalValues v = SignalValuesAt(s, records, ft.cell);
+    t.Row(v.posizione, v.posizione);
+    for (int64_t n : {v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo}) t.Num(n);
+    t.End({PlaceOf(records.AtCell(ft.cell, EntryKind::kSignal))});
+  }
+  return t.Take();
+}
+
+std::string Slowdowns(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
+                      bool src) {
+  Table t("slowdown-table", "Slowdowns",
+          {"km", "to km", "v (km/h)", "l (m)", "f_tt", "f_ta", "d_v"}, src);
+  for (const ViewSlowdown& sd : f.slowdowns) {
+    SlowdownValues v = SlowdownValuesOf(s, records, sd);
+    t.Row(v.x, v.x + std::max<int64_t>(0, v.l));
+    t.NumText(Kilometres(v.x + v.l));
+    for (int64_t n : {v.v, v.l, v.f_tt}) t.Num(n);
+    t.NumText(v.from_record ? N(v.f_ta) : "");
+    t.Num(v.d_v);
+    t.End({PlaceOf(records.AtCell(sd.start_cell, EntryKind::kSlowdown))});
+  }
+  return t.Take();
+}
+
+/// A table of the changes of one per-cell profile value.
+std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
+                    std::string_view id, std::string_view title, const char* unit, EntryKind kind,
+                    const std::function<int64_t(size_t, int64_t)>& value_of,
+                    const std::function<std::string(int64_t)>& text_of) {
+  Table t(id, title, {"km", unit, "change"}, src);
+  std::vector<const SourceEntry*> entries = records.OfKind(kind);
+  std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry* a, const SourceEntry* b) {
+    return At(*a, 0) < At(*b, 0);
+  });
+  int64_t previous = 0;
+  // The entry that set the value from metre m on: the last one whose position
+  // lies before m + 75, since an entry at position p changes the profile from
+  // the cell before p's own (whose metres lie 25 to 75 m before p).
+  size_t next = 0;
+  const SourceEntry* setter = nullptr;
+  for (size_t i = 1; i < s.celle.size(); ++i) {
+    int64_t v = value_of(i, previous);
+    if (i == 1 || v != previous) {
+      int64_t m = CellMetres(static_cast<int64_t>(i));
+      while (next < entries.size() && At(*entries[next], 0) < m + 75) setter = entries[next++];
+      t.Row(m, m);
+      t.NumText(text_of(v));
+      t.NumText(i == 1 ? "" : (v > previous ? "+" : "") + N(v - previous));
+      t.End({PlaceOf(setter)});
+    }
+    previous = v;
+  }
+  return t.Take();
+}
+
+std::string Stretches(const ViewFeatures& f, const RecordIndex& records, bool src) {
+  Table t("terrain-table", "Terrain and tunnels", {"km", "to km", "kind", "montagna"}, src);
+  for (const ViewStretch& st : f.stretches) {
+    int64_t from = CellMetres(st.first_cell + 1), to = CellMetres(st.last_cell + 2);
+    t.Row(from, to);
+    t.NumText(Kilometres(to));
+    t.Text(st.tunnel ? "tunnel" : "terrain");
+    t.Num(st.montagna);
+    std::vector<std::string> places;
+    for (const SourceEntry* r : records.Terrain(st.first_cell, st.last_cell)) {
+      places.push_back(PlaceText(r->place));
+    }
+    t.End(places);
+  }
+  return t.Take();
+}
+
+std::string SpeedBoards(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
+                        bool src) {
+  Table t("speed-board-table", "Speed boards",
+          {"km", "vas/vad", "vbs/vbd", "vcs/vcd", "strisces/d"}, src);
+  for (const ViewFeature& ft : f.features) {
+    if (ft.row != FeatureRow::kSpeedBoards) continue;
+    const cella& c = s.celle[static_cast<size_t>(ft.cell)];
+    const SourceEntry* r = records.AtCell(ft.cell, EntryKind::kSpeedBoard);
+    auto pair = [](int64_t a, int64_t b) { return N(a) + "/" + N(b); };
+    if (r != nullptr) {
+      t.Row(At(*r, 0), At(*r, 0));
+      for (size_t k = 1; k <= 4; ++k) t.NumText(pair(At(*r, k), At(*r, k + 4)));
+    } else {
+      t.Row(CellMetres(ft.cell), CellMetres(ft.cell));
+      for (int16_t code : {c.dato1, c.dato2, c.dato3}) {
+        SpeedCodeSpeeds v = DecodeSpeedCode(code);
+        t.NumText(pair(v.high, v.low));
+      }
+      t.NumText(pair(c.dato4 / 10, c.dato4 % 10));
+    }
+    t.End({PlaceOf(r)});
+  }
+  return t.Take();
+}
+
+std::string TextBoards(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records,
+                       bool src) {
+  Table t("text-board-table", "Text boards", {"km", "text", "slot"}, src);
+  for (const ViewFeature& ft : f.features) {
+    if (ft.row != FeatureRow::kTextBoards) continue;
+    const cella& c = s.celle[static_cast<size_t>(ft.cell)];
+    const SourceEntry* r = records.AtCell(ft.cell, EntryKind::kTextBoard);
+    int64_t m = r ? At(*r, 0) : CellMetres(ft.cell);
+    t.Row(m, m);
+    t.Text(BoardReading(ft.label));
+    t.Num(c.dato1);
+    t.End({PlaceOf(r)});
+  }
+  return t.Take();
+}
+
+std::string SignedPerMille(int64_t v) {
+  return (v > 0 ? "+" : "") + N(v);
+}
+
+}  // namespace
+
+std::string BoardReading(std::string_view text) {
+  auto trim = [](std::string_view t) {
+    size_t a = t.find_first_not_of(' '), b = t.find_last_not_of(' ');
+    return a == std::string_view::npos ? std::string() : std::string(t.substr(a, b - a + 1));
+  };
+  std::vector<std::string> lines;
+  size_t i = 0;
+  while (true) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i == text.size()) break;
+    size_t close = text.find(')', i);
+    if (text[i] != '(' || close == std::string_view::npos) return trim(text);
+    std::string line = trim(text.substr(i + 1, close - i - 1));
+    if (line.find('(') != std::string::npos) return trim(text);
+    if (!line.empty()) lines.push_back(line);
+    i = close + 1;
+  }
+  if (lines.empty()) return trim(text);
+  std::string out;
+  for (const std::string& line : lines) out += (out.empty() ? "" : " / ") + line;
+  return out;
+}
+
+std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,
+                          const RecordIndex& records) {
+  const bool src = !records.empty();
+  const auto& celle = s.celle;
+  std::string out = src ? ""
+                        : "<p class=\"note\">Drawn from compiled files: the source lines are "
+                          "not known.</p>\n";
+  out += Stations(f, records, src) + Signals(s, f, records, src) + Slowdowns(s, f, records, src);
+  out += Changes(
+      s, records, src, "speed-table", "Line speed changes", "km/h", EntryKind::kLineSpeed,
+      [&](size_t i, int64_t) { return int64_t{celle[i].velocita} * 5; },
+      [](int64_t v) { return N(v); });
+  // A cell that no gradient reached (0, past the end of the profile) keeps the
+  // gradient before it.
+  out += Changes(
+      s, records, src, "gradient-table", "Gradient changes", "\u2030", EntryKind::kGradient,
+      [&](size_t i, int64_t previous) {
+        return celle[i].pendenza != 0 ? int64_t{celle[i].pendenza} - 100 : previous;
+      },
+      SignedPerMille);
+  out +=
+      Stretches(f, records, src) + SpeedBoards(s, f, records, src) + TextBoards(s, f, records, src);
+  return out;
+}
+
+}  // namespace percorso
