@@ -60,13 +60,13 @@ void CheckCurveOrder(ParseSession& p, LineCursors& c, int32_t inizio, int64_t fi
                                  ? "none of it is drawn"
                                  : "it is drawn only from metre " + std::to_string(c.curve_end);
     if (inizio < c.curve_start) {
-      p.Warn("unsorted-positions", p.KeywordPlace(),
+      p.Warn("unsorted-curves", p.KeywordPlace(),
              "curve at " + std::to_string(inizio) + " m comes after a curve at " + previous +
                  ": the plan is drawn in the order of the file, so " + lost +
                  "; write the curves in order of position",
              {Note{c.curve_place, "the curve at " + previous}});
     } else {
-      p.Warn("overlap", p.KeywordPlace(),
+      p.Warn("overlapping-curves", p.KeywordPlace(),
              "curve at " + std::to_string(inizio) +
                  " m starts before the previous curve ends, at " + std::to_string(c.curve_end) +
                  " m: the curves overlap, and " + lost,

@@ -56,7 +56,7 @@ Encoding ParseSession::CheckEncoding() {
     return e;
   }
   if (e.bom) {
-    Warn("encoding", Here(1, 1),
+    Warn("utf8-bom", Here(1, 1),
          "the file starts with a UTF-8 byte-order mark (BOM); it is read as Windows-1252, as "
          "the three characters '\xC3\xAF\xC2\xBB\xC2\xBF' before the first field: save the "
          "file as Windows-1252 (ANSI), or as \"UTF-8\" rather than \"UTF-8 with BOM\" when "
@@ -99,7 +99,7 @@ void ParseSession::WarnQuotedSpans() {
   for (const FieldReader::QuotedSpan& q : reader_->quoted_spans()) {
     const int lines = q.last_line - q.line + 1;
     if (q.close_line > 0) {
-      Warn("quoted-text", Here(q.line, q.column),
+      Warn("quote-across-lines", Here(q.line, q.column),
            "a quoted text runs across " + std::to_string(lines) +
                " lines, from this quote to "
                "line " +
@@ -108,7 +108,7 @@ void ParseSession::WarnQuotedSpans() {
                "is read",
            {Note{Here(q.close_line, q.close_column), "the quote that closes it"}});
     } else {
-      Warn("quoted-text", Here(q.line, q.column),
+      Warn("unclosed-quote", Here(q.line, q.column),
            "this quote is never closed: the quoted text runs to the end of the file, over " +
                std::to_string(lines) + " lines, and no entry after it is read",
            {Note{Here(q.last_line, 1), "the file ends here, inside the quoted text"}});

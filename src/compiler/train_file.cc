@@ -53,16 +53,16 @@ struct TrainCursors {
 // A list of line speeds should start at 0 and hold speeds a train can run.
 void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t velocita) {
   if (c.speeds.empty() && nearest(posizione / 50.0) > 0) {
-    p.Warn("speed", p.KeywordPlace(), "the line speeds start at " + std::to_string(posizione) +
+    p.Warn("speeds-not-from-zero", p.KeywordPlace(), "the line speeds start at " + std::to_string(posizione) +
                                  " m: the route before it has speed 0; start the list with an "
                                  "entry at position 0");
   }
   std::optional<uint8_t> code = SpeedCode(velocita);
   if (code && *code == 0) {
-    p.Warn("speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
+    p.Warn("zero-speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
                                 " km/h is stored as 0: the train cannot run from here on");
   } else if (velocita > kFastestTrain) {
-    p.Warn("speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
+    p.Warn("speed-too-high", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
                                 " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
   c.speeds.push_back({posizione, velocita, p.KeywordPlace()});
@@ -72,7 +72,7 @@ void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t
 // speed must be one a train can run.
 void CheckSlowdown(ParseSession& p, TrainCursors& c, const Rallentamento& r) {
   if (r.v > kFastestTrain) {
-    p.Warn("speed", p.FieldPlace(1), "slowdown speed " + std::to_string(r.v) +
+    p.Warn("slowdown-speed-too-high", p.FieldPlace(1), "slowdown speed " + std::to_string(r.v) +
                                 " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
   c.slowdowns.push_back({r.x, r.l, r.v, p.KeywordPlace(), p.FieldPlace(1)});
@@ -87,7 +87,7 @@ void CheckSlowdownEnd(ParseSession& p, const Rallentamento& r) {
   std::string why = "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
                     std::to_string(r.l) + " m is " +
                     (r.l < 0 ? "negative" : "shorter than a cell (50 m)");
-  p.Warn("short-slowdown", p.FieldPlace(2), why + "; the compile looks for its end up to the end of the route");
+  p.Warn("slowdown-without-end", p.FieldPlace(2), why + "; the compile looks for its end up to the end of the route");
   p.RemarkOnCells(why);
 }
 
@@ -104,7 +104,7 @@ void CheckSlowdownOverlaps(ParseSession& p, const TrainCursors& c) {
   const SlowdownRead* reaching = nullptr;
   for (const SlowdownRead* r : sorted) {
     if (reaching != nullptr && start(r) < end(reaching)) {
-      p.Warn("overlap", r->where,
+      p.Warn("overlapping-slowdowns", r->where,
              "the slowdown from " + std::to_string(start(r)) + " m to " + std::to_string(end(r)) +
                  " m overlaps another, from " + std::to_string(start(reaching)) + " m to " +
                  std::to_string(end(reaching)) +
@@ -129,7 +129,7 @@ void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
     if (after == speeds.begin()) continue;
     const SpeedRead& line = *std::prev(after);
     if (r.v <= line.velocita || r.v > kFastestTrain) continue;
-    p.Warn("speed", r.speed_field,
+    p.Warn("slowdown-above-line-speed", r.speed_field,
            "slowdown speed " + std::to_string(r.v) +
                " km/h is above the line speed where it starts, " + std::to_string(line.velocita) +
                " km/h: a slowdown lowers the speed; is the slowdown's speed or the line speed "
