@@ -137,7 +137,12 @@ TEST_F(CheckCommandTest, ACleanCheckSaysWhatItRead) {
   EXPECT_EQ(compiled.err, "");
   testing::CliResult told = Run("compile", linea, treno, {"-v"});
   EXPECT_EQ(told.status, 0) << told.err;
-  EXPECT_EQ(told.out, "percorso: compiled " + read);
+  EXPECT_EQ(told.out, "");
+  EXPECT_EQ(told.err, "percorso: compiled " + read);
+  // -q leaves the status line out.
+  testing::CliResult quiet = Run("compile", linea, treno, {"-v", "-q"});
+  EXPECT_EQ(quiet.status, 0) << quiet.err;
+  EXPECT_EQ(quiet.err, "");
 }
 
 TEST_F(CheckCommandTest, UsageErrors) {
