@@ -127,10 +127,10 @@ Flow Terrain(ParseSession& p) {
   p.CheckPastRoute(m.inizio);
   p.CheckFits(m.tipo > 10 ? static_cast<int64_t>(m.tipo) - 10 : m.tipo, 8, "montagna", 2);
   if (m.fine < m.inizio) {
-    p.Warn("reversed-stretch", p.FieldPlace(1), "the stretch runs from " + std::to_string(m.inizio) + " m to " +
-                                std::to_string(m.fine) +
-                                " m: its end lies before its start, and it sets no cell; write "
-                                "the start first");
+    p.Warn("reversed-stretch", p.FieldPlace(1),
+           "the stretch runs from " + std::to_string(m.inizio) + " m to " + std::to_string(m.fine) +
+               " m: its end lies before its start, and it sets no cell; write "
+               "the start first");
   }
   return p.Placed(m.inizio, memo_montagna(p.s, m));
 }

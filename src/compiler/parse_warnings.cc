@@ -37,7 +37,8 @@ Encoding ParseSession::CheckEncoding() {
   const bool line_file = current_ == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
   if (contents_.empty()) {
-    Warn("empty-file", FilePlace(current_), std::string("the ") + kind + " description file is empty");
+    Warn("empty-file", FilePlace(current_),
+         std::string("the ") + kind + " description file is empty");
     return Encoding{};
   }
   Encoding e = DetectEncoding(contents_);
@@ -166,9 +167,9 @@ void ParseSession::CheckNumberText(bool read_ok) {
                               " (rounded to the nearest whole number, halves to even)"
                         : "it is not a number and is read as 0";
   if (std::optional<int64_t> metres = KilometreAndMetres(text)) {
-    Warn("number-text", Here(reader_->line(), reader_->column()), Quoted(text) + " is not a whole number: " + how +
-                                                       "; did you mean " + std::to_string(*metres) +
-                                                       " m? positions are written in metres");
+    Warn("number-text", Here(reader_->line(), reader_->column()),
+         Quoted(text) + " is not a whole number: " + how + "; did you mean " +
+             std::to_string(*metres) + " m? positions are written in metres");
     return;
   }
   Warn("number-text", Here(reader_->line(), reader_->column()),

@@ -53,17 +53,20 @@ struct TrainCursors {
 // A list of line speeds should start at 0 and hold speeds a train can run.
 void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t velocita) {
   if (c.speeds.empty() && nearest(posizione / 50.0) > 0) {
-    p.Warn("speeds-not-from-zero", p.KeywordPlace(), "the line speeds start at " + std::to_string(posizione) +
-                                 " m: the route before it has speed 0; start the list with an "
-                                 "entry at position 0");
+    p.Warn("speeds-not-from-zero", p.KeywordPlace(),
+           "the line speeds start at " + std::to_string(posizione) +
+               " m: the route before it has speed 0; start the list with an "
+               "entry at position 0");
   }
   std::optional<uint8_t> code = SpeedCode(velocita);
   if (code && *code == 0) {
-    p.Warn("zero-speed", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
-                                " km/h is stored as 0: the train cannot run from here on");
+    p.Warn("zero-speed", p.FieldPlace(1),
+           "line speed " + std::to_string(velocita) +
+               " km/h is stored as 0: the train cannot run from here on");
   } else if (velocita > kFastestTrain) {
-    p.Warn("speed-too-high", p.FieldPlace(1), "line speed " + std::to_string(velocita) +
-                                " km/h is above any train's (350 km/h at most): is it in km/h?");
+    p.Warn("speed-too-high", p.FieldPlace(1),
+           "line speed " + std::to_string(velocita) +
+               " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
   c.speeds.push_back({posizione, velocita, p.KeywordPlace()});
 }
@@ -72,8 +75,9 @@ void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t
 // speed must be one a train can run.
 void CheckSlowdown(ParseSession& p, TrainCursors& c, const Rallentamento& r) {
   if (r.v > kFastestTrain) {
-    p.Warn("slowdown-speed-too-high", p.FieldPlace(1), "slowdown speed " + std::to_string(r.v) +
-                                " km/h is above any train's (350 km/h at most): is it in km/h?");
+    p.Warn("slowdown-speed-too-high", p.FieldPlace(1),
+           "slowdown speed " + std::to_string(r.v) +
+               " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
   c.slowdowns.push_back({r.x, r.l, r.v, p.KeywordPlace(), p.FieldPlace(1)});
 }
@@ -87,7 +91,8 @@ void CheckSlowdownEnd(ParseSession& p, const Rallentamento& r) {
   std::string why = "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
                     std::to_string(r.l) + " m is " +
                     (r.l < 0 ? "negative" : "shorter than a cell (50 m)");
-  p.Warn("slowdown-without-end", p.FieldPlace(2), why + "; the compile looks for its end up to the end of the route");
+  p.Warn("slowdown-without-end", p.FieldPlace(2),
+         why + "; the compile looks for its end up to the end of the route");
   p.RemarkOnCells(why);
 }
 
