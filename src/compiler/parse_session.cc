@@ -14,6 +14,7 @@ bool ParseSession::Open(Source which) {
   current_ = which;
   reader_.reset();
   contents_.clear();
+  run_on_cursor_ = LineCursor{};
   warned_line_ = 0;
   record_end_line_ = 0;
   records_in_file_ = 0;
@@ -112,6 +113,10 @@ Flow ParseSession::Raise(Status code, const SourceLocation& where, std::optional
   if (!recover_) {
     s.SetStatus(code, where, posizione, std::move(notes));
     return flow;
+  }
+  if (findings_.errors.size() >= kMaxKeptDiagnostics) {
+    ++findings_.errors_left_out;
+    return flow == Flow::kStop || flow == Flow::kEndOfFile ? Flow::kSkip : flow;
   }
   Diagnostic d;
   d.stato = Code(code);
@@ -321,6 +326,24 @@ void ParseSession::RouteRead(int32_t lunghezza) {
 }
 
 ParseFindings ParseSession::TakeFindings() {
+  // What was left out is said once, after what was kept.
+  if (findings_.errors_left_out > 0) {
+    Diagnostic d;
+    d.where = findings_.errors.back().where;
+    d.where.line = 0;
+    d.text =
+        std::to_string(findings_.errors_left_out) + " more errors were found and are not listed";
+    findings_.errors.push_back(std::move(d));
+  }
+  if (findings_.warnings_left_out > 0) {
+    Diagnostic d;
+    d.severity = Severity::kWarning;
+    d.where = findings_.warnings.back().where;
+    d.where.line = 0;
+    d.text = std::to_string(findings_.warnings_left_out) +
+             " more warnings were found and are not listed";
+    findings_.warnings.push_back(std::move(d));
+  }
   if (owner_.size() > 1 && owner_[1] >= 0) {
     findings_.header_cell = entries_[static_cast<size_t>(owner_[1])];
   }
