@@ -55,8 +55,9 @@ int AuthorSources(const CommandContext& ctx, const ParsedOptions& o, const std::
 int RunCompile(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir"},
-               {"--no-geometry", "-w"}, &message)) {
+  if (!o.Parse(ctx.args, {"--line", "--train", "--line-key", "--train-key", "--dir", "--wait"},
+               {"--no-geometry", "-w"}, &message) ||
+      !TakeWaitOption(&ctx, o, &message)) {
     return UsageError(ctx, message);
   }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
@@ -72,12 +73,15 @@ int RunCompile(CommandContext& ctx) {
   std::vector<std::string> outputs = {names.sim, names.dat};
   if (with_geometry) outputs.push_back(names.linea_dat);
   if (!CheckFileNames(outputs, &message)) return UsageError(ctx, message);
+  // The sources are read before the lock is taken: however slow they are to
+  // read, no other run into the directory waits for them.
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  sources.ReadAhead();
   // One run at a time writes into a directory; every output is checked before
   // the compile, so that none is replaced when one of them cannot be.
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
-  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   return ReportCompile(s, report, ctx.err, !o.Flag("-w"));
 }

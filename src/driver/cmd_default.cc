@@ -48,7 +48,9 @@ bool NoAuthorSources(const CommandContext& ctx, const FileNames& names) {
 int RunBuiltinScenario(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir"}, {}, &message)) return UsageError(ctx, message);
+  if (!o.Parse(ctx.args, {"--dir", "--wait"}, {}, &message) || !TakeWaitOption(&ctx, o, &message)) {
+    return UsageError(ctx, message);
+  }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(ctx.program_dir);
   if (dir.empty()) return Fail(ctx.err, "cannot tell the program's directory; give --dir DIR");

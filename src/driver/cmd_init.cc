@@ -11,7 +11,10 @@ namespace percorso {
 int RunInit(CommandContext& ctx) {
   ParsedOptions o;
   std::string message;
-  if (!o.Parse(ctx.args, {"--dir"}, {"--force"}, &message)) return UsageError(ctx, message);
+  if (!o.Parse(ctx.args, {"--dir", "--wait"}, {"--force"}, &message) ||
+      !TakeWaitOption(&ctx, o, &message)) {
+    return UsageError(ctx, message);
+  }
   if (!o.positional().empty()) return UsageError(ctx, "unexpected argument: " + o.positional()[0]);
   std::string dir = o.Value("--dir").value_or(".");
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
@@ -28,8 +31,9 @@ int RunInit(CommandContext& ctx) {
       return Fail(ctx.err, path + ": exists already; give --force to replace it");
     }
   }
-  if (!CheckAllReplaceable(ctx.disk, sources, &message) || !dati_linea(ctx.disk, names, &message) ||
-      !dati_treno(ctx.disk, names, &message)) {
+  FileSet files(ctx.disk);
+  if (!CheckAllReplaceable(ctx.disk, sources, &message) ||
+      !AddBuiltinSources(files, names, &message) || !files.Commit(&message)) {
     return Fail(ctx.err, message);
   }
   ctx.out << names.linea_txt << "\n" << names.treno_txt << "\n";

@@ -2,6 +2,7 @@
 #ifndef PERCORSO_DRIVER_DISK_SOURCES_H_
 #define PERCORSO_DRIVER_DISK_SOURCES_H_
 
+#include <optional>
 #include <string>
 
 #include "compiler/source_files.h"
@@ -22,6 +23,9 @@ class DiskSourceFiles : public SourceFiles {
         treno_(std::move(treno)),
         delete_after_reading_(delete_after_reading) {}
 
+  /// Reads both files now; Read then gives what was read here.
+  void ReadAhead();
+
   std::string Name(Source which) const override;
   bool Exists(Source which) override;
   SourceText Read(Source which) override;
@@ -34,6 +38,7 @@ class DiskSourceFiles : public SourceFiles {
   std::string linea_;
   std::string treno_;
   bool delete_after_reading_;
+  std::optional<SourceText> read_ahead_[2];
 };
 
 }  // namespace percorso

@@ -23,6 +23,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Options:\n"
     "  --dir DIR          the directory to write into (compile: default the current one)\n"
+    "  --wait SECONDS     wait at most this long for another run into DIR to finish\n"
+    "                     (default: as long as it takes)\n"
     "  --help             this text; after a command, that command's help\n"
     "  --version          the program's version and the platform it was built for\n"
     "\n"
@@ -42,7 +44,7 @@ struct HelpText {
 
 constexpr HelpText kCommandHelp[] = {
     {"init",
-     "usage: percorso init [--dir DIR] [--force]\n"
+     "usage: percorso init [--dir DIR] [--force] [--wait SECONDS]\n"
      "\n"
      "Writes the built-in line and train files, Pianura_Crinale_linea.txt and\n"
      "Pianura_Crinale_2731-.txt, into DIR without compiling them: a working example to\n"
@@ -51,12 +53,13 @@ constexpr HelpText kCommandHelp[] = {
      "Options:\n"
      "  --dir DIR   where to write them (default: the current directory)\n"
      "  --force     replace line and train files that exist already\n"
+     "  --wait S    wait at most S seconds for another run into DIR to finish\n"
      "\n"
      "Example:\n"
      "  percorso init --dir myline\n"},
     {"compile",
      "usage: percorso compile --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
-     "                        [--dir DIR] [--no-geometry] [-w]\n"
+     "                        [--dir DIR] [--no-geometry] [-w] [--wait SECONDS]\n"
      "\n"
      "Compiles your line and train files into the three binary files of the scenario,\n"
      "K_linea.dat, K_T.sim and K_T.dat, in DIR. Your files are never changed. A conflict\n"
@@ -70,6 +73,7 @@ constexpr HelpText kCommandHelp[] = {
      "  --dir DIR        where to write (default: the current directory)\n"
      "  --no-geometry    no geometry file; curve lines are not processed\n"
      "  -w               no warnings\n"
+     "  --wait S         wait at most S seconds for another run into DIR to finish\n"
      "\n"
      "Example:\n"
      "  percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt\n"},
@@ -108,7 +112,7 @@ constexpr HelpText kCommandHelp[] = {
      "Example:\n"
      "  percorso dump Pianura_Crinale_2731.dat\n"},
     {"view",
-     "usage: percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K]\n"
+     "usage: percorso view [--dir DIR] [-o FILE] [--line-key K] [--train-key K] [--wait S]\n"
      "       percorso view --line LINEFILE --train TRAINFILE [--line-key K] [--train-key K]\n"
      "                     [--dir DIR] [-o FILE]\n"
      "\n"
@@ -125,6 +129,7 @@ constexpr HelpText kCommandHelp[] = {
      "  -o FILE          the page to write; - for standard output\n"
      "  --line-key K     the line key (default: from the files in DIR)\n"
      "  --train-key K    the train key (default: from the files in DIR)\n"
+     "  --wait S         wait at most S seconds for a run writing into DIR to finish\n"
      "\n"
      "Example:\n"
      "  percorso view --dir myline -o myline.html\n"},
@@ -145,7 +150,7 @@ std::string_view Synopsis(std::string_view help) {
 // Every command's synopsis under the one of the program without a command;
 // the help command's also names the other ways to ask for help.
 std::string BuildUsage() {
-  std::string usage = "usage: percorso [--dir DIR]\n";
+  std::string usage = "usage: percorso [--dir DIR] [--wait SECONDS]\n";
   constexpr std::string_view kLead = "usage: ";
   for (const HelpText& h : kCommandHelp) {
     std::string synopsis(Synopsis(h.text).substr(kLead.size()));
