@@ -17,6 +17,7 @@ bool ParseSession::Open(Source which) {
   current_ = which;
   reader_.reset();
   contents_.clear();
+  run_on_cursor_ = LineCursor{};
   warned_line_ = 0;
   record_end_line_ = 0;
   records_in_file_ = 0;
@@ -115,6 +116,10 @@ Flow ParseSession::Raise(Status code, const SourceLocation& where, std::optional
   if (!recover_) {
     s.SetStatus(code, where, posizione, std::move(notes));
     return flow;
+  }
+  if (findings_.errors.size() >= kMaxKeptDiagnostics) {
+    ++findings_.errors_left_out;
+    return flow == Flow::kStop || flow == Flow::kEndOfFile ? Flow::kSkip : flow;
   }
   Diagnostic d;
   d.stato = Code(code);
@@ -373,6 +378,24 @@ ParseFindings ParseSession::TakeFindings() {
                                  " past the end of the cells and " +
                                  (past_end_more_ == 1 ? "is left out; it is here"
                                                       : "are left out; the last of them is here")});
+  }
+  // What was left out is said once, after what was kept.
+  if (findings_.errors_left_out > 0) {
+    Diagnostic d;
+    d.where = findings_.errors.back().where;
+    d.where.line = 0;
+    d.text =
+        std::to_string(findings_.errors_left_out) + " more errors were found and are not listed";
+    findings_.errors.push_back(std::move(d));
+  }
+  if (findings_.warnings_left_out > 0) {
+    Diagnostic d;
+    d.severity = Severity::kWarning;
+    d.where = findings_.warnings.back().where;
+    d.where.line = 0;
+    d.text = std::to_string(findings_.warnings_left_out) +
+             " more warnings were found and are not listed";
+    findings_.warnings.push_back(std::move(d));
   }
   if (const Note* owner = owners_.Of(1)) findings_.header_cell = *owner;
   findings_.owners = std::move(owners_);

@@ -66,6 +66,9 @@ struct ListOrder {
 };
 
 /// What a parse found besides the model.
+/// The most warnings, and the most errors, that a parse keeps.
+inline constexpr size_t kMaxKeptDiagnostics = 10000;
+
 struct ParseFindings {
   /// The first source file operation that failed (a read or a deletion), one
   /// line naming the file and the reason; empty when none did.
@@ -74,6 +77,10 @@ struct ParseFindings {
   std::vector<Diagnostic> warnings;
   /// When checking: every error raised, in the order raised.
   std::vector<Diagnostic> errors;
+  /// Warnings and errors found past the number kept (kMaxKeptDiagnostics
+  /// each), counted only: a hostile source cannot fill the memory with them.
+  size_t warnings_left_out = 0;
+  size_t errors_left_out = 0;
   /// The entry that put a feature on cell 1, whose `dato1` and `dato2` hold
   /// the scenario's header values.
   std::optional<Note> header_cell;
@@ -275,6 +282,8 @@ class ParseSession {
   bool recover_;
   Source current_ = Source::kLinea;
   std::string contents_;
+  // Where the run-on warnings stand in contents_: they come in line order.
+  LineCursor run_on_cursor_;
   std::optional<FieldReader> reader_;
   bool linea_deleted_ = false;
   bool treno_deleted_ = false;

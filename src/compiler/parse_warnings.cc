@@ -24,6 +24,10 @@ int64_t Stored(int64_t value, int bits) {
 void ParseSession::Warn(std::string_view name, const SourceLocation& where, std::string text,
                         std::vector<Note> notes) {
   assert(IsWarningName(name));
+  if (findings_.warnings.size() >= kMaxKeptDiagnostics) {
+    ++findings_.warnings_left_out;
+    return;
+  }
   Diagnostic d;
   d.severity = Severity::kWarning;
   d.name = std::string(name);
@@ -235,7 +239,7 @@ void ParseSession::WarnRunOn() {
        Quoted(Trim(keyword_)) + " reads " + std::to_string(fields_.size()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
-       {Note{Here(next, 1), "this line, " + Quoted(LineText(contents_, next)) +
+       {Note{Here(next, 1), "this line, " + Quoted(LineTextFrom(contents_, next, &run_on_cursor_)) +
                                 ", is read as values of the entry above, not as an entry of "
                                 "its own"}});
   warned_line_ = last_line;

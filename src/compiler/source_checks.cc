@@ -296,11 +296,17 @@ Encoding DetectEncoding(std::string_view t) {
 }
 
 std::string LineText(std::string_view contents, int line, size_t limit) {
-  size_t start = 0;
-  for (int l = 1; l < line && start != std::string_view::npos; ++l) {
-    start = NextLineStart(contents, start);
-  }
+  LineCursor cursor;
+  return LineTextFrom(contents, line, &cursor, limit);
+}
+
+std::string LineTextFrom(std::string_view contents, int line, LineCursor* cursor, size_t limit) {
+  if (line < cursor->line) *cursor = LineCursor{};
+  size_t start = cursor->start;
+  int l = cursor->line;
+  for (; l < line && start != std::string_view::npos; ++l) start = NextLineStart(contents, start);
   if (start == std::string_view::npos || start > contents.size()) return {};
+  *cursor = LineCursor{l, start};
   size_t end = contents.find_first_of("\r\n", start);
   std::string_view text = contents.substr(start, end == std::string_view::npos ? end : end - start);
   text = Trim(text);

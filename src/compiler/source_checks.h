@@ -68,6 +68,18 @@ Encoding DetectEncoding(std::string_view t);
 /// at most `limit` bytes: the file's own Windows-1252 bytes.
 std::string LineText(std::string_view contents, int line, size_t limit = 60);
 
+/// Where a reader of a text's lines stands: line `line` starts at byte
+/// `start`. Asking for lines in increasing order costs one pass over the text.
+struct LineCursor {
+  int line = 1;
+  size_t start = 0;
+};
+
+/// As LineText, starting from `*cursor` when `line` is not before it (else
+/// from the first line), and leaving the cursor at `line`.
+std::string LineTextFrom(std::string_view contents, int line, LineCursor* cursor,
+                         size_t limit = 60);
+
 /// What a cell of type `tipo` holds, in words ("a signal").
 std::string_view TipoDescription(uint8_t tipo);
 

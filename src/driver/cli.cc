@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "driver/commands.h"
 #include "driver/exit_status.h"
 #include "driver/help.h"
+#include "driver/options.h"
 #include "inspect/text_out.h"
 #include "io/file_names.h"
 #include "io/locked_dir.h"
@@ -80,6 +82,7 @@ int RunCommand(const std::vector<std::string>& args, const std::string& program_
     return kExitOk;
   }
   ctx.quiet = ctx.options.Flag("--quiet");
+  if (!TakeWaitOption(&ctx, ctx.options, &message)) return UsageError(ctx, message);
   return run(ctx);
 }
 
@@ -139,17 +142,40 @@ FileNames ScenarioFileNames(const std::string& dir, const Scenario& s) {
 bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
                              DirectoryLock* lock) {
   std::string message;
-  auto say_waiting = [&] { SayStatus(ctx, dir + ": waiting for another run to finish"); };
-  if (LockDirectoryFor(ctx.disk, dir, mode, lock, say_waiting, &message)) return true;
+  LockWait wait;
+  wait.seconds = ctx.lock_wait;
+  wait.on_wait = [&](const std::string& holder) {
+    SayStatus(ctx, dir + ": waiting for another run to finish" +
+                       (holder.empty() ? "" : " (" + holder + ")"));
+  };
+  if (LockDirectoryFor(ctx.disk, dir, mode, lock, wait, &message)) return true;
   Complain(ctx.err, message);
   return false;
 }
 
+bool TakeWaitOption(CommandContext* ctx, const ParsedOptions& o, std::string* err) {
+  std::optional<std::string> text = o.Value("--wait");
+  if (!text) return true;
+  double seconds = -1;
+  auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), seconds);
+  if (text->empty() || ec != std::errc() || end != text->data() + text->size() || !(seconds >= 0) ||
+      seconds > 1e9) {
+    *err = "--wait takes a number of seconds, 0 or more: " + *text;
+    return false;
+  }
+  ctx->lock_wait = seconds;
+  return true;
+}
+
 bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
-  FileKind kind = ctx.disk.Stat(dir).kind;
-  if (kind == FileKind::kDirectory) return true;
+  FileInfo info = ctx.disk.Stat(dir);
+  if (info.kind == FileKind::kDirectory) return true;
+  if (info.kind == FileKind::kMissing && !info.error.empty()) {
+    Complain(ctx.err, dir + ": " + info.error);
+    return false;
+  }
   Complain(ctx.err,
-           dir + (kind == FileKind::kMissing ? ": no such directory" : ": not a directory"));
+           dir + (info.kind == FileKind::kMissing ? ": no such directory" : ": not a directory"));
   return false;
 }
 

@@ -118,12 +118,15 @@ int RunCompile(CommandContext& ctx) {
   std::vector<std::string> outputs = {names.sim, names.dat};
   if (with_geometry) outputs.push_back(names.linea_dat);
   if (!CheckFileNames(outputs, &message)) return UsageError(ctx, message);
+  // The sources are read before the lock is taken: however slow they are to
+  // read, no other run into the directory waits for them.
+  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  sources.ReadAhead();
   // One run at a time writes into a directory; every output is checked before
   // the compile, so that none is replaced when one of them cannot be.
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
-  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);

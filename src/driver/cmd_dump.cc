@@ -86,6 +86,35 @@ int RunDump(CommandContext& ctx) {
     first_listed = false;
   }
   if (array) ctx.out << "]\n";
+  // A table file and a cell file listed together are checked to be of one
+  // compile (with the geometry file, when one is listed too); files that are
+  // not are still listed, with a warning.
+  FileNames set;
+  int tables = 0, cells = 0, geometries = 0;
+  for (size_t i = 0; i < files.size(); ++i) {
+    // Standard input cannot be read a second time.
+    if (files[i] == "-" || !kinds[i]) continue;
+    switch (*kinds[i]) {
+      case CompiledFile::kTable:
+        set.sim = files[i];
+        ++tables;
+        break;
+      case CompiledFile::kCells:
+        set.dat = files[i];
+        ++cells;
+        break;
+      case CompiledFile::kGeometry:
+        set.linea_dat = files[i];
+        ++geometries;
+        break;
+    }
+  }
+  if (all_ok && tables == 1 && cells == 1 && geometries <= 1) {
+    ViewScenario together;
+    if (!ReadCompiledScenario(ctx.disk, set, &together, &message)) {
+      Complain(ctx.err, "warning: " + message);
+    }
+  }
   return all_ok ? kExitOk : kExitFailure;
 }
 

@@ -27,8 +27,9 @@ int RunInit(CommandContext& ctx) {
       return Fail(ctx.err, path + ": exists already; give --force to replace it");
     }
   }
-  if (!CheckAllReplaceable(ctx.disk, sources, &message) || !dati_linea(ctx.disk, names, &message) ||
-      !dati_treno(ctx.disk, names, &message)) {
+  FileSet files(ctx.disk);
+  if (!CheckAllReplaceable(ctx.disk, sources, &message) ||
+      !AddBuiltinSources(files, names, &message) || !files.Commit(&message)) {
     return Fail(ctx.err, message);
   }
   SayStatus(ctx, "wrote " + names.linea_txt);

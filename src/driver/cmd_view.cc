@@ -80,11 +80,17 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
 /// Writes the page to `path`, or to standard output for "-". 0, or the exit
 /// status after a message.
 int WritePage(const CommandContext& ctx, const std::string& path, const std::string& page) {
-  if (path == "-") {
+  const NamedStream stream = path == "-" ? NamedStream::kStandardOutput : StreamNamedBy(path);
+  std::string message;
+  if (stream == NamedStream::kStandardOutput) {
     ctx.out << page;
     return kExitOk;
   }
-  std::string message;
+  if (stream == NamedStream::kDevice) {
+    if (!WriteToDevice(path, page, &message))
+      return Fail(ctx.err, path + ": cannot write: " + message);
+    return kExitOk;
+  }
   const std::string paths[] = {path};
   if (!CheckFileNames(paths, &message)) return UsageError(ctx, message);
   DirectoryLock lock;

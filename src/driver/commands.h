@@ -27,6 +27,9 @@ struct CommandContext {
   std::ostream& err;
   /// -q: no status lines.
   bool quiet = false;
+  /// --wait SECONDS: how long to wait for the lock of a directory; negative,
+  /// as long as it takes.
+  double lock_wait = -1;
 };
 
 /// Prints "percorso: MESSAGE" and the line that points to the command's help;
@@ -55,8 +58,9 @@ bool KeyFromCommandLine(const std::string& what, const std::string& key, std::st
                         std::string* err);
 
 /// Takes the lock of `dir` (exclusive for a command that writes there, shared
-/// for one that reads a compiled scenario), saying so on standard error when
-/// it has to wait for another run. False after a message.
+/// for one that reads a compiled scenario), saying so on standard error, with
+/// the process that holds it, when it has to wait for another run; it waits
+/// at most `ctx.lock_wait` seconds. False after a message.
 bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, LockMode mode,
                              DirectoryLock* lock);
 
@@ -65,6 +69,12 @@ bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, 
 /// hands it to its file system in its own encoding. The keys themselves stay
 /// Windows-1252 bytes, for the check codes.
 FileNames ScenarioFileNames(const std::string& dir, const Scenario& s);
+
+class ParsedOptions;
+
+/// The value of --wait SECONDS (a number, 0 or more) in `ctx->lock_wait`;
+/// false with the reason when it is no such number.
+bool TakeWaitOption(CommandContext* ctx, const ParsedOptions& o, std::string* err);
 
 /// The author's two source files (--line, --train), which must exist and not
 /// be directories, and the keys (--line-key, --train-key, else from the file

@@ -9,6 +9,7 @@
 #include "compiler/status.h"
 #include "compiler/warning_names.h"
 #include "inspect/text_out.h"
+#include "driver/shown_text.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -24,13 +25,14 @@ constexpr std::string_view kReset = "\033[m\033[K";
 
 std::string Place(const SourceLocation& where) {
   if (where.file.empty()) return "percorso:";
-  std::string place = where.file + ":";
+  std::string place = EscapeControls(where.file) + ":";
   if (where.known()) place += std::to_string(where.line) + ":" + std::to_string(where.column) + ":";
   return place;
 }
 
 std::string Line(const SourceLocation& where, std::string_view kind, std::string_view colour,
-                 const std::string& text, bool coloured) {
+                 const std::string& raw_text, bool coloured) {
+  const std::string text = EscapeControls(raw_text);
   if (!coloured) return Place(where) + " " + std::string(kind) + ": " + text + "\n";
   return std::string(kBold) + Place(where) + std::string(kReset) + " " + std::string(colour) +
          std::string(kind) + ":" + std::string(kReset) + " " + text + "\n";

@@ -18,7 +18,19 @@ bool DiskSourceFiles::Exists(Source which) {
   return disk_.Stat(Path(which)).kind != FileKind::kMissing;
 }
 
+void DiskSourceFiles::ReadAhead() {
+  for (Source which : {Source::kLinea, Source::kTreno}) {
+    read_ahead_[which == Source::kLinea ? 0 : 1] = Read(which);
+  }
+}
+
 SourceText DiskSourceFiles::Read(Source which) {
+  std::optional<SourceText>& ahead = read_ahead_[which == Source::kLinea ? 0 : 1];
+  if (ahead) {
+    SourceText text = std::move(*ahead);
+    ahead.reset();
+    return text;
+  }
   SourceText text;
   if (stdin_ && Path(which) == kStandardInput) {
     text.ok = true;

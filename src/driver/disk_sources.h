@@ -30,6 +30,8 @@ class DiskSourceFiles : public SourceFiles {
   void SetStandardInput(std::string bytes) { stdin_ = std::move(bytes); }
   /// The text of every file read, by the name its diagnostics give it.
   const SourceTexts& texts() const { return texts_; }
+  /// Reads both files now; Read then gives what was read here.
+  void ReadAhead();
 
   std::string Name(Source which) const override;
   bool Exists(Source which) override;
@@ -45,6 +47,7 @@ class DiskSourceFiles : public SourceFiles {
   bool delete_after_reading_;
   std::optional<std::string> stdin_;
   SourceTexts texts_;
+  std::optional<SourceText> read_ahead_[2];
 };
 
 }  // namespace percorso

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "driver/shown_text.h"
+
 namespace percorso {
 
 enum ExitStatus : int {
@@ -14,9 +16,10 @@ enum ExitStatus : int {
   kExitStatus = 3,   // the compile ended with a non-zero status
 };
 
-/// Prints "percorso: " and `message` as one line on `err`.
+/// Prints "percorso: " and `message` as one line on `err`, its control bytes
+/// escaped (a message may break into lines of its own).
 inline void Complain(std::ostream& err, std::string_view message) {
-  err << "percorso: " << message << "\n";
+  err << "percorso: " << EscapeControls(message, /*keep_newlines=*/true) << "\n";
 }
 
 /// Prints the message and returns `status`, for one-line failure paths.

@@ -9,6 +9,9 @@ namespace {
 
 const OptionSpec kHelpOption{"help", 'h', "", "this help"};
 const OptionSpec kQuietOption{"quiet", 'q', "", "no status lines on standard error"};
+const OptionSpec kWaitOption{"wait", 0, "SECONDS",
+                             "wait at most this long for another run in the directory to finish "
+                             "(default: as long as it takes)"};
 const OptionSpec kLineKeyOption{"line-key", 0, "K",
                                 "the line key (default: from the file name KEY_linea.txt)"};
 const OptionSpec kTrainKeyOption{"train-key", 0, "K",
@@ -37,6 +40,7 @@ std::vector<CommandSpec> BuildCommands() {
          "where to write them, created when missing (default: the current "
          "directory)"},
         {"force", 0, "", "replace line and train files that exist already"},
+        kWaitOption,
         kQuietOption,
         kHelpOption},
        "percorso init --dir myline"});
@@ -60,6 +64,7 @@ std::vector<CommandSpec> BuildCommands() {
         kNoWarningOption,
         kFormatOption,
         kColorOption,
+        kWaitOption,
         kQuietOption,
         kHelpOption},
        "percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt",
@@ -115,6 +120,7 @@ std::vector<CommandSpec> BuildCommands() {
         {"", 'o', "FILE", "the page to write; - for standard output"},
         {"line-key", 0, "K", "the line key (default: from the files in DIR)"},
         {"train-key", 0, "K", "the train key (default: from the files in DIR)"},
+        kWaitOption,
         kQuietOption,
         kHelpOption},
        "percorso view --dir myline -o myline.html"});
@@ -245,6 +251,7 @@ const CommandSpec& DefaultRunSpec() {
       "train 2731): its crew documents and its three binary files, into the program's\n"
       "directory or DIR. It prints \"Attendere\" while it works.\n",
       {{"dir", 0, "DIR", "where to write, created when missing (default: the program's directory)"},
+       kWaitOption,
        {"quiet", 'q', "", "no status lines on standard error (\"Attendere\" stays)"},
        kHelpOption,
        {"version", 0, "", "the version, the platform it was built for, and the licence"}},

@@ -1,4 +1,5 @@
 // percorso: the scenario compiler. All the work is in the library.
+#include <new>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,12 @@ int main(int argc, char** argv) {
   std::vector<std::string> args = percorso::CommandLineArguments(argc, argv);
   percorso::ConsoleStreams console;
   percorso::RealDisk disk;
-  return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, console.in(),
-                                  console.out(), console.err());
+  try {
+    return percorso::RunCommandLine(args, percorso::ProgramDirectory(), disk, console.in(),
+                                    console.out(), console.err());
+  } catch (const std::bad_alloc&) {
+    // The run's temporaries went with the unwinding; the old files stay.
+    console.err() << "percorso: out of memory\n";
+    return 1;
+  }
 }

@@ -4,6 +4,7 @@
 #include "driver/disk_sources.h"
 #include "driver/exit_status.h"
 #include "io/file_names.h"
+#include "io/fresh_file.h"
 #include "sources/writers.h"
 
 namespace percorso {
@@ -15,11 +16,13 @@ int Form_Load(Disk& disk, const std::string& dir, std::ostream& out, std::ostrea
   out << "Attendere" << std::endl;
 
   FileNames names = NameFiles(dir, s.line_key, s.train_key);
-  // The sources first (the compile reads them back), then the crew documents.
-  using Writer = bool (*)(Disk&, const FileNames&, std::string*);
-  for (Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+  // The sources first (the compile reads them back), then the crew documents,
+  // all five replaced together.
+  {
+    FileSet texts(disk);
     std::string message;
-    if (!write(disk, names, &message)) {
+    if (!AddBuiltinSources(texts, names, &message) || !AddCrewDocuments(texts, names, &message) ||
+        !texts.Commit(&message)) {
       return Fail(err, message);
     }
   }

@@ -2,7 +2,10 @@
 
 #include <sstream>
 
+#include "compiler/check_codes.h"
+#include "compiler/rounding.h"
 #include "inspect/dump_format.h"
+#include "io/platform.h"
 #include "io/read_file.h"
 #include "output/decode.h"
 
@@ -86,6 +89,35 @@ bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKey
   return true;
 }
 
+bool CheckCompiledSet(const ViewScenario& v, const FileNames& names, std::string* err) {
+  Scenario keys;
+  keys.voci = v.voci;
+  const int32_t st = codice_gara_st(keys);
+  const int16_t og = codice_gara_og(keys);
+  const std::string advice = ": the files do not come from one compile; compile the scenario again";
+  if (v.voci[kVoceLinea].orario != st) {
+    *err = names.sim + ": check code " + std::to_string(v.voci[kVoceLinea].orario) +
+           " in slot 85, but its keys give " + std::to_string(st) + advice;
+    return false;
+  }
+  if (v.celle.size() > 1 && v.celle[1].dato2 != og) {
+    *err = names.dat + ": check code " + std::to_string(v.celle[1].dato2) +
+           " in cell 1, but the keys of " + std::string(BaseName(names.sim)) + " give " +
+           std::to_string(og) + advice;
+    return false;
+  }
+  if (v.tracciato && !v.celle.empty()) {
+    const int64_t cells = nearest(v.tracciato->ultimo_metro() / 50.0) + 1;
+    if (cells != static_cast<int64_t>(v.celle.size())) {
+      *err = names.linea_dat + ": a geometry of " + std::to_string(v.tracciato->ultimo_metro()) +
+             " m, for " + std::to_string(cells) + " cells, but " +
+             std::string(BaseName(names.dat)) + " holds " + std::to_string(v.celle.size()) + advice;
+      return false;
+    }
+  }
+  return true;
+}
+
 bool ReadCompiledScenario(Disk& disk, const FileNames& names, ViewScenario* s, std::string* err) {
   std::string bytes, reason;
   if (ReadRegularFile(disk, names.sim, kMaxCompiledFileSize, &bytes, err) != ReadStatus::kOk) {
@@ -106,7 +138,7 @@ bool ReadCompiledScenario(Disk& disk, const FileNames& names, ViewScenario* s, s
   switch (ReadRegularFile(disk, names.linea_dat, kMaxCompiledFileSize, &bytes, err)) {
     case ReadStatus::kMissing:
       err->clear();
-      return true;
+      return CheckCompiledSet(*s, names, err);
     case ReadStatus::kFailed:
       return false;
     case ReadStatus::kOk:
@@ -116,7 +148,7 @@ bool ReadCompiledScenario(Disk& disk, const FileNames& names, ViewScenario* s, s
     *err = names.linea_dat + ": " + reason;
     return false;
   }
-  return true;
+  return CheckCompiledSet(*s, names, err);
 }
 
 }  // namespace percorso

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace percorso {
@@ -23,6 +24,9 @@ struct FileInfo {
   bool link = false;
   /// What a kOther is, for messages: "a FIFO", "a character device", ...
   std::string other;
+  /// Why a kMissing could not be examined when something else than its
+  /// absence stopped it ("File name too long", "Permission denied").
+  std::string error;
 };
 
 /// An open file of the platform: a descriptor, or a handle as an integer.
@@ -44,25 +48,26 @@ enum class LockMode { kShared, kExclusive };
 enum class LockResult {
   kLocked,       // the lock is held now
   kBusy,         // without waiting: another process holds it
-  kUnsupported,  // the file system or the directory's permissions allow no lock
+  kUnsupported,  // the file system or the directory's permissions allow no lock, with the reason
   kFailed,       // any other failure, with the reason
 };
 
-/// Releases a lock handle taken by LockDirectory; defined by each platform.
-void ReleaseDirectoryLock(FileHandle handle);
+class Disk;
 
 /// An advisory lock on a directory, held until destroyed. It leaves no file
 /// behind.
 class DirectoryLock {
  public:
   DirectoryLock() = default;
-  explicit DirectoryLock(FileHandle handle) : handle_(handle) {}
-  DirectoryLock(DirectoryLock&& other) noexcept : handle_(other.handle_) {
+  /// `owner` took the lock and is told when it is released.
+  DirectoryLock(Disk* owner, FileHandle handle) : owner_(owner), handle_(handle) {}
+  DirectoryLock(DirectoryLock&& other) noexcept : owner_(other.owner_), handle_(other.handle_) {
     other.handle_ = kNoHandle;
   }
   DirectoryLock& operator=(DirectoryLock&& other) noexcept {
     if (this != &other) {
       Release();
+      owner_ = other.owner_;
       handle_ = other.handle_;
       other.handle_ = kNoHandle;
     }
@@ -73,12 +78,10 @@ class DirectoryLock {
   ~DirectoryLock() { Release(); }
 
   bool held() const { return handle_ != kNoHandle; }
-  void Release() {
-    if (held()) ReleaseDirectoryLock(handle_);
-    handle_ = kNoHandle;
-  }
+  inline void Release();
 
  private:
+  Disk* owner_ = nullptr;
   FileHandle handle_ = kNoHandle;
 };
 
@@ -110,6 +113,17 @@ class Disk {
   virtual bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                        std::string* err) = 0;
   virtual bool Close(FileHandle handle, std::string* err) = 0;
+  /// Makes what was written to `handle` durable before the file is renamed.
+  virtual bool Sync(FileHandle handle, std::string* err) = 0;
+  /// Makes the names of the directory `dir` durable (a rename done, a file
+  /// created). True where the platform has no such step.
+  virtual bool SyncDirectory(const std::string& dir, std::string* err) = 0;
+  /// Keeps the file at `target` (a link as a link) under a temporary name of
+  /// its directory, so that it can be put back with Replace: as a second name
+  /// of the same file where the file system allows it, else by renaming it
+  /// aside (`*moved` then tells that `target` is gone until put back).
+  virtual bool KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
+                         std::string* err) = 0;
   /// Renames the closed temporary over `target` in one step: the name holds
   /// the whole old file or the whole new one at every moment. A link at
   /// `target` is replaced, not what it points to.
@@ -127,9 +141,21 @@ class Disk {
   /// Takes an advisory lock on the directory `dir`, shared for readers and
   /// exclusive for writers. Without `wait` a lock held by another process
   /// gives kBusy at once.
+  /// While the lock is held, every operation on a file of `dir` goes through
+  /// the directory opened for the lock, even if `dir` is renamed meanwhile.
   virtual LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait,
                                    DirectoryLock* lock, std::string* err) = 0;
+  /// Who holds the lock of `dir`, for messages ("process 1234"); empty when
+  /// the platform cannot tell.
+  virtual std::string LockHolder(const std::string& dir) = 0;
+  /// Releases a lock that LockDirectory gave; called by DirectoryLock.
+  virtual void ReleaseLock(FileHandle handle) = 0;
 };
+
+void DirectoryLock::Release() {
+  if (held()) owner_->ReleaseLock(handle_);
+  handle_ = kNoHandle;
+}
 
 /// The real file system of the machine.
 class RealDisk : public Disk {
@@ -142,6 +168,10 @@ class RealDisk : public Disk {
   bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override;
+  bool Sync(FileHandle handle, std::string* err) override;
+  bool SyncDirectory(const std::string& dir, std::string* err) override;
+  bool KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
+                 std::string* err) override;
   bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
   bool Discard(const TemporaryFile& temp, std::string* err) override;
   bool Remove(const std::string& path, std::string* err) override;
@@ -150,6 +180,15 @@ class RealDisk : public Disk {
                      std::string* err) override;
   LockResult LockDirectory(const std::string& dir, LockMode mode, bool wait, DirectoryLock* lock,
                            std::string* err) override;
+  std::string LockHolder(const std::string& dir) override;
+  void ReleaseLock(FileHandle handle) override;
+
+ private:
+  /// The directory opened for a lock that holds `path`, or kNoHandle.
+  FileHandle DirectoryOf(const std::string& path) const;
+
+  /// The directories locked now, by their names as given, with their handles.
+  std::vector<std::pair<std::string, FileHandle>> locked_;
 };
 
 }  // namespace percorso

@@ -207,6 +207,49 @@ bool RealDisk::Close(FileHandle handle, std::string* err) {
   return true;
 }
 
+bool RealDisk::Sync(FileHandle handle, std::string* err) {
+  if (!FlushFileBuffers(HandleOf(handle))) {
+    *err = LastError();
+    return false;
+  }
+  return true;
+}
+
+// Windows makes a rename durable with the file; a directory has no handle to
+// flush.
+bool RealDisk::SyncDirectory(const std::string& /*dir*/, std::string* /*err*/) {
+  return true;
+}
+
+bool RealDisk::KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
+                         std::string* err) {
+  const std::wstring from = WideFromUtf8(target);
+  *moved = false;
+  auto keep = [&](const std::string& path, FileHandle* handle, std::string* why) {
+    const std::wstring to = WideFromUtf8(path);
+    *handle = kNoHandle;
+    if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr)) return TemporaryOpen::kOpened;
+    DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+      return TemporaryOpen::kNameTaken;
+    }
+    // A file system without hard links (FAT): the old file is renamed aside.
+    if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED) {
+      if (MoveFileExW(from.c_str(), to.c_str(), 0)) {
+        *moved = true;
+        return TemporaryOpen::kOpened;
+      }
+      error = GetLastError();
+      if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        return TemporaryOpen::kNameTaken;
+      }
+    }
+    *why = WindowsErrorText(error);
+    return TemporaryOpen::kFailed;
+  };
+  return CreateTemporaryIn(DirName(target), GetCurrentProcessId(), keep, aside, err);
+}
+
 bool RealDisk::Replace(const TemporaryFile& temp, const std::string& target, std::string* err) {
   InterruptsHeld held;
   if (!MoveFileExW(WideFromUtf8(temp.path).c_str(), WideFromUtf8(target).c_str(),
@@ -285,7 +328,7 @@ LockResult RealDisk::LockDirectory(const std::string& dir, LockMode /*mode*/, bo
   switch (WaitForSingleObject(mutex, wait ? INFINITE : 0)) {
     case WAIT_OBJECT_0:
     case WAIT_ABANDONED:
-      *lock = DirectoryLock(reinterpret_cast<FileHandle>(mutex));
+      *lock = DirectoryLock(this, reinterpret_cast<FileHandle>(mutex));
       return LockResult::kLocked;
     case WAIT_TIMEOUT:
       CloseHandle(mutex);
@@ -297,7 +340,11 @@ LockResult RealDisk::LockDirectory(const std::string& dir, LockMode /*mode*/, bo
   }
 }
 
-void ReleaseDirectoryLock(FileHandle handle) {
+std::string RealDisk::LockHolder(const std::string& /*dir*/) {
+  return "";
+}
+
+void RealDisk::ReleaseLock(FileHandle handle) {
   ReleaseMutex(HandleOf(handle));
   CloseHandle(HandleOf(handle));
 }

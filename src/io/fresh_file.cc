@@ -1,5 +1,7 @@
 #include "io/fresh_file.h"
 
+#include <algorithm>
+
 #include "io/interrupts.h"
 #include "io/platform.h"
 
@@ -33,7 +35,11 @@ FileSet::~FileSet() {
 
 void FileSet::DiscardAll() {
   std::string ignored;
-  for (const Staged& s : staged_) disk_.Discard(s.temp, &ignored);
+  for (const Staged& s : staged_) {
+    if (!s.renamed) disk_.Discard(s.temp, &ignored);
+    // An old file still aside under its second name only loses that name.
+    if (s.has_aside && !s.moved) disk_.Discard(s.aside, &ignored);
+  }
   staged_.clear();
 }
 
@@ -72,7 +78,7 @@ bool FileSet::AddWritten(const std::string& path,
            reason;
     return false;
   }
-  bool ok = write(temp.handle, &reason);
+  bool ok = write(temp.handle, &reason) && disk_.Sync(temp.handle, &reason);
   if (!ok) *err = path + ": cannot write: " + reason;
   if (!disk_.Close(temp.handle, &reason) && ok) {
     *err = path + ": cannot write: " + reason;
@@ -82,24 +88,100 @@ bool FileSet::AddWritten(const std::string& path,
     disk_.Discard(temp, &reason);
     return false;
   }
-  staged_.push_back({path, std::move(temp)});
+  Staged staged;
+  staged.target = path;
+  staged.temp = std::move(temp);
+  staged_.push_back(std::move(staged));
+  return true;
+}
+
+std::string FileSet::NoneReplaced() const {
+  return staged_.size() > 1 ? " (no file of the set was replaced)" : "";
+}
+
+bool FileSet::KeepOldFiles(std::string* err) {
+  std::string reason;
+  for (Staged& s : staged_) {
+    if (!CheckReplaceable(disk_, s.target, err)) {
+      RollBack(0, err);
+      return false;
+    }
+    FileInfo info = disk_.Stat(s.target);
+    if (info.kind == FileKind::kMissing && !info.link) continue;
+    if (!disk_.KeepAside(s.target, &s.aside, &s.moved, &reason)) {
+      *err = s.target + ": cannot replace: " + reason + NoneReplaced();
+      RollBack(0, err);
+      return false;
+    }
+    s.has_aside = true;
+  }
+  return true;
+}
+
+void FileSet::RollBack(size_t replaced, std::string* err) {
+  std::string reason;
+  for (size_t i = 0; i < staged_.size(); ++i) {
+    Staged& s = staged_[i];
+    if (i < replaced && !s.has_aside) {
+      // There was no old file: the new one goes.
+      if (!disk_.Remove(s.target, &reason)) {
+        *err += "; " + s.target + " could not be removed again: " + reason;
+      }
+    } else if (s.has_aside && (i < replaced || s.moved)) {
+      if (disk_.Replace(s.aside, s.target, &reason)) {
+        s.has_aside = false;
+      } else {
+        *err += "; the old " + s.target + " could not be put back (its content stays in " +
+                std::string(BaseName(s.aside.path)) + " until the next run): " + reason;
+        ForgetTemporary(s.aside.slot);
+        s.has_aside = false;
+      }
+    }
+  }
+}
+
+bool FileSet::SyncDirectories(std::string* err) {
+  std::string reason;
+  std::vector<std::string> done;
+  for (const Staged& s : staged_) {
+    std::string dir = DirName(s.target);
+    if (std::find(done.begin(), done.end(), dir) != done.end()) continue;
+    if (!disk_.SyncDirectory(dir, &reason)) {
+      *err = dir + ": cannot sync: " + reason;
+      return false;
+    }
+    done.push_back(std::move(dir));
+  }
   return true;
 }
 
 bool FileSet::Commit(std::string* err) {
-  // An interrupt waits until every file is renamed: the set changes whole.
+  // An interrupt waits until every file is renamed, or put back: the set
+  // changes whole.
   InterruptsHeld held;
+  if (!SyncDirectories(err) || !KeepOldFiles(err)) {
+    DiscardAll();
+    return false;
+  }
   std::string reason;
   for (size_t i = 0; i < staged_.size(); ++i) {
     if (!disk_.Replace(staged_[i].temp, staged_[i].target, &reason)) {
       *err = staged_[i].target + ": cannot replace: " + reason;
-      staged_.erase(staged_.begin(), staged_.begin() + static_cast<ptrdiff_t>(i));
+      RollBack(i, err);
+      for (size_t k = 0; k < i; ++k) staged_[k].renamed = true;
+      if (err->find("; ") == std::string::npos) *err += NoneReplaced();
       DiscardAll();
       return false;
     }
   }
+  // Every new file is in place: the old ones go.
+  for (Staged& s : staged_) {
+    if (s.has_aside) disk_.Discard(s.aside, &reason);
+    s.has_aside = false;
+  }
+  const bool synced = SyncDirectories(err);
   staged_.clear();
-  return true;
+  return synced;
 }
 
 bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err) {

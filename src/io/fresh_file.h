@@ -47,17 +47,38 @@ class FileSet {
   bool AddWritten(const std::string& path,
                   const std::function<bool(FileHandle handle, std::string* reason)>& write,
                   std::string* err);
-  /// Renames the temporaries over their targets, with interrupts held until
-  /// the last one is renamed. A failing rename stops there: the files before
-  /// it are replaced, the rest keep their old content.
+  /// Replaces every target, or none: each old file is first kept aside under
+  /// a temporary name (a second name of the same file), then the temporaries
+  /// are renamed over their targets, with interrupts held until the last one
+  /// is renamed. When a rename fails, the files already replaced get their
+  /// old content back (or are removed when there was none) and `*err` names
+  /// the file that failed. The new files and the directory are synced before
+  /// and after the renames.
   bool Commit(std::string* err);
 
  private:
   struct Staged {
     std::string target;
     TemporaryFile temp;
+    /// The old file, kept aside until the whole set is in place.
+    TemporaryFile aside;
+    bool has_aside = false;
+    /// The old file was renamed aside (no hard links): its name is empty.
+    bool moved = false;
+    /// The temporary was renamed over the target.
+    bool renamed = false;
   };
   void DiscardAll();
+  /// Checks every target again and keeps each old file aside; false, with
+  /// every old file back in its place, when one cannot be.
+  bool KeepOldFiles(std::string* err);
+  /// Puts back the old files of the first `replaced` targets, and every old
+  /// file renamed aside; adds to `*err` what could not be put back.
+  void RollBack(size_t replaced, std::string* err);
+  /// The end of a message about a failed commit of several files.
+  std::string NoneReplaced() const;
+  /// Syncs the directories of the targets.
+  bool SyncDirectories(std::string* err);
 
   Disk& disk_;
   std::vector<Staged> staged_;

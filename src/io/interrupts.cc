@@ -12,6 +12,7 @@ enum SlotState : int { kFree, kClaimed, kLive };
 
 struct Slot {
   std::atomic<int> state{kFree};
+  intptr_t dir = -1;
   char path[kMaxTemporaryPath] = {};
 };
 static_assert(std::atomic<int>::is_always_lock_free);
@@ -23,13 +24,14 @@ constinit Slot g_temporaries[kMaxTemporaries];
 
 }  // namespace
 
-int RegisterTemporary(std::string_view path) {
+int RegisterTemporary(std::string_view path, intptr_t dir) {
   if (path.size() >= kMaxTemporaryPath) return -1;
   for (int i = 0; i < kMaxTemporaries; ++i) {
     int expected = kFree;
     if (!g_temporaries[i].state.compare_exchange_strong(expected, kClaimed)) continue;
     std::memcpy(g_temporaries[i].path, path.data(), path.size());
     g_temporaries[i].path[path.size()] = '\0';
+    g_temporaries[i].dir = dir;
     return i;
   }
   return -1;
@@ -43,9 +45,9 @@ void ForgetTemporary(int slot) {
   if (slot >= 0 && slot < kMaxTemporaries) g_temporaries[slot].state.store(kFree);
 }
 
-void ForEachLiveTemporary(void (*remove)(const char* path)) {
+void ForEachLiveTemporary(void (*remove)(const char* path, intptr_t dir)) {
   for (Slot& slot : g_temporaries) {
-    if (slot.state.load() == kLive) remove(slot.path);
+    if (slot.state.load() == kLive) remove(slot.path, slot.dir);
   }
 }
 

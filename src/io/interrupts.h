@@ -5,6 +5,7 @@
 #ifndef PERCORSO_IO_INTERRUPTS_H_
 #define PERCORSO_IO_INTERRUPTS_H_
 
+#include <cstdint>
 #include <string_view>
 
 #ifndef _WIN32
@@ -17,21 +18,25 @@ namespace percorso {
 inline constexpr int kMaxTemporaries = 32;
 inline constexpr size_t kMaxTemporaryPath = 4096;
 
-/// On SIGINT, SIGTERM and SIGHUP: removes every live temporary and ends the
-/// process with status 128 + the signal's number. Called once, by main().
+/// On SIGINT, SIGTERM, SIGHUP and SIGXFSZ (a file grew past the size limit of
+/// the process): removes every live temporary and ends the process with status
+/// 128 + the signal's number. Called once, by main().
 void InstallInterruptCleanup();
 
 /// Puts `path` in the table, not yet live: an interrupt leaves it alone until
-/// ActivateTemporary. -1 when the table is full or the name too long.
-int RegisterTemporary(std::string_view path);
+/// ActivateTemporary. -1 when the table is full or the name too long. With
+/// `dir`, the open directory that holds it, the handler removes the name from
+/// that directory wherever it has been moved since.
+int RegisterTemporary(std::string_view path, intptr_t dir = -1);
 /// The file now exists and is ours: an interrupt removes it.
 void ActivateTemporary(int slot);
 /// The temporary was renamed or removed: the slot is free again.
 void ForgetTemporary(int slot);
 
-/// Calls `remove` with the name of every live temporary. For the handlers of
-/// each platform: it only reads the table, so it may run in a signal handler.
-void ForEachLiveTemporary(void (*remove)(const char* path));
+/// Calls `remove` with the name and directory (or -1) of every live
+/// temporary. For the handlers of each platform: it only reads the table, so
+/// it may run in a signal handler.
+void ForEachLiveTemporary(void (*remove)(const char* path, intptr_t dir));
 
 /// Keeps interrupts waiting while it lives, so that a file operation and the
 /// update of the table (or several renames that belong together) happen as

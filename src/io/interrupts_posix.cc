@@ -8,10 +8,17 @@
 namespace percorso {
 namespace {
 
-constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// SIGXFSZ comes when a write would pass the file size limit (ulimit -f): the
+// temporary being written is cut short, so the run ends as when interrupted.
+constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGXFSZ};
 
-void RemoveOne(const char* path) {
-  unlink(path);
+void RemoveOne(const char* path, intptr_t dir) {
+  if (dir < 0) {
+    unlink(path);
+    return;
+  }
+  const char* slash = std::strrchr(path, '/');
+  unlinkat(static_cast<int>(dir), slash != nullptr ? slash + 1 : path, 0);
 }
 
 extern "C" void RemoveTemporariesAndExit(int signal_number) {

@@ -30,7 +30,7 @@ int StatusOfEvent(DWORD event) {
   }
 }
 
-void RemoveOne(const char* path) {
+void RemoveOne(const char* path, intptr_t /*dir*/) {
   DeleteFileW(WideFromUtf8(path).c_str());
 }
 

@@ -22,6 +22,12 @@ std::string RenderLineList(std::span<const std::string> list) {
   return out;
 }
 
+bool AddLineList(FileSet& set, const std::string& path, std::span<const std::string_view> lines,
+                 std::string* err) {
+  std::vector<std::string> list = MakeLineList(lines);
+  return set.Add(path, RenderLineList(list), err);
+}
+
 bool WriteLineList(Disk& disk, const std::string& path, std::span<const std::string_view> lines,
                    std::string* err) {
   std::vector<std::string> list = MakeLineList(lines);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "io/disk.h"
+#include "io/fresh_file.h"
 
 namespace percorso {
 
@@ -27,6 +28,10 @@ std::string RenderLineList(std::span<const std::string> list);
 /// Writes `lines` to `path` fresh, through the line list.
 bool WriteLineList(Disk& disk, const std::string& path, std::span<const std::string_view> lines,
                    std::string* err);
+
+/// Adds `lines`, through the line list, to `set` as the new content of `path`.
+bool AddLineList(FileSet& set, const std::string& path, std::span<const std::string_view> lines,
+                 std::string* err);
 
 }  // namespace percorso
 

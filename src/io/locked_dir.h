@@ -17,13 +17,22 @@
 
 namespace percorso {
 
-/// Takes the lock of `dir` in `mode`. While another run holds it, calls
-/// `on_wait` once and waits. With the exclusive lock, removes the temporaries
-/// of ended runs. On a file system (or a directory) that allows no lock the
-/// run goes on without one and removes nothing. False with one line in `*err`
-/// naming the directory when the lock fails otherwise.
+/// How long a run waits for the lock of a directory held by another process.
+struct LockWait {
+  /// Called once when the lock is taken by another process, with who holds
+  /// it ("process 1234", or empty when the platform cannot tell).
+  std::function<void(const std::string& holder)> on_wait;
+  /// Seconds to wait at most; negative: as long as it takes.
+  double seconds = -1;
+};
+
+/// Takes the lock of `dir` in `mode`, waiting as `wait` says while another
+/// run holds it. With the exclusive lock, removes the temporaries of ended
+/// runs. False with one line in `*err` naming the directory when the lock
+/// cannot be taken: also on a file system (or a directory) that allows no
+/// lock, since runs into it could mix their files.
 bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
-                      const std::function<void()>& on_wait, std::string* err);
+                      const LockWait& wait, std::string* err);
 
 /// Removes every file of `dir` named as a temporary.
 void RemoveStaleTemporaries(Disk& disk, const std::string& dir);

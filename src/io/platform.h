@@ -27,6 +27,18 @@ std::string_view BaseName(std::string_view path);
 /// The part of a path before its last separator, "." when there is none.
 std::string DirName(std::string_view path);
 
+/// What a path given for output names besides a file to replace.
+enum class NamedStream {
+  kNone,            // a file (or nothing): replaced through a temporary
+  kStandardOutput,  // the process's own standard output (/dev/stdout, /proc/self/fd/1)
+  kDevice,          // a device or a FIFO reached through a link: written through
+};
+NamedStream StreamNamedBy(const std::string& path);
+
+/// Writes `bytes` to the device or FIFO that `path` names, following links,
+/// creating and truncating nothing.
+bool WriteToDevice(const std::string& path, std::string_view bytes, std::string* err);
+
 /// True when the process's standard error is a terminal.
 bool StandardErrorIsTerminal();
 

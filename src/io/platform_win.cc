@@ -67,6 +67,17 @@ bool CheckFileName(const std::string& /*dir*/, std::string_view name, std::strin
 
 // A Windows console shows colour escapes only once asked to, and standard
 // error there is written in UTF-16 by the program's own stream: plain text.
+// Windows has no links to the process's own handles; a device is refused as
+// any file that cannot be replaced.
+NamedStream StreamNamedBy(const std::string& /*path*/) {
+  return NamedStream::kNone;
+}
+
+bool WriteToDevice(const std::string& /*path*/, std::string_view /*bytes*/, std::string* err) {
+  *err = "not supported";
+  return false;
+}
+
 bool StandardErrorIsTerminal() {
   return false;
 }

@@ -60,10 +60,10 @@ bool IsTemporaryName(std::string_view name) {
 }
 
 bool CreateTemporaryIn(const std::string& dir, uint64_t pid, const OpenNewFile& open,
-                       TemporaryFile* temp, std::string* err) {
+                       TemporaryFile* temp, std::string* err, FileHandle dir_handle) {
   for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
     temp->path = JoinPath(dir, MakeTemporaryName(pid, RandomBits()));
-    const int slot = RegisterTemporary(temp->path);
+    const int slot = RegisterTemporary(temp->path, dir_handle);
     if (slot < 0) {
       // The same text on every platform.
       *err = temp->path.size() >= kMaxTemporaryPath ? "File name too long"

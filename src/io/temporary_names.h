@@ -37,9 +37,10 @@ using OpenNewFile =
 /// `open`, and enters it in the table of temporaries removed on an interrupt
 /// as it appears. Tries another name while the name is taken, up to a limit.
 /// False with the reason when no name fits the table or every name tried was
-/// taken, or when `open` fails.
+/// taken, or when `open` fails. `dir_handle`, when the directory is open,
+/// goes in the table with the name.
 bool CreateTemporaryIn(const std::string& dir, uint64_t pid, const OpenNewFile& open,
-                       TemporaryFile* temp, std::string* err);
+                       TemporaryFile* temp, std::string* err, FileHandle dir_handle = kNoHandle);
 
 }  // namespace percorso
 

@@ -35,4 +35,15 @@ bool dati_scheda(Disk& disk, const FileNames& names, std::string* err) {
   return WriteLineList(disk, names.scheda_treno, SchedaTrenoLines(), err);
 }
 
+bool AddBuiltinSources(FileSet& set, const FileNames& names, std::string* err) {
+  return AddLineList(set, names.linea_txt, BuiltinLineLines(), err) &&
+         AddLineList(set, names.treno_txt, BuiltinTrainLines(), err);
+}
+
+bool AddCrewDocuments(FileSet& set, const FileNames& names, std::string* err) {
+  return AddLineList(set, names.note, NoteLines(), err) &&
+         AddLineList(set, names.rallentamenti, RallentamentiLines(), err) &&
+         AddLineList(set, names.scheda_treno, SchedaTrenoLines(), err);
+}
+
 }  // namespace percorso

@@ -10,6 +10,7 @@
 
 #include "io/disk.h"
 #include "io/file_names.h"
+#include "io/fresh_file.h"
 
 namespace percorso {
 
@@ -27,6 +28,13 @@ bool dati_note(Disk& disk, const FileNames& names, std::string* err);
 bool dati_rallentamenti(Disk& disk, const FileNames& names, std::string* err);
 /// The train card, `names.scheda_treno`.
 bool dati_scheda(Disk& disk, const FileNames& names, std::string* err);
+
+/// The files of dati_linea and dati_treno, added to `set` in that order, so
+/// that they are replaced together.
+bool AddBuiltinSources(FileSet& set, const FileNames& names, std::string* err);
+/// The files of dati_note, dati_rallentamenti and dati_scheda, added to `set`
+/// in that order.
+bool AddCrewDocuments(FileSet& set, const FileNames& names, std::string* err);
 
 }  // namespace percorso
 

@@ -14,6 +14,7 @@
 #include "driver/cli.h"
 #include "driver/exit_status.h"
 #include "io/file_names.h"
+#include "sources/writers.h"
 #include "support/cli.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
@@ -68,9 +69,8 @@ TEST(RunTest, WriterFailureStopsTheRunAtThatFile) {
                                     ": cannot create the temporary file .percorso-"))
       << err.str();
   EXPECT_TRUE(err.str().ends_with(".tmp: Input/output error (injected)\n")) << err.str();
-  // The sources are complete and were never compiled, so never deleted.
-  EXPECT_EQ(dir.List(),
-            (std::vector<std::string>{"Pianura_Crinale_2731-.txt", "Pianura_Crinale_linea.txt"}));
+  // The sources and the documents are replaced together: none was written.
+  EXPECT_EQ(dir.List(), std::vector<std::string>{});
 }
 
 TEST(RunTest, ReadOnlyDocumentStopsTheRunBeforeAnyFileIsWritten) {
@@ -152,14 +152,7 @@ TEST(RunTest, ALinkAtASourceNameIsLeftAlone) {
 }
 
 TEST(InitTest, WritesTheSourcesOfTheRunWithoutCompiling) {
-  // A run stopped right after its sources leaves them as the compile would
-  // have read them.
-  TempDir run_dir;
-  FaultyDisk run_disk;
-  run_disk.Arm(Op::kCreate, 3);
-  std::ostringstream ignored;
-  ASSERT_EQ(Form_Load(run_disk, run_dir.path(), ignored, ignored), kExitFailure);
-
+  // The bytes of the sources that the default run writes and compiles.
   TempDir dir;
   RealDisk disk;
   Outcome o = RunArgs({"init", "--dir", dir.path()}, disk);
@@ -169,7 +162,9 @@ TEST(InitTest, WritesTheSourcesOfTheRunWithoutCompiling) {
   EXPECT_EQ(o.err,
             "percorso: wrote " + names.linea_txt + "\npercorso: wrote " + names.treno_txt + "\n");
   EXPECT_EQ(o.out, "");
-  EXPECT_EQ(Contents(dir), Contents(run_dir));
+  EXPECT_EQ(Contents(dir), (std::map<std::string, std::string>{
+                               {"Pianura_Crinale_2731-.txt", BuiltinTrainBytes()},
+                               {"Pianura_Crinale_linea.txt", BuiltinLineBytes()}}));
 }
 
 TEST(InitTest, Failures) {

@@ -246,5 +246,39 @@ TEST(FileSetTest, NothingIsReplacedUntilEveryFileIsComplete) {
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
 }
 
+// A set is replaced whole or not at all: whichever rename fails (keeping an
+// old file aside, or putting a new one in place), every target holds its old
+// content afterwards, a target that had none is left absent, and no temporary
+// stays. Three old files take three renames aside and three into place.
+TEST(FileSetTest, AFailingRenameLeavesTheWholeOldSet) {
+  for (bool old_files : {true, false}) {
+    for (int k = 1; k <= (old_files ? 6 : 3); ++k) {
+      SCOPED_TRACE((old_files ? "over old files, rename #" : "new files, rename #") +
+                   std::to_string(k));
+      TempDir dir;
+      if (old_files) {
+        for (const char* name : {"a", "b", "c"}) WriteBytes(dir.file(name), "old");
+      }
+      FaultyDisk disk;
+      disk.Arm(Op::kRename, k);
+      std::string err;
+      FileSet set(disk);
+      ASSERT_TRUE(set.Add(dir.file("a"), "new", &err) && set.Add(dir.file("b"), "new", &err) &&
+                  set.Add(dir.file("c"), "new", &err))
+          << err;
+      EXPECT_FALSE(set.Commit(&err));
+      EXPECT_TRUE(disk.fired());
+      EXPECT_TRUE(err.ends_with("Input/output error (injected) (no file of the set was replaced)"))
+          << err;
+      if (old_files) {
+        for (const char* name : {"a", "b", "c"}) EXPECT_EQ(ReadBytes(dir.file(name)), "old");
+        EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
+      } else {
+        EXPECT_EQ(dir.List(), std::vector<std::string>{});
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace percorso

@@ -90,9 +90,9 @@ TEST(LockedDirTest, TheWriterRemovesTemporariesOfEndedRunsAndNothingElse) {
   DirectoryLock lock;
   std::string err;
   bool waited = false;
-  ASSERT_TRUE(LockDirectoryFor(
-      disk, dir.path(), LockMode::kExclusive, &lock, [&] { waited = true; }, &err))
-      << err;
+  LockWait wait;
+  wait.on_wait = [&](const std::string&) { waited = true; };
+  ASSERT_TRUE(LockDirectoryFor(disk, dir.path(), LockMode::kExclusive, &lock, wait, &err)) << err;
   EXPECT_TRUE(lock.held());
   EXPECT_FALSE(waited);
   EXPECT_EQ(dir.List(), (std::vector<std::string>{".hidden", ".percorso-notes.tmp", "keep.dat"}));
@@ -104,8 +104,7 @@ TEST(LockedDirTest, AReaderRemovesNothing) {
   RealDisk disk;
   DirectoryLock lock;
   std::string err;
-  ASSERT_TRUE(LockDirectoryFor(
-      disk, dir.path(), LockMode::kShared, &lock, [] {}, &err))
+  ASSERT_TRUE(LockDirectoryFor(disk, dir.path(), LockMode::kShared, &lock, LockWait{}, &err))
       << err;
   EXPECT_EQ(dir.List(), std::vector<std::string>{".percorso-1-abc123.tmp"});
 }

@@ -39,6 +39,12 @@ bool FaultyDisk::Write(FileHandle handle, std::string_view data, std::string* er
   return real_.Write(handle, data, err);
 }
 
+bool FaultyDisk::KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
+                           std::string* err) {
+  if (Fails(Op::kRename, err)) return false;
+  return real_.KeepAside(target, aside, moved, err);
+}
+
 bool FaultyDisk::Replace(const TemporaryFile& temp, const std::string& target, std::string* err) {
   if (Fails(Op::kRename, err)) return false;
   return real_.Replace(temp, target, err);

@@ -47,6 +47,13 @@ class FaultyDisk : public Disk {
   bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override { return real_.Close(handle, err); }
+  bool Sync(FileHandle handle, std::string* err) override { return real_.Sync(handle, err); }
+  bool SyncDirectory(const std::string& dir, std::string* err) override {
+    return real_.SyncDirectory(dir, err);
+  }
+  /// Counted as kRename.
+  bool KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
+                 std::string* err) override;
   /// Counted as kRename.
   bool Replace(const TemporaryFile& temp, const std::string& target, std::string* err) override;
   /// Never fails on purpose, and is not counted.
@@ -65,6 +72,8 @@ class FaultyDisk : public Disk {
                            std::string* err) override {
     return real_.LockDirectory(dir, mode, wait, lock, err);
   }
+  std::string LockHolder(const std::string& dir) override { return real_.LockHolder(dir); }
+  void ReleaseLock(FileHandle handle) override { real_.ReleaseLock(handle); }
 
  private:
   /// Counts one operation of `op`; true when it must fail.
