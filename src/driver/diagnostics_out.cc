@@ -4,12 +4,15 @@
 #include <cctype>
 #include <cstdlib>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "compiler/status.h"
 #include "compiler/warning_names.h"
-#include "inspect/text_out.h"
 #include "driver/shown_text.h"
+#include "inspect/text_out.h"
 #include "io/platform.h"
 
 namespace percorso {
@@ -38,19 +41,39 @@ std::string Line(const SourceLocation& where, std::string_view kind, std::string
          std::string(kind) + ":" + std::string(kReset) + " " + text + "\n";
 }
 
-// Line `number` (from 1) of `text`, without its line end; nothing past the end.
-std::optional<std::string_view> LineOf(std::string_view text, int number) {
-  size_t start = 0;
-  for (int line = 1; line < number; ++line) {
-    start = text.find('\n', start);
-    if (start == std::string_view::npos) return std::nullopt;
-    ++start;
+// The lines of the source texts, each text's line starts found once: a
+// source with many diagnostics is not scanned again for each.
+class SourceLines {
+ public:
+  explicit SourceLines(const SourceTexts* sources) : sources_(sources) {}
+
+  /// Line `number` (from 1) of `file`, without its line end; nothing past the
+  /// end or for a file not held.
+  std::optional<std::string_view> Line(const std::string& file, int number) {
+    if (sources_ == nullptr || number < 1) return std::nullopt;
+    auto found = sources_->find(file);
+    if (found == sources_->end()) return std::nullopt;
+    const std::string_view text = found->second;
+    std::vector<size_t>& starts = starts_[found->first];
+    if (starts.empty()) {
+      starts.push_back(0);
+      for (size_t at = text.find('\n'); at != std::string_view::npos;
+           at = text.find('\n', at + 1)) {
+        starts.push_back(at + 1);
+      }
+    }
+    if (static_cast<size_t>(number) > starts.size()) return std::nullopt;
+    const size_t start = starts[static_cast<size_t>(number) - 1];
+    if (start == text.size() && number > 1) return std::nullopt;
+    std::string_view line = text.substr(start, text.find('\n', start) - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    return line;
   }
-  if (start > text.size() || (start == text.size() && number > 1)) return std::nullopt;
-  std::string_view line = text.substr(start, text.find('\n', start) - start);
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
-}
+
+ private:
+  const SourceTexts* sources_;
+  std::map<std::string, std::vector<size_t>, std::less<>> starts_;
+};
 
 // A source line as the console shows it: UTF-8, control characters but the
 // tab as '?', so that no byte of a file can command the terminal.
@@ -63,27 +86,36 @@ std::string Shown(std::string_view bytes) {
 }
 
 // The source line of `where` and a caret under its column, as GCC shows
-// them; empty when the line is not known.
-std::string Quote(const SourceLocation& where, const SourceTexts* sources, bool colour) {
-  if (sources == nullptr || !where.known()) return "";
-  auto found = sources->find(where.file);
-  if (found == sources->end()) return "";
-  std::optional<std::string_view> line = LineOf(found->second, where.line);
+// them; empty when the line is not known. A long line is shown as a window
+// around the column, so that a line of megabytes is not printed whole.
+std::string Quote(const SourceLocation& where, SourceLines& lines, bool colour) {
+  if (!where.known()) return "";
+  std::optional<std::string_view> line = lines.Line(where.file, where.line);
   if (!line) return "";
+  constexpr size_t kWindow = 240;
+  size_t column = std::min(line->size(), static_cast<size_t>(where.column - 1));
+  std::string_view shown = *line;
+  std::string lead, trail;
+  if (shown.size() > kWindow) {
+    const size_t from = column > kWindow / 2 ? column - kWindow / 2 : 0;
+    if (from > 0) lead = "...";
+    if (from + kWindow < shown.size()) trail = "...";
+    shown = shown.substr(from, kWindow);
+    column -= from;
+  }
   std::string number = std::to_string(where.line);
   if (number.size() < 5) number.insert(0, 5 - number.size(), ' ');
   // The caret stands under the column's character: a tab stays a tab, every
   // other character before it is a blank.
-  std::string before =
-      Shown(line->substr(0, std::min(line->size(), static_cast<size_t>(where.column - 1))));
+  std::string before = lead + Shown(shown.substr(0, column));
   std::string pad;
   for (char c : before) {
     if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
     pad += c == '\t' ? '\t' : ' ';
   }
   std::string caret = colour ? std::string(kGreen) + "^" + std::string(kReset) : "^";
-  return number + " | " + Shown(*line) + "\n" + std::string(number.size(), ' ') + " | " + pad +
-         caret + "\n";
+  return number + " | " + lead + Shown(shown) + trail + "\n" + std::string(number.size(), ' ') +
+         " | " + pad + caret + "\n";
 }
 
 std::string TextOf(const Diagnostic& d) {
@@ -209,18 +241,27 @@ void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
 
 }  // namespace
 
-std::string FormatDiagnostic(const Diagnostic& d, bool colour, const SourceTexts* sources) {
+namespace {
+
+std::string FormatWithLines(const Diagnostic& d, bool colour, SourceLines& lines) {
   const bool error = d.severity == Severity::kError;
   std::string text = TextOf(d);
   std::string out = error ? Line(d.where, "error", kRed, text, colour)
                           : Line(d.where, "warning", kMagenta, text, colour);
-  out += Quote(d.where, sources, colour);
+  out += Quote(d.where, lines, colour);
   for (const Note& n : d.notes) {
     // A note without a place of its own stands at its diagnostic's place.
     out += Line(NotePlace(d, n), "note", kCyan, n.text, colour);
-    if (!n.where.file.empty()) out += Quote(n.where, sources, colour);
+    if (!n.where.file.empty()) out += Quote(n.where, lines, colour);
   }
   return out;
+}
+
+}  // namespace
+
+std::string FormatDiagnostic(const Diagnostic& d, bool colour, const SourceTexts* sources) {
+  SourceLines lines(sources);
+  return FormatWithLines(d, colour, lines);
 }
 
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,
@@ -258,8 +299,10 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
     case DiagnosticsFormat::kSarif:
       PrintSarif(err, shown);
       break;
-    case DiagnosticsFormat::kText:
-      for (const Diagnostic* d : shown) err << FormatDiagnostic(*d, style.colour, style.sources);
+    case DiagnosticsFormat::kText: {
+      SourceLines lines(style.sources);
+      for (const Diagnostic* d : shown) err << FormatWithLines(*d, style.colour, lines);
+    }
       if (too_many) {
         err << "percorso: too many errors: the first " << style.max_errors
             << " are shown (--max-errors)\n";

@@ -181,3 +181,40 @@ TEST(DiagnosticFormatTest, GccColoursOnlyWhenAsked) {
 
 }  // namespace
 }  // namespace percorso
+
+namespace percorso {
+namespace {
+
+// The source line under a diagnostic: whole when short, a window around the
+// column when long, so that a line of megabytes is never printed whole.
+TEST(DiagnosticFormatTest, SourceLinesAreQuotedWithACaretAndLongOnesCut) {
+  const std::string long_line = std::string(1000, 'a') + "X" + std::string(1000, 'b');
+  const SourceTexts sources = {{"f.txt", "first\r\n\tsecond, 2\r\n" + long_line + "\r\n"}};
+  struct Row {
+    const char* name;
+    SourceLocation where;
+    std::string want;
+  };
+  const Row rows[] = {
+      {"first line", {"f.txt", 1, 3}, "    1 | first\n      |   ^\n"},
+      {"a tab stays a tab", {"f.txt", 2, 10}, "    2 | \tsecond, 2\n      | \t        ^\n"},
+      {"a long line",
+       {"f.txt", 3, 1001},
+       "    3 | ..." + std::string(120, 'a') + "X" + std::string(119, 'b') + "...\n      | " +
+           std::string(123, ' ') + "^\n"},
+      {"past the end", {"f.txt", 4, 1}, ""},
+      {"another file", {"g.txt", 1, 1}, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Diagnostic d;
+    d.severity = Severity::kWarning;
+    d.where = row.where;
+    d.text = "w";
+    const std::string head = FormatDiagnostic(d, false);
+    EXPECT_EQ(FormatDiagnostic(d, false, &sources), head + row.want);
+  }
+}
+
+}  // namespace
+}  // namespace percorso
