@@ -4,7 +4,8 @@
  *   floor DIR [-s NAME:SIZE]... [NAME:SIZE]...
  *
  * Every NAME:SIZE is written into DIR: a new name created with O_EXCL, SIZE
- * bytes written in pieces of 1 MiB, closed and renamed over NAME. A source
+ * bytes written in pieces of 1 MiB, synced to the disk, closed and renamed
+ * over NAME; the directory is synced once the last rename is done. A source
  * (-s NAME:SIZE) is written first in the same way, then read back whole and
  * deleted, as a run that writes its sources and compiles them does. Exits 1 on
  * the first failure. */
@@ -52,6 +53,7 @@ static int WriteCareful(const char* path, unsigned long long size) {
     }
     left -= n;
   }
+  if (fsync(fd) != 0) return Fail("sync", temp);
   if (close(fd) != 0) return Fail("close", temp);
   if (rename(temp, path) != 0) return Fail("rename", temp);
   return 1;
@@ -98,5 +100,10 @@ int main(int argc, char** argv) {
     if (!WriteCareful(path, size)) return 1;
     if (source && !ReadBackAndDelete(path)) return 1;
   }
+  /* The renames last as long as the directory's entries do. */
+  int dir_fd = open(dir, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir_fd < 0) return !Fail("open", dir);
+  if (fsync(dir_fd) != 0) return !Fail("sync", dir);
+  close(dir_fd);
   return 0;
 }

@@ -91,7 +91,9 @@ GeneratedRoute GenerateRoute(int km) {
   }
   Line(&t, "[rallentamenti]");
   for (int b = 3; b < blocks; b += 24) {
-    Line(&t, "rallentamento,   " + N(b * kBlock + 1700) + ",    40,  200, 0,  0,  40");
+    // A slowdown lowers the line speed: the first blocks run at 30 km/h.
+    const std::string v = N(b < 4 ? 25 : 40);
+    Line(&t, "rallentamento,   " + N(b * kBlock + 1700) + ",    " + v + ",  200, 0,  0,  " + v);
   }
   Line(&t, "[segnali]");
   for (int b = 0; b < blocks; ++b) {
