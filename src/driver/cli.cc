@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <iterator>
-#include <charconv>
 #include <optional>
 #include <string_view>
 
