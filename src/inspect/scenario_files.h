@@ -41,11 +41,11 @@ bool DumpCompiledBytes(const std::string& name, const std::string& bytes,
 bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKeys>* found,
                      std::string* err);
 
-/// False, with one line in `*err`, when the files read into `s` cannot come
+/// False, with one line in `*err`, when the files read into `v` cannot come
 /// from one compile: the check codes in the cell file (cell 1) and the table
 /// file (slot 85) are not those of the keys the table names, or the geometry
 /// file does not cover the route of the cells. `names` name the files.
-bool CheckCompiledSet(const ViewScenario& s, const FileNames& names, std::string* err);
+bool CheckCompiledSet(const ViewScenario& v, const FileNames& names, std::string* err);
 
 /// Reads the table, cell and (when present) geometry files named by `names`
 /// into `*s`; false with one line in `*err` naming the file at fault, or
