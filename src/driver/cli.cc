@@ -39,9 +39,9 @@ int RunHelp(CommandContext& ctx) {
     return kExitOk;
   }
   if (args.size() > 1) return UsageError(ctx, "help takes one command's name");
-  const CommandSpec* spec = FindCommand(args[0]);
-  if (spec == nullptr) return UsageError(ctx, "no such command: " + args[0]);
-  ctx.out << CommandHelp(*spec);
+  const CommandDefinition* definition = FindCommand(args[0]);
+  if (definition == nullptr) return UsageError(ctx, "no such command: " + args[0]);
+  ctx.out << CommandHelp(*definition);
   return kExitOk;
 }
 
@@ -55,7 +55,7 @@ std::string ShownKey(const std::string& key) {
 
 int RunCommand(const std::vector<std::string>& args, const std::string& program_dir, Disk& disk,
                std::istream& in, std::ostream& out, std::ostream& err) {
-  const CommandSpec* spec = &DefaultRunSpec();
+  const CommandDefinition* definition = &DefaultRunDefinition();
   int (*run)(CommandContext&) = RunBuiltinScenario;
   std::vector<std::string> rest = args;
   if (!args.empty() && !args[0].starts_with("-")) {
@@ -63,18 +63,18 @@ int RunCommand(const std::vector<std::string>& args, const std::string& program_
                                 [&](const Command& c) { return c.name == args[0]; });
     if (command == std::end(kCommands)) {
       Complain(err, "unknown command: " + args[0]);
-      err << TryHelp(*spec);
+      err << TryHelp(*definition);
       return kExitUsage;
     }
-    spec = FindCommand(command->name);
+    definition = FindCommand(command->name);
     run = command->run;
     rest.erase(rest.begin());
   }
-  CommandContext ctx{*spec, {}, program_dir, disk, in, out, err};
+  CommandContext ctx{*definition, {}, program_dir, disk, in, out, err};
   std::string message;
-  if (!ctx.options.Parse(*spec, rest, &message)) return UsageError(ctx, message);
+  if (!ctx.options.Parse(*definition, rest, &message)) return UsageError(ctx, message);
   if (ctx.options.Flag("--help")) {
-    out << (spec->name.empty() ? ProgramHelp() : CommandHelp(*spec));
+    out << (definition->name.empty() ? ProgramHelp() : CommandHelp(*definition));
     return kExitOk;
   }
   if (ctx.options.Flag("--version")) {
@@ -90,7 +90,7 @@ int RunCommand(const std::vector<std::string>& args, const std::string& program_
 
 int UsageError(const CommandContext& ctx, const std::string& message) {
   Complain(ctx.err, message);
-  ctx.err << TryHelp(ctx.spec);
+  ctx.err << TryHelp(ctx.definition);
   return kExitUsage;
 }
 

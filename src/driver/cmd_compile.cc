@@ -71,7 +71,7 @@ bool DiagnosticStyleOf(const CommandContext& ctx, DiagnosticStyle* style, std::s
     bool off = name.starts_with("no-");
     if (off) name.remove_prefix(3);
     if (!IsWarningName(name)) {
-      *err = "unknown warning: -W" + w + " ('percorso help " + std::string(ctx.spec.name) +
+      *err = "unknown warning: -W" + w + " ('percorso help " + std::string(ctx.definition.name) +
              "' lists the names)";
       return false;
     }

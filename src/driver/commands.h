@@ -17,7 +17,7 @@ namespace percorso {
 
 struct CommandContext {
   /// The command being run and its options.
-  const CommandSpec& spec;
+  const CommandDefinition& definition;
   ParsedOptions options;
   /// Where the default run writes without --dir.
   std::string program_dir;

@@ -7,28 +7,30 @@
 namespace percorso {
 namespace {
 
-const OptionSpec kHelpOption{"help", 'h', "", "this help"};
-const OptionSpec kQuietOption{"quiet", 'q', "", "no status lines on standard error"};
-const OptionSpec kWaitOption{"wait", 0, "SECONDS",
-                             "wait at most this long for another run in the directory to finish "
-                             "(default: as long as it takes)"};
-const OptionSpec kLineKeyOption{"line-key", 0, "K",
-                                "the line key (default: from the file name KEY_linea.txt)"};
-const OptionSpec kTrainKeyOption{"train-key", 0, "K",
-                                 "the train key (default: from the file name LINE_TRAIN-.txt)"};
-const OptionSpec kNoWarningsOption{"", 'w', "", "no warnings"};
-const OptionSpec kNoWarningOption{"", 'W', "no-NAME",
-                                  "no warnings named NAME (listed below); -WNAME turns them "
-                                  "on again",
-                                  /*attached=*/true};
-const OptionSpec kFormatOption{"diagnostics-format", 0, "FORMAT",
-                               "text (default), json, or sarif (SARIF 2.1.0), on standard error"};
-const OptionSpec kColorOption{"color", 0, "WHEN",
-                              "colour the diagnostics: auto (default: on a terminal, unless "
-                              "NO_COLOR is set or TERM is dumb), always or never"};
+const OptionDefinition kHelpOption{"help", 'h', "", "this help"};
+const OptionDefinition kQuietOption{"quiet", 'q', "", "no status lines on standard error"};
+const OptionDefinition kWaitOption{
+    "wait", 0, "SECONDS",
+    "wait at most this long for another run in the directory to finish "
+    "(default: as long as it takes)"};
+const OptionDefinition kLineKeyOption{"line-key", 0, "K",
+                                      "the line key (default: from the file name KEY_linea.txt)"};
+const OptionDefinition kTrainKeyOption{
+    "train-key", 0, "K", "the train key (default: from the file name LINE_TRAIN-.txt)"};
+const OptionDefinition kNoWarningsOption{"", 'w', "", "no warnings"};
+const OptionDefinition kNoWarningOption{"", 'W', "no-NAME",
+                                        "no warnings named NAME (listed below); -WNAME turns them "
+                                        "on again",
+                                        /*attached=*/true};
+const OptionDefinition kFormatOption{
+    "diagnostics-format", 0, "FORMAT",
+    "text (default), json, or sarif (SARIF 2.1.0), on standard error"};
+const OptionDefinition kColorOption{"color", 0, "WHEN",
+                                    "colour the diagnostics: auto (default: on a terminal, unless "
+                                    "NO_COLOR is set or TERM is dumb), always or never"};
 
-std::vector<CommandSpec> BuildCommands() {
-  std::vector<CommandSpec> all;
+std::vector<CommandDefinition> BuildCommands() {
+  std::vector<CommandDefinition> all;
   all.push_back(
       {"init",
        "write the built-in line and train files, to start a scenario from",
@@ -133,21 +135,21 @@ std::vector<CommandSpec> BuildCommands() {
   return all;
 }
 
-const std::vector<CommandSpec>& Commands() {
-  static const std::vector<CommandSpec> commands = BuildCommands();
+const std::vector<CommandDefinition>& Commands() {
+  static const std::vector<CommandDefinition> commands = BuildCommands();
   return commands;
 }
 
-std::string UsageOf(const CommandSpec& spec, std::string_view form) {
+std::string UsageOf(const CommandDefinition& definition, std::string_view form) {
   std::string line = "percorso";
-  if (!spec.name.empty()) line += " " + std::string(spec.name);
+  if (!definition.name.empty()) line += " " + std::string(definition.name);
   line += " [OPTION]...";
   if (!form.empty()) line += " " + std::string(form);
   return line;
 }
 
 // The option as the help shows it: "-q, --quiet", "    --dir=DIR", "-o FILE".
-std::string OptionTerm(const OptionSpec& o) {
+std::string OptionTerm(const OptionDefinition& o) {
   std::string term;
   if (o.short_name != 0) {
     term = std::string{'-', o.short_name};
@@ -222,7 +224,7 @@ std::string Roff(std::string_view text) {
   return out;
 }
 
-std::string RoffOption(const OptionSpec& o) {
+std::string RoffOption(const OptionDefinition& o) {
   std::string term;
   if (o.short_name != 0) {
     term = "\\fB\\-" + std::string(1, o.short_name) + "\\fR";
@@ -242,8 +244,8 @@ std::string RoffOption(const OptionSpec& o) {
 
 }  // namespace
 
-const CommandSpec& DefaultRunSpec() {
-  static const CommandSpec spec{
+const CommandDefinition& DefaultRunDefinition() {
+  static const CommandDefinition definition{
       "",
       "compile the built-in scenario",
       {""},
@@ -256,11 +258,11 @@ const CommandSpec& DefaultRunSpec() {
        kHelpOption,
        {"version", 0, "", "the version, the platform it was built for, and the licence"}},
       "percorso --dir scenario"};
-  return spec;
+  return definition;
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-  for (const CommandSpec& c : Commands()) {
+const CommandDefinition* FindCommand(std::string_view name) {
+  for (const CommandDefinition& c : Commands()) {
     if (c.name == name) return &c;
   }
   return nullptr;
@@ -268,34 +270,35 @@ const CommandSpec* FindCommand(std::string_view name) {
 
 std::string UsageLines() {
   std::string lines;
-  const CommandSpec& run = DefaultRunSpec();
+  const CommandDefinition& run = DefaultRunDefinition();
   lines += UsageOf(run, run.forms[0]) + "\n";
-  for (const CommandSpec& c : Commands()) {
+  for (const CommandDefinition& c : Commands()) {
     for (std::string_view form : c.forms) lines += UsageOf(c, form) + "\n";
   }
   return lines;
 }
 
-std::string CommandHelp(const CommandSpec& spec) {
+std::string CommandHelp(const CommandDefinition& definition) {
   std::string help;
-  for (size_t i = 0; i < spec.forms.size(); ++i) {
-    help += std::string(i == 0 ? "usage: " : "       ") + UsageOf(spec, spec.forms[i]) + "\n";
+  for (size_t i = 0; i < definition.forms.size(); ++i) {
+    help += std::string(i == 0 ? "usage: " : "       ") + UsageOf(definition, definition.forms[i]) +
+            "\n";
   }
-  help += "\n" + std::string(spec.description) + "\nOptions:\n";
-  for (const OptionSpec& o : spec.options) help += Columns(OptionTerm(o), o.help);
-  if (spec.lists_warnings) help += "\n" + WarningList();
-  help += "\nExample:\n  " + std::string(spec.example) + "\n";
+  help += "\n" + std::string(definition.description) + "\nOptions:\n";
+  for (const OptionDefinition& o : definition.options) help += Columns(OptionTerm(o), o.help);
+  if (definition.lists_warnings) help += "\n" + WarningList();
+  help += "\nExample:\n  " + std::string(definition.example) + "\n";
   return help;
 }
 
 std::string ProgramHelp() {
-  const CommandSpec& run = DefaultRunSpec();
+  const CommandDefinition& run = DefaultRunDefinition();
   std::string help = "usage: " + UsageOf(run, "") + "\n       percorso COMMAND [OPTION]...\n\n";
   help += "percorso: scenario compiler for the train-driving simulator.\n\n" +
           std::string(run.description) + "\nCommands:\n";
-  for (const CommandSpec& c : Commands()) help += Columns(std::string(c.name), c.summary);
+  for (const CommandDefinition& c : Commands()) help += Columns(std::string(c.name), c.summary);
   help += "\nOptions:\n";
-  for (const OptionSpec& o : run.options) help += Columns(OptionTerm(o), o.help);
+  for (const OptionDefinition& o : run.options) help += Columns(OptionTerm(o), o.help);
   help +=
       "\n"
       "Diagnostics are printed as FILE:LINE:COL: error|warning|note: text, with the source\n"
@@ -312,8 +315,8 @@ std::string ProgramHelp() {
   return help;
 }
 
-std::string TryHelp(const CommandSpec& spec) {
-  std::string command = spec.name.empty() ? "" : " " + std::string(spec.name);
+std::string TryHelp(const CommandDefinition& definition) {
+  std::string command = definition.name.empty() ? "" : " " + std::string(definition.name);
   return "Try 'percorso" + command + " --help' for more information.\n";
 }
 
@@ -336,15 +339,15 @@ std::string ManPage() {
     m += ".nf\n" + Roff(usage.substr(start, end - start)) + "\n.fi\n";
     start = end + 1;
   }
-  const CommandSpec& run = DefaultRunSpec();
+  const CommandDefinition& run = DefaultRunDefinition();
   m += ".SH DESCRIPTION\n" + Roff(run.description) + ".SS Options\n";
-  for (const OptionSpec& o : run.options) m += RoffOption(o);
+  for (const OptionDefinition& o : run.options) m += RoffOption(o);
   m += ".SH COMMANDS\n";
-  for (const CommandSpec& c : Commands()) {
+  for (const CommandDefinition& c : Commands()) {
     m += ".SS " + Roff(c.name) + "\n";
     for (std::string_view form : c.forms) m += ".nf\n" + Roff(UsageOf(c, form)) + "\n.fi\n";
     m += ".PP\n" + Roff(c.description);
-    for (const OptionSpec& o : c.options) m += RoffOption(o);
+    for (const OptionDefinition& o : c.options) m += RoffOption(o);
     m += ".PP\nExample:\n.nf\n    " + Roff(c.example) + "\n.fi\n";
   }
   m += ".SH WARNINGS\nEach warning is named after its text, as [\\-Wmisspelt\\-keyword];\n"

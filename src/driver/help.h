@@ -12,9 +12,9 @@
 namespace percorso {
 
 /// The run without a command.
-const CommandSpec& DefaultRunSpec();
+const CommandDefinition& DefaultRunDefinition();
 /// The command named `name`, or nullptr.
-const CommandSpec* FindCommand(std::string_view name);
+const CommandDefinition* FindCommand(std::string_view name);
 
 /// The usage of every form of every command, one line each, as the README
 /// and the man page show them.
@@ -22,10 +22,10 @@ std::string UsageLines();
 /// The help of the whole program.
 std::string ProgramHelp();
 /// The help of one command: usage, what it does, options, an example.
-std::string CommandHelp(const CommandSpec& spec);
+std::string CommandHelp(const CommandDefinition& definition);
 /// The line after a usage error: "Try 'percorso COMMAND --help' for more
 /// information."
-std::string TryHelp(const CommandSpec& spec);
+std::string TryHelp(const CommandDefinition& definition);
 /// What --version prints: the version, the platform, the copyright and the
 /// licence.
 std::string VersionText();

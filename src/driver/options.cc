@@ -8,26 +8,26 @@ namespace percorso {
 namespace {
 
 // The value getopt_long returns for option `index` of a table.
-int OptionValue(const OptionSpec& o, size_t index) {
+int OptionValue(const OptionDefinition& o, size_t index) {
   return o.short_name != 0 ? o.short_name : 256 + static_cast<int>(index);
 }
 
-const OptionSpec* OptionOfValue(const CommandSpec& spec, int value) {
-  for (size_t i = 0; i < spec.options.size(); ++i) {
-    if (OptionValue(spec.options[i], i) == value) return &spec.options[i];
+const OptionDefinition* OptionOfValue(const CommandDefinition& definition, int value) {
+  for (size_t i = 0; i < definition.options.size(); ++i) {
+    if (OptionValue(definition.options[i], i) == value) return &definition.options[i];
   }
   return nullptr;
 }
 
-std::string Shown(const OptionSpec& o) {
+std::string Shown(const OptionDefinition& o) {
   return o.long_name.empty() ? std::string{'-', o.short_name} : "--" + std::string(o.long_name);
 }
 
 // Why `arg`, a long option that getopt_long refused, is wrong.
-std::string LongOptionError(const CommandSpec& spec, const std::string& arg) {
+std::string LongOptionError(const CommandDefinition& definition, const std::string& arg) {
   std::string name = arg.substr(2, arg.find('=') - 2);
-  std::vector<const OptionSpec*> matches;
-  for (const OptionSpec& o : spec.options) {
+  std::vector<const OptionDefinition*> matches;
+  for (const OptionDefinition& o : definition.options) {
     if (o.long_name == name) {
       matches = {&o};
       break;
@@ -37,21 +37,21 @@ std::string LongOptionError(const CommandSpec& spec, const std::string& arg) {
   if (matches.empty()) return "unknown option: " + arg;
   if (matches.size() > 1) {
     std::string list;
-    for (const OptionSpec* o : matches) list += (list.empty() ? "" : ", ") + Shown(*o);
+    for (const OptionDefinition* o : matches) list += (list.empty() ? "" : ", ") + Shown(*o);
     return "option '--" + name + "' is ambiguous: " + list;
   }
-  const OptionSpec& o = *matches[0];
+  const OptionDefinition& o = *matches[0];
   if (o.value.empty()) return "option '" + Shown(o) + "' takes no value";
   return "option '" + Shown(o) + "' needs a value";
 }
 
 }  // namespace
 
-std::string OptionKey(const OptionSpec& o) {
+std::string OptionKey(const OptionDefinition& o) {
   return Shown(o);
 }
 
-bool ParsedOptions::Parse(const CommandSpec& spec, const std::vector<std::string>& args,
+bool ParsedOptions::Parse(const CommandDefinition& definition, const std::vector<std::string>& args,
                           std::string* err) {
   // getopt_long permutes the pointers of argv, never the strings.
   std::vector<std::string> strings = {"percorso"};
@@ -62,10 +62,10 @@ bool ParsedOptions::Parse(const CommandSpec& spec, const std::vector<std::string
   // A leading ':' makes a missing value return ':' rather than '?'.
   std::string shorts = ":";
   std::vector<std::string> long_names;
-  long_names.reserve(spec.options.size());
+  long_names.reserve(definition.options.size());
   std::vector<option> longs;
-  for (size_t i = 0; i < spec.options.size(); ++i) {
-    const OptionSpec& o = spec.options[i];
+  for (size_t i = 0; i < definition.options.size(); ++i) {
+    const OptionDefinition& o = definition.options[i];
     if (o.short_name != 0) {
       shorts += o.short_name;
       if (!o.value.empty()) shorts += ':';
@@ -87,7 +87,7 @@ bool ParsedOptions::Parse(const CommandSpec& spec, const std::vector<std::string
     std::string arg = optind >= 1 && optind <= argc ? argv[static_cast<size_t>(optind - 1)] : "";
     if (c == '?' || c == ':') {
       if (arg.starts_with("--")) {
-        *err = LongOptionError(spec, arg);
+        *err = LongOptionError(definition, arg);
       } else if (c == ':') {
         *err = "option '-" + std::string(1, static_cast<char>(optopt)) + "' needs a value";
       } else {
@@ -95,7 +95,7 @@ bool ParsedOptions::Parse(const CommandSpec& spec, const std::vector<std::string
       }
       return false;
     }
-    const OptionSpec* o = OptionOfValue(spec, c);
+    const OptionDefinition* o = OptionOfValue(definition, c);
     if (o == nullptr) {
       *err = "unknown option: " + arg;
       return false;

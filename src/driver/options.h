@@ -11,7 +11,7 @@
 
 namespace percorso {
 
-struct OptionSpec {
+struct OptionDefinition {
   /// "dir" for --dir; empty for an option with a short name only.
   std::string_view long_name;
   /// 'o' for -o; 0 for none.
@@ -23,7 +23,7 @@ struct OptionSpec {
   bool attached = false;
 };
 
-struct CommandSpec {
+struct CommandDefinition {
   /// Empty for the run without a command.
   std::string_view name;
   /// One line for the list of commands.
@@ -31,7 +31,7 @@ struct CommandSpec {
   /// What follows "percorso NAME [OPTION]..." in each form of the usage.
   std::vector<std::string_view> forms;
   std::string_view description;
-  std::vector<OptionSpec> options;
+  std::vector<OptionDefinition> options;
   std::string_view example;
   /// The help lists the names of the warnings (-Wno-NAME).
   bool lists_warnings = false;
@@ -39,7 +39,7 @@ struct CommandSpec {
 
 /// The key by which a parsed option is asked for: "--dir", or "-o" for an
 /// option with a short name only.
-std::string OptionKey(const OptionSpec& o);
+std::string OptionKey(const OptionDefinition& o);
 
 /// The options given on a command line, parsed by a command's table.
 class ParsedOptions {
@@ -48,7 +48,8 @@ class ParsedOptions {
   /// arguments in any order, "--name=VALUE" or "--name VALUE", "-oVALUE",
   /// unique abbreviations of long names, "--" before arguments only; "-" is an
   /// argument. Stops at --help. False with a one-line reason in `*err`.
-  bool Parse(const CommandSpec& spec, const std::vector<std::string>& args, std::string* err);
+  bool Parse(const CommandDefinition& definition, const std::vector<std::string>& args,
+             std::string* err);
 
   /// The value given last for `key`.
   std::optional<std::string> Value(std::string_view key) const;

@@ -158,9 +158,9 @@ TEST_F(CheckCommandTest, UsageErrors) {
 TEST(HelpTest, EachCommandHasItsHelp) {
   for (const char* command : {"init", "compile", "check", "dump", "view", "help"}) {
     SCOPED_TRACE(command);
-    const CommandSpec* spec = FindCommand(command);
-    ASSERT_NE(spec, nullptr);
-    std::string help = CommandHelp(*spec);
+    const CommandDefinition* definition = FindCommand(command);
+    ASSERT_NE(definition, nullptr);
+    std::string help = CommandHelp(*definition);
     EXPECT_TRUE(help.starts_with(std::string("usage: percorso ") + command));
     EXPECT_NE(help.find("Example:\n  percorso "), std::string::npos);
     for (const std::vector<std::string>& args :

@@ -352,7 +352,7 @@ TEST(HelpSourcesTest, TheReadmeAndTheManPageComeFromTheOptionTable) {
     EXPECT_NE(man.find(section), std::string::npos) << section;
   }
   for (std::string_view name : {"init", "compile", "check", "dump", "view", "help"}) {
-    for (const OptionSpec& o : FindCommand(name)->options) {
+    for (const OptionDefinition& o : FindCommand(name)->options) {
       // As roff writes it: every hyphen escaped.
       std::string shown =
           o.long_name.empty() ? "\\fB\\-" + std::string(1, o.short_name) : "\\fB\\-\\-";
