@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/tracciato.h"
+#include "model/tracciato.h"
 #include "output/coding.h"
 #include "output/geometry_file.h"
 #include "output/geometry_stream.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "compiler/model.h"
+#include "model/model.h"
 #include "output/geometry_table.h"
 
 namespace percorso {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/diagnostic.h"
-#include "compiler/model.h"
+#include "model/diagnostic.h"
+#include "model/model.h"
 
 namespace percorso {
 

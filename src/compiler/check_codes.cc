@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/windows1252.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

@@ -10,7 +10,7 @@
 #include "compiler/placement.h"
 #include "compiler/post_pass.h"
 #include "compiler/train_file.h"
-#include "compiler/windows1252.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "compiler/diagnostic.h"
-#include "compiler/model.h"
 #include "compiler/parse_session.h"
 #include "compiler/source_files.h"
+#include "model/diagnostic.h"
+#include "model/model.h"
 
 namespace percorso {
 

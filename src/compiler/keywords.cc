@@ -1,6 +1,6 @@
 #include "compiler/keywords.h"
 
-#include "compiler/windows1252.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 

@@ -8,7 +8,7 @@
 #include "compiler/placement.h"
 #include "compiler/plan.h"
 #include "compiler/profile.h"
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 namespace {

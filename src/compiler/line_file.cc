@@ -11,7 +11,7 @@
 #include "compiler/line_body.h"
 #include "compiler/plan.h"
 #include "compiler/progressive.h"
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 namespace {

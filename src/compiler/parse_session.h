@@ -16,10 +16,10 @@
 
 #include "compiler/cell_owners.h"
 #include "compiler/field_reader.h"
-#include "compiler/model.h"
 #include "compiler/placement.h"
 #include "compiler/source_checks.h"
 #include "compiler/source_files.h"
+#include "model/model.h"
 
 namespace percorso {
 

@@ -8,7 +8,7 @@
 #include "compiler/keywords.h"
 #include "compiler/parse_session.h"
 #include "compiler/warning_names.h"
-#include "compiler/windows1252.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

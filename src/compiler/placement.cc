@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/model.h"
-#include "compiler/status.h"
+#include "model/model.h"
+#include "model/status.h"
 
 namespace percorso {
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "compiler/check_codes.h"
-#include "compiler/status.h"
+#include "model/status.h"
 
 namespace percorso {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "compiler/cell_owners.h"
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

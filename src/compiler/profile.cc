@@ -1,6 +1,6 @@
 #include "compiler/profile.h"
 
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 

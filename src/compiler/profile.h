@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

@@ -2,7 +2,7 @@
 #ifndef PERCORSO_COMPILER_PROGRESSIVE_H_
 #define PERCORSO_COMPILER_PROGRESSIVE_H_
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

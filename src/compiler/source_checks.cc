@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "compiler/field_reader.h"
-#include "compiler/model.h"
-#include "compiler/windows1252.h"
+#include "model/model.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

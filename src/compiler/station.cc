@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "compiler/placement.h"
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 namespace {

@@ -10,8 +10,8 @@
 #include "compiler/keywords.h"
 #include "compiler/placement.h"
 #include "compiler/profile.h"
-#include "compiler/rounding.h"
 #include "compiler/station.h"
+#include "model/rounding.h"
 
 namespace percorso {
 namespace {

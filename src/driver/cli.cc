@@ -8,7 +8,6 @@
 #include <optional>
 #include <string_view>
 
-#include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/exit_status.h"
 #include "driver/help.h"
@@ -17,6 +16,7 @@
 #include "io/file_names.h"
 #include "io/locked_dir.h"
 #include "io/platform.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

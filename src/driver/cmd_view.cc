@@ -4,8 +4,6 @@
 #include <utility>
 
 #include "compiler/compile.h"
-#include "compiler/status.h"
-#include "compiler/windows1252.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
 #include "driver/disk_sources.h"
@@ -17,6 +15,8 @@
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/platform.h"
+#include "model/status.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "compiler/model.h"
 #include "driver/options.h"
 #include "io/disk.h"
 #include "io/file_names.h"
+#include "model/model.h"
 
 namespace percorso {
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "compiler/model.h"
 #include "compiler/source_files.h"
 #include "driver/diagnostics_out.h"
 #include "io/disk.h"
 #include "io/file_names.h"
+#include "model/model.h"
 
 namespace percorso {
 

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/status.h"
 #include "compiler/warning_names.h"
 #include "driver/shown_text.h"
 #include "inspect/text_out.h"
 #include "io/platform.h"
+#include "model/status.h"
 
 namespace percorso {
 namespace {

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/diagnostic.h"
+#include "model/diagnostic.h"
 
 namespace percorso {
 

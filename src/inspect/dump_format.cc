@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "compiler/windows1252.h"
 #include "inspect/text_out.h"
+#include "model/windows1252.h"
 #include "output/layout.h"
 
 namespace percorso {

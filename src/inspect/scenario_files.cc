@@ -3,10 +3,10 @@
 #include <sstream>
 
 #include "compiler/check_codes.h"
-#include "compiler/rounding.h"
 #include "inspect/dump_format.h"
 #include "io/platform.h"
 #include "io/read_file.h"
+#include "model/rounding.h"
 #include "output/decode.h"
 
 namespace percorso {

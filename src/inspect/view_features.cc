@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "compiler/status.h"
-#include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
+#include "model/status.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/model.h"
+#include "model/model.h"
 #include "output/geometry_table.h"
 
 namespace percorso {

@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/status.h"
-#include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
 #include "inspect/svg_layout.h"
 #include "inspect/text_out.h"
@@ -14,6 +12,8 @@
 #include "inspect/view_plan.h"
 #include "inspect/view_tables.h"
 #include "inspect/view_terms.h"
+#include "model/status.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

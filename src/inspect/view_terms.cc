@@ -1,9 +1,9 @@
 #include "inspect/view_terms.h"
 
-#include "compiler/rounding.h"
-#include "compiler/windows1252.h"
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "model/rounding.h"
+#include "model/windows1252.h"
 
 namespace percorso {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/model.h"
 #include "inspect/view_features.h"
+#include "model/model.h"
 
 namespace percorso {
 

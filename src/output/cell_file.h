@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

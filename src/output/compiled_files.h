@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "compiler/model.h"
 #include "io/disk.h"
 #include "io/file_names.h"
+#include "model/model.h"
 
 namespace percorso {
 

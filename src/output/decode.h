@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/model.h"
+#include "model/model.h"
 #include "output/geometry_table.h"
 
 namespace percorso {

@@ -11,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "compiler/tracciato.h"
+#include "model/tracciato.h"
 #include "output/geometry_table.h"
 
 namespace percorso {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/tracciato.h"
+#include "model/tracciato.h"
 
 namespace percorso {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "compiler/tracciato.h"
+#include "model/tracciato.h"
 
 namespace percorso {
 

@@ -28,8 +28,8 @@
 #include <tuple>
 #include <type_traits>
 
-#include "compiler/model.h"
-#include "compiler/tracciato.h"
+#include "model/model.h"
+#include "model/tracciato.h"
 
 namespace percorso::layout {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 

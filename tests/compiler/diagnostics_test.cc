@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "compiler/status.h"
+#include "model/status.h"
 #include "sources/writers.h"
 #include "support/source_fixture.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "compiler/model.h"
+#include "model/model.h"
 
 namespace percorso {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "compiler/keywords.h"
-#include "compiler/model.h"
+#include "model/model.h"
 #include "output/coding.h"
 #include "output/geometry_stream.h"
 #include "output/layout.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "compiler/diagnostic.h"
-#include "compiler/model.h"
+#include "model/diagnostic.h"
+#include "model/model.h"
 #include "compiler/source_files.h"
 
 namespace percorso::testing {

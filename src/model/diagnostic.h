@@ -1,8 +1,8 @@
 // What a compile tells its author: errors (a status with its position and the
 // place of the entry that raised it) and warnings, each with notes that
 // explain it. Diagnostics are data; one function of the driver prints them.
-#ifndef PERCORSO_COMPILER_DIAGNOSTIC_H_
-#define PERCORSO_COMPILER_DIAGNOSTIC_H_
+#ifndef PERCORSO_MODEL_DIAGNOSTIC_H_
+#define PERCORSO_MODEL_DIAGNOSTIC_H_
 
 #include <cstdint>
 #include <string>
@@ -50,4 +50,4 @@ struct Diagnostic {
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_DIAGNOSTIC_H_
+#endif  // PERCORSO_MODEL_DIAGNOSTIC_H_

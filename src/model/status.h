@@ -1,7 +1,7 @@
 // The status codes of a compile, each named beside its meaning. A code is
 // stored in `stato`; 0 means no problem.
-#ifndef PERCORSO_COMPILER_STATUS_H_
-#define PERCORSO_COMPILER_STATUS_H_
+#ifndef PERCORSO_MODEL_STATUS_H_
+#define PERCORSO_MODEL_STATUS_H_
 
 #include <cstdint>
 #include <span>
@@ -64,4 +64,4 @@ std::string_view StatusMeaning(int32_t stato);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_STATUS_H_
+#endif  // PERCORSO_MODEL_STATUS_H_

@@ -1,8 +1,8 @@
 // The compiled scenario: route cells, the 87-slot table, the plane geometry
 // and the status of the compile. One `Scenario` holds a whole run's state and
 // is passed explicitly to every operation that reads or changes it.
-#ifndef PERCORSO_COMPILER_MODEL_H_
-#define PERCORSO_COMPILER_MODEL_H_
+#ifndef PERCORSO_MODEL_MODEL_H_
+#define PERCORSO_MODEL_MODEL_H_
 
 #include <array>
 #include <cstddef>
@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "compiler/diagnostic.h"
-#include "compiler/status.h"
-#include "compiler/tracciato.h"
+#include "model/diagnostic.h"
+#include "model/status.h"
+#include "model/tracciato.h"
 
 namespace percorso {
 
@@ -207,4 +207,4 @@ void clear_voci(Scenario& s);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_MODEL_H_
+#endif  // PERCORSO_MODEL_MODEL_H_

@@ -1,4 +1,4 @@
-#include "compiler/windows1252.h"
+#include "model/windows1252.h"
 
 #include <array>
 

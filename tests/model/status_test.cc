@@ -1,4 +1,4 @@
-#include "compiler/status.h"
+#include "model/status.h"
 
 #include <gtest/gtest.h>
 

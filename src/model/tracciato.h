@@ -1,8 +1,8 @@
 // The plane geometry of the line, kept as the runs of steps that compute it
 // rather than as one entry per metre, and the reader that gives the entries
 // back in file order.
-#ifndef PERCORSO_COMPILER_TRACCIATO_H_
-#define PERCORSO_COMPILER_TRACCIATO_H_
+#ifndef PERCORSO_MODEL_TRACCIATO_H_
+#define PERCORSO_MODEL_TRACCIATO_H_
 
 #include <algorithm>
 #include <cstddef>
@@ -171,4 +171,4 @@ void TracciatoReader::Read(int64_t end, Visitor& v) {
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_TRACCIATO_H_
+#endif  // PERCORSO_MODEL_TRACCIATO_H_

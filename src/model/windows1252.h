@@ -1,6 +1,6 @@
 // Texts are kept as Windows-1252 bytes, one byte per character.
-#ifndef PERCORSO_COMPILER_WINDOWS1252_H_
-#define PERCORSO_COMPILER_WINDOWS1252_H_
+#ifndef PERCORSO_MODEL_WINDOWS1252_H_
+#define PERCORSO_MODEL_WINDOWS1252_H_
 
 #include <cstdint>
 #include <optional>
@@ -26,4 +26,4 @@ std::optional<std::string> Windows1252FromUtf8(std::string_view text);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_WINDOWS1252_H_
+#endif  // PERCORSO_MODEL_WINDOWS1252_H_

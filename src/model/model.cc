@@ -1,6 +1,6 @@
-#include "compiler/model.h"
+#include "model/model.h"
 
-#include "compiler/rounding.h"
+#include "model/rounding.h"
 
 namespace percorso {
 

@@ -1,7 +1,7 @@
 // Floating-point rounding as the compiler does it everywhere: to the nearest
 // integer, halves to even.
-#ifndef PERCORSO_COMPILER_ROUNDING_H_
-#define PERCORSO_COMPILER_ROUNDING_H_
+#ifndef PERCORSO_MODEL_ROUNDING_H_
+#define PERCORSO_MODEL_ROUNDING_H_
 
 #include <cmath>
 #include <cstdint>
@@ -40,4 +40,4 @@ inline bool is_multiple(int64_t v, int64_t m) {
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_ROUNDING_H_
+#endif  // PERCORSO_MODEL_ROUNDING_H_

@@ -1,4 +1,4 @@
-#include "compiler/tracciato.h"
+#include "model/tracciato.h"
 
 #include <gtest/gtest.h>
 
