@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "compiler/compile.h"
+#include "compiler/source_files.h"
 #include "model/diagnostic.h"
 #include "model/model.h"
-#include "compiler/source_files.h"
 
 namespace percorso::testing {
 
