@@ -15,7 +15,7 @@
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/platform.h"
-#include "model/status.h"
+#include "model/diagnostic.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -102,31 +102,19 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
   return kExitOk;
 }
 
-/// Where a diagnostic points, as the page shows it: its file as given and,
-/// when known, its line and column; empty without a file.
-std::string PlaceOf(const SourceLocation& where) {
-  if (where.file.empty()) return "";
-  std::string place = ValidUtf8(where.file);
-  if (where.known()) place += ":" + std::to_string(where.line) + ":" + std::to_string(where.column);
-  return place;
-}
-
-/// The compile's errors, warnings and their notes, in the order the compile
-/// reports them; an error with a status points at its position.
+/// The compile's errors, warnings and their notes, in the order and the words
+/// of the compile's report; an error with a status points at its position.
 std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
   std::vector<ViewDiagnostic> out;
   for (const Diagnostic& d : outcome.diagnostics) {
     std::optional<int64_t> metres;
     if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
-    std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
-    if (d.stato != 0) {
-      text = "status " + std::to_string(d.stato) + ", position " +
-             std::to_string(d.progressiva_errore) + " m: " + text;
-    }
-    out.push_back({d.severity == Severity::kWarning ? "warning" : "error", PlaceOf(d.where),
-                   ValidUtf8(text), metres, d.where});
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error",
+                   ValidUtf8(DiagnosticPlace(d.where)), ValidUtf8(DiagnosticMessage(d)), metres,
+                   d.where});
     for (const Note& n : d.notes) {
-      out.push_back({"note", PlaceOf(n.where), ValidUtf8(n.text), std::nullopt, n.where});
+      out.push_back(
+          {"note", ValidUtf8(DiagnosticPlace(n.where)), ValidUtf8(n.text), std::nullopt, n.where});
     }
   }
   return out;

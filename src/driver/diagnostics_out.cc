@@ -28,9 +28,7 @@ constexpr std::string_view kReset = "\033[m\033[K";
 
 std::string Place(const SourceLocation& where) {
   if (where.file.empty()) return "percorso:";
-  std::string place = EscapeControls(where.file) + ":";
-  if (where.known()) place += std::to_string(where.line) + ":" + std::to_string(where.column) + ":";
-  return place;
+  return EscapeControls(DiagnosticPlace(where)) + ":";
 }
 
 std::string Line(const SourceLocation& where, std::string_view kind, std::string_view colour,
@@ -116,16 +114,6 @@ std::string Quote(const SourceLocation& where, SourceLines& lines, bool colour) 
   std::string caret = colour ? std::string(kGreen) + "^" + std::string(kReset) : "^";
   return number + " | " + lead + Shown(shown) + trail + "\n" + std::string(number.size(), ' ') +
          " | " + pad + caret + "\n";
-}
-
-std::string TextOf(const Diagnostic& d) {
-  std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
-  if (d.severity == Severity::kError && d.stato != 0) {
-    text += " [status " + std::to_string(d.stato) + ", position " +
-            std::to_string(d.progressiva_errore) + " m]";
-  }
-  if (d.severity == Severity::kWarning && !d.name.empty()) text += " [-W" + d.name + "]";
-  return text;
 }
 
 // The place of a note: its own, or its diagnostic's.
@@ -220,7 +208,7 @@ void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
     err << "{";
     if (!error && !d->name.empty()) err << "\"ruleId\":" << JsonQuote(d->name) << ",";
     err << "\"level\":\"" << (error ? "error" : "warning")
-        << "\",\"message\":{\"text\":" << JsonQuote(ValidUtf8(TextOf(*d))) << "}";
+        << "\",\"message\":{\"text\":" << JsonQuote(ValidUtf8(DiagnosticMessage(*d))) << "}";
     if (std::string place = SarifLocation(d->where); !place.empty()) {
       err << ",\"locations\":[{" << place << "}]";
     }
@@ -245,7 +233,7 @@ namespace {
 
 std::string FormatWithLines(const Diagnostic& d, bool colour, SourceLines& lines) {
   const bool error = d.severity == Severity::kError;
-  std::string text = TextOf(d);
+  std::string text = DiagnosticMessage(d);
   std::string out = error ? Line(d.where, "error", kRed, text, colour)
                           : Line(d.where, "warning", kMagenta, text, colour);
   out += Quote(d.where, lines, colour);

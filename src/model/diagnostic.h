@@ -1,6 +1,7 @@
 // What a compile tells its author: errors (a status with its position and the
 // place of the entry that raised it) and warnings, each with notes that
-// explain it. Diagnostics are data; one function of the driver prints them.
+// explain it. Diagnostics are data; their place and message are written by
+// the two functions below, for the console and for the page alike.
 #ifndef PERCORSO_MODEL_DIAGNOSTIC_H_
 #define PERCORSO_MODEL_DIAGNOSTIC_H_
 
@@ -47,6 +48,15 @@ struct Diagnostic {
 
   friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
 };
+
+/// The place as a diagnostic names it: "FILE:LINE:COL", "FILE" for a whole
+/// file, empty without a file. The file is as it was given, bytes unchanged.
+std::string DiagnosticPlace(const SourceLocation& where);
+
+/// What a diagnostic says: its text (or its status's meaning, without one),
+/// then "[status N, position P m]" for an error that stored a status and
+/// "[-WNAME]" for a named warning.
+std::string DiagnosticMessage(const Diagnostic& d);
 
 }  // namespace percorso
 
