@@ -6,7 +6,7 @@
 #include "compiler/compile.h"
 #include "compiler/field_reader.h"
 #include "compiler/source_files.h"
-#include "io/line_list.h"
+#include "io/text_document.h"
 #include "output/cell_file.h"
 #include "output/geometry_file.h"
 #include "output/geometry_stream.h"

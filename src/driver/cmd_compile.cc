@@ -12,7 +12,6 @@
 #include "driver/compile_and_write.h"
 #include "driver/diagnostics_out.h"
 #include "driver/disk_sources.h"
-#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
 #include "io/file_names.h"

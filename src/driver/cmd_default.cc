@@ -1,11 +1,13 @@
-// The default run: the built-in scenario.
+// The default run: the built-in scenario's sources and crew documents
+// written, the sources compiled and the three binary files written.
 #include <optional>
 #include <utility>
 
 #include "driver/commands.h"
+#include "driver/compile_and_write.h"
+#include "driver/disk_sources.h"
 #include "driver/exit_status.h"
 #include "driver/options.h"
-#include "driver/run.h"
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/read_file.h"
@@ -44,10 +46,6 @@ bool NoAuthorSources(const CommandContext& ctx, const FileNames& names) {
   return true;
 }
 
-}  // namespace
-
-namespace {
-
 int WriteBuiltinScenario(CommandContext& ctx, const std::string& dir) {
   // One run at a time writes into a directory; every file of the run is
   // checked before the first is written.
@@ -61,6 +59,31 @@ int WriteBuiltinScenario(CommandContext& ctx, const std::string& dir) {
 }
 
 }  // namespace
+
+int Form_Load(Disk& disk, const std::string& dir, std::ostream& out, std::ostream& err) {
+  Scenario s;
+  s.line_key = std::string(kBuiltinLineKey);
+  s.train_key = std::string(kBuiltinTrainKey);
+  out << "Attendere" << std::endl;
+
+  FileNames names = NameFiles(dir, s.line_key, s.train_key);
+  // The sources first (the compile reads them back), then the crew documents,
+  // all five replaced together.
+  {
+    FileSet texts(disk);
+    std::string message;
+    if (!AddBuiltinSources(texts, names, &message) || !AddCrewDocuments(texts, names, &message) ||
+        !texts.Commit(&message)) {
+      return Fail(err, message);
+    }
+  }
+  DiskSourceFiles sources(disk, names.linea_txt, names.treno_txt, /*delete_after_reading=*/true);
+  CompileReport report = CompileAndWrite(s, /*with_geometry=*/true, sources, disk, names);
+  DiagnosticStyle style;
+  style.colour = ColourFor(err);
+  style.sources = &sources.texts();
+  return ReportCompile(s, report, err, style);
+}
 
 int RunBuiltinScenario(CommandContext& ctx) {
   const ParsedOptions& o = ctx.options;

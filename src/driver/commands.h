@@ -86,6 +86,13 @@ int AuthorSources(const CommandContext& ctx, const std::string& command, std::st
                   std::string* train, Scenario* s, bool keys_required = true,
                   bool standard_input = false);
 
+/// The default run's work, once the directory is locked and checked: writes
+/// the built-in scenario's sources and crew documents into `dir`, compiles
+/// the sources and writes the three binary files. "Attendere" goes to `out`
+/// before the work starts; errors and a non-zero status go to `err`.
+int Form_Load(Disk& disk, const std::string& dir, std::ostream& out, std::ostream& err);
+
+/// The default run: the built-in scenario into --dir, or beside the program.
 int RunBuiltinScenario(CommandContext& ctx);
 int RunCompile(CommandContext& ctx);
 int RunCheck(CommandContext& ctx);

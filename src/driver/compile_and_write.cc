@@ -4,7 +4,6 @@
 
 #include "compiler/compile.h"
 #include "driver/diagnostics_out.h"
-#include "driver/errore.h"
 #include "driver/exit_status.h"
 #include "output/compiled_files.h"
 
@@ -56,6 +55,10 @@ std::string ReadSummary(const EntryCounts& c) {
                      std::to_string(c.text_boards) + " text)";
   if (c.has_route) line += ", route length " + std::to_string(c.route_length) + " m";
   return line;
+}
+
+std::string errore(std::string_view a) {
+  return " Errore n. " + std::string(a);
 }
 
 int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& err,

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "compiler/compile.h"
@@ -46,6 +47,9 @@ CompileReport CompileAndWrite(Scenario& s, bool with_geometry, SourceFiles& sour
 /// One line that says what a compile read: "16 stations, 45 signals, 2
 /// slowdowns, 13 speed entries, 12 boards, route length 97000 m".
 std::string ReadSummary(const EntryCounts& counts);
+
+/// The text of the fatal error report: " Errore n. " followed by `a`.
+std::string errore(std::string_view a);
 
 /// Turns the outcome of a compile into messages on `err` and an exit status.
 /// A fatal error's " Errore n. " line comes first (in text); warnings never

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "inspect/dump_format.h"
-#include "inspect/svg_layout.h"
+#include "inspect/page_numbers.h"
 #include "inspect/text_out.h"
 #include "inspect/view_assets.h"
 #include "inspect/view_data.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "inspect/svg_layout.h"
+#include "inspect/page_numbers.h"
 #include "inspect/text_out.h"
 
 namespace percorso {

@@ -1,6 +1,6 @@
 #include "sources/writers.h"
 
-#include "io/line_list.h"
+#include "io/text_document.h"
 #include "sources/builtin_line.h"
 #include "sources/builtin_train.h"
 #include "sources/documents.h"

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "driver/compile_and_write.h"
 #include "driver/diagnostics_out.h"
-#include "driver/errore.h"
 #include "driver/options.h"
 #include "support/cli.h"
 #include "support/temp_dir.h"

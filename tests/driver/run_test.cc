@@ -1,7 +1,5 @@
 // The default run of the built-in scenario and the `init` command, on real
 // directories.
-#include "driver/run.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "driver/cli.h"
+#include "driver/commands.h"
 #include "driver/exit_status.h"
 #include "io/file_names.h"
 #include "sources/writers.h"

@@ -1,7 +1,7 @@
 // Numbers for the scenario page: coordinates for SVG attributes and
 // kilometres for labels and links.
-#ifndef PERCORSO_INSPECT_SVG_LAYOUT_H_
-#define PERCORSO_INSPECT_SVG_LAYOUT_H_
+#ifndef PERCORSO_INSPECT_PAGE_NUMBERS_H_
+#define PERCORSO_INSPECT_PAGE_NUMBERS_H_
 
 #include <cstdint>
 #include <string>
@@ -18,4 +18,4 @@ std::string KmLabel(int64_t metres);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_INSPECT_SVG_LAYOUT_H_
+#endif  // PERCORSO_INSPECT_PAGE_NUMBERS_H_

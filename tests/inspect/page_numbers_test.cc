@@ -1,11 +1,11 @@
-#include "inspect/svg_layout.h"
+#include "inspect/page_numbers.h"
 
 #include <gtest/gtest.h>
 
 namespace percorso {
 namespace {
 
-TEST(SvgLayoutTest, Numbers) {
+TEST(PageNumbersTest, Numbers) {
   EXPECT_EQ(Num(12.34), "12.3");
   EXPECT_EQ(Num(12.04), "12");
   EXPECT_EQ(Num(-0.04), "0");

@@ -1,4 +1,4 @@
-#include "io/line_list.h"
+#include "io/text_document.h"
 
 #include "io/fresh_file.h"
 

@@ -1,4 +1,4 @@
-#include "inspect/svg_layout.h"
+#include "inspect/page_numbers.h"
 
 #include <algorithm>
 #include <cmath>

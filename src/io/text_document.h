@@ -1,7 +1,7 @@
 // Text documents are written from a list of up to 1001 lines that ends with a
 // sentinel entry; the sentinel itself is never written.
-#ifndef PERCORSO_IO_LINE_LIST_H_
-#define PERCORSO_IO_LINE_LIST_H_
+#ifndef PERCORSO_IO_TEXT_DOCUMENT_H_
+#define PERCORSO_IO_TEXT_DOCUMENT_H_
 
 #include <span>
 #include <string>
@@ -35,4 +35,4 @@ bool AddLineList(FileSet& set, const std::string& path, std::span<const std::str
 
 }  // namespace percorso
 
-#endif  // PERCORSO_IO_LINE_LIST_H_
+#endif  // PERCORSO_IO_TEXT_DOCUMENT_H_
