@@ -1,5 +1,6 @@
 // The style sheet and the script of the scenario page, kept in view_page.css
-// and view_page.js and built into the program as they are.
+// and in the modules of view_page/ (joined into one script by the build) and
+// built into the program.
 #ifndef PERCORSO_INSPECT_VIEW_ASSETS_H_
 #define PERCORSO_INSPECT_VIEW_ASSETS_H_
 

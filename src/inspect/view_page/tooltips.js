@@ -1,0 +1,92 @@
+// Tooltips of the marks and of the profiles, on hover and on focus.
+import { D, chart, layout, planSvg, profile, tooltip } from './state.js';
+import { first, lastAtOrBefore, metresAt, num } from './helpers.js';
+import { tips } from './rows.js';
+import { altitudeAt } from './profiles.js';
+import { drag } from './zoom.js';
+import { valueAt } from './cursor.js';
+import { planTips } from './plan.js';
+
+var activeFeature = null;
+export function seriesTip(id, m) {
+  var runs =
+    id === 'speed' ? D.speed : id === 'gradient' || id === 'altitude' ? D.gradient : D.adhesion;
+  var value = valueAt(runs, m);
+  if (value === null) return '';
+  var text = 'km ' + (m / 1000).toFixed(3) + '\n';
+  var from = null;
+  if (id === 'speed') {
+    text += 'line speed ' + value + ' km/h';
+    from = D.speedFrom;
+  } else if (id === 'gradient') {
+    text += 'gradient ' + (value > 0 ? '+' : '') + value + ' \u2030';
+    from = D.gradientFrom;
+  } else if (id === 'altitude') {
+    text += 'altitude ' + num(altitudeAt(m)) + ' m (the gradients summed from km 0)';
+  } else {
+    text += 'adhesion ' + value;
+  }
+  if (from && from.length) {
+    // An entry changes its profile from the cell before its position's.
+    var i = lastAtOrBefore(from, m + 74, first);
+    if (i >= 0) text += ', from posizione ' + from[i][0] + ' m\n' + from[i][1];
+  }
+  return text;
+}
+function showTip(text, clientX, clientY) {
+  if (!text) {
+    hideTip();
+    return;
+  }
+  tooltip.textContent = text;
+  tooltip.hidden = false;
+  var w = tooltip.offsetWidth,
+    h = tooltip.offsetHeight;
+  var x = clientX + 14,
+    y = clientY + 16;
+  if (x + w > window.innerWidth - 4) x = Math.max(4, clientX - w - 10);
+  if (y + h > window.innerHeight - 4) y = Math.max(4, clientY - h - 12);
+  tooltip.style.left = x + 'px';
+  tooltip.style.top = y + 'px';
+}
+function hideTip() {
+  tooltip.hidden = true;
+  if (activeFeature) activeFeature.classList.remove('active');
+  activeFeature = null;
+}
+function tipFor(target, clientX) {
+  var feature = target.closest ? target.closest('.feature') : null;
+  if (feature && feature.hasAttribute('data-tip')) {
+    if (activeFeature && activeFeature !== feature) activeFeature.classList.remove('active');
+    activeFeature = feature;
+    feature.classList.add('active');
+    return feature.closest('#plan')
+      ? planTips[+feature.getAttribute('data-tip')]
+      : tips[+feature.getAttribute('data-tip')];
+  }
+  var series = target.closest ? target.closest('[data-series]') : null;
+  if (series) {
+    var rect = profile.getBoundingClientRect();
+    return seriesTip(
+      series.getAttribute('data-series'),
+      metresAt(((clientX - rect.left) * layout.width) / rect.width),
+    );
+  }
+  return '';
+}
+[chart, planSvg].forEach(function (element) {
+  if (!element) return;
+  element.addEventListener('pointermove', function (e) {
+    if (drag && drag.moved) {
+      hideTip();
+      return;
+    }
+    showTip(tipFor(e.target, e.clientX), e.clientX, e.clientY);
+  });
+  element.addEventListener('pointerleave', hideTip);
+  element.addEventListener('focusin', function (e) {
+    var r = e.target.getBoundingClientRect();
+    showTip(tipFor(e.target, r.left), r.left + r.width / 2, r.bottom);
+  });
+  element.addEventListener('focusout', hideTip);
+});
