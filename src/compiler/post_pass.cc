@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/check_codes.h"
 #include "model/cells.h"
+#include "model/check_codes.h"
 #include "model/status.h"
 
 namespace percorso {

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "compiler/check_codes.h"
 #include "inspect/dump_format.h"
 #include "io/platform.h"
 #include "io/read_file.h"
 #include "model/cells.h"
+#include "model/check_codes.h"
 #include "output/decode.h"
 
 namespace percorso {
