@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "compiler/source_checks.h"
+#include "model/cells.h"
 
 namespace percorso {
 
@@ -42,7 +43,7 @@ std::string CellOwners::RemarkOf(int64_t cell) const {
 Note DescribeCell(const Scenario& s, const CellOwners& owners, int64_t cell) {
   const cella* c = s.cell_at(cell);
   const std::string where =
-      "cell " + std::to_string(cell) + " (about metre " + std::to_string(MetreOfCell(cell)) + ")";
+      "cell " + std::to_string(cell) + " (about metre " + std::to_string(CellMetres(cell)) + ")";
   if (c == nullptr) return Note{{}, where + " lies outside the route's cells"};
   const Note* owner = owners.Of(cell);
   if (owner == nullptr && c->tipo == kMarcatore) {

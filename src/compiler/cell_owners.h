@@ -37,11 +37,6 @@ class CellOwners {
   std::vector<std::string> remarks_;
 };
 
-/// The metre a cell stands for: (cell - 1) x 50.
-inline int64_t MetreOfCell(int64_t cell) {
-  return (cell - 1) * 50;
-}
-
 /// A note on what `cell` holds: "cell C (about metre M) already holds WHAT",
 /// and ", put there by this 'K' entry" at that entry's place when it has an
 /// owner; a marker without an owner was added by the compile.

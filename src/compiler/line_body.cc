@@ -8,6 +8,7 @@
 #include "compiler/placement.h"
 #include "compiler/plan.h"
 #include "compiler/profile.h"
+#include "model/cells.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -18,7 +19,7 @@ namespace {
 // cell takes it.
 Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
   if (!ProfileCanWrite(p.s, c.gradient, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
-  int64_t code = static_cast<int64_t>(c.previous_gradient) + 100;
+  int64_t code = EncodeGradient(c.previous_gradient);
   if (!FitsInt32(code)) {
     return p.StoreFailureAt(c.gradient_place, "the gradient + 100 passes the 32-bit range");
   }
@@ -33,9 +34,9 @@ Flow Gradient(ParseSession& p, LineCursors& c) {
   if (!p.ReadInts({&posizione, &pendenza})) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
-  p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
+  p.CheckFits(EncodeGradient(pendenza), 8, "pendenza", 1);
   p.CheckOrder(c.gradient_order, posizione, "gradient");
-  int64_t n = nearest(posizione / 50.0);
+  int64_t n = CellsBefore(posizione);
   const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
   if (f == Flow::kStop) return f;
   // A check that left out the fill of the gradient before goes on with this
@@ -144,7 +145,7 @@ Flow SpeedBoard(ParseSession& p) {
   }
   if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
   p.CheckPastRoute(b.posizione);
-  p.CheckFits(static_cast<int64_t>(b.strisces) * 10 + b.strisced, 16, "dato4", 4);
+  p.CheckFits(EncodeDigitPair(b.strisces, b.strisced), 16, "dato4", 4);
   const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
   if (f == Flow::kGoOn) ++p.counts().speed_boards;
   return f;
@@ -159,7 +160,7 @@ Flow TextBoard(ParseSession& p) {
   if (!p.ReadInts({&posizione}) || !p.ReadName(&testo)) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
-  const int64_t indice = nearest(posizione / 50.0 + 1.0);
+  const int64_t indice = cell_of(posizione);
   cella* cell = p.s.cell_at(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
   if (!is_free(*cell)) return p.Taken(Status::kTextBoardTaken, posizione, indice);

@@ -11,6 +11,7 @@
 #include "compiler/line_body.h"
 #include "compiler/plan.h"
 #include "compiler/progressive.h"
+#include "model/cells.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -27,7 +28,7 @@ Flow RouteLength(ParseSession& p) {
   // Neither the cells nor the geometry can have a last index below 0.
   const int64_t estesa = static_cast<int64_t>(lunghezza) + kRouteExtension;
   const char* kNegative = "a route length below -7000 m leaves no cell";
-  if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure(kNegative);
+  if (LastCellOf(estesa) < 0) return p.StoreFailure(kNegative);
   if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);
   create_route(p.s, lunghezza);
   p.RouteRead(lunghezza);
@@ -47,8 +48,9 @@ bool Triple(ParseSession& p, int slot) {
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   voce& v = p.s.voci[kVoceChiaveTreno];
   if (!p.ReadInts({&v.inizio, &v.fine})) return p.AfterFailure();
-  if (!is_multiple(v.inizio, 50)) return p.Stop(Status::kRepetitionStartNotMultiple, {}, 0);
-  if (!is_multiple(v.fine, 50)) return p.Stop(Status::kRepetitionEndNotMultiple, {}, 1);
+  if (!is_multiple(v.inizio, kCellMetres))
+    return p.Stop(Status::kRepetitionStartNotMultiple, {}, 0);
+  if (!is_multiple(v.fine, kCellMetres)) return p.Stop(Status::kRepetitionEndNotMultiple, {}, 1);
   int code = RepetitionCode(keyword);
   if (code == 0) return p.Stop(Status::kRepetitionWithoutCode);
   v.posizione = v.fine == 0 ? 0 : code;

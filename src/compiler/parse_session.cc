@@ -174,9 +174,10 @@ Flow ParseSession::RangeFailure(int32_t posizione) {
 std::vector<Note> ParseSession::RouteNotes(int64_t posizione) const {
   if (!route_) return {};
   const int64_t last = s.ultima_cella;
+  const int64_t metre = last * kCellMetres;
   return {Note{route_->where,
                "the route is " + std::to_string(route_length_) + " m long: its last cell, " +
-                   std::to_string(last) + ", lies about metre " + std::to_string(last * 50) +
+                   std::to_string(last) + ", lies about metre " + std::to_string(metre) +
                    ", and a position must stay 100 m before it (800 m for a station)" +
                    KilometreHint(posizione)}};
 }
@@ -258,7 +259,7 @@ void ParseSession::DeleteRemaining() {
 }
 
 bool ParseSession::InRange(int32_t p, int d) const {
-  return (static_cast<double>(p) + d) / 50.0 <= static_cast<double>(s.ultima_cella);
+  return InCells(static_cast<int64_t>(p) + d) <= static_cast<double>(s.ultima_cella);
 }
 
 namespace {

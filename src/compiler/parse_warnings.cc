@@ -127,7 +127,7 @@ void ParseSession::CheckOrder(ListOrder& order, int32_t posizione, std::string_v
          std::string(what) + " at " + std::to_string(posizione) + " m comes after one at " +
              std::to_string(order.posizione) + " m: the " + std::string(what) +
              " profile is filled in the order of the file, so this value holds only from about " +
-             std::to_string(static_cast<int64_t>(order.posizione) + 50) +
+             std::to_string(static_cast<int64_t>(order.posizione) + kCellMetres) +
              " m on; write the entries in order of position",
          {Note{order.where, "the entry at " + std::to_string(order.posizione) + " m"}});
   }

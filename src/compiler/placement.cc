@@ -16,13 +16,11 @@ namespace {
 constexpr int64_t kStaccoMinimo = 150;
 // A slowdown at or before this position has no warning board.
 constexpr int32_t kInizioAvvisi = 1500;
-// The warning board stands this many metres before the slowdown.
-constexpr int64_t kDistanzaAvviso = 1200;
 
-// Stores in `codice` the speed code of one board line, round(vd / 5 + vs * 20);
-// false when it does not fit the 16-bit member.
+// Stores in `codice` the speed code of one board line; false when it does not
+// fit the 16-bit member.
 bool codice_velocita(int32_t vs, int32_t vd, int16_t* codice) {
-  const int64_t v = nearest(static_cast<double>(vd) / 5.0 + static_cast<double>(vs) * 20.0);
+  const int64_t v = EncodeSpeedCode(vs, vd);
   if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) {
     return false;
   }
@@ -33,10 +31,9 @@ bool codice_velocita(int32_t vs, int32_t vd, int16_t* codice) {
 }  // namespace
 
 Esito memo_montagna(Scenario& s, const Montagna& m) {
-  // The run is one less than the cell of `inizio` and two less than the cell
-  // of `fine`: stretches have always been drawn that way.
-  const int64_t prima = nearest(static_cast<double>(m.inizio) / 50.0);
-  const int64_t ultima = nearest(static_cast<double>(m.fine) / 50.0 - 1.0);
+  const StretchCells run = StretchCellsOf(m.inizio, m.fine);
+  const int64_t prima = run.first;
+  const int64_t ultima = run.last;
   if (!s.has_celle() ||
       (prima <= ultima && (s.cell_at(prima) == nullptr || s.cell_at(ultima) == nullptr))) {
     return Esito(Status::kBeyondCells);
@@ -139,7 +136,7 @@ void DrawStretches(Scenario& s) {
 }
 
 int64_t cella_avviso_rallentamento(int32_t x) {
-  return nearest(static_cast<double>(static_cast<int64_t>(x) - kDistanzaAvviso) / 50.0 + 1.0);
+  return SlowdownCellsOf(x, 0).warning;
 }
 
 void SavedCells::Save(const Scenario& s, int64_t index) {
@@ -154,11 +151,11 @@ void SavedCells::Restore(Scenario& s) const {
 
 Esito memo_rallentamento(Scenario& s, const Rallentamento& r) {
   const int32_t x = r.x;
-  const double a = static_cast<double>(static_cast<int64_t>(x) - kDistanzaAvviso) / 50.0;
-  const int64_t w = cella_avviso_rallentamento(x);
-  const int64_t k = nearest(a);
-  const int64_t inizio = cell_of(x);
-  const int64_t fine = cell_of(static_cast<int64_t>(x) + r.l);
+  const SlowdownCells celle = SlowdownCellsOf(x, r.l);
+  const int64_t w = celle.warning;
+  const int64_t k = celle.first_numbered;
+  const int64_t inizio = celle.start;
+  const int64_t fine = celle.end;
   const bool con_avviso = x > kInizioAvvisi;
   const int32_t d_v = r.d_v;
 
@@ -218,19 +215,20 @@ Esito memo_segnale(Scenario& s, const Segnale& g) {
   if (c == nullptr) return Esito(Status::kBeyondCells);
   if (!is_free(*c)) return Esito(Status::kSignalTaken, indice);
 
-  const int64_t aspetto = static_cast<int64_t>(g.sx) * 3 + g.dx;
+  const SignalCode code = EncodeSignal(g);
   c->tipo = kSegnale;
-  c->dato4 = low16(static_cast<int64_t>(g.rapp) * 10 + aspetto);
-  c->dato1 = low16(static_cast<int64_t>(g.s1) * 10 + g.d1);
-  c->dato2 = low16(static_cast<int64_t>(g.s2) * 10 + g.d2);
-  c->dato3 = low16(static_cast<int64_t>(g.s3) * 10 + g.d3);
-  const int32_t tempo = g.tempo >= 1 && g.tempo <= 100 ? 101 : g.tempo;
-  c->tempo = g.sx == 2 ? low8(tempo) : 0;
+  c->dato4 = low16(code.dato4);
+  c->dato1 = low16(code.dato1);
+  c->dato2 = low16(code.dato2);
+  c->dato3 = low16(code.dato3);
+  c->tempo = low8(code.tempo);
 
   // Approach codes go on every second cell before the signal, whatever lies
   // there; cells before the line start do not exist and are skipped.
-  for (int64_t k = 1; k <= 4; ++k) {
-    if (cella* a = s.cell_at(indice - 2 * k)) a->avviso = low8(aspetto * 10 + k);
+  for (int64_t k = 1; k <= kApproachCodes; ++k) {
+    if (cella* a = s.cell_at(ApproachCell(indice, k))) {
+      a->avviso = low8(EncodeApproach(code.aspect, k));
+    }
   }
   return Esito(Status::kNone, indice);
 }
@@ -252,7 +250,7 @@ Esito memo_indicatori_v_max(Scenario& s, const IndicatoriVMax& b) {
   c->dato1 = va;
   c->dato2 = vb;
   c->dato3 = vc;
-  c->dato4 = low16(static_cast<int64_t>(b.strisces) * 10 + b.strisced);
+  c->dato4 = low16(EncodeDigitPair(b.strisces, b.strisced));
   return Esito(Status::kNone, indice);
 }
 

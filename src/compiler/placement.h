@@ -12,59 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "model/cells.h"
 #include "model/model.h"
 #include "model/status.h"
 
 namespace percorso {
-
-/// A terrain or tunnel stretch from `inizio` to `fine` metres; a `tipo` above
-/// 10 marks a tunnel.
-struct Montagna {
-  int32_t inizio = 0;
-  int32_t fine = 0;
-  int32_t tipo = 0;
-};
-
-/// A slowdown starting at `x` metres, speed `v`, length `l` metres; `f_tt` goes
-/// to the start and end cells, `f_ta` non-zero asks for the four numbered
-/// cells, `d_v` non-zero is written to the boards.
-struct Rallentamento {
-  int32_t x = 0;
-  int32_t v = 0;
-  int32_t l = 0;
-  int32_t f_tt = 0;
-  int32_t f_ta = 0;
-  int32_t d_v = 0;
-};
-
-/// A signal at `posizione` metres with its left and right indications.
-struct Segnale {
-  int32_t posizione = 0;
-  int32_t sx = 0;
-  int32_t s1 = 0;
-  int32_t s2 = 0;
-  int32_t s3 = 0;
-  int32_t rapp = 0;
-  int32_t dx = 0;
-  int32_t d1 = 0;
-  int32_t d2 = 0;
-  int32_t d3 = 0;
-  int32_t tempo = 0;
-};
-
-/// A speed-indicator board at `posizione` metres: speeds and stripes of the
-/// left (s) and right (d) sides.
-struct IndicatoriVMax {
-  int32_t posizione = 0;
-  int32_t vas = 0;
-  int32_t vbs = 0;
-  int32_t vcs = 0;
-  int32_t strisces = 0;
-  int32_t vad = 0;
-  int32_t vbd = 0;
-  int32_t vcd = 0;
-  int32_t strisced = 0;
-};
 
 /// What a placement operation did: Status::kNone and the cells whose `tipo` it
 /// set, or the code of what stopped it and, after a conflict, the cell that

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/check_codes.h"
+#include "model/cells.h"
+#include "model/check_codes.h"
 #include "model/status.h"
 
 namespace percorso {
@@ -65,7 +66,7 @@ class Percorso {
   void segnala(Status codice, int64_t cella_errore, int64_t colpevole, std::string testo,
                std::vector<Note> note, std::initializer_list<int64_t> celle) {
     const auto posizione =
-        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * 50, INT32_MIN, INT32_MAX));
+        static_cast<int32_t>(std::clamp<int64_t>(cella_errore * kCellMetres, INT32_MIN, INT32_MAX));
     if (owners_ == nullptr) {
       s_.SetStatus(codice, SourceLocation{}, posizione);
       return;
@@ -118,9 +119,9 @@ void SegnaliPrimaDellAvviso(Percorso& p, int64_t n) {
       p.segnala(Status::kNoMarkerBeforeSignal, s, s,
                 "no free cell for a marker in either of the two cells before this signal, "
                 "which stands " +
-                    Metri(a * 50) + " before a slowdown's warning board",
+                    Metri(a * kCellMetres) + " before a slowdown's warning board",
                 {p.nota(n, "the warning board of this slowdown, about metre " +
-                               std::to_string(MetreOfCell(n)) +
+                               std::to_string(CellMetres(n)) +
                                ": every signal up to 1000 m before a warning board needs a "
                                "marker just before it")},
                 {s - 1, s - 2});
@@ -142,8 +143,8 @@ void FinestrePrimaDelRallentamento(Percorso& p, int64_t n) {
     }
     if (!messo) {
       p.segnala(Status::kNoMarkerBeforeSlowdown, n, n,
-                "no free cell for a marker " + std::to_string(primo * 50) + " to " +
-                    Metri((primo + 2) * 50) + " before the start of this slowdown",
+                "no free cell for a marker " + std::to_string(primo * kCellMetres) + " to " +
+                    Metri((primo + 2) * kCellMetres) + " before the start of this slowdown",
                 {}, {n - primo, n - primo - 1, n - primo - 2});
     }
   }
@@ -170,7 +171,7 @@ int64_t MarcatoriNelRallentamento(Percorso& p, int64_t n) {
         contatore = -1;
       } else {
         p.segnala(Status::kNoMarkerAfterSlowCell, t, n,
-                  "no free cell for a marker about metre " + std::to_string(MetreOfCell(t)) +
+                  "no free cell for a marker about metre " + std::to_string(CellMetres(t)) +
                       ", inside this slowdown: below 110 km/h a slowdown gets a marker every "
                       "400 m",
                   p.osservazione(n), {t - 1, t, t + 1});
@@ -198,7 +199,7 @@ void SegnaleDopoIlRallentamento(Percorso& p, int64_t n, int64_t t) {
                   {p.nota(g,
                           "the first signal within 600 m after the slowdown stands here, "
                           "about metre " +
-                              std::to_string(MetreOfCell(g)) +
+                              std::to_string(CellMetres(g)) +
                               ", and needs a marker in one of the two cells before it")},
                   {g - 1, g - 2});
       }

@@ -1,7 +1,5 @@
 #include "compiler/profile.h"
 
-#include "model/rounding.h"
-
 namespace percorso {
 
 bool ProfileCanWrite(const Scenario& s, int64_t cursor, ProfileEnd end) {
@@ -20,12 +18,6 @@ void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*me
 
 void FillTail(Scenario& s, int64_t& cursor, uint8_t cella::*member, uint8_t value) {
   FillProfile(s, cursor, static_cast<int64_t>(s.ultima_cella) - 2, member, value);
-}
-
-std::optional<uint8_t> SpeedCode(int32_t speed) {
-  int64_t code = nearest(static_cast<double>(speed) / 5.0);
-  if (code < 0 || code > 255) return std::nullopt;
-  return static_cast<uint8_t>(code);
 }
 
 }  // namespace percorso

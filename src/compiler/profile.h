@@ -5,7 +5,6 @@
 #define PERCORSO_COMPILER_PROFILE_H_
 
 #include <cstdint>
-#include <optional>
 
 #include "model/model.h"
 
@@ -30,10 +29,6 @@ void FillProfile(Scenario& s, int64_t& cursor, int64_t until, uint8_t cella::*me
 /// end (the cursor stops below `ultima_cella` - 2), and at least one cell
 /// while there is one at the cursor.
 void FillTail(Scenario& s, int64_t& cursor, uint8_t cella::*member, uint8_t value);
-
-/// The cell code of a line speed, nearest(speed / 5); nothing when it does not
-/// fit 0 .. 255.
-std::optional<uint8_t> SpeedCode(int32_t speed);
 
 }  // namespace percorso
 

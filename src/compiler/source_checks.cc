@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "compiler/field_reader.h"
-#include "model/model.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -312,33 +311,6 @@ std::string LineTextFrom(std::string_view contents, int line, LineCursor* cursor
   text = Trim(text);
   if (text.size() > limit) return std::string(text.substr(0, limit)) + "...";
   return std::string(text);
-}
-
-std::string_view TipoDescription(uint8_t tipo) {
-  switch (tipo) {
-    case kSegnale:
-      return "a signal";
-    case kFineRallentamento:
-      return "the end of a slowdown";
-    case kInizioRallentamento:
-      return "the start of a slowdown";
-    case kAvvisoRallentamento:
-      return "a slowdown warning board";
-    case kNumerataRallentamento:
-      return "a numbered cell before a slowdown warning board";
-    case kIndicatoreVMax:
-      return "a speed-indicator board";
-    case kFermata:
-      return "a station's stopping mark";
-    case kMarcatore:
-      return "a cut-off point or marker";
-    case kAbbattimentoNullo:
-      return "a cut-off point";
-    case kCartello:
-      return "a text board";
-    default:
-      return "a feature";
-  }
 }
 
 }  // namespace percorso

@@ -1,6 +1,6 @@
 // What the warnings of a parse are made of: the keywords and section names an
-// author may have meant, comment-like prefixes, the encoding of a file, and the
-// words for what a cell holds. Pure functions over texts.
+// author may have meant, comment-like prefixes, the encoding of a file. Pure
+// functions over texts.
 #ifndef PERCORSO_COMPILER_SOURCE_CHECKS_H_
 #define PERCORSO_COMPILER_SOURCE_CHECKS_H_
 
@@ -79,9 +79,6 @@ struct LineCursor {
 /// from the first line), and leaving the cursor at `line`.
 std::string LineTextFrom(std::string_view contents, int line, LineCursor* cursor,
                          size_t limit = 60);
-
-/// What a cell of type `tipo` holds, in words ("a signal").
-std::string_view TipoDescription(uint8_t tipo);
 
 }  // namespace percorso
 

@@ -1,10 +1,13 @@
 #include "compiler/station.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "compiler/placement.h"
+#include "model/cells.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -49,7 +52,7 @@ bool SetExtent(voce& v, int32_t lunghezza) {
   } else {
     // The length is a multiple of 100, so its half is exact.
     if (!Store(v.inizio, pos - lunghezza / 2) ||
-        !Store(v.fine, pos + lunghezza / 2 + (v.opzione3 != 0 ? 50 : 0))) {
+        !Store(v.fine, pos + lunghezza / 2 + (v.opzione3 != 0 ? kCellMetres : 0))) {
       return false;
     }
   }
@@ -63,34 +66,34 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
   *mark = -1;
   if (v.tipo < 25 && v.tipo != 5 && v.tipo != 6) {
     for (int z = 1; z <= 4; ++z) {
-      double c = v.fine / 50.0 - z - 1;
-      if (c <= 1) continue;
-      cella* cell = p.s.cell_at(nearest(c));
+      const std::optional<int64_t> c = StationApproachCell(v.fine, z);
+      if (!c) continue;
+      cella* cell = p.s.cell_at(*c);
       if (cell == nullptr) return p.RangeFailure(v.posizione);
-      saved.Save(p.s, nearest(c));
-      cell->avviso = static_cast<uint8_t>(80 + z);
+      saved.Save(p.s, *c);
+      cell->avviso = low8(EncodeStationApproach(z));
     }
   }
   if (v.tipo < 25) {
-    double c = v.fine / 50.0 - 1;
-    if (c <= 1) {
+    const std::optional<int64_t> c = StationStopCell(v.fine);
+    if (!c) {
       return p.StopWith(Status::kStationTooNearStart, {}, 0,
                         {Note{{},
                               "the station ends at " + std::to_string(v.fine) +
                                   " m: its stopping mark, one cell before its end, must "
                                   "fall after cell 2"}});
     }
-    cella* cell = p.s.cell_at(nearest(c));
+    cella* cell = p.s.cell_at(*c);
     if (cell == nullptr) return p.RangeFailure(v.posizione);
     // The mark is written whatever the cell holds: a feature there is lost.
     if (!is_free(*cell)) {
       p.Warn("stopping-mark-over-feature", p.KeywordPlace(),
              "the stopping mark of this station, one cell before its end at " +
                  std::to_string(v.fine) + " m, replaces the feature in its cell",
-             {p.CellNote(nearest(c))});
+             {p.CellNote(*c)});
     }
-    saved.Save(p.s, nearest(c));
-    *mark = nearest(c);
+    saved.Save(p.s, *c);
+    *mark = *c;
     cell->tipo = kFermata;
     cell->dato1 = low16(slot);
   }
@@ -123,7 +126,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (!p.ReadInts({&v.posizione})) return p.AfterFailure();
   if (!p.InRange(v.posizione, 800)) return p.RangeFailure(v.posizione);
   p.CheckPastRoute(v.posizione);
-  if (!is_multiple(v.posizione, 50)) {
+  if (!is_multiple(v.posizione, kCellMetres)) {
     return p.Stop(Status::kStationPositionNotMultiple, v.posizione, 0);
   }
   int32_t lunghezza = 0;

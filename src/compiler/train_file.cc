@@ -11,6 +11,7 @@
 #include "compiler/placement.h"
 #include "compiler/profile.h"
 #include "compiler/station.h"
+#include "model/cells.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -52,13 +53,13 @@ struct TrainCursors {
 
 // A list of line speeds should start at 0 and hold speeds a train can run.
 void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t velocita) {
-  if (c.speeds.empty() && nearest(posizione / 50.0) > 0) {
+  if (c.speeds.empty() && CellsBefore(posizione) > 0) {
     p.Warn("speeds-not-from-zero", p.KeywordPlace(),
            "the line speeds start at " + std::to_string(posizione) +
                " m: the route before it has speed 0; start the list with an "
                "entry at position 0");
   }
-  std::optional<uint8_t> code = SpeedCode(velocita);
+  std::optional<uint8_t> code = EncodeLineSpeed(velocita);
   if (code && *code == 0) {
     p.Warn("zero-speed", p.FieldPlace(1),
            "line speed " + std::to_string(velocita) +
@@ -88,9 +89,10 @@ void CheckSlowdownEnd(ParseSession& p, const Rallentamento& r) {
   const int64_t inizio = cell_of(r.x);
   const int64_t fine = cell_of(static_cast<int64_t>(r.x) + r.l);
   if (fine > inizio) return;
-  std::string why = "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
-                    std::to_string(r.l) + " m is " +
-                    (r.l < 0 ? "negative" : "shorter than a cell (50 m)");
+  std::string why =
+      "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
+      std::to_string(r.l) + " m is " +
+      (r.l < 0 ? "negative" : "shorter than a cell (" + std::to_string(kCellMetres) + " m)");
   p.Warn("slowdown-without-end", p.FieldPlace(2),
          why + "; the compile looks for its end up to the end of the route");
   p.RemarkOnCells(why);
@@ -149,7 +151,7 @@ void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
 // tail does not.
 Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) {
   if (!ProfileCanWrite(p.s, c.speed, end)) return Flow::kGoOn;
-  std::optional<uint8_t> code = SpeedCode(c.previous_speed);
+  std::optional<uint8_t> code = EncodeLineSpeed(c.previous_speed);
   if (!code) {
     return p.StoreFailureAt(c.speed_place,
                             "a speed's cell code, speed / 5, must lie in 0 to 255: "
@@ -168,7 +170,7 @@ Flow Speed(ParseSession& p, TrainCursors& c) {
   p.CheckPastRoute(posizione);
   p.CheckOrder(c.speed_order, posizione, "line speed");
   CheckLineSpeed(p, c, posizione, velocita);
-  int64_t n = nearest(posizione / 50.0);
+  int64_t n = CellsBefore(posizione);
   const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
   if (f == Flow::kStop) return f;
   if (f == Flow::kGoOn) ++p.counts().speed_entries;
@@ -188,7 +190,7 @@ Flow Adhesion(ParseSession& p, TrainCursors& c) {
   p.CheckPastRoute(posizione);
   p.CheckFits(aderenza, 8, "aderenza", 1);
   p.CheckOrder(c.adhesion_order, posizione, "adhesion");
-  int64_t n = nearest(posizione / 50.0);
+  int64_t n = CellsBefore(posizione);
   if (n > 0) FillProfile(p.s, c.adhesion, n, &cella::aderenza, low8(c.previous_adhesion));
   c.previous_adhesion = aderenza;
   return Flow::kGoOn;
@@ -196,13 +198,13 @@ Flow Adhesion(ParseSession& p, TrainCursors& c) {
 
 // The values a signal stores in its cells, each against its member's width.
 void CheckSignalValues(ParseSession& p, const Segnale& g) {
-  const int64_t aspetto = static_cast<int64_t>(g.sx) * 3 + g.dx;
-  p.CheckFits(static_cast<int64_t>(g.s1) * 10 + g.d1, 16, "dato1", 2);
-  p.CheckFits(static_cast<int64_t>(g.s2) * 10 + g.d2, 16, "dato2", 3);
-  p.CheckFits(static_cast<int64_t>(g.s3) * 10 + g.d3, 16, "dato3", 4);
-  p.CheckFits(static_cast<int64_t>(g.rapp) * 10 + aspetto, 16, "dato4", 5);
-  if (g.sx == 2 && g.tempo > 100) p.CheckFits(g.tempo, 8, "tempo", 10);
-  p.CheckFits(aspetto * 10 + (aspetto < 0 ? 1 : 4), 8, "avviso", 1);
+  const SignalCode code = EncodeSignal(g);
+  p.CheckFits(code.dato1, 16, "dato1", 2);
+  p.CheckFits(code.dato2, 16, "dato2", 3);
+  p.CheckFits(code.dato3, 16, "dato3", 4);
+  p.CheckFits(code.dato4, 16, "dato4", 5);
+  if (g.sx == 2 && g.tempo > 100) p.CheckFits(code.tempo, 8, "tempo", 10);
+  p.CheckFits(EncodeApproach(code.aspect, code.aspect < 0 ? 1 : kApproachCodes), 8, "avviso", 1);
 }
 
 Flow Signal(ParseSession& p) {
@@ -255,7 +257,7 @@ Flow CutOff(ParseSession& p) {
   if (!p.ReadInts({&posizione, &valore})) return p.AfterFailure();
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
-  const int64_t indice = nearest(posizione / 50.0);
+  const int64_t indice = CutOffCell(posizione);
   cella* cell = p.s.cell_at(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
   if (!is_free(*cell)) return p.Taken(Status::kCutOffTaken, posizione, indice);
@@ -317,8 +319,8 @@ void CheckReferences(ParseSession& p) {
   std::vector<Note> notes;
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
     const voce& v = p.s.voci[static_cast<size_t>(slot)];
-    const bool inizio = !is_multiple(v.inizio, 50);
-    if (!inizio && is_multiple(v.fine, 50)) continue;
+    const bool inizio = !is_multiple(v.inizio, kCellMetres);
+    if (!inizio && is_multiple(v.fine, kCellMetres)) continue;
     SourceLocation where = p.ReferencePlace(slot).value_or(p.FilePlace(Source::kLinea));
     if (!first) first = where;
     notes.push_back(

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "inspect/text_out.h"
+#include "model/cells.h"
 #include "model/windows1252.h"
 #include "output/layout.h"
 
@@ -121,37 +122,6 @@ void JsonHead(const DumpSource& source, std::string_view kind, std::ostream& out
 }
 
 }  // namespace
-
-std::string_view TipoName(uint8_t tipo) {
-  switch (tipo) {
-    case kVuota:
-      return "none";
-    case kSegnale:
-      return "signal";
-    case kFineRallentamento:
-      return "slowdown end";
-    case kInizioRallentamento:
-      return "slowdown start";
-    case kAvvisoRallentamento:
-      return "warning board";
-    case kNumerataRallentamento:
-      return "numbered cell";
-    case kIndicatoreVMax:
-      return "speed board";
-    case kFermata:
-      return "station stop";
-    case kRiempitivoGalleria:
-      return "tunnel filler";
-    case kMarcatore:
-      return "marker";
-    case kAbbattimentoNullo:
-      return "cut-off";
-    case kCartello:
-      return "text board";
-    default:
-      return "unknown";
-  }
-}
 
 std::string CellLine(size_t index, const cella& c) {
   char head[64];

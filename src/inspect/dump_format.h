@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/cells.h"
 #include "model/model.h"
 #include "output/geometry_table.h"
 
@@ -27,15 +28,6 @@ struct DumpSource {
   std::string name;
   uint64_t size = 0;
 };
-
-/// A word or two for a cell type ("signal", "slowdown start"); "unknown" for a
-/// type that the compiler never writes.
-std::string_view TipoName(uint8_t tipo);
-
-/// The metres a cell stands for: (index - 1) * 50.
-inline int64_t CellMetres(int64_t index) {
-  return (index - 1) * 50;
-}
 
 /// One line of the cell listing, without the line end: the index, the
 /// kilometre and every member, in columns.

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "compiler/check_codes.h"
 #include "inspect/dump_format.h"
 #include "io/platform.h"
 #include "io/read_file.h"
-#include "model/rounding.h"
+#include "model/cells.h"
+#include "model/check_codes.h"
 #include "output/decode.h"
 
 namespace percorso {
@@ -107,7 +107,7 @@ bool CheckCompiledSet(const ViewScenario& v, const FileNames& names, std::string
     return false;
   }
   if (v.tracciato && !v.celle.empty()) {
-    const int64_t cells = nearest(v.tracciato->ultimo_metro() / 50.0) + 1;
+    const int64_t cells = LastCellOf(v.tracciato->ultimo_metro()) + 1;
     if (cells != static_cast<int64_t>(v.celle.size())) {
       *err = names.linea_dat + ": a geometry of " + std::to_string(v.tracciato->ultimo_metro()) +
              " m, for " + std::to_string(cells) + " cells, but " +

@@ -5,6 +5,7 @@
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
 #include "inspect/view_tables.h"
+#include "model/cells.h"
 
 namespace percorso {
 namespace {
@@ -94,9 +95,9 @@ class DataWriter {
     std::string out;
     for (const ViewStretch& st : f_.stretches) {
       std::string label = st.tunnel ? "tunnel" : "terrain " + N(st.montagna);
-      Add(out, "[" + N(CellMetres(st.first_cell + 1)) + "," + N(CellMetres(st.last_cell + 2)) +
-                   "," + (st.tunnel ? "1" : "0") + "," + Q(label) + "," +
-                   Q(StretchTip(records_, st)) + "]");
+      Add(out, "[" + N(StretchStartMetres(st.first_cell)) + "," +
+                   N(StretchEndMetres(st.last_cell)) + "," + (st.tunnel ? "1" : "0") + "," +
+                   Q(label) + "," + Q(StretchTip(records_, st)) + "]");
     }
     return "[" + out + "]";
   }
@@ -153,12 +154,12 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
       "{\"axis\":" + N(f.axis_metres) + ",\"cells\":" + N(static_cast<int64_t>(celle.size())) +
       ",\"stations\":" + w.Stations() + ",\"rows\":" + w.Rows() +
       ",\"slowdowns\":" + w.Slowdowns() + ",\"slowdownBoards\":" + w.SlowdownBoards() +
-      ",\"stretches\":" + w.Stretches() +
-      ",\"speed\":" + w.Runs([&](size_t i, int64_t) { return celle[i].velocita * 5; }) +
+      ",\"stretches\":" + w.Stretches() + ",\"speed\":" +
+      w.Runs([&](size_t i, int64_t) { return DecodeLineSpeed(celle[i].velocita); }) +
       // A cell that no gradient reached (0, past the end of the profile) keeps
       // the gradient before it.
       ",\"gradient\":" + w.Runs([&](size_t i, int64_t previous) {
-        return celle[i].pendenza != 0 ? celle[i].pendenza - 100 : previous;
+        return DecodeGradient(celle[i].pendenza).value_or(previous);
       }) +
       ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
       ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) +

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "inspect/dump_format.h"
+#include "model/cells.h"
 #include "model/status.h"
 #include "model/windows1252.h"
 
@@ -126,10 +127,6 @@ ViewFeatures CollectFeatures(const ViewScenario& s) {
 std::string BoardText(const ViewScenario& s, const cella& c) {
   if (c.dato1 < 0 || c.dato1 >= kNumVoci) return "";
   return Utf8FromWindows1252(s.voci[static_cast<size_t>(c.dato1)].nome);
-}
-
-SpeedCodeSpeeds DecodeSpeedCode(int16_t code) {
-  return {static_cast<int64_t>(code / 100) * 5, static_cast<int64_t>(code % 100) * 5};
 }
 
 std::string SpeedCodeText(int16_t code) {

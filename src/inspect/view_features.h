@@ -113,14 +113,6 @@ ViewFeatures CollectFeatures(const ViewScenario& s);
 /// UTF-8; empty when that slot does not exist.
 std::string BoardText(const ViewScenario& s, const cella& c);
 
-/// The two speeds of a speed-indicator code in km/h: the hundreds times 5 and
-/// the units times 5 (2100 gives 105 and 0).
-struct SpeedCodeSpeeds {
-  int64_t high = 0;
-  int64_t low = 0;
-};
-SpeedCodeSpeeds DecodeSpeedCode(int16_t code);
-
 /// The speeds of a speed-indicator code in km/h: the hundreds times 5, then
 /// "/" and the units times 5 when they are not 0 (2100 gives "105", 2222
 /// gives "110/110").

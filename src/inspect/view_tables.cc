@@ -7,6 +7,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "model/cells.h"
 
 namespace percorso {
 namespace {
@@ -163,7 +164,7 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
 std::string Stretches(const ViewFeatures& f, const RecordIndex& records, bool src) {
   Table t("terrain-table", "Terrain and tunnels", {"km", "to km", "kind", "montagna"}, src);
   for (const ViewStretch& st : f.stretches) {
-    int64_t from = CellMetres(st.first_cell + 1), to = CellMetres(st.last_cell + 2);
+    int64_t from = StretchStartMetres(st.first_cell), to = StretchEndMetres(st.last_cell);
     t.Row(from, to);
     t.NumText(Kilometres(to));
     t.Text(st.tunnel ? "tunnel" : "terrain");
@@ -195,7 +196,8 @@ std::string SpeedBoards(const ViewScenario& s, const ViewFeatures& f, const Reco
         SpeedCodeSpeeds v = DecodeSpeedCode(code);
         t.NumText(pair(v.high, v.low));
       }
-      t.NumText(pair(c.dato4 / 10, c.dato4 % 10));
+      const DigitPair stripes = DecodeDigitPair(c.dato4);
+      t.NumText(pair(stripes.tens, stripes.units));
     }
     t.End({PlaceOf(r)});
   }
@@ -257,14 +259,14 @@ std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,
   out += Stations(f, records, src) + Signals(s, f, records, src) + Slowdowns(s, f, records, src);
   out += Changes(
       s, records, src, "speed-table", "Line speed changes", "km/h", EntryKind::kLineSpeed,
-      [&](size_t i, int64_t) { return int64_t{celle[i].velocita} * 5; },
+      [&](size_t i, int64_t) { return DecodeLineSpeed(celle[i].velocita); },
       [](int64_t v) { return N(v); });
   // A cell that no gradient reached (0, past the end of the profile) keeps the
   // gradient before it.
   out += Changes(
       s, records, src, "gradient-table", "Gradient changes", "\u2030", EntryKind::kGradient,
       [&](size_t i, int64_t previous) {
-        return celle[i].pendenza != 0 ? int64_t{celle[i].pendenza} - 100 : previous;
+        return DecodeGradient(celle[i].pendenza).value_or(previous);
       },
       SignedPerMille);
   out +=

@@ -2,7 +2,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
-#include "model/rounding.h"
+#include "model/cells.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -44,25 +44,17 @@ std::string From(const SourceEntry& r) {
 
 constexpr std::string_view kReadBack = "\n(values read back from the cells)";
 
-/// A signal's fields from its cell: each of `dato1` to `dato3` is a digit pair,
-/// and the approach code two cells before tells sx · 3 + dx from rapp when no
-/// later signal has overwritten it.
-SignalValues DecodeSignal(const ViewScenario& s, int64_t cell) {
-  const cella& c = s.celle[static_cast<size_t>(cell)];
-  int64_t both = c.dato4 % 10;
-  if (cell >= 2) {
-    const cella& before = s.celle[static_cast<size_t>(cell - 2)];
-    int64_t code = before.avviso / 10;
-    if (before.avviso % 10 == 1 && code <= c.dato4 && (c.dato4 - code) % 10 == 0) both = code;
-  }
-  return {CellMetres(cell), both / 3,     c.dato1 / 10,
-          c.dato2 / 10,     c.dato3 / 10, (c.dato4 - both) / 10,
-          both % 3,         c.dato1 % 10, c.dato2 % 10,
-          c.dato3 % 10,     c.tempo};
+/// A signal's fields read back from its cell and the first approach code
+/// before it, when no later signal has overwritten that code.
+SignalValues ReadSignal(const ViewScenario& s, int64_t cell) {
+  const int64_t before = ApproachCell(cell, 1);
+  const Segnale g = DecodeSignal(s.celle[static_cast<size_t>(cell)],
+                                 before >= 0 ? &s.celle[static_cast<size_t>(before)] : nullptr);
+  return {CellMetres(cell), g.sx, g.s1, g.s2, g.s3, g.rapp, g.dx, g.d1, g.d2, g.d3, g.tempo};
 }
 
 SignalValues SignalOf(const ViewScenario& s, const SourceEntry* r, int64_t cell) {
-  if (r == nullptr) return DecodeSignal(s, cell);
+  if (r == nullptr) return ReadSignal(s, cell);
   return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5),
           At(*r, 6), At(*r, 7), At(*r, 8), At(*r, 9), At(*r, 10)};
 }
@@ -114,12 +106,12 @@ std::string SpeedBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
          Fields({{"vas", high(c.dato1)},
                  {"vbs", high(c.dato2)},
                  {"vcs", high(c.dato3)},
-                 {"strisces", N(c.dato4 / 10)}}) +
+                 {"strisces", N(DecodeDigitPair(c.dato4).tens)}}) +
          "\n" +
          Fields({{"vad", low(c.dato1)},
                  {"vbd", low(c.dato2)},
                  {"vcd", low(c.dato3)},
-                 {"strisced", N(c.dato4 % 10)}}) +
+                 {"strisced", N(DecodeDigitPair(c.dato4).units)}}) +
          std::string(kReadBack);
 }
 
@@ -181,7 +173,7 @@ std::vector<const SourceEntry*> RecordIndex::Terrain(int64_t first, int64_t last
   std::vector<const SourceEntry*> out;
   for (const SourceEntry& r : records_) {
     if (r.kind != EntryKind::kTerrain) continue;
-    int64_t cell = nearest(static_cast<double>(At(r, 0)) / 50.0);
+    int64_t cell = StretchCellsOf(At(r, 0), At(r, 1)).first;
     if (cell >= first && cell <= last) out.push_back(&r);
   }
   return out;
@@ -206,13 +198,8 @@ SlowdownValues SlowdownValuesOf(const ViewScenario& s, const RecordIndex& record
     return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5), true};
   }
   const cella& start = s.celle[static_cast<size_t>(sd.start_cell)];
-  return {CellMetres(sd.start_cell),
-          sd.speed,
-          CellMetres(sd.end_cell) - CellMetres(sd.start_cell),
-          start.dato3,
-          0,
-          start.dato2,
-          false};
+  const SlowdownExtent extent = SlowdownFromCells(sd.start_cell, sd.end_cell);
+  return {extent.x, sd.speed, extent.l, start.dato3, 0, start.dato2, false};
 }
 
 std::string PlaceText(const SourceLocation& place) {
@@ -250,12 +237,12 @@ FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, 
     case kMarcatore:
     case kAbbattimentoNullo: {
       const SourceEntry* r = records.AtCell(cell, EntryKind::kCutOff);
-      // Read back from the cells, a cut-off with a value below 1 stands 50 m
-      // after its cell's metres.
+      // Read back from the cells, a cut-off with a value below 1 stands where
+      // a cut-off point's cell puts it.
       if (r != nullptr) {
         out.metres = At(*r, 0);
       } else if (c.tipo == kAbbattimentoNullo) {
-        out.metres += 50;
+        out.metres = CutOffMetres(cell);
       }
       out.kind = r != nullptr || c.tipo == kAbbattimentoNullo ? "marker cut-off" : "marker";
       out.tip = MarkerTip(c, r, out.metres);
@@ -309,8 +296,8 @@ std::string StationTip(const RecordIndex& records, const ViewStation& st) {
 
 std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
   std::string kind = st.tunnel ? "tunnel" : "terrain";
-  std::string tip = Heading(kind, CellMetres(st.first_cell + 1)) + " to " +
-                    Kilometres(CellMetres(st.last_cell + 2)) + "\nmontagna " + N(st.montagna);
+  std::string tip = Heading(kind, StretchStartMetres(st.first_cell)) + " to " +
+                    Kilometres(StretchEndMetres(st.last_cell)) + "\nmontagna " + N(st.montagna);
   std::vector<const SourceEntry*> found = records.Terrain(st.first_cell, st.last_cell);
   for (const SourceEntry* r : found) {
     std::string place = PlaceText(r->place);

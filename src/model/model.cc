@@ -1,6 +1,6 @@
 #include "model/model.h"
 
-#include "model/rounding.h"
+#include "model/cells.h"
 
 namespace percorso {
 
@@ -24,7 +24,7 @@ void Scenario::SetStatus(Status code, const SourceLocation& where, std::optional
 
 void create_route(Scenario& s, int32_t lunghezza) {
   s.lunghezza_estesa = lunghezza + kRouteExtension;
-  s.ultima_cella = static_cast<int32_t>(nearest(s.lunghezza_estesa / 50.0));
+  s.ultima_cella = static_cast<int32_t>(LastCellOf(s.lunghezza_estesa));
   s.celle.assign(s.ultima_cella >= 0 ? static_cast<size_t>(s.ultima_cella) + 1 : 0, cella{});
   s.pending_stretches.clear();
   if (s.j != 0) {

@@ -11,51 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "model/cells.h"
 #include "model/diagnostic.h"
 #include "model/status.h"
 #include "model/tracciato.h"
 
 namespace percorso {
-
-/// One 50-metre cell of the route. Members narrower than the values computed
-/// for them keep the low bits of the value.
-struct cella {
-  uint8_t tipo = 0;
-  int16_t dato1 = 0;
-  int16_t dato2 = 0;
-  int16_t dato3 = 0;
-  int16_t dato4 = 0;
-  uint8_t tempo = 0;
-  uint8_t avviso = 0;
-  uint8_t montagna = 0;
-  uint8_t velocita = 0;
-  uint8_t pendenza = 0;
-  uint8_t aderenza = 0;
-
-  friend bool operator==(const cella&, const cella&) = default;
-};
-
-/// Cell types.
-enum TipoCella : uint8_t {
-  kVuota = 0,
-  kSegnale = 1,
-  kFineRallentamento = 2,
-  kInizioRallentamento = 3,
-  kAvvisoRallentamento = 4,
-  kNumerataRallentamento = 5,
-  kIndicatoreVMax = 6,
-  kFermata = 10,
-  kRiempitivoGalleria = 11,
-  kMarcatore = 12,
-  kAbbattimentoNullo = 13,
-  kCartello = 14,
-};
-
-/// A cell is free when nothing but a tunnel filler is on it; every conflict
-/// test of the compiler is this test.
-inline bool is_free(const cella& c) {
-  return c.tipo == kVuota || c.tipo == kRiempitivoGalleria;
-}
 
 /// One slot of the table: a station, a text board or header values. `nome`
 /// holds Windows-1252 bytes.
@@ -197,9 +158,8 @@ struct Scenario {
 inline constexpr int32_t kRouteExtension = 7000;
 
 /// Creates `celle` for a route of `lunghezza` metres: `lunghezza_estesa` is the
-/// length plus kRouteExtension and the last index is that over 50, halves to
-/// even. With `j` non-zero the geometry table is created too, for metres 0 ..
-/// `lunghezza_estesa`.
+/// length plus kRouteExtension and the last index is LastCellOf that length. With `j` non-zero the
+/// geometry table is created too, for metres 0 .. `lunghezza_estesa`.
 void create_route(Scenario& s, int32_t lunghezza);
 
 /// Clears every slot of `voci` to zeros and empty names.

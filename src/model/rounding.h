@@ -17,12 +17,6 @@ inline int64_t nearest(double x) {
   return static_cast<int64_t>(r);
 }
 
-/// The cell of a position in metres: round(p / 50 + 1), halves to even, so
-/// 25 m falls in cell 2, 75 m in cell 2 and 125 m in cell 4.
-inline int64_t cell_of(int64_t posizione) {
-  return nearest(static_cast<double>(posizione) / 50.0 + 1.0);
-}
-
 /// The low 16 bits of a value, as the signed 16-bit members keep it.
 inline int16_t low16(int64_t v) {
   return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF));

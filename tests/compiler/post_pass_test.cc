@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/check_codes.h"
+#include "model/check_codes.h"
 
 namespace percorso {
 namespace {

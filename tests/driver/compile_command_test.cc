@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "compiler/check_codes.h"
 #include "driver/cli.h"
+#include "model/check_codes.h"
 #include "output/decode.h"
 #include "support/cli.h"
 #include "support/source_fixture.h"

@@ -1,4 +1,4 @@
-#include "compiler/check_codes.h"
+#include "model/check_codes.h"
 
 #include <gtest/gtest.h>
 

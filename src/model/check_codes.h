@@ -1,6 +1,6 @@
 // The two check codes that tie a compiled scenario to its keys.
-#ifndef PERCORSO_COMPILER_CHECK_CODES_H_
-#define PERCORSO_COMPILER_CHECK_CODES_H_
+#ifndef PERCORSO_MODEL_CHECK_CODES_H_
+#define PERCORSO_MODEL_CHECK_CODES_H_
 
 #include <cstdint>
 
@@ -16,4 +16,4 @@ int32_t codice_gara_st(const Scenario& s);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_CHECK_CODES_H_
+#endif  // PERCORSO_MODEL_CHECK_CODES_H_
