@@ -17,33 +17,24 @@ namespace {
 // Fills the gradient profile with the previous gradient up to `until`. Its cell
 // code is the low 8 bits of gradient + 100, a sum that must fit 32 bits when a
 // cell takes it.
-Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
-  if (!ProfileCanWrite(p.s, c.gradient, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
-  int64_t code = static_cast<int64_t>(c.previous_gradient) + 100;
+Flow FillGradient(ParseSession& p, ProfileList& g, int64_t until) {
+  if (!ProfileCanWrite(p.model(), g.cursor, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
+  int64_t code = static_cast<int64_t>(g.previous) + 100;
   if (!FitsInt32(code)) {
-    return p.StoreFailureAt(c.gradient_place, "the gradient + 100 passes the 32-bit range");
+    return p.StoreFailureAt(g.place, "the gradient + 100 passes the 32-bit range");
   }
-  FillProfile(p.s, c.gradient, until, &cella::pendenza, low8(code));
+  FillProfile(p.model(), g.cursor, until, &cella::pendenza, low8(code));
   return Flow::kGoOn;
 }
 
 Flow Gradient(ParseSession& p, LineCursors& c) {
-  p.KeepRecord(EntryKind::kGradient);
-  int32_t posizione = 0;
-  int32_t pendenza = 0;
-  if (!p.ReadInts({&posizione, &pendenza})) return p.AfterFailure();
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  p.CheckPastRoute(posizione);
-  p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
-  p.CheckOrder(c.gradient_order, posizione, "gradient");
-  int64_t n = nearest(posizione / 50.0);
-  const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
-  if (f == Flow::kStop) return f;
-  // A check that left out the fill of the gradient before goes on with this
-  // one, so that the fault is not reported again at each later entry.
-  c.previous_gradient = pendenza;
-  c.gradient_place = p.KeywordPlace();
-  return f;
+  const ProfileRules rules{EntryKind::kGradient, "gradient",
+                           [&p](int32_t, int32_t pendenza) {
+                             p.CheckFits(static_cast<int64_t>(pendenza) + 100, 8, "pendenza", 1);
+                           },
+                           nullptr,
+                           [&p, &c](int64_t until) { return FillGradient(p, c.gradient, until); }};
+  return ReadProfileEntry(p, c.gradient, rules);
 }
 
 // A plan that cannot go on: status 103, and a check draws no more curves.
@@ -105,13 +96,14 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
            "curves must come in increasing order of start and not overlap"}};
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   const char* kTooLong = "the curve's start + length passes the 32-bit range";
-  if (!p.s.tracciato) {
+  Tracciato* plan = p.plan();
+  if (plan == nullptr) {
     // Without a table every metre lies past its end.
     if (c.m <= inizio) return BrokenPlan(p, c, past);
     if (!FitsInt32(fine)) return p.StoreFailure(kTooLong);
     return c.m <= fine ? BrokenPlan(p, c, past) : Flow::kGoOn;
   }
-  Tracciato& t = *p.s.tracciato;
+  Tracciato& t = *plan;
   if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return BrokenPlan(p, c, past);
   // The end of the turning run is a 32-bit sum, taken once the straight run is
   // done.
@@ -133,7 +125,7 @@ Flow Terrain(ParseSession& p) {
                " m: its end lies before its start, and it sets no cell; write "
                "the start first");
   }
-  return p.Placed(m.inizio, memo_montagna(p.s, m));
+  return p.Placed(m.inizio, memo_montagna(p.model(), m));
 }
 
 Flow SpeedBoard(ParseSession& p) {
@@ -146,7 +138,7 @@ Flow SpeedBoard(ParseSession& p) {
   if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
   p.CheckPastRoute(b.posizione);
   p.CheckFits(static_cast<int64_t>(b.strisces) * 10 + b.strisced, 16, "dato4", 4);
-  const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
+  const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.model(), b));
   if (f == Flow::kGoOn) ++p.counts().speed_boards;
   return f;
 }
@@ -161,15 +153,16 @@ Flow TextBoard(ParseSession& p) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   const int64_t indice = nearest(posizione / 50.0 + 1.0);
-  cella* cell = p.s.cell_at(indice);
+  cella* cell = p.Cell(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
   if (!is_free(*cell)) return p.Taken(Status::kTextBoardTaken, posizione, indice);
-  if (p.board_cursor < 1) return p.Stop(Status::kStationSlotsFull);
+  const int32_t slot = p.slots().next_board();
+  if (slot < 1) return p.Stop(Status::kStationSlotsFull);
   p.Own(indice);
   cell->tipo = kCartello;
-  cell->dato1 = low16(p.board_cursor);
-  p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);
-  --p.board_cursor;
+  cell->dato1 = low16(slot);
+  p.Slot(slot).nome = std::move(testo);
+  p.slots().BoardTaken();
   ++p.counts().text_boards;
   return Flow::kGoOn;
 }
@@ -181,7 +174,7 @@ Flow BodyField(ParseSession& p, LineCursors& c, KeywordId id, const std::string&
     case KeywordId::kPendenza:
       return Gradient(p, c);
     case KeywordId::kCurva:
-      return p.s.j != 0 ? Curve(p, c, kw) : Flow::kGoOn;
+      return p.with_geometry() ? Curve(p, c, kw) : Flow::kGoOn;
     case KeywordId::kMontagna:
       return Terrain(p);
     case KeywordId::kIndicatoriV:
@@ -221,11 +214,10 @@ Flow ReadLineBody(ParseSession& p, LineCursors& c) {
 
 Flow EndLineFile(ParseSession& p, LineCursors& c) {
   p.DeleteCurrent();
-  const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
-  if (FillGradient(p, c, tail_end) == Flow::kStop) return Flow::kStop;
-  if (p.s.j != 0 && p.s.tracciato) {
-    Tracciato& t = *p.s.tracciato;
-    PlanStraight(t, c.m, static_cast<int64_t>(t.ultimo_metro()) - 2, false);
+  const int64_t tail_end = static_cast<int64_t>(p.last_cell()) - 2;
+  if (FillGradient(p, c.gradient, tail_end) == Flow::kStop) return Flow::kStop;
+  if (Tracciato* t = p.plan(); p.with_geometry() && t != nullptr) {
+    PlanStraight(*t, c.m, static_cast<int64_t>(t->ultimo_metro()) - 2, false);
   }
   return Flow::kGoOn;
 }

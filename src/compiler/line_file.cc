@@ -10,7 +10,7 @@
 #include "compiler/keywords.h"
 #include "compiler/line_body.h"
 #include "compiler/plan.h"
-#include "compiler/progressive.h"
+#include "compiler/reference_order.h"
 #include "model/grammar.h"
 #include "model/rounding.h"
 
@@ -29,24 +29,24 @@ Flow RouteLength(ParseSession& p) {
   const int64_t estesa = static_cast<int64_t>(lunghezza) + kRouteExtension;
   const char* kNegative = "a route length below -7000 m leaves no cell";
   if (nearest(static_cast<double>(estesa) / 50.0) < 0) return p.StoreFailure(kNegative);
-  if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);
-  create_route(p.s, lunghezza);
+  if (p.with_geometry() && estesa < 0) return p.StoreFailure(kNegative);
+  create_route(p.model(), lunghezza);
   p.RouteRead(lunghezza);
   p.counts().has_route = true;
   p.counts().route_length = lunghezza;
-  p.s.voci[kVoceTreno].fine = lunghezza;
+  p.Slot(kVoceTreno).fine = lunghezza;
   return Flow::kGoOn;
 }
 
 bool Triple(ParseSession& p, int slot) {
-  voce& v = p.s.voci[slot];
+  voce& v = p.Slot(slot);
   if (!p.ReadInts({&v.inizio, &v.fine, &v.posizione})) return false;
   p.ReferenceRead(slot);
   return true;
 }
 
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
-  voce& v = p.s.voci[kVoceChiaveTreno];
+  voce& v = p.Slot(kVoceChiaveTreno);
   if (!p.ReadInts({&v.inizio, &v.fine})) return p.AfterFailure();
   if (!is_multiple(v.inizio, 50)) return p.Stop(Status::kRepetitionStartNotMultiple, {}, 0);
   if (!is_multiple(v.fine, 50)) return p.Stop(Status::kRepetitionEndNotMultiple, {}, 1);
@@ -66,7 +66,7 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
 
 // One header keyword that the keyword field passed takes its fields.
 Flow HeaderField(ParseSession& p, KeywordId id, const std::string& kw) {
-  voce& linea = p.s.voci[kVoceLinea];
+  voce& linea = p.Slot(kVoceLinea);
   const Flow failed = p.AfterFailure();
   switch (id) {
     case KeywordId::kLunghezzaPercorso:
@@ -132,7 +132,7 @@ Flow ReadHeader(ParseSession& p) {
 // heading along the second coordinate; a table without metre 1 cannot hold the origin (a read
 // failure).
 Flow BetweenHeaderAndBody(ParseSession& p) {
-  Scenario& s = p.s;
+  Scenario& s = p.model();
   s.inizi_tratti.clear();
   s.fini_tratti.clear();
   // A reference adjusted past the 32-bit range is an arithmetic overflow.
@@ -151,7 +151,7 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
 }  // namespace
 
 Flow ReadLineFile(ParseSession& p) {
-  if (!p.files().Exists(Source::kLinea)) {
+  if (!p.SourceExists(Source::kLinea)) {
     p.RaiseInFile(Status::kLineFileMissing, Source::kLinea);
     return Flow::kStop;
   }
@@ -159,11 +159,11 @@ Flow ReadLineFile(ParseSession& p) {
   std::optional<Note> near_miss;
   if (!p.FindGenerale(/*at_end_too=*/true, &near_miss)) {
     p.StopInFile(Status::kNoGenerale);
-    if (near_miss && !p.recovering()) p.s.diagnostic.notes.push_back(*near_miss);
+    if (near_miss && !p.recovering()) p.NoteOnStatus(*near_miss);
     return Flow::kStop;
   }
   if (ReadHeader(p) == Flow::kStop) return Flow::kStop;
-  if (!p.s.has_celle()) {
+  if (!p.has_route()) {
     p.NoRouteLength();
     // A check has nothing to place the rest on; the compile reads on, as it
     // always has, and writes nothing.

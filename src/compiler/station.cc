@@ -65,9 +65,9 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
     for (int z = 1; z <= 4; ++z) {
       double c = v.fine / 50.0 - z - 1;
       if (c <= 1) continue;
-      cella* cell = p.s.cell_at(nearest(c));
+      cella* cell = p.Cell(nearest(c));
       if (cell == nullptr) return p.RangeFailure(v.posizione);
-      saved.Save(p.s, nearest(c));
+      saved.Save(p.model(), nearest(c));
       cell->avviso = static_cast<uint8_t>(80 + z);
     }
   }
@@ -80,7 +80,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
                                   " m: its stopping mark, one cell before its end, must "
                                   "fall after cell 2"}});
     }
-    cella* cell = p.s.cell_at(nearest(c));
+    cella* cell = p.Cell(nearest(c));
     if (cell == nullptr) return p.RangeFailure(v.posizione);
     // The mark is written whatever the cell holds: a feature there is lost.
     if (!is_free(*cell)) {
@@ -89,7 +89,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
                  std::to_string(v.fine) + " m, replaces the feature in its cell",
              {p.CellNote(nearest(c))});
     }
-    saved.Save(p.s, nearest(c));
+    saved.Save(p.model(), nearest(c));
     *mark = nearest(c);
     cell->tipo = kFermata;
     cell->dato1 = low16(slot);
@@ -99,7 +99,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
 
 // The slots are full: stations and text boards share slots 1 to 80.
 Flow SlotsFull(ParseSession& p) {
-  p.slots_full = true;
+  p.slots().MarkFull();
   return p.StopWith(Status::kStationSlotsFull, {}, kKeywordField,
                     {Note{{},
                           "stations take the table's slots from 1 upward and text boards "
@@ -107,11 +107,9 @@ Flow SlotsFull(ParseSession& p) {
 }
 
 // The station at the slot before: where it was read and where it ends.
-std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
-  const size_t before = static_cast<size_t>(slot - 1);
-  const int32_t fine = p.s.voci[before].fine;
-  SourceLocation where =
-      before < p.station_places.size() ? p.station_places[before] : SourceLocation{};
+std::vector<Note> PreviousStation(ParseSession& p, int32_t slot) {
+  const int32_t fine = p.Slot(slot - 1).fine;
+  const SourceLocation where = p.slots().StationPlace(slot - 1);
   return {Note{where, "the previous station ends at " + std::to_string(fine) +
                           " m; the next one may start 350 m after it, at " +
                           std::to_string(static_cast<int64_t>(fine) + 350) + " m"}};
@@ -119,7 +117,7 @@ std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
 
 Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (slot < 1 || slot > kPrimaVoceCartello) return SlotsFull(p);
-  voce& v = p.s.voci[static_cast<size_t>(slot)];
+  voce& v = p.Slot(slot);
   if (!p.ReadInts({&v.posizione})) return p.AfterFailure();
   if (!p.InRange(v.posizione, 800)) return p.RangeFailure(v.posizione);
   p.CheckPastRoute(v.posizione);
@@ -152,7 +150,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
     if (!FitsInt32(limite))
       return p.StoreFailure("the station's start - 350 passes the 32-bit range");
-    if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) {
+    if (limite < p.Slot(slot - 1).fine) {
       return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }
   }
@@ -160,7 +158,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (mark >= 0) p.Own(mark);
   p.StationPlaced(slot);
   ++slot;
-  if (slot >= p.board_cursor) return SlotsFull(p);
+  if (p.slots().ReachesBoards(slot)) return SlotsFull(p);
   return Flow::kGoOn;
 }
 
@@ -171,12 +169,12 @@ Flow ReadStation(ParseSession& p, int32_t& slot) {
   if (!p.recovering()) return ReadStationInto(p, slot, saved);
   // A check leaves out a station that raised an error, cells and slot; once the
   // slots are full, later stations are passed over without a word.
-  if (p.slots_full) return Flow::kSkip;
+  if (p.slots().full()) return Flow::kSkip;
   const int32_t before = slot;
   Flow f = ReadStationInto(p, slot, saved);
   if (f == Flow::kSkip && slot == before) {
-    p.s.voci[static_cast<size_t>(slot)] = voce{};
-    saved.Restore(p.s);
+    p.Slot(slot) = voce{};
+    saved.Restore(p.model());
   }
   return f;
 }

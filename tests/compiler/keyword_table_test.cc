@@ -25,7 +25,7 @@ TEST(KeywordTableTest, EveryRecordHoldsTheFieldsOfItsKeywordInOrder) {
   Scenario s;
   s.line_key = "L";
   s.train_key = "T";
-  s.keep_source_entries = true;
+  std::vector<SourceEntry> records;
   MemorySourceFiles files(
       testing::LineFile({"pendenza, 0, 2", "curvas2, 1000, 400", "montagna, 18800, 18850, 2",
                          "indicatori_vmax, 5000, 105, 115, 120, 1, 100, 110, 115, 2",
@@ -35,10 +35,10 @@ TEST(KeywordTableTest, EveryRecordHoldsTheFieldsOfItsKeywordInOrder) {
                           "segnale, 2100, 2, 4, 1, 0, 3, 1, 2, 0, 0, 50",
                           "rallentamento, 9000, 40, 500, 7, 1, 30", "abbattimento, 12000, 5",
                           testing::Station(20000, 12, 500, "ALFA")}));
-  memorizza_percorso(s, true, files);
+  memorizza_percorso(s, true, files, &records);
   ASSERT_EQ(s.diagnostic.stato, 0);
   std::set<KeywordId> seen;
-  for (const SourceEntry& r : s.source_entries) {
+  for (const SourceEntry& r : records) {
     SCOPED_TRACE(r.keyword);
     const KeywordRule* k = RuleOf(r);
     ASSERT_NE(k, nullptr);
@@ -62,7 +62,7 @@ TEST(KeywordTableTest, EveryRecordHoldsTheFieldsOfItsKeywordInOrder) {
     }
   }
   // The signal's values by their names in the table.
-  for (const SourceEntry& r : s.source_entries) {
+  for (const SourceEntry& r : records) {
     if (r.kind != EntryKind::kSignal) continue;
     EXPECT_EQ(r.numbers[*NumberIndex(EntryKind::kSignal, "rapp")], 3);
     EXPECT_EQ(r.numbers[*NumberIndex(EntryKind::kSignal, "tempo")], 50);
