@@ -67,25 +67,36 @@ constexpr FieldRule kAdhesionValue[] = {
 constexpr FieldRule kClock[] = {
     {"hours", K::kInt16, "", ""}, {"minutes", K::kInt16, "", ""}, {"seconds", K::kInt16, "", ""}};
 constexpr FieldRule kSand[] = {{"sand", K::kInt16, "", ""}};
-constexpr FieldRule kSignal[] = {{"posizione", K::kInt32, "m", kPastCells},
-                                 {"sx", K::kInt32, "", ""},
-                                 {"s1", K::kInt32, "", ""},
-                                 {"s2", K::kInt32, "", ""},
-                                 {"s3", K::kInt32, "", ""},
-                                 {"rapp", K::kInt32, "", ""},
-                                 {"dx", K::kInt32, "", ""},
-                                 {"d1", K::kInt32, "", ""},
-                                 {"d2", K::kInt32, "", ""},
-                                 {"d3", K::kInt32, "", ""},
-                                 {"tempo", K::kInt32, "", "used only when sx is 2"}};
+constexpr std::string_view kLeftPair =
+    "the cell keeps this x 10 + its right value in 16 bits; a sum outside them keeps its low "
+    "bits (a warning)";
+constexpr std::string_view kRightPair = "the units digit of the pair with the left value";
+constexpr FieldRule kSignal[] = {
+    {"posizione", K::kInt32, "m", kPastCells},
+    {"sx", K::kInt32, "",
+     "the aspect sx x 3 + dx goes x 10 into the 8-bit approach code two cells before; outside "
+     "them its low bits are kept (a warning)"},
+    {"s1", K::kInt32, "", kLeftPair},
+    {"s2", K::kInt32, "", kLeftPair},
+    {"s3", K::kInt32, "", kLeftPair},
+    {"rapp", K::kInt32, "",
+     "rapp x 10 + the aspect is kept in 16 bits; outside them its low bits (a warning)"},
+    {"dx", K::kInt32, "", "see sx"},
+    {"d1", K::kInt32, "", kRightPair},
+    {"d2", K::kInt32, "", kRightPair},
+    {"d3", K::kInt32, "", kRightPair},
+    {"tempo", K::kInt32, "",
+     "used only when sx is 2; above 255 it keeps its low 8 bits (a warning)"}};
 constexpr FieldRule kSlowdown[] = {
     {"x", K::kInt32, "m", kPastCells},
     {"v", K::kInt32, "km/h",
      "above 350: a warning; above the line speed where it starts: a warning"},
     {"l", K::kInt32, "m", "below 50: the slowdown has no end cell (a warning)"},
-    {"f_tt", K::kInt32, "", ""},
+    {"f_tt", K::kInt32, "", "kept in 16 bits; outside them its low bits (a warning)"},
     {"f_ta", K::kInt32, "", "non-zero: four numbered cells before the warning board"},
-    {"d_v", K::kInt32, "", "non-zero: numbers the numbered cells"}};
+    {"d_v", K::kInt32, "",
+     "non-zero: numbers the numbered cells; kept in 16 bits, outside them its low bits (a "
+     "warning)"}};
 constexpr FieldRule kCutOff[] = {
     {"position", K::kInt32, "m", kPastCells},
     {"value", K::kInt32, "",
