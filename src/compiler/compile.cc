@@ -138,7 +138,7 @@ ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover,
   ParseSession p(s, files, recover, records);
   if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
   // Every stretch placed, read to the end or not, is on the cells.
-  DrawStretches(s);
+  DrawStretches(s, p.stretches());
   return p.TakeFindings();
 }
 

@@ -125,7 +125,7 @@ Flow Terrain(ParseSession& p) {
                " m: its end lies before its start, and it sets no cell; write "
                "the start first");
   }
-  return p.Placed(m.inizio, memo_montagna(p.model(), m));
+  return p.Placed(m.inizio, memo_montagna(p.model(), p.stretches(), m));
 }
 
 Flow SpeedBoard(ParseSession& p) {

@@ -133,8 +133,8 @@ Flow ReadHeader(ParseSession& p) {
 // failure).
 Flow BetweenHeaderAndBody(ParseSession& p) {
   Scenario& s = p.model();
-  s.inizi_tratti.clear();
-  s.fini_tratti.clear();
+  p.stretches().inizi_tratti.clear();
+  p.stretches().fini_tratti.clear();
   // A reference adjusted past the 32-bit range is an arithmetic overflow.
   const std::array<voce, 3> before = {s.voci[kVoceProgressivaTre], s.voci[kVoceProgressivaDue],
                                       s.voci[kVoceProgressivaUno]};

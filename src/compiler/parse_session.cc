@@ -277,6 +277,7 @@ Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
 }
 
 void ParseSession::RouteRead(int32_t lunghezza) {
+  stretches_.pending.clear();
   route_ = Note{KeywordPlace(), places_.keyword()};
   route_length_ = lunghezza;
 }

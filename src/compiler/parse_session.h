@@ -211,7 +211,8 @@ class ParseSession {
   /// A conflict on `cell`, raised as `code` at the entry's position field.
   Flow Taken(Status code, int32_t posizione, int64_t cell);
 
-  /// The route length was read from the entry: the cells are new.
+  /// The route length was read from the entry: the cells are new, and no
+  /// stretch waits to be drawn on them.
   void RouteRead(int32_t lunghezza);
   /// The header ended without a route length.
   void NoRouteLength() { findings_.no_route_length = true; }
@@ -256,6 +257,8 @@ class ParseSession {
 
   /// The slots of stations and text boards.
   SlotCursors& slots() { return slots_; }
+  /// The terrain stretches placed so far.
+  StretchList& stretches() { return stretches_; }
   /// The entry placed a station in `slot`: where it was read is kept for notes
   /// about the next one, and the kept record names the slot.
   void StationPlaced(int32_t slot);
@@ -293,6 +296,7 @@ class ParseSession {
   EntryRecords records_;
   WarningList warnings_;
   SlotCursors slots_;
+  StretchList stretches_;
   ParseFindings findings_;
 
   // Where the run-on warnings stand in the open file's text: they come in

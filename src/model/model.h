@@ -94,15 +94,6 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
-/// A terrain stretch placed on cells `prima` .. `ultima` and not yet drawn on
-/// them: its terrain code and whether every fourth cell gets a tunnel filler.
-struct PendingStretch {
-  int64_t prima = 0;
-  int64_t ultima = 0;
-  uint8_t montagna = 0;
-  bool galleria = false;
-};
-
 /// Which keyword test of its grammar took the fields of a kept record.
 enum class EntryKind {
   kTrainValue,  // a value of the train itself (braking mass, cars, clock, sand)
@@ -158,14 +149,6 @@ struct Scenario {
   /// Present only when the geometry is asked for and the route length was
   /// read.
   std::optional<Tracciato> tracciato;
-
-  /// Stretch list of the terrain operation: starts and ends of the stretches
-  /// placed so far, and the tunnel flag of the last call.
-  std::vector<int32_t> inizi_tratti;
-  std::vector<int32_t> fini_tratti;
-  bool galleria = false;
-  /// Stretches placed since the cells were last drawn, in order.
-  std::vector<PendingStretch> pending_stretches;
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.
