@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "compiler/source_checks.h"
+#include "compiler/source_text.h"
 #include "model/cells.h"
 
 namespace percorso {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/diagnostic.h"
@@ -35,6 +36,32 @@ class CellOwners {
   std::vector<int32_t> owner_;
   std::vector<Note> entries_;
   std::vector<std::string> remarks_;
+};
+
+/// The cells that the entries of a parse claim: the entry being read becomes
+/// an owner with its first cell.
+class CellClaims {
+ public:
+  /// A new entry starts; it owns no cell yet.
+  void StartEntry() { entry_ = -1; }
+  /// The entry read at `where` with keyword field `keyword` put its feature on
+  /// `cell` of an array of `cells` cells.
+  void Own(int64_t cell, size_t cells, const SourceLocation& where, const std::string& keyword) {
+    if (entry_ < 0) entry_ = owners_.AddEntry(where, keyword);
+    owners_.Own(cell, cells, entry_);
+  }
+  /// What a later error about the entry's cells should add; nothing when it
+  /// owns none.
+  void Remark(std::string remark) {
+    if (entry_ >= 0) owners_.SetRemark(entry_, std::move(remark));
+  }
+  const CellOwners& owners() const { return owners_; }
+  /// The owners, taken once at the end of the parse.
+  CellOwners Take() { return std::move(owners_); }
+
+ private:
+  CellOwners owners_;
+  int32_t entry_ = -1;
 };
 
 /// A note on what `cell` holds: "cell C (about metre M) already holds WHAT",

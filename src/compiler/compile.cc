@@ -75,7 +75,7 @@ void SortByPlace(std::vector<Diagnostic>& list, SourceFiles& files) {
 }
 
 CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool recover,
-                       ParseFindings* findings) {
+                       ParseFindings* findings, std::vector<SourceEntry>* records = nullptr) {
   s.j = with_geometry ? 1 : 0;
   s.diagnostic = Diagnostic{};
   s.raised.clear();
@@ -84,7 +84,7 @@ CompileOutcome Compile(Scenario& s, bool with_geometry, SourceFiles& files, bool
   clear_voci(s);
 
   CompileOutcome outcome;
-  *findings = memorizza_dati(s, files, recover);
+  *findings = memorizza_dati(s, files, recover, records);
   outcome.io_error = findings->io_error;
   outcome.counts = findings->counts;
   outcome.has_route = s.has_celle();
@@ -131,19 +131,21 @@ bool SameError(const Diagnostic& a, const Diagnostic& b) {
 
 }  // namespace
 
-ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover) {
+ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover,
+                             std::vector<SourceEntry>* records) {
   s.voci[kVoceLinea].nome = s.line_key;
   s.voci[kVoceChiaveTreno].nome = s.train_key;
-  ParseSession p(s, files, recover);
+  ParseSession p(s, files, recover, records);
   if (ReadLineFile(p) != Flow::kStop) ReadTrainFile(p);
   // Every stretch placed, read to the end or not, is on the cells.
-  DrawStretches(s);
+  DrawStretches(s, p.stretches());
   return p.TakeFindings();
 }
 
-CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files) {
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files,
+                                  std::vector<SourceEntry>* records) {
   ParseFindings findings;
-  CompileOutcome outcome = Compile(s, with_geometry, files, /*recover=*/false, &findings);
+  CompileOutcome outcome = Compile(s, with_geometry, files, /*recover=*/false, &findings, records);
   outcome.diagnostics = CompileErrors(s, outcome, findings, files);
   SortByPlace(findings.warnings, files);
   for (Diagnostic& w : findings.warnings) outcome.diagnostics.push_back(std::move(w));

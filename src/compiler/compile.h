@@ -37,14 +37,19 @@ struct CompileOutcome {
 /// `voci` and status already set), deleting each through `files` once read.
 /// Conflicts and read failures are reported through the status of `s`; with
 /// `recover` (a check) every error is recorded in the findings instead, the
-/// entry that raised it left out and the reading carried on.
-ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover = false);
+/// entry that raised it left out and the reading carried on. With `records`,
+/// every keyword test that an entry passed is kept there as a record, in
+/// reading order, for tools that show the model in the author's terms.
+ParseFindings memorizza_dati(Scenario& s, SourceFiles& files, bool recover = false,
+                             std::vector<SourceEntry>* records = nullptr);
 
 /// The compile of a scenario in memory: stores `j` (1 when the geometry is
 /// asked for, else 0), clears the status and every slot of `voci`, runs the
 /// parser `memorizza_dati`, and, when the route exists, the post-pass.
-/// `s.line_key` and `s.train_key` must be set. Nothing is written.
-CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files);
+/// `s.line_key` and `s.train_key` must be set. Nothing is written. With
+/// `records`, the parser's records of the entries are kept there.
+CompileOutcome memorizza_percorso(Scenario& s, bool with_geometry, SourceFiles& files,
+                                  std::vector<SourceEntry>* records = nullptr);
 
 /// The check of a scenario: the compile above, then a second parse that
 /// leaves out every entry that raises an error and reads on. Its diagnostics

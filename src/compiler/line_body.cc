@@ -9,6 +9,7 @@
 #include "compiler/plan.h"
 #include "compiler/profile.h"
 #include "model/cells.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -17,33 +18,24 @@ namespace {
 // Fills the gradient profile with the previous gradient up to `until`. Its cell
 // code is the low 8 bits of gradient + 100, a sum that must fit 32 bits when a
 // cell takes it.
-Flow FillGradient(ParseSession& p, LineCursors& c, int64_t until) {
-  if (!ProfileCanWrite(p.s, c.gradient, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
-  int64_t code = EncodeGradient(c.previous_gradient);
+Flow FillGradient(ParseSession& p, ProfileList& g, int64_t until) {
+  if (!ProfileCanWrite(p.model(), g.cursor, ProfileEnd::kPastLastCell)) return Flow::kGoOn;
+  int64_t code = EncodeGradient(g.previous);
   if (!FitsInt32(code)) {
-    return p.StoreFailureAt(c.gradient_place, "the gradient + 100 passes the 32-bit range");
+    return p.StoreFailureAt(g.place, "the gradient + 100 passes the 32-bit range");
   }
-  FillProfile(p.s, c.gradient, until, &cella::pendenza, low8(code));
+  FillProfile(p.model(), g.cursor, until, &cella::pendenza, low8(code));
   return Flow::kGoOn;
 }
 
 Flow Gradient(ParseSession& p, LineCursors& c) {
-  p.KeepRecord(EntryKind::kGradient);
-  int32_t posizione = 0;
-  int32_t pendenza = 0;
-  if (!p.ReadInts({&posizione, &pendenza})) return p.AfterFailure();
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  p.CheckPastRoute(posizione);
-  p.CheckFits(EncodeGradient(pendenza), 8, "pendenza", 1);
-  p.CheckOrder(c.gradient_order, posizione, "gradient");
-  int64_t n = CellsBefore(posizione);
-  const Flow f = n > 0 ? FillGradient(p, c, n) : Flow::kGoOn;
-  if (f == Flow::kStop) return f;
-  // A check that left out the fill of the gradient before goes on with this
-  // one, so that the fault is not reported again at each later entry.
-  c.previous_gradient = pendenza;
-  c.gradient_place = p.KeywordPlace();
-  return f;
+  const ProfileRules rules{EntryKind::kGradient, "gradient",
+                           [&p](int32_t, int32_t pendenza) {
+                             p.CheckFits(EncodeGradient(pendenza), 8, "pendenza", 1);
+                           },
+                           nullptr,
+                           [&p, &c](int64_t until) { return FillGradient(p, c.gradient, until); }};
+  return ReadProfileEntry(p, c.gradient, rules);
 }
 
 // A plan that cannot go on: status 103, and a check draws no more curves.
@@ -105,13 +97,14 @@ Flow Curve(ParseSession& p, LineCursors& c, const std::string& kw) {
            "curves must come in increasing order of start and not overlap"}};
   int64_t fine = static_cast<int64_t>(inizio) + lunghezza;
   const char* kTooLong = "the curve's start + length passes the 32-bit range";
-  if (!p.s.tracciato) {
+  Tracciato* plan = p.plan();
+  if (plan == nullptr) {
     // Without a table every metre lies past its end.
     if (c.m <= inizio) return BrokenPlan(p, c, past);
     if (!FitsInt32(fine)) return p.StoreFailure(kTooLong);
     return c.m <= fine ? BrokenPlan(p, c, past) : Flow::kGoOn;
   }
-  Tracciato& t = *p.s.tracciato;
+  Tracciato& t = *plan;
   if (PlanStraight(t, c.m, inizio, true) != PlanResult::kDone) return BrokenPlan(p, c, past);
   // The end of the turning run is a 32-bit sum, taken once the straight run is
   // done.
@@ -133,7 +126,7 @@ Flow Terrain(ParseSession& p) {
                " m: its end lies before its start, and it sets no cell; write "
                "the start first");
   }
-  return p.Placed(m.inizio, memo_montagna(p.s, m));
+  return p.Placed(m.inizio, memo_montagna(p.model(), p.stretches(), m));
 }
 
 Flow SpeedBoard(ParseSession& p) {
@@ -146,7 +139,7 @@ Flow SpeedBoard(ParseSession& p) {
   if (!p.InRange(b.posizione, 100)) return p.RangeFailure(b.posizione);
   p.CheckPastRoute(b.posizione);
   p.CheckFits(EncodeDigitPair(b.strisces, b.strisced), 16, "dato4", 4);
-  const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.s, b));
+  const Flow f = p.Placed(b.posizione, memo_indicatori_v_max(p.model(), b));
   if (f == Flow::kGoOn) ++p.counts().speed_boards;
   return f;
 }
@@ -161,28 +154,47 @@ Flow TextBoard(ParseSession& p) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   const int64_t indice = cell_of(posizione);
-  cella* cell = p.s.cell_at(indice);
+  cella* cell = p.Cell(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
   if (!is_free(*cell)) return p.Taken(Status::kTextBoardTaken, posizione, indice);
-  if (p.board_cursor < 1) return p.Stop(Status::kStationSlotsFull);
+  const int32_t slot = p.slots().next_board();
+  if (slot < 1) return p.Stop(Status::kStationSlotsFull);
   p.Own(indice);
   cell->tipo = kCartello;
-  cell->dato1 = low16(p.board_cursor);
-  p.s.voci[static_cast<size_t>(p.board_cursor)].nome = std::move(testo);
-  --p.board_cursor;
+  cell->dato1 = low16(slot);
+  p.Slot(slot).nome = std::move(testo);
+  p.slots().BoardTaken();
   ++p.counts().text_boards;
   return Flow::kGoOn;
 }
 
-// Every body test that the keyword field passes takes its fields, in order.
+// One body keyword that the keyword field passed takes its fields. Without
+// the geometry a curve line is passed over.
+Flow BodyField(ParseSession& p, LineCursors& c, KeywordId id, const std::string& kw) {
+  switch (id) {
+    case KeywordId::kPendenza:
+      return Gradient(p, c);
+    case KeywordId::kCurva:
+      return p.with_geometry() ? Curve(p, c, kw) : Flow::kGoOn;
+    case KeywordId::kMontagna:
+      return Terrain(p);
+    case KeywordId::kIndicatoriV:
+      return SpeedBoard(p);
+    case KeywordId::kCartelloIndicatore:
+      return TextBoard(p);
+    default:
+      return Flow::kGoOn;
+  }
+}
+
+// Every body test that the keyword field passes takes its fields, in the order
+// of the keyword table.
 Flow BodyEntry(ParseSession& p, LineCursors& c, const std::string& kw) {
-  Flow f = Flow::kGoOn;
-  if (Has(kw, "pendenza") && (f = Gradient(p, c)) != Flow::kGoOn) return f;
-  if (p.s.j != 0 && Has(kw, "curva") && (f = Curve(p, c, kw)) != Flow::kGoOn) return f;
-  if (Has(kw, "montagna") && (f = Terrain(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "indicatori_v") && (f = SpeedBoard(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "cartello") && Has(kw, "indicat")) return TextBoard(p);
-  return f;
+  for (const KeywordRule& k : KeywordsOf(Grammar::kLineBody)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = BodyField(p, c, k.id, kw); f != Flow::kGoOn) return f;
+  }
+  return Flow::kGoOn;
 }
 
 }  // namespace
@@ -203,11 +215,10 @@ Flow ReadLineBody(ParseSession& p, LineCursors& c) {
 
 Flow EndLineFile(ParseSession& p, LineCursors& c) {
   p.DeleteCurrent();
-  const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
-  if (FillGradient(p, c, tail_end) == Flow::kStop) return Flow::kStop;
-  if (p.s.j != 0 && p.s.tracciato) {
-    Tracciato& t = *p.s.tracciato;
-    PlanStraight(t, c.m, static_cast<int64_t>(t.ultimo_metro()) - 2, false);
+  const int64_t tail_end = static_cast<int64_t>(p.last_cell()) - 2;
+  if (FillGradient(p, c.gradient, tail_end) == Flow::kStop) return Flow::kStop;
+  if (Tracciato* t = p.plan(); p.with_geometry() && t != nullptr) {
+    PlanStraight(*t, c.m, static_cast<int64_t>(t->ultimo_metro()) - 2, false);
   }
   return Flow::kGoOn;
 }

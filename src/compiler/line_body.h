@@ -6,21 +6,17 @@
 #include <cstdint>
 
 #include "compiler/parse_session.h"
+#include "compiler/profile_entry.h"
 
 namespace percorso {
 
-/// Where the body has got to: the next cell whose gradient is still to be set,
-/// the gradient of the last gradient line (and where that line was read), and
-/// the next metre of the plan.
+/// Where the body has got to: the gradient profile and the next metre of the
+/// plan.
 struct LineCursors {
-  int64_t gradient = 0;
-  int32_t previous_gradient = 0;
-  SourceLocation gradient_place;
+  ProfileList gradient;
   int64_t m = 2;
   /// A check found the plan unable to go on: later curves are not drawn.
   bool plan_broken = false;
-  /// The gradient lines so far, for the order of their positions.
-  ListOrder gradient_order;
   /// The last curve read: its start, its end and where it was read.
   bool any_curve = false;
   int32_t curve_start = 0;

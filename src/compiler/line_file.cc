@@ -10,8 +10,9 @@
 #include "compiler/keywords.h"
 #include "compiler/line_body.h"
 #include "compiler/plan.h"
-#include "compiler/progressive.h"
+#include "compiler/reference_order.h"
 #include "model/cells.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -29,24 +30,24 @@ Flow RouteLength(ParseSession& p) {
   const int64_t estesa = static_cast<int64_t>(lunghezza) + kRouteExtension;
   const char* kNegative = "a route length below -7000 m leaves no cell";
   if (LastCellOf(estesa) < 0) return p.StoreFailure(kNegative);
-  if (p.s.j != 0 && estesa < 0) return p.StoreFailure(kNegative);
-  create_route(p.s, lunghezza);
+  if (p.with_geometry() && estesa < 0) return p.StoreFailure(kNegative);
+  create_route(p.model(), lunghezza);
   p.RouteRead(lunghezza);
   p.counts().has_route = true;
   p.counts().route_length = lunghezza;
-  p.s.voci[kVoceTreno].fine = lunghezza;
+  p.Slot(kVoceTreno).fine = lunghezza;
   return Flow::kGoOn;
 }
 
 bool Triple(ParseSession& p, int slot) {
-  voce& v = p.s.voci[slot];
+  voce& v = p.Slot(slot);
   if (!p.ReadInts({&v.inizio, &v.fine, &v.posizione})) return false;
   p.ReferenceRead(slot);
   return true;
 }
 
 Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
-  voce& v = p.s.voci[kVoceChiaveTreno];
+  voce& v = p.Slot(kVoceChiaveTreno);
   if (!p.ReadInts({&v.inizio, &v.fine})) return p.AfterFailure();
   if (!is_multiple(v.inizio, kCellMetres))
     return p.Stop(Status::kRepetitionStartNotMultiple, {}, 0);
@@ -65,22 +66,39 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   return Flow::kGoOn;
 }
 
-// Every header test that the keyword field passes takes its fields, in order.
-Flow HeaderEntry(ParseSession& p, const std::string& kw) {
-  voce& linea = p.s.voci[kVoceLinea];
-  if (Has(kw, "percorso") && Has(kw, "lunghezza")) {
-    if (Flow f = RouteLength(p); f != Flow::kGoOn) return f;
-  }
+// One header keyword that the keyword field passed takes its fields.
+Flow HeaderField(ParseSession& p, KeywordId id, const std::string& kw) {
+  voce& linea = p.Slot(kVoceLinea);
   const Flow failed = p.AfterFailure();
-  bool progressiva = HasExact(kw, "progressiva");
-  if (progressiva && HasExact(kw, "tre") && !Triple(p, kVoceProgressivaTre)) return failed;
-  if (progressiva && HasExact(kw, "due") && !Triple(p, kVoceProgressivaDue)) return failed;
-  if (progressiva && HasExact(kw, "uno") && !Triple(p, kVoceProgressivaUno)) return failed;
-  bool sfondo = HasExact(kw, "sfondo");
-  if (sfondo && HasExact(kw, "uno") && !p.ReadInts({&linea.inizio})) return failed;
-  if (sfondo && HasExact(kw, "due") && !p.ReadInts({&linea.posizione})) return failed;
-  if (sfondo && HasExact(kw, "tre") && !p.ReadInts({&linea.fine})) return failed;
-  if (HasExact(kw, "segnali") && HasExact(kw, "ripetizione")) return SignalRepetition(p, kw);
+  switch (id) {
+    case KeywordId::kLunghezzaPercorso:
+      return RouteLength(p);
+    case KeywordId::kProgressivaTre:
+      return Triple(p, kVoceProgressivaTre) ? Flow::kGoOn : failed;
+    case KeywordId::kProgressivaDue:
+      return Triple(p, kVoceProgressivaDue) ? Flow::kGoOn : failed;
+    case KeywordId::kProgressivaUno:
+      return Triple(p, kVoceProgressivaUno) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoUno:
+      return p.ReadInts({&linea.inizio}) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoDue:
+      return p.ReadInts({&linea.posizione}) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoTre:
+      return p.ReadInts({&linea.fine}) ? Flow::kGoOn : failed;
+    case KeywordId::kRipetizioneSegnali:
+      return SignalRepetition(p, kw);
+    default:
+      return Flow::kGoOn;
+  }
+}
+
+// Every header test that the keyword field passes takes its fields, in the
+// order of the keyword table.
+Flow HeaderEntry(ParseSession& p, const std::string& kw) {
+  for (const KeywordRule& k : KeywordsOf(Grammar::kLineHeader)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = HeaderField(p, k.id, kw); f != Flow::kGoOn) return f;
+  }
   return Flow::kGoOn;
 }
 
@@ -116,9 +134,9 @@ Flow ReadHeader(ParseSession& p) {
 // heading along the second coordinate; a table without metre 1 cannot hold the origin (a read
 // failure).
 Flow BetweenHeaderAndBody(ParseSession& p) {
-  Scenario& s = p.s;
-  s.inizi_tratti.clear();
-  s.fini_tratti.clear();
+  Scenario& s = p.model();
+  p.stretches().inizi_tratti.clear();
+  p.stretches().fini_tratti.clear();
   // A reference adjusted past the 32-bit range is an arithmetic overflow.
   const std::array<voce, 3> before = {s.voci[kVoceProgressivaTre], s.voci[kVoceProgressivaDue],
                                       s.voci[kVoceProgressivaUno]};
@@ -135,7 +153,7 @@ Flow BetweenHeaderAndBody(ParseSession& p) {
 }  // namespace
 
 Flow ReadLineFile(ParseSession& p) {
-  if (!p.files().Exists(Source::kLinea)) {
+  if (!p.SourceExists(Source::kLinea)) {
     p.RaiseInFile(Status::kLineFileMissing, Source::kLinea);
     return Flow::kStop;
   }
@@ -143,11 +161,11 @@ Flow ReadLineFile(ParseSession& p) {
   std::optional<Note> near_miss;
   if (!p.FindGenerale(/*at_end_too=*/true, &near_miss)) {
     p.StopInFile(Status::kNoGenerale);
-    if (near_miss && !p.recovering()) p.s.diagnostic.notes.push_back(*near_miss);
+    if (near_miss && !p.recovering()) p.NoteOnStatus(*near_miss);
     return Flow::kStop;
   }
   if (ReadHeader(p) == Flow::kStop) return Flow::kStop;
-  if (!p.s.has_celle()) {
+  if (!p.has_route()) {
     p.NoRouteLength();
     // A check has nothing to place the rest on; the compile reads on, as it
     // always has, and writes nothing.

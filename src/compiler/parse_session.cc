@@ -14,126 +14,46 @@ constexpr int64_t kLongestRoute = 1000000;
 
 bool ParseSession::Open(Source which) {
   WarnQuotedSpans();
-  current_ = which;
-  reader_.reset();
-  contents_.clear();
+  places_.SetFile(file_.Name(which));
   run_on_cursor_ = LineCursor{};
   warned_line_ = 0;
   record_end_line_ = 0;
   records_in_file_ = 0;
-  SourceText text = files_.Read(which);
-  if (!text.ok) {
-    NoteIoError(text.error);
-    return false;
-  }
-  contents_ = std::move(text.contents);
-  reader_.emplace(contents_);
+  if (!file_.Open(which)) return false;
   CheckEnding(CheckEncoding());
   return true;
 }
 
 bool ParseSession::NextBodyKeyword(std::string* keyword) {
-  dashes_.clear();
+  FieldReader& r = file_.reader();
+  places_.ClearDashes();
   bool first_on_line = false;
   for (int skips = 0;; ++skips) {
-    if (reader_->at_end()) return false;
-    reader_->ReadText(keyword);
+    if (r.at_end()) return false;
+    r.ReadText(keyword);
     if (skips == 0) {
-      first_on_line = reader_->first_on_line();
-      group_start_ = {reader_->line(), reader_->column()};
+      first_on_line = r.first_on_line();
+      places_.StartGroup(r.line(), r.column());
     }
-    if (reader_->at_end()) return false;
+    if (r.at_end()) return false;
     if (skips == kBodyDashSkips || !IsDashField(*keyword)) break;
-    dashes_ += (dashes_.empty() ? "" : ", ") + *keyword;
+    places_.AddDash(*keyword);
   }
   MarkKeyword(*keyword, first_on_line);
   return true;
 }
 
 void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
-  keyword_ = keyword;
-  keyword_line_ = reader_->line();
-  keyword_column_ = reader_->column();
-  keyword_first_on_line_ = first_on_line;
-  if (dashes_.empty()) group_start_ = {keyword_line_, keyword_column_};
-  fields_.clear();
-  entry_index_ = -1;
-  kept_ = -1;
-}
-
-void ParseSession::KeepRecord(EntryKind kind) {
-  if (!s.keep_source_entries) return;
-  kept_ = static_cast<int64_t>(s.source_entries.size());
-  SourceEntry record;
-  record.place = KeywordPlace();
-  record.keyword = keyword_;
-  record.kind = kind;
-  s.source_entries.push_back(std::move(record));
-}
-
-SourceEntry* ParseSession::Kept() {
-  if (kept_ < 0 || static_cast<size_t>(kept_) >= s.source_entries.size()) return nullptr;
-  return &s.source_entries[static_cast<size_t>(kept_)];
-}
-
-void ParseSession::KeepNumber(int64_t value) {
-  if (SourceEntry* record = Kept()) record->numbers.push_back(value);
-}
-
-SourceLocation ParseSession::FieldPlace(int field) const {
-  if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return KeywordPlace();
-  const auto& [line, column] = fields_[static_cast<size_t>(field)];
-  return line == keyword_line_ ? Here(line, column) : KeywordPlace();
-}
-
-std::vector<Note> ParseSession::FieldNotes(int field) const {
-  if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return {};
-  const auto& [line, column] = fields_[static_cast<size_t>(field)];
-  if (line == keyword_line_) return {};
-  return {Note{Here(line, column),
-               "the value at fault is read here, on a later line: the entry's "
-               "own line holds fewer values than its keyword reads"}};
-}
-
-void ParseSession::Delete(Source which) {
-  bool& deleted = which == Source::kLinea ? linea_deleted_ : treno_deleted_;
-  if (deleted) return;
-  deleted = true;
-  std::string error;
-  if (!files_.Delete(which, &error)) NoteIoError(error);
-}
-
-void ParseSession::NoteIoError(const std::string& message) {
-  if (findings_.io_error.empty()) findings_.io_error = message;
-}
-
-SourceLocation ParseSession::Here(int line, int column) const {
-  return SourceLocation{files_.Name(current_), line, column};
-}
-
-Flow ParseSession::Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
-                         std::vector<Note> notes, Flow flow) {
-  if (!recover_) {
-    s.SetStatus(code, where, posizione, std::move(notes));
-    return flow;
-  }
-  if (findings_.errors.size() >= kMaxKeptDiagnostics) {
-    ++findings_.errors_left_out;
-    return flow == Flow::kStop || flow == Flow::kEndOfFile ? Flow::kSkip : flow;
-  }
-  Diagnostic d;
-  d.stato = Code(code);
-  d.progressiva_errore = posizione.value_or(0);
-  d.where = where;
-  d.notes = std::move(notes);
-  findings_.errors.push_back(std::move(d));
-  return flow == Flow::kStop || flow == Flow::kEndOfFile ? Flow::kSkip : flow;
+  const FieldReader& r = file_.reader();
+  places_.StartEntry(keyword, r.line(), r.column(), first_on_line);
+  cells_.StartEntry();
+  records_.EndEntry();
 }
 
 Flow ParseSession::StopWith(Status code, std::optional<int32_t> posizione, int field,
                             std::vector<Note> notes) {
-  if (!recover_) DeleteCurrent();
-  std::vector<Note> all = FieldNotes(field);
+  if (!recovering()) DeleteCurrent();
+  std::vector<Note> all = places_.FieldNotes(field);
   all.insert(all.end(), notes.begin(), notes.end());
   return Raise(code, FieldPlace(field), posizione, std::move(all), Flow::kStop);
 }
@@ -144,7 +64,7 @@ Flow ParseSession::Stop(Status code, std::optional<int32_t> posizione, int field
 
 Flow ParseSession::StopInFile(Status code, int field) {
   DeleteCurrent();
-  SourceLocation where = field == kWholeFile ? FilePlace(current_) : FieldPlace(field);
+  SourceLocation where = field == kWholeFile ? FilePlace(current()) : FieldPlace(field);
   Raise(code, where, std::nullopt, {}, Flow::kStop);
   return Flow::kStop;
 }
@@ -156,24 +76,24 @@ void ParseSession::RaiseInFile(Status code, Source which, std::vector<Note> note
 Flow ParseSession::RangeFailure(int32_t posizione) {
   // A check tells one entry past the route's end, and how many more there are:
   // they share one cause, most often the route length.
-  const bool past_end = recover_ && route_ && posizione > route_length_;
+  const bool past_end = recovering() && route_ && posizione > route_length_;
   if (past_end && past_end_error_ >= 0) {
     ++past_end_more_;
     past_end_last_ = FieldPlace(0);
     return Flow::kSkip;
   }
-  std::vector<Note> notes = FieldNotes(0);
+  std::vector<Note> notes = places_.FieldNotes(0);
   std::vector<Note> route = RouteNotes(posizione);
   notes.insert(notes.end(), route.begin(), route.end());
   Flow f =
       Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
-  if (past_end) past_end_error_ = static_cast<int64_t>(findings_.errors.size()) - 1;
+  if (past_end) past_end_error_ = static_cast<int64_t>(policy_.errors().size()) - 1;
   return f;
 }
 
 std::vector<Note> ParseSession::RouteNotes(int64_t posizione) const {
   if (!route_) return {};
-  const int64_t last = s.ultima_cella;
+  const int64_t last = s_.ultima_cella;
   const int64_t metre = last * kCellMetres;
   return {Note{route_->where,
                "the route is " + std::to_string(route_length_) + " m long: its last cell, " +
@@ -203,7 +123,7 @@ void ParseSession::ReferencesOrdered(const std::array<voce, 3>& before) {
   // A triple moves whole; the one with a third value of 1 has 100 more in its
   // second value.
   for (size_t slot = 0; slot < 3; ++slot) {
-    const voce& now = s.voci[kVoceProgressivaTre + slot];
+    const voce& now = s_.voci[kVoceProgressivaTre + slot];
     reference_places_[slot].reset();
     for (size_t k = 0; k < 3; ++k) {
       const voce& was = before[k];
@@ -223,15 +143,16 @@ std::optional<SourceLocation> ParseSession::ReferencePlace(int slot) const {
 }
 
 Flow ParseSession::ReadFailure(const std::string& what) {
-  SourceLocation at = Here(reader_->line(), reader_->column());
+  const FieldReader& r = file_.reader();
+  SourceLocation at = Here(r.line(), r.column());
   std::vector<Note> notes;
-  if (at.line != keyword_line_) {
+  if (at.line != places_.keyword_line()) {
     notes.push_back(Note{at, what});
     at = KeywordPlace();
   } else {
     notes.push_back(Note{SourceLocation{}, what});
   }
-  if (!recover_) DeleteRemaining();
+  if (!recovering()) file_.DeleteRemaining();
   return Raise(Status::kReadFailure, at, std::nullopt, std::move(notes), Flow::kStop);
 }
 
@@ -240,26 +161,20 @@ Flow ParseSession::StoreFailure(std::string why) {
 }
 
 Flow ParseSession::StoreFailureAt(const SourceLocation& where, std::string why) {
-  if (!recover_) DeleteRemaining();
+  if (!recovering()) file_.DeleteRemaining();
   return Raise(Status::kReadFailure, where, std::nullopt, {Note{SourceLocation{}, std::move(why)}},
                Flow::kStop);
 }
 
 Flow ParseSession::OpenFailure(Source which) {
-  if (!recover_) DeleteRemaining();
+  if (!recovering()) file_.DeleteRemaining();
   Raise(Status::kReadFailure, FilePlace(which), std::nullopt,
-        {Note{SourceLocation{}, findings_.io_error}}, Flow::kStop);
+        {Note{SourceLocation{}, file_.io_error()}}, Flow::kStop);
   return Flow::kStop;
 }
 
-void ParseSession::DeleteRemaining() {
-  for (Source which : {Source::kLinea, Source::kTreno}) {
-    if (files_.Exists(which)) Delete(which);
-  }
-}
-
 bool ParseSession::InRange(int32_t p, int d) const {
-  return InCells(static_cast<int64_t>(p) + d) <= static_cast<double>(s.ultima_cella);
+  return InCells(static_cast<int64_t>(p) + d) <= static_cast<double>(s_.ultima_cella);
 }
 
 namespace {
@@ -275,11 +190,12 @@ std::string ReadProblem(const FieldReader& r, std::string_view range) {
 }  // namespace
 
 bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
+  FieldReader& r = file_.reader();
   for (int32_t* target : targets) {
-    bool ok = reader_->ReadInt32(target);
+    bool ok = r.ReadInt32(target);
     CheckNumberText(ok);
     if (!ok) {
-      ReadFailure(ReadProblem(*reader_, "a 32-bit value"));
+      ReadFailure(ReadProblem(r, "a 32-bit value"));
       return false;
     }
     KeepNumber(*target);
@@ -288,34 +204,37 @@ bool ParseSession::ReadInts(std::initializer_list<int32_t*> targets) {
 }
 
 bool ParseSession::ReadShort(int16_t* target) {
-  bool ok = reader_->ReadInt16(target);
+  FieldReader& r = file_.reader();
+  bool ok = r.ReadInt16(target);
   CheckNumberText(ok);
   if (ok) {
     KeepNumber(*target);
     return true;
   }
-  ReadFailure(ReadProblem(*reader_, "-32768 to 32767 (a 16-bit value)"));
+  ReadFailure(ReadProblem(r, "-32768 to 32767 (a 16-bit value)"));
   return false;
 }
 
 bool ParseSession::ReadByte(uint8_t* target) {
-  bool ok = reader_->ReadByte(target);
+  FieldReader& r = file_.reader();
+  bool ok = r.ReadByte(target);
   CheckNumberText(ok);
   if (ok) {
     KeepNumber(*target);
     return true;
   }
-  ReadFailure(ReadProblem(*reader_, "0 to 255 (an 8-bit value)"));
+  ReadFailure(ReadProblem(r, "0 to 255 (an 8-bit value)"));
   return false;
 }
 
 bool ParseSession::ReadName(std::string* target) {
-  if (reader_->ReadText(target) && target->size() <= kMaxNomeLength) {
-    fields_.emplace_back(reader_->line(), reader_->column());
-    if (SourceEntry* record = Kept()) record->text = *target;
+  FieldReader& r = file_.reader();
+  if (r.ReadText(target) && target->size() <= kMaxNomeLength) {
+    places_.FieldRead(r.line(), r.column());
+    records_.Text(*target);
     return true;
   }
-  ReadFailure(reader_->error() == ReadError::kEndOfFile
+  ReadFailure(r.error() == ReadError::kEndOfFile
                   ? "the file ends here, inside the entry: its text is missing"
                   : "the text is longer than 65535 bytes");
   return false;
@@ -333,44 +252,44 @@ Flow ParseSession::Placed(int32_t posizione, const Esito& esito) {
       return Taken(esito.stato, posizione, esito.quante > 0 ? esito.celle[0] : -1);
   }
   for (int i = 0; i < esito.quante; ++i) Own(esito.celle[static_cast<size_t>(i)]);
-  if (!recover_ && s.diagnostic.stato > 0) {
-    return Stop(static_cast<Status>(s.diagnostic.stato), posizione, 0);
+  if (!recovering() && s_.diagnostic.stato > 0) {
+    return Stop(static_cast<Status>(s_.diagnostic.stato), posizione, 0);
   }
   return Flow::kGoOn;
 }
 
 void ParseSession::Own(int64_t cell) {
-  if (cell < 0 || static_cast<uint64_t>(cell) >= s.celle.size()) return;
-  if (entry_index_ < 0) entry_index_ = owners_.AddEntry(KeywordPlace(), keyword_);
-  owners_.Own(cell, s.celle.size(), entry_index_);
-  if (SourceEntry* record = Kept()) record->cells.push_back(cell);
-}
-
-void ParseSession::RemarkOnCells(std::string remark) {
-  if (entry_index_ >= 0) owners_.SetRemark(entry_index_, std::move(remark));
+  if (cell < 0 || static_cast<uint64_t>(cell) >= s_.celle.size()) return;
+  cells_.Own(cell, s_.celle.size(), KeywordPlace(), places_.keyword());
+  records_.Cell(cell);
 }
 
 void ParseSession::StationPlaced(int32_t slot) {
   if (slot < 0) return;
-  if (station_places.size() <= static_cast<size_t>(slot)) station_places.resize(slot + 1);
-  station_places[static_cast<size_t>(slot)] = KeywordPlace();
+  slots_.StationRead(slot, KeywordPlace());
   ++findings_.counts.stations;
-  if (SourceEntry* record = Kept()) record->slot = slot;
+  records_.Slot(slot);
 }
 
 Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
   std::vector<Note> notes;
-  if (s.cell_at(cell) != nullptr) notes.push_back(DescribeCell(s, owners_, cell));
+  if (s_.cell_at(cell) != nullptr) notes.push_back(CellNote(cell));
   return StopWith(code, posizione, 0, std::move(notes));
 }
 
 void ParseSession::RouteRead(int32_t lunghezza) {
-  route_ = Note{KeywordPlace(), keyword_};
+  stretches_.pending.clear();
+  route_ = Note{KeywordPlace(), places_.keyword()};
   route_length_ = lunghezza;
 }
 
 ParseFindings ParseSession::TakeFindings() {
   WarnQuotedSpans();
+  findings_.io_error = file_.io_error();
+  findings_.errors = std::move(policy_.errors());
+  findings_.errors_left_out = policy_.left_out();
+  findings_.warnings = std::move(warnings_.warnings());
+  findings_.warnings_left_out = warnings_.left_out();
   if (past_end_more_ > 0 && past_end_error_ >= 0 &&
       static_cast<size_t>(past_end_error_) < findings_.errors.size()) {
     findings_.errors[static_cast<size_t>(past_end_error_)].notes.push_back(
@@ -398,8 +317,8 @@ ParseFindings ParseSession::TakeFindings() {
              " more warnings were found and are not listed";
     findings_.warnings.push_back(std::move(d));
   }
-  if (const Note* owner = owners_.Of(1)) findings_.header_cell = *owner;
-  findings_.owners = std::move(owners_);
+  if (const Note* owner = cells_.owners().Of(1)) findings_.header_cell = *owner;
+  findings_.owners = cells_.Take();
   return std::move(findings_);
 }
 

@@ -1,7 +1,10 @@
-// The state that the two source grammars share while one parse runs: the open
-// source file and its field reader, the place of the entry being read, which
-// files are already deleted, the board cursor, and the ways an entry ends the
-// reading of a file or the whole parse.
+// What the two source grammars share while one parse runs, as operations: the
+// open source file and its deletion (OpenSource), the places of the entry
+// being read (EntryPlaces), the compile or check policy for errors
+// (ErrorPolicy), the cells each entry claims (CellClaims), the viewer's
+// records (EntryRecords), the warnings (WarningList) and the slots of stations
+// and boards (SlotCursors); and the ways an entry ends the reading of a file
+// or the whole parse.
 #ifndef PERCORSO_COMPILER_PARSE_SESSION_H_
 #define PERCORSO_COMPILER_PARSE_SESSION_H_
 
@@ -15,10 +18,17 @@
 #include <vector>
 
 #include "compiler/cell_owners.h"
+#include "compiler/entry_places.h"
+#include "compiler/entry_records.h"
+#include "compiler/error_policy.h"
 #include "compiler/field_reader.h"
+#include "compiler/open_source.h"
 #include "compiler/placement.h"
-#include "compiler/source_checks.h"
+#include "compiler/slot_cursors.h"
 #include "compiler/source_files.h"
+#include "compiler/source_text.h"
+#include "compiler/warning_list.h"
+#include "model/grammar.h"
 #include "model/model.h"
 
 namespace percorso {
@@ -29,14 +39,6 @@ namespace percorso {
 inline bool FitsInt32(int64_t v) {
   return v >= INT32_MIN && v <= INT32_MAX;
 }
-
-/// What the reading of a source file does after an entry.
-enum class Flow {
-  kGoOn,       // read the next entry
-  kEndOfFile,  // go to the end steps of the file (its end, or a range failure)
-  kStop,       // the parse is over; the status and the deletions are done
-  kSkip,       // (check) the entry raised an error and is left out; read on
-};
 
 /// Which field of an entry a status is about: the keyword field, or a value
 /// field by its index among the values read (0 is the first).
@@ -66,9 +68,6 @@ struct ListOrder {
 };
 
 /// What a parse found besides the model.
-/// The most warnings, and the most errors, that a parse keeps.
-inline constexpr size_t kMaxKeptDiagnostics = 10000;
-
 struct ParseFindings {
   /// The first source file operation that failed (a read or a deletion), one
   /// line naming the file and the reason; empty when none did.
@@ -96,19 +95,38 @@ class ParseSession {
  public:
   /// With `recover`, an entry that raises an error is recorded and left out,
   /// and the parse goes on (the check of a scenario); without, the first error
-  /// ends the parse as the compile does.
-  ParseSession(Scenario& scenario, SourceFiles& files, bool recover)
-      : s(scenario), files_(files), recover_(recover) {}
+  /// ends the parse as the compile does. With `records`, every keyword test
+  /// that an entry passes is kept there as a record, for the viewer.
+  ParseSession(Scenario& scenario, SourceFiles& files, bool recover,
+               std::vector<SourceEntry>* records = nullptr)
+      : s_(scenario), file_(files), policy_(scenario, recover), records_(records) {}
 
-  Scenario& s;
-  SourceFiles& files() { return files_; }
-  bool recovering() const { return recover_; }
+  /// The model the parse reads into, for the operations that place features.
+  Scenario& model() { return s_; }
+  /// Slot `slot` of `voci` (0 to 86).
+  voce& Slot(int slot) { return s_.voci[static_cast<size_t>(slot)]; }
+  /// The cell at `i`, or nullptr outside the route.
+  cella* Cell(int64_t i) { return s_.cell_at(i); }
+  /// The route length has created the cells.
+  bool has_route() const { return s_.has_celle(); }
+  /// The upper index of `celle`.
+  int32_t last_cell() const { return s_.ultima_cella; }
+  /// The geometry is asked for: curves are read and drawn.
+  bool with_geometry() const { return s_.wants_geometry(); }
+  /// The plan of the line, or nullptr without one.
+  Tracciato* plan() { return s_.tracciato ? &*s_.tracciato : nullptr; }
+  /// Adds `note` to the status of the compile.
+  void NoteOnStatus(Note note) { s_.diagnostic.notes.push_back(std::move(note)); }
+
+  bool recovering() const { return policy_.recovering(); }
 
   /// Reads `which` whole and makes it the open file; false when it cannot be
   /// read (the reason is kept in the findings).
   bool Open(Source which);
-  FieldReader& reader() { return *reader_; }
-  Source current() const { return current_; }
+  FieldReader& reader() { return file_.reader(); }
+  Source current() const { return file_.current(); }
+  /// True when the source file `which` exists.
+  bool SourceExists(Source which) { return file_.Exists(which); }
 
   /// Reads the keyword field of the next body entry, passing over up to two
   /// dash fields, and starts the entry. False when the end of the file is
@@ -118,22 +136,22 @@ class ParseSession {
   /// `first_on_line` tells whether it (or the dash field passed over before
   /// it) began its line.
   void MarkKeyword(const std::string& keyword, bool first_on_line);
-  /// The entry passed the keyword test of `kind`: when the scenario keeps
+  /// The entry passed the keyword test of `kind`: when the parse keeps
   /// records, the values read from here on, and the cells and the station
   /// slot placed, go to a new record of that kind.
-  void KeepRecord(EntryKind kind);
+  void KeepRecord(EntryKind kind) { records_.Start(kind, KeywordPlace(), places_.keyword()); }
   /// The place of the entry's keyword field.
-  SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
+  SourceLocation KeywordPlace() const { return places_.KeywordPlace(); }
   /// The place of value field `field` of the entry (kKeywordField: the keyword
   /// field): on the keyword's line, else the keyword field's place.
-  SourceLocation FieldPlace(int field) const;
+  SourceLocation FieldPlace(int field) const { return places_.FieldPlace(field); }
   /// The file `which`, with no place in it.
-  SourceLocation FilePlace(Source which) const { return SourceLocation{files_.Name(which), 0, 0}; }
+  SourceLocation FilePlace(Source which) const { return SourceLocation{file_.Name(which), 0, 0}; }
 
   /// Deletes a source file unless it was already deleted in this parse.
-  void Delete(Source which);
+  void Delete(Source which) { file_.Delete(which); }
   /// Deletes the open file.
-  void DeleteCurrent() { Delete(current_); }
+  void DeleteCurrent() { file_.DeleteCurrent(); }
 
   /// Raises `code` for the entry at `field`: the parse ends, the open file
   /// deleted (Flow::kStop), or, when checking, the entry is left out
@@ -160,7 +178,7 @@ class ParseSession {
   /// Status 25 for the file `which` that cannot be read.
   Flow OpenFailure(Source which);
   /// The flow after a failure that the callee has already raised.
-  Flow AfterFailure() const { return recover_ ? Flow::kSkip : Flow::kStop; }
+  Flow AfterFailure() const { return policy_.AfterFailure(); }
 
   /// The range check R(p, d): false when (p + d) / 50 lies beyond the last
   /// cell.
@@ -186,14 +204,15 @@ class ParseSession {
   /// entry, and the kept record lists the cell.
   void Own(int64_t cell);
   /// A note on what `cell` holds and which entry put it there.
-  Note CellNote(int64_t cell) const { return DescribeCell(s, owners_, cell); }
+  Note CellNote(int64_t cell) const { return DescribeCell(s_, cells_.owners(), cell); }
   /// What a later error about the cells the entry owns should add (a
   /// slowdown without an end cell, say).
-  void RemarkOnCells(std::string remark);
+  void RemarkOnCells(std::string remark) { cells_.Remark(std::move(remark)); }
   /// A conflict on `cell`, raised as `code` at the entry's position field.
   Flow Taken(Status code, int32_t posizione, int64_t cell);
 
-  /// The route length was read from the entry.
+  /// The route length was read from the entry: the cells are new, and no
+  /// stretch waits to be drawn on them.
   void RouteRead(int32_t lunghezza);
   /// The header ended without a route length.
   void NoRouteLength() { findings_.no_route_length = true; }
@@ -216,7 +235,9 @@ class ParseSession {
   bool FindGenerale(bool at_end_too, std::optional<Note>* near_miss);
   /// A warning named `name`, one of compiler/warning_names.h.
   void Warn(std::string_view name, const SourceLocation& where, std::string text,
-            std::vector<Note> notes = {});
+            std::vector<Note> notes = {}) {
+    warnings_.Add(name, where, std::move(text), std::move(notes));
+  }
   /// Warns when the entry's `posizione` lies below that of the previous entry
   /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
   /// entry is the last of the list.
@@ -234,35 +255,25 @@ class ParseSession {
   /// Raises `code` at `where` (no position): the reading goes on.
   void RaiseAt(Status code, const SourceLocation& where, std::vector<Note> notes);
 
+  /// The slots of stations and text boards.
+  SlotCursors& slots() { return slots_; }
+  /// The terrain stretches placed so far.
+  StretchList& stretches() { return stretches_; }
+  /// The entry placed a station in `slot`: where it was read is kept for notes
+  /// about the next one, and the kept record names the slot.
+  void StationPlaced(int32_t slot);
+
   /// What the parse found besides the model; taken once at its end.
   ParseFindings TakeFindings();
 
-  /// The next `voci` slot for a text board; stations stop below it.
-  int32_t board_cursor = kPrimaVoceCartello;
-  /// The entry placed a station in `slot`: where it was read is kept for notes
-  /// about the previous one, and the kept record names the slot.
-  void StationPlaced(int32_t slot);
-  /// Where each station slot was read.
-  std::vector<SourceLocation> station_places;
-  /// The station slots ran into the board slots (status 10 raised).
-  bool slots_full = false;
-
  private:
-  SourceLocation Here(int line, int column) const;
-  /// The record being kept for the entry, or nullptr.
-  SourceEntry* Kept();
-  /// Adds a value read to the kept record.
-  void KeepNumber(int64_t value);
-  /// After a read failure: each source file that still exists is deleted.
-  void DeleteRemaining();
-  void NoteIoError(const std::string& message);
-  /// Raises `code` at `where` with `notes`; when checking, records it and
-  /// returns Flow::kSkip, else sets the model's status and returns `flow`.
+  SourceLocation Here(int line, int column) const { return places_.Here(line, column); }
+  /// Adds a value read to the entry's places and its kept record.
+  void KeepNumber(int64_t value) { records_.Number(value); }
   Flow Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
-             std::vector<Note> notes, Flow flow);
-  /// Notes for an error at `field`: where the field stands when it is on
-  /// another line.
-  std::vector<Note> FieldNotes(int field) const;
+             std::vector<Note> notes, Flow flow) {
+    return policy_.Raise(code, where, posizione, std::move(notes), flow);
+  }
   std::vector<Note> RouteNotes(int64_t posizione) const;
   /// "; did you mean L x 1000 m?" when the route length reads like kilometres
   /// and `posizione` would lie within such a route; else empty.
@@ -276,40 +287,29 @@ class ParseSession {
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
   Encoding CheckEncoding();
-  bool OnKeywordLine(int field) const;
 
-  SourceFiles& files_;
-  bool recover_;
-  Source current_ = Source::kLinea;
-  std::string contents_;
-  // Where the run-on warnings stand in contents_: they come in line order.
-  LineCursor run_on_cursor_;
-  std::optional<FieldReader> reader_;
-  bool linea_deleted_ = false;
-  bool treno_deleted_ = false;
+  Scenario& s_;
+  OpenSource file_;
+  EntryPlaces places_;
+  ErrorPolicy policy_;
+  CellClaims cells_;
+  EntryRecords records_;
+  WarningList warnings_;
+  SlotCursors slots_;
+  StretchList stretches_;
   ParseFindings findings_;
 
-  // The entry being read: its keyword field and the places of its values.
-  std::string keyword_;
-  int keyword_line_ = 0;
-  int keyword_column_ = 0;
-  bool keyword_first_on_line_ = false;
-  std::vector<std::pair<int, int>> fields_;
-  // The record being kept for the entry: an index into source_entries, or -1.
-  int64_t kept_ = -1;
-  // Dash fields passed over before the keyword field, and where the first
-  // field of the group stands.
-  std::string dashes_;
-  std::pair<int, int> group_start_;
-  // The last line that a warning was given for (no second one on it), and the
-  // line where the previous record's values ended.
+  // Where the run-on warnings stand in the open file's text: they come in
+  // line order.
+  LineCursor run_on_cursor_;
+  // The last line that a warning was given for (no second one on it), the
+  // line where the previous record's values ended, and the records read from
+  // the open file.
   int warned_line_ = 0;
   int record_end_line_ = 0;
   int records_in_file_ = 0;
 
-  // Who put a feature on each cell, and the entry being read among them.
-  CellOwners owners_;
-  int32_t entry_index_ = -1;
+  // The route length and where it was read.
   std::optional<Note> route_;
   int32_t route_length_ = 0;
   bool past_route_warned_linea_ = false;

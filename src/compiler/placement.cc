@@ -30,7 +30,7 @@ bool codice_velocita(int32_t vs, int32_t vd, int16_t* codice) {
 
 }  // namespace
 
-Esito memo_montagna(Scenario& s, const Montagna& m) {
+Esito memo_montagna(Scenario& s, StretchList& tratti, const Montagna& m) {
   const StretchCells run = StretchCellsOf(m.inizio, m.fine);
   const int64_t prima = run.first;
   const int64_t ultima = run.last;
@@ -40,20 +40,20 @@ Esito memo_montagna(Scenario& s, const Montagna& m) {
   }
 
   int32_t tipo = m.tipo;
-  s.galleria = false;
+  tratti.galleria = false;
   if (tipo > 10) {
     tipo -= 10;
-    s.galleria = true;
+    tratti.galleria = true;
   }
 
-  s.inizi_tratti.push_back(m.inizio);
-  s.fini_tratti.push_back(m.fine);
-  const size_t n = s.inizi_tratti.size();
-  if (n > 1 && static_cast<int64_t>(m.inizio) - s.fini_tratti[n - 2] <= kStaccoMinimo) {
+  tratti.inizi_tratti.push_back(m.inizio);
+  tratti.fini_tratti.push_back(m.fine);
+  const size_t n = tratti.inizi_tratti.size();
+  if (n > 1 && static_cast<int64_t>(m.inizio) - tratti.fini_tratti[n - 2] <= kStaccoMinimo) {
     tipo = 3;
   }
 
-  if (prima <= ultima) s.pending_stretches.push_back({prima, ultima, low8(tipo), s.galleria});
+  if (prima <= ultima) tratti.pending.push_back({prima, ultima, low8(tipo), tratti.galleria});
   // Tunnel fillers leave their cells free: no cell is taken.
   return Esito();
 }
@@ -76,9 +76,10 @@ void DrawStretch(Scenario& s, const PendingStretch& p) {
 // stretches have it as a fourth cell, counted in `count` as differences along
 // each residue modulo 4 (unsigned arithmetic: every prefix sum is a count); a
 // counted cell that is still empty gets a filler.
-void DrawFillers(Scenario& s, std::vector<uint32_t>& count) {
+void DrawFillers(Scenario& s, const std::vector<PendingStretch>& pending,
+                 std::vector<uint32_t>& count) {
   std::fill(count.begin(), count.end(), 0);
-  for (const PendingStretch& p : s.pending_stretches) {
+  for (const PendingStretch& p : pending) {
     const auto prima = static_cast<size_t>(p.prima);
     const auto ultima = static_cast<size_t>(p.ultima);
     if (!p.galleria || prima + 3 > ultima) continue;
@@ -95,7 +96,7 @@ void DrawFillers(Scenario& s, std::vector<uint32_t>& count) {
 // stretch over it. From the last stretch back, each cell is drawn by the first
 // stretch that reaches it; `next` leads past the cells already drawn. One array
 // serves both passes, so that few fresh pages are touched.
-void DrawOverlapping(Scenario& s) {
+void DrawOverlapping(Scenario& s, const std::vector<PendingStretch>& pending) {
   const size_t n = s.celle.size();
   std::vector<uint32_t> work(n + 4);
   std::vector<uint32_t>& next = work;
@@ -105,7 +106,7 @@ void DrawOverlapping(Scenario& s) {
     return i;
   };
   bool tunnels = false;
-  for (auto it = s.pending_stretches.rbegin(); it != s.pending_stretches.rend(); ++it) {
+  for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
     const auto ultima = static_cast<size_t>(it->ultima);
     for (size_t i = undrawn(static_cast<size_t>(it->prima)); i <= ultima; i = undrawn(i + 1)) {
       s.celle[i].montagna = it->montagna;
@@ -113,13 +114,13 @@ void DrawOverlapping(Scenario& s) {
     }
     tunnels = tunnels || it->galleria;
   }
-  if (tunnels) DrawFillers(s, work);
+  if (tunnels) DrawFillers(s, pending, work);
 }
 
 }  // namespace
 
-void DrawStretches(Scenario& s) {
-  std::vector<PendingStretch>& pending = s.pending_stretches;
+void DrawStretches(Scenario& s, StretchList& tratti) {
+  std::vector<PendingStretch>& pending = tratti.pending;
   if (pending.empty()) return;
   // Stretches in order that do not overlap, as a line file lists them, draw
   // each cell once as they come.
@@ -130,7 +131,7 @@ void DrawStretches(Scenario& s) {
   if (in_order) {
     for (const PendingStretch& p : pending) DrawStretch(s, p);
   } else {
-    DrawOverlapping(s);
+    DrawOverlapping(s, pending);
   }
   pending.clear();
 }

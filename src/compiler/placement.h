@@ -32,10 +32,29 @@ struct Esito {
   void Add(int64_t cella) { celle[static_cast<size_t>(quante++)] = cella; }
 };
 
-/// Places a stretch (no conflict code). A stretch that starts 150 m or less
-/// after the end of the previous one is drawn as terrain 3. The cells are
-/// drawn by DrawStretches.
-Esito memo_montagna(Scenario& s, const Montagna& m);
+/// A terrain stretch placed on cells `prima` .. `ultima` and not yet drawn on
+/// them: its terrain code and whether every fourth cell gets a tunnel filler.
+struct PendingStretch {
+  int64_t prima = 0;
+  int64_t ultima = 0;
+  uint8_t montagna = 0;
+  bool galleria = false;
+};
+
+/// The terrain operation's list of the stretches of one parse: the starts and
+/// ends of the stretches placed so far, the tunnel flag of the last call, and
+/// the stretches placed since the cells were last drawn, in order.
+struct StretchList {
+  std::vector<int32_t> inizi_tratti;
+  std::vector<int32_t> fini_tratti;
+  bool galleria = false;
+  std::vector<PendingStretch> pending;
+};
+
+/// Places a stretch (no conflict code) and adds it to `tratti`. A stretch
+/// that starts 150 m or less after the end of the previous one is drawn as
+/// terrain 3. The cells are drawn by DrawStretches.
+Esito memo_montagna(Scenario& s, StretchList& tratti, const Montagna& m);
 
 /// Draws the stretches placed since the last call on the cells, as drawing
 /// each in turn at its placement would: `montagna` of every cell of a stretch
@@ -43,7 +62,7 @@ Esito memo_montagna(Scenario& s, const Montagna& m);
 /// cell of a tunnel stretch that is still empty. Deferring the fillers changes
 /// nothing for the placements in between: an empty cell and a filler are both
 /// free, and no placement empties a cell. Costs O(stretches + cells).
-void DrawStretches(Scenario& s);
+void DrawStretches(Scenario& s, StretchList& tratti);
 
 /// Places a slowdown. Codes 17 to 20; after 20 the start, end and warning
 /// cells stay written.

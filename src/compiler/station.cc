@@ -68,9 +68,9 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
     for (int z = 1; z <= 4; ++z) {
       const std::optional<int64_t> c = StationApproachCell(v.fine, z);
       if (!c) continue;
-      cella* cell = p.s.cell_at(*c);
+      cella* cell = p.Cell(*c);
       if (cell == nullptr) return p.RangeFailure(v.posizione);
-      saved.Save(p.s, *c);
+      saved.Save(p.model(), *c);
       cell->avviso = low8(EncodeStationApproach(z));
     }
   }
@@ -83,7 +83,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
                                   " m: its stopping mark, one cell before its end, must "
                                   "fall after cell 2"}});
     }
-    cella* cell = p.s.cell_at(*c);
+    cella* cell = p.Cell(*c);
     if (cell == nullptr) return p.RangeFailure(v.posizione);
     // The mark is written whatever the cell holds: a feature there is lost.
     if (!is_free(*cell)) {
@@ -92,7 +92,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
                  std::to_string(v.fine) + " m, replaces the feature in its cell",
              {p.CellNote(*c)});
     }
-    saved.Save(p.s, *c);
+    saved.Save(p.model(), *c);
     *mark = *c;
     cell->tipo = kFermata;
     cell->dato1 = low16(slot);
@@ -102,7 +102,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
 
 // The slots are full: stations and text boards share slots 1 to 80.
 Flow SlotsFull(ParseSession& p) {
-  p.slots_full = true;
+  p.slots().MarkFull();
   return p.StopWith(Status::kStationSlotsFull, {}, kKeywordField,
                     {Note{{},
                           "stations take the table's slots from 1 upward and text boards "
@@ -110,11 +110,9 @@ Flow SlotsFull(ParseSession& p) {
 }
 
 // The station at the slot before: where it was read and where it ends.
-std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
-  const size_t before = static_cast<size_t>(slot - 1);
-  const int32_t fine = p.s.voci[before].fine;
-  SourceLocation where =
-      before < p.station_places.size() ? p.station_places[before] : SourceLocation{};
+std::vector<Note> PreviousStation(ParseSession& p, int32_t slot) {
+  const int32_t fine = p.Slot(slot - 1).fine;
+  const SourceLocation where = p.slots().StationPlace(slot - 1);
   return {Note{where, "the previous station ends at " + std::to_string(fine) +
                           " m; the next one may start 350 m after it, at " +
                           std::to_string(static_cast<int64_t>(fine) + 350) + " m"}};
@@ -122,7 +120,7 @@ std::vector<Note> PreviousStation(const ParseSession& p, int32_t slot) {
 
 Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (slot < 1 || slot > kPrimaVoceCartello) return SlotsFull(p);
-  voce& v = p.s.voci[static_cast<size_t>(slot)];
+  voce& v = p.Slot(slot);
   if (!p.ReadInts({&v.posizione})) return p.AfterFailure();
   if (!p.InRange(v.posizione, 800)) return p.RangeFailure(v.posizione);
   p.CheckPastRoute(v.posizione);
@@ -155,7 +153,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
     const int64_t limite = static_cast<int64_t>(v.inizio) - 350;
     if (!FitsInt32(limite))
       return p.StoreFailure("the station's start - 350 passes the 32-bit range");
-    if (limite < p.s.voci[static_cast<size_t>(slot - 1)].fine) {
+    if (limite < p.Slot(slot - 1).fine) {
       return p.StopWith(Status::kStationsTooClose, v.posizione, 0, PreviousStation(p, slot));
     }
   }
@@ -163,7 +161,7 @@ Flow ReadStationInto(ParseSession& p, int32_t& slot, SavedCells& saved) {
   if (mark >= 0) p.Own(mark);
   p.StationPlaced(slot);
   ++slot;
-  if (slot >= p.board_cursor) return SlotsFull(p);
+  if (p.slots().ReachesBoards(slot)) return SlotsFull(p);
   return Flow::kGoOn;
 }
 
@@ -174,12 +172,12 @@ Flow ReadStation(ParseSession& p, int32_t& slot) {
   if (!p.recovering()) return ReadStationInto(p, slot, saved);
   // A check leaves out a station that raised an error, cells and slot; once the
   // slots are full, later stations are passed over without a word.
-  if (p.slots_full) return Flow::kSkip;
+  if (p.slots().full()) return Flow::kSkip;
   const int32_t before = slot;
   Flow f = ReadStationInto(p, slot, saved);
   if (f == Flow::kSkip && slot == before) {
-    p.s.voci[static_cast<size_t>(slot)] = voce{};
-    saved.Restore(p.s);
+    p.Slot(slot) = voce{};
+    saved.Restore(p.model());
   }
   return f;
 }

@@ -10,8 +10,10 @@
 #include "compiler/keywords.h"
 #include "compiler/placement.h"
 #include "compiler/profile.h"
+#include "compiler/profile_entry.h"
 #include "compiler/station.h"
 #include "model/cells.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -34,21 +36,15 @@ struct SlowdownRead {
   SourceLocation speed_field;
 };
 
-// Where the train file has got to. The previous speed and adhesion start at 0.
+// Where the train file has got to: the speed and adhesion profiles (a speed
+// that has no cell code is reported at the line that gave it), the next
+// station slot, and the line speeds and slowdowns read.
 struct TrainCursors {
-  int64_t speed = 0;
-  int64_t adhesion = 0;
-  int32_t previous_speed = 0;
-  int32_t previous_adhesion = 0;
-  // The line that gave the previous speed, where a speed that has no cell code
-  // is reported.
-  SourceLocation speed_place;
+  ProfileList speed;
+  ProfileList adhesion;
   int32_t station = 1;
-  // The line speeds and slowdowns read, and the order of the profiles.
   std::vector<SpeedRead> speeds;
   std::vector<SlowdownRead> slowdowns;
-  ListOrder speed_order;
-  ListOrder adhesion_order;
 };
 
 // A list of line speeds should start at 0 and hold speeds a train can run.
@@ -149,51 +145,38 @@ void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
 // Fills the speed profile with the previous speed up to `until`; its code must
 // fit 8 bits when a cell takes it. A speed line stops at the last cell, the
 // tail does not.
-Flow FillSpeed(ParseSession& p, TrainCursors& c, int64_t until, ProfileEnd end) {
-  if (!ProfileCanWrite(p.s, c.speed, end)) return Flow::kGoOn;
-  std::optional<uint8_t> code = EncodeLineSpeed(c.previous_speed);
+Flow FillSpeed(ParseSession& p, ProfileList& speed, int64_t until, ProfileEnd end) {
+  if (!ProfileCanWrite(p.model(), speed.cursor, end)) return Flow::kGoOn;
+  std::optional<uint8_t> code = EncodeLineSpeed(speed.previous);
   if (!code) {
-    return p.StoreFailureAt(c.speed_place,
+    return p.StoreFailureAt(speed.place,
                             "a speed's cell code, speed / 5, must lie in 0 to 255: "
                             "speeds run from 0 to 1277 km/h");
   }
-  FillProfile(p.s, c.speed, until, &cella::velocita, *code, end);
+  FillProfile(p.model(), speed.cursor, until, &cella::velocita, *code, end);
   return Flow::kGoOn;
 }
 
 Flow Speed(ParseSession& p, TrainCursors& c) {
-  p.KeepRecord(EntryKind::kLineSpeed);
-  int32_t posizione = 0;
-  int32_t velocita = 0;
-  if (!p.ReadInts({&posizione, &velocita})) return p.AfterFailure();
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  p.CheckPastRoute(posizione);
-  p.CheckOrder(c.speed_order, posizione, "line speed");
-  CheckLineSpeed(p, c, posizione, velocita);
-  int64_t n = CellsBefore(posizione);
-  const Flow f = n > 0 ? FillSpeed(p, c, n, ProfileEnd::kAtLastCell) : Flow::kGoOn;
-  if (f == Flow::kStop) return f;
+  const ProfileRules rules{
+      EntryKind::kLineSpeed, "line speed", nullptr,
+      [&p, &c](int32_t posizione, int32_t velocita) { CheckLineSpeed(p, c, posizione, velocita); },
+      [&p, &c](int64_t until) { return FillSpeed(p, c.speed, until, ProfileEnd::kAtLastCell); }};
+  const Flow f = ReadProfileEntry(p, c.speed, rules);
   if (f == Flow::kGoOn) ++p.counts().speed_entries;
-  // A check that left out the fill of the speed before goes on with this one,
-  // so that the fault is not reported again at each later entry.
-  c.previous_speed = velocita;
-  c.speed_place = p.KeywordPlace();
   return f;
 }
 
 Flow Adhesion(ParseSession& p, TrainCursors& c) {
-  p.KeepRecord(EntryKind::kAdhesion);
-  int32_t posizione = 0;
-  int32_t aderenza = 0;
-  if (!p.ReadInts({&posizione, &aderenza})) return p.AfterFailure();
-  if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
-  p.CheckPastRoute(posizione);
-  p.CheckFits(aderenza, 8, "aderenza", 1);
-  p.CheckOrder(c.adhesion_order, posizione, "adhesion");
-  int64_t n = CellsBefore(posizione);
-  if (n > 0) FillProfile(p.s, c.adhesion, n, &cella::aderenza, low8(c.previous_adhesion));
-  c.previous_adhesion = aderenza;
-  return Flow::kGoOn;
+  const ProfileRules rules{
+      EntryKind::kAdhesion, "adhesion",
+      [&p](int32_t, int32_t aderenza) { p.CheckFits(aderenza, 8, "aderenza", 1); }, nullptr,
+      [&p, &c](int64_t until) {
+        FillProfile(p.model(), c.adhesion.cursor, until, &cella::aderenza,
+                    low8(c.adhesion.previous));
+        return Flow::kGoOn;
+      }};
+  return ReadProfileEntry(p, c.adhesion, rules);
 }
 
 // The values a signal stores in its cells, each against its member's width.
@@ -217,7 +200,7 @@ Flow Signal(ParseSession& p) {
   if (!p.InRange(g.posizione, 100)) return p.RangeFailure(g.posizione);
   p.CheckPastRoute(g.posizione);
   CheckSignalValues(p, g);
-  const Flow f = p.Placed(g.posizione, memo_segnale(p.s, g));
+  const Flow f = p.Placed(g.posizione, memo_segnale(p.model(), g));
   if (f == Flow::kGoOn) ++p.counts().signals;
   return f;
 }
@@ -236,12 +219,12 @@ Flow Slowdown(ParseSession& p, TrainCursors& c) {
   // before its last check it writes its warning, start and end cells only.
   SavedCells saved;
   if (p.recovering()) {
-    saved.Save(p.s, cella_avviso_rallentamento(r.x));
-    saved.Save(p.s, cell_of(r.x));
-    saved.Save(p.s, cell_of(static_cast<int64_t>(r.x) + r.l));
+    saved.Save(p.model(), cella_avviso_rallentamento(r.x));
+    saved.Save(p.model(), cell_of(r.x));
+    saved.Save(p.model(), cell_of(static_cast<int64_t>(r.x) + r.l));
   }
-  Flow f = p.Placed(r.x, memo_rallentamento(p.s, r));
-  if (f == Flow::kSkip) saved.Restore(p.s);
+  Flow f = p.Placed(r.x, memo_rallentamento(p.model(), r));
+  if (f == Flow::kSkip) saved.Restore(p.model());
   if (f == Flow::kGoOn) {
     ++p.counts().slowdowns;
     CheckSlowdownEnd(p, r);
@@ -258,7 +241,7 @@ Flow CutOff(ParseSession& p) {
   if (!p.InRange(posizione, 100)) return p.RangeFailure(posizione);
   p.CheckPastRoute(posizione);
   const int64_t indice = CutOffCell(posizione);
-  cella* cell = p.s.cell_at(indice);
+  cella* cell = p.Cell(indice);
   if (cell == nullptr) return p.RangeFailure(posizione);
   if (!is_free(*cell)) return p.Taken(Status::kCutOffTaken, posizione, indice);
   p.Own(indice);
@@ -285,30 +268,50 @@ bool Sand(ParseSession& p, int16_t* target) {
 
 bool Clock(ParseSession& p) {
   p.KeepRecord(EntryKind::kTrainValue);
-  voce& v = p.s.voci[kVoceChiaveTreno];
+  voce& v = p.Slot(kVoceChiaveTreno);
   return p.ReadShort(&v.valore3) && p.ReadShort(&v.valore4) && p.ReadShort(&v.valore5);
 }
 
-// Every test that the keyword field passes takes its fields, in order.
-Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
-  voce& treno = p.s.voci[kVoceTreno];
-  voce& chiave = p.s.voci[kVoceChiaveTreno];
-  Flow f = Flow::kGoOn;
+// One train keyword that the keyword field passed takes its fields.
+Flow TrainField(ParseSession& p, TrainCursors& c, KeywordId id) {
+  voce& treno = p.Slot(kVoceTreno);
+  voce& chiave = p.Slot(kVoceChiaveTreno);
   const Flow failed = p.AfterFailure();
-  if (Has(kw, "frenata") && Has(kw, "massa") && !TrainValue(p, &treno.inizio)) return failed;
-  if (Has(kw, "vetture") && !TrainValue(p, &treno.posizione)) return failed;
-  if (Has(kw, "velocit") && (f = Speed(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "aderenza") && (f = Adhesion(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "orologio") && !Clock(p)) return failed;
-  if (Has(kw, "sabbia") && !Sand(p, &chiave.valore1)) return failed;
-  if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "rallentamento") && (f = Slowdown(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "stazione")) {
-    p.KeepRecord(EntryKind::kStation);
-    return ReadStation(p, c.station);
+  switch (id) {
+    case KeywordId::kMassaFrenata:
+      return TrainValue(p, &treno.inizio) ? Flow::kGoOn : failed;
+    case KeywordId::kVetture:
+      return TrainValue(p, &treno.posizione) ? Flow::kGoOn : failed;
+    case KeywordId::kVelocita:
+      return Speed(p, c);
+    case KeywordId::kAderenza:
+      return Adhesion(p, c);
+    case KeywordId::kOrologio:
+      return Clock(p) ? Flow::kGoOn : failed;
+    case KeywordId::kSabbia:
+      return Sand(p, &chiave.valore1) ? Flow::kGoOn : failed;
+    case KeywordId::kSegnale:
+      return Signal(p);
+    case KeywordId::kRallentamento:
+      return Slowdown(p, c);
+    case KeywordId::kAbbattimento:
+      return CutOff(p);
+    case KeywordId::kStazione:
+      p.KeepRecord(EntryKind::kStation);
+      return ReadStation(p, c.station);
+    default:
+      return Flow::kGoOn;
   }
-  return f;
+}
+
+// Every test that the keyword field passes takes its fields, in the order of
+// the keyword table.
+Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
+  for (const KeywordRule& k : KeywordsOf(Grammar::kTrain)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = TrainField(p, c, k.id); f != Flow::kGoOn) return f;
+  }
+  return Flow::kGoOn;
 }
 
 // A reference value that is not a multiple of 50 is reported at the line of
@@ -318,7 +321,7 @@ void CheckReferences(ParseSession& p) {
   std::optional<SourceLocation> first;
   std::vector<Note> notes;
   for (int slot = kVoceProgressivaTre; slot <= kVoceProgressivaUno; ++slot) {
-    const voce& v = p.s.voci[static_cast<size_t>(slot)];
+    const voce& v = p.Slot(slot);
     const bool inizio = !is_multiple(v.inizio, kCellMetres);
     if (!inizio && is_multiple(v.fine, kCellMetres)) continue;
     SourceLocation where = p.ReferencePlace(slot).value_or(p.FilePlace(Source::kLinea));
@@ -345,10 +348,10 @@ void EndTrainFile(ParseSession& p, TrainCursors& c, bool warn_empty) {
   p.DeleteCurrent();
   CheckSlowdownOverlaps(p, c);
   CheckSlowdownSpeeds(p, c);
-  const int64_t tail_end = static_cast<int64_t>(p.s.ultima_cella) - 2;
+  const int64_t tail_end = static_cast<int64_t>(p.last_cell()) - 2;
   if (warn_empty) p.EndOfFile();
-  if (FillSpeed(p, c, tail_end, ProfileEnd::kPastLastCell) == Flow::kStop) return;
-  FillTail(p.s, c.adhesion, &cella::aderenza, low8(c.previous_adhesion));
+  if (FillSpeed(p, c.speed, tail_end, ProfileEnd::kPastLastCell) == Flow::kStop) return;
+  FillTail(p.model(), c.adhesion.cursor, &cella::aderenza, low8(c.adhesion.previous));
   CheckReferences(p);
 }
 

@@ -132,10 +132,10 @@ int ViewSources(CommandContext& ctx) {
   std::string dir = o.Value("--dir").value_or(".");
   if (!o.Value("-o") && !MakeDirectoryFor(ctx, dir)) return kExitFailure;
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
-  s.keep_source_entries = true;
-  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
+  std::vector<SourceEntry> records;
+  CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources, &records);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
-  ViewScenario v = ViewOfModel(s);
+  ViewScenario v = ViewOfModel(s, std::move(records));
   v.diagnostics = CompileDiagnostics(outcome);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));

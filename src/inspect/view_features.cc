@@ -89,14 +89,14 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
 
 }  // namespace
 
-ViewScenario ViewOfModel(const Scenario& s) {
+ViewScenario ViewOfModel(const Scenario& s, std::vector<SourceEntry> records) {
   ViewScenario v;
   v.line_key = s.line_key;
   v.train_key = s.train_key;
   v.celle = s.celle;
   v.voci = s.voci;
   if (s.tracciato) v.tracciato = ExpandTracciato(*s.tracciato);
-  v.entries = s.source_entries;
+  v.entries = std::move(records);
   for (const Diagnostic& d : s.raised) {
     const auto code = static_cast<Status>(d.stato);
     // These are recorded and the reading goes on.

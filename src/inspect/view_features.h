@@ -56,7 +56,7 @@ struct ViewScenario {
 
 /// The page's view of a model compiled in memory: its keys, cells, table and
 /// geometry, the records it kept and the statuses that stopped its reading.
-ViewScenario ViewOfModel(const Scenario& s);
+ViewScenario ViewOfModel(const Scenario& s, std::vector<SourceEntry> records = {});
 
 struct ViewStation {
   int slot = 0;

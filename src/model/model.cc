@@ -26,8 +26,7 @@ void create_route(Scenario& s, int32_t lunghezza) {
   s.lunghezza_estesa = lunghezza + kRouteExtension;
   s.ultima_cella = static_cast<int32_t>(LastCellOf(s.lunghezza_estesa));
   s.celle.assign(s.ultima_cella >= 0 ? static_cast<size_t>(s.ultima_cella) + 1 : 0, cella{});
-  s.pending_stretches.clear();
-  if (s.j != 0) {
+  if (s.wants_geometry()) {
     s.tracciato.emplace(s.lunghezza_estesa);
   } else {
     s.tracciato.reset();

@@ -55,15 +55,6 @@ inline constexpr int kVoceChiaveTreno = 86;
 /// The first slot that a text board takes; the next board takes the slot below.
 inline constexpr int kPrimaVoceCartello = 80;
 
-/// A terrain stretch placed on cells `prima` .. `ultima` and not yet drawn on
-/// them: its terrain code and whether every fourth cell gets a tunnel filler.
-struct PendingStretch {
-  int64_t prima = 0;
-  int64_t ultima = 0;
-  uint8_t montagna = 0;
-  bool galleria = false;
-};
-
 /// Which keyword test of its grammar took the fields of a kept record.
 enum class EntryKind {
   kTrainValue,  // a value of the train itself (braking mass, cars, clock, sand)
@@ -102,7 +93,11 @@ struct Scenario {
   std::string line_key;
   std::string train_key;
 
+  /// The compile driver's parameter: non-zero asks for the geometry
+  /// (`tracciato`, the curves, the geometry file) too. Read it through
+  /// wants_geometry().
   int32_t j = 0;
+  bool wants_geometry() const { return j != 0; }
   /// The status of the compile (`stato`, `progressiva_errore` and the place of
   /// the entry that raised it): 0 until a problem is raised, then the last one.
   Diagnostic diagnostic;
@@ -112,22 +107,9 @@ struct Scenario {
   /// Empty until the parser reads the route length.
   std::vector<cella> celle;
   std::array<voce, kNumVoci> voci{};
-  /// Present only when `j` is non-zero and the route length was read.
+  /// Present only when the geometry is asked for and the route length was
+  /// read.
   std::optional<Tracciato> tracciato;
-
-  /// Stretch list of the terrain operation: starts and ends of the stretches
-  /// placed so far, and the tunnel flag of the last call.
-  std::vector<int32_t> inizi_tratti;
-  std::vector<int32_t> fini_tratti;
-  bool galleria = false;
-  /// Stretches placed since the cells were last drawn, in order.
-  std::vector<PendingStretch> pending_stretches;
-
-  /// When set before the parse, every keyword test that an entry passed is
-  /// kept as a record in `source_entries` in reading order, for tools that
-  /// show the model in the author's terms.
-  bool keep_source_entries = false;
-  std::vector<SourceEntry> source_entries;
 
   bool has_celle() const { return !celle.empty(); }
   /// The cell at `i`, or nullptr when `i` lies outside 0 .. ultima_cella.

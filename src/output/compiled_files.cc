@@ -72,7 +72,7 @@ bool AddTable(Disk& disk, FileSet& files, const std::array<voce, kNumVoci>& voci
 
 bool WriteCompiledFiles(Disk& disk, const Scenario& s, const FileNames& names, std::string* err) {
   FileSet files(disk);
-  if (s.j != 0 && s.tracciato) {
+  if (s.wants_geometry() && s.tracciato) {
     if (!AddGeometry(disk, files, *s.tracciato, names.linea_dat, err)) return false;
   }
   return AddTable(disk, files, s.voci, names.sim, err) &&

@@ -315,17 +315,19 @@ TEST(LineFileTest, EmptySpeedBoardFieldsReadZero) {
   EXPECT_EQ(b.dato4, 12);
 }
 
+// The stretch list belongs to the parse: the first stretch of the body is
+// compared with no earlier one, the second with the first.
 TEST(LineFileTest, TerrainLinesGoToTheStretchListFromEmpty) {
   Scenario s;
   s.line_key = "L";
-  s.inizi_tratti = {1, 2};
-  s.fini_tratti = {3, 4};
-  MemorySourceFiles files(LineFile({"montagna,   18800,  18850,  2", "montagna, 21250, 22250, 12"}),
+  MemorySourceFiles files(LineFile({"montagna,   18800,  18850,  2", "montagna, 21250, 22250, 12",
+                                    "montagna, 22300, 22600, 5"}),
                           kEmptyTrain);
   memorizza_dati(s, files);
   ASSERT_EQ(s.diagnostic.stato, 0);
-  EXPECT_EQ(s.inizi_tratti, (std::vector<int32_t>{18800, 21250}));
   EXPECT_EQ(s.celle[376].montagna, 2);
+  // 50 m after the end of the one before: terrain 3.
+  EXPECT_EQ(s.celle[447].montagna, 3);
   EXPECT_EQ(s.celle[428].tipo, kRiempitivoGalleria);
 }
 

@@ -48,6 +48,11 @@ std::string Diff(const std::vector<cella>& got, const std::vector<cella>& want) 
 // numbered cells 7 to 4, start in cell 32 and end in cell 42.
 constexpr Rallentamento kRallentamento1550{.x = 1550, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1};
 
+// A route with the terrain operation's list of stretches beside it.
+struct Linea : Scenario {
+  StretchList tratti;
+};
+
 int32_t Metti(Scenario& s, const Rallentamento& r) {
   return Code(memo_rallentamento(s, r).stato);
 }
@@ -61,9 +66,9 @@ int32_t Metti(Scenario& s, const IndicatoriVMax& b) {
 }
 
 // Places a stretch and draws it at once.
-int32_t Montagna(Scenario& s, int32_t inizio, int32_t fine, int32_t tipo) {
-  int32_t code = Code(memo_montagna(s, {inizio, fine, tipo}).stato);
-  DrawStretches(s);
+int32_t Montagna(Linea& s, int32_t inizio, int32_t fine, int32_t tipo) {
+  int32_t code = Code(memo_montagna(s, s.tratti, {inizio, fine, tipo}).stato);
+  DrawStretches(s, s.tratti);
   return code;
 }
 
@@ -75,7 +80,7 @@ class PlacementTest : public testing::Test {
     want_ = s_.celle;
   }
 
-  Scenario s_;
+  Linea s_;
   std::vector<cella> want_;
 };
 
@@ -97,7 +102,7 @@ TEST_F(PlacementTest, SlowdownBoardsNearTheLineStart) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.x);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     std::vector<cella> want = s.celle;
     EXPECT_EQ(Metti(s, {.x = c.x, .v = 30, .l = 500, .f_tt = 2, .f_ta = 1}), 0);
@@ -239,7 +244,7 @@ TEST_F(PlacementTest, SignalTempo) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "sx " << c.sx << " tempo " << c.tempo);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     Segnale g{.posizione = 4250, .sx = c.sx, .tempo = c.tempo};
     EXPECT_EQ(Metti(s, g), 0);
@@ -280,7 +285,7 @@ TEST_F(PlacementTest, SpeedBoardCodes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.sinistra << " and " << c.destra);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     EXPECT_EQ(0, Metti(s, {.posizione = 4250,
                            .vas = c.sinistra,
@@ -307,7 +312,7 @@ TEST_F(PlacementTest, SpeedCodeBeyond16BitsWritesNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.vas << " " << c.vbs << " " << c.vcs << " " << c.vad << " "
                                     << c.vbd << " " << c.vcd);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     const std::vector<cella> want = s.celle;
     EXPECT_EQ(25, Metti(s, {.posizione = 4250,
@@ -335,19 +340,18 @@ struct Bersaglio {
   int64_t cella;
   int32_t codice;
   uint8_t tipo_posato;
-  std::function<int32_t(Scenario&)> metti;
+  std::function<int32_t(Linea&)> metti;
 };
 
 std::vector<Bersaglio> Bersagli() {
   return {
-      {"signal", 86, 16, 1, [](Scenario& s) { return Metti(s, Segnale{.posizione = 4250}); }},
+      {"signal", 86, 16, 1, [](Linea& s) { return Metti(s, Segnale{.posizione = 4250}); }},
       {"speed board", 86, 21, 6,
-       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = 4250, .vas = 1}); }},
-      {"slowdown warning cell", 8, 17, 4, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
-      {"slowdown start cell", 32, 18, 3, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
-      {"slowdown end cell", 42, 19, 2, [](Scenario& s) { return Metti(s, kRallentamento1550); }},
-      {"slowdown numbered cell", 6, 20, 5,
-       [](Scenario& s) { return Metti(s, kRallentamento1550); }},
+       [](Linea& s) { return Metti(s, IndicatoriVMax{.posizione = 4250, .vas = 1}); }},
+      {"slowdown warning cell", 8, 17, 4, [](Linea& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown start cell", 32, 18, 3, [](Linea& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown end cell", 42, 19, 2, [](Linea& s) { return Metti(s, kRallentamento1550); }},
+      {"slowdown numbered cell", 6, 20, 5, [](Linea& s) { return Metti(s, kRallentamento1550); }},
   };
 }
 
@@ -355,7 +359,7 @@ TEST_F(PlacementTest, FeatureOnATakenCellReturnsItsCode) {
   for (const Bersaglio& b : Bersagli()) {
     for (int tipo : {1, 2, 3, 4, 5, 6, 10, 12, 13, 14}) {
       SCOPED_TRACE(testing::Message() << b.nome << " on type " << tipo);
-      Scenario s;
+      Linea s;
       create_route(s, 97000);
       s.celle[b.cella].tipo = static_cast<uint8_t>(tipo);
       s.celle[b.cella].dato1 = 1234;
@@ -374,7 +378,7 @@ TEST_F(PlacementTest, FeatureOnATakenCellReturnsItsCode) {
 TEST_F(PlacementTest, FeatureOnATunnelFillerSucceeds) {
   for (const Bersaglio& b : Bersagli()) {
     SCOPED_TRACE(b.nome);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     s.celle[b.cella].tipo = kRiempitivoGalleria;
     EXPECT_EQ(b.metti(s), 0);
@@ -387,55 +391,55 @@ TEST_F(PlacementTest, FeatureOnATunnelFillerSucceeds) {
 TEST_F(PlacementTest, CellsOutsideTheArrayReturnFifteen) {
   struct Case {
     const char* nome;
-    std::function<int32_t(Scenario&)> metti;
+    std::function<int32_t(Linea&)> metti;
   };
   const Case cases[] = {
       {"slowdown end past the last cell",
-       [](Scenario& s) { return Metti(s, Rallentamento{.x = 100000, .l = 5000}); }},
+       [](Linea& s) { return Metti(s, Rallentamento{.x = 100000, .l = 5000}); }},
       {"slowdown end before the first cell",
-       [](Scenario& s) { return Metti(s, Rallentamento{.x = 1000, .l = -2000}); }},
+       [](Linea& s) { return Metti(s, Rallentamento{.x = 1000, .l = -2000}); }},
       {"slowdown at a negative position",
-       [](Scenario& s) { return Metti(s, Rallentamento{.x = -500}); }},
-      {"slowdown past the array", [](Scenario& s) { return Metti(s, Rallentamento{.x = 200000}); }},
+       [](Linea& s) { return Metti(s, Rallentamento{.x = -500}); }},
+      {"slowdown past the array", [](Linea& s) { return Metti(s, Rallentamento{.x = 200000}); }},
       {"slowdown at the largest position",
-       [](Scenario& s) { return Metti(s, Rallentamento{.x = kMax32, .l = kMax32}); }},
+       [](Linea& s) { return Metti(s, Rallentamento{.x = kMax32, .l = kMax32}); }},
       {"signal at a negative position",
-       [](Scenario& s) { return Metti(s, Segnale{.posizione = -500}); }},
+       [](Linea& s) { return Metti(s, Segnale{.posizione = -500}); }},
       {"signal past the array",
-       [](Scenario& s) { return Metti(s, Segnale{.posizione = 110000, .tempo = 50}); }},
+       [](Linea& s) { return Metti(s, Segnale{.posizione = 110000, .tempo = 50}); }},
       {"speed board at a negative position",
-       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = -500}); }},
+       [](Linea& s) { return Metti(s, IndicatoriVMax{.posizione = -500}); }},
       {"speed board at the smallest position",
-       [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = kMin32}); }},
-      {"stretch past the end", [](Scenario& s) { return Montagna(s, 103000, 105000, 12); }},
-      {"stretch at a negative position", [](Scenario& s) { return Montagna(s, -500, 1000, 1); }},
-      {"stretch ending past the end", [](Scenario& s) { return Montagna(s, 103950, kMax32, 1); }},
+       [](Linea& s) { return Metti(s, IndicatoriVMax{.posizione = kMin32}); }},
+      {"stretch past the end", [](Linea& s) { return Montagna(s, 103000, 105000, 12); }},
+      {"stretch at a negative position", [](Linea& s) { return Montagna(s, -500, 1000, 1); }},
+      {"stretch ending past the end", [](Linea& s) { return Montagna(s, 103950, kMax32, 1); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nome);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
-    s.inizi_tratti = {100};
-    s.fini_tratti = {200};
+    s.tratti.inizi_tratti = {100};
+    s.tratti.fini_tratti = {200};
     const std::vector<cella> want = s.celle;
     EXPECT_EQ(c.metti(s), 15);
     EXPECT_EQ(Diff(s.celle, want), "");
-    EXPECT_EQ(s.inizi_tratti, std::vector<int32_t>{100});
-    EXPECT_EQ(s.fini_tratti, std::vector<int32_t>{200});
+    EXPECT_EQ(s.tratti.inizi_tratti, std::vector<int32_t>{100});
+    EXPECT_EQ(s.tratti.fini_tratti, std::vector<int32_t>{200});
   }
 }
 
 TEST(PlacementWithoutCellsTest, EveryOperationReturnsFifteen) {
-  const std::function<int32_t(Scenario&)> ops[] = {
-      [](Scenario& s) { return Metti(s, Rallentamento{.x = 2000}); },
-      [](Scenario& s) { return Metti(s, Segnale{.posizione = 2000}); },
-      [](Scenario& s) { return Metti(s, IndicatoriVMax{.posizione = 2000}); },
-      [](Scenario& s) { return Montagna(s, 2000, 3000, 1); },
-      [](Scenario& s) { return Montagna(s, 2000, 0, 1); },  // no cells in the run either
+  const std::function<int32_t(Linea&)> ops[] = {
+      [](Linea& s) { return Metti(s, Rallentamento{.x = 2000}); },
+      [](Linea& s) { return Metti(s, Segnale{.posizione = 2000}); },
+      [](Linea& s) { return Metti(s, IndicatoriVMax{.posizione = 2000}); },
+      [](Linea& s) { return Montagna(s, 2000, 3000, 1); },
+      [](Linea& s) { return Montagna(s, 2000, 0, 1); },  // no cells in the run either
   };
   for (size_t i = 0; i < std::size(ops); ++i) {
     SCOPED_TRACE(i);
-    Scenario s;
+    Linea s;
     EXPECT_EQ(ops[i](s), 15);
     EXPECT_TRUE(s.celle.empty());
   }
@@ -445,17 +449,17 @@ TEST(PlacementWithoutCellsTest, EveryOperationReturnsFifteen) {
 
 TEST_F(PlacementTest, TunnelStretchWithFillers) {
   EXPECT_EQ(Montagna(s_, 18000, 19100, 1), 0);
-  EXPECT_FALSE(s_.galleria);
+  EXPECT_FALSE(s_.tratti.galleria);
   s_.celle[432].tipo = 1;
   s_.celle[436].tipo = 11;
   want_ = s_.celle;
   EXPECT_EQ(Montagna(s_, 21250, 22250, 12), 0);
-  EXPECT_TRUE(s_.galleria);
+  EXPECT_TRUE(s_.tratti.galleria);
   for (int i = 425; i <= 444; ++i) want_[i].montagna = 2;
   for (int i : {428, 436, 440, 444}) want_[i].tipo = 11;
   EXPECT_EQ(Diff(s_.celle, want_), "");
-  EXPECT_EQ(s_.inizi_tratti, (std::vector<int32_t>{18000, 21250}));
-  EXPECT_EQ(s_.fini_tratti, (std::vector<int32_t>{19100, 22250}));
+  EXPECT_EQ(s_.tratti.inizi_tratti, (std::vector<int32_t>{18000, 21250}));
+  EXPECT_EQ(s_.tratti.fini_tratti, (std::vector<int32_t>{19100, 22250}));
 }
 
 TEST_F(PlacementTest, TerrainStretchOverwritesMontagnaOfAnyCell) {
@@ -485,12 +489,12 @@ TEST_F(PlacementTest, StretchCloseAfterThePreviousIsTerrainThree) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.inizio << ", " << c.tipo);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     Montagna(s, 18000, 18850, 1);
     EXPECT_EQ(Montagna(s, c.inizio, 20000, c.tipo), 0);
     EXPECT_EQ(s.celle[390].montagna, c.tipo_dopo);
-    EXPECT_EQ(s.galleria, c.tipo > 10);
+    EXPECT_EQ(s.tratti.galleria, c.tipo > 10);
     EXPECT_EQ(s.celle[c.quarta].tipo, c.tipo > 10 ? 11 : 0);
     EXPECT_EQ(s.celle[c.quarta - 1].tipo, 0);
   }
@@ -509,7 +513,7 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
   auto at = [&](int32_t lo, int32_t hi) {
     return std::uniform_int_distribution<int32_t>(lo, hi)(random);
   };
-  Scenario each, end;
+  Linea each, end;
   create_route(each, 97000);
   create_route(end, 97000);
   for (int step = 0; step < 400; ++step) {
@@ -520,16 +524,16 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
       case 0:
       case 1: {
         const percorso::Montagna m{posizione, posizione + at(0, 80) * 50 + at(0, 49), at(1, 14)};
-        code_each = Code(memo_montagna(each, m).stato);
-        DrawStretches(each);
-        code_end = Code(memo_montagna(end, m).stato);
+        code_each = Code(memo_montagna(each, each.tratti, m).stato);
+        DrawStretches(each, each.tratti);
+        code_end = Code(memo_montagna(end, end.tratti, m).stato);
         break;
       }
       case 2: {
         const percorso::Montagna m{at(0, 200), at(103000, 103950), at(1, 14)};
-        code_each = Code(memo_montagna(each, m).stato);
-        DrawStretches(each);
-        code_end = Code(memo_montagna(end, m).stato);
+        code_each = Code(memo_montagna(each, each.tratti, m).stato);
+        DrawStretches(each, each.tratti);
+        code_end = Code(memo_montagna(end, end.tratti, m).stato);
         break;
       }
       case 3:
@@ -546,11 +550,11 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
         break;
     }
     ASSERT_EQ(code_each, code_end);
-    ASSERT_EQ(each.galleria, end.galleria);
+    ASSERT_EQ(each.tratti.galleria, end.tratti.galleria);
   }
-  DrawStretches(end);
+  DrawStretches(end, end.tratti);
   EXPECT_EQ(Diff(end.celle, each.celle), "");
-  EXPECT_EQ(end.inizi_tratti, each.inizi_tratti);
+  EXPECT_EQ(end.tratti.inizi_tratti, each.tratti.inizi_tratti);
   // The case is only worth something with fillers among the cells.
   EXPECT_GT(std::count_if(end.celle.begin(), end.celle.end(),
                           [](const cella& c) { return c.tipo == kRiempitivoGalleria; }),
@@ -560,7 +564,7 @@ TEST(StretchDrawingTest, DrawnTogetherAtTheEndAsIfEachWereDrawnAtOnce) {
 TEST(StretchDrawingTest, StretchesInOrderDrawnAtTheEndAsIfEachWereDrawnAtOnce) {
   // Stretches one after the other, as a line file lists them, tunnels among
   // them, with signals on some of their cells before and after.
-  Scenario each, end;
+  Linea each, end;
   create_route(each, 97000);
   create_route(end, 97000);
   for (int32_t k = 0; k < 40; ++k) {
@@ -570,11 +574,12 @@ TEST(StretchDrawingTest, StretchesInOrderDrawnAtTheEndAsIfEachWereDrawnAtOnce) {
     const Segnale before{.posizione = inizio + 150 + (k % 4) * 50, .sx = 1, .s1 = 2};
     const Segnale after{.posizione = inizio + 400 + (k % 4) * 50, .sx = 1, .s1 = 2};
     ASSERT_EQ(Metti(each, before), Metti(end, before));
-    ASSERT_EQ(Code(memo_montagna(each, m).stato), Code(memo_montagna(end, m).stato));
-    DrawStretches(each);
+    ASSERT_EQ(Code(memo_montagna(each, each.tratti, m).stato),
+              Code(memo_montagna(end, end.tratti, m).stato));
+    DrawStretches(each, each.tratti);
     ASSERT_EQ(Metti(each, after), Metti(end, after));
   }
-  DrawStretches(end);
+  DrawStretches(end, end.tratti);
   EXPECT_EQ(Diff(end.celle, each.celle), "");
   EXPECT_GT(std::count_if(end.celle.begin(), end.celle.end(),
                           [](const cella& c) { return c.tipo == kRiempitivoGalleria; }),
@@ -583,9 +588,9 @@ TEST(StretchDrawingTest, StretchesInOrderDrawnAtTheEndAsIfEachWereDrawnAtOnce) {
 
 TEST_F(PlacementTest, TunnelFlagIsSetByEachCall) {
   Montagna(s_, 10000, 11000, 11);
-  EXPECT_TRUE(s_.galleria);
+  EXPECT_TRUE(s_.tratti.galleria);
   Montagna(s_, 30000, 31000, 1);
-  EXPECT_FALSE(s_.galleria);
+  EXPECT_FALSE(s_.tratti.galleria);
   for (int i = 600; i <= 619; ++i) EXPECT_EQ(s_.celle[i].tipo, 0) << i;
 }
 
@@ -604,7 +609,7 @@ TEST_F(PlacementTest, StretchRunRoundsHalvesToEven) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.inizio << ", " << c.fine);
-    Scenario s;
+    Linea s;
     create_route(s, 97000);
     EXPECT_EQ(Montagna(s, c.inizio, c.fine, 7), 0);
     for (int64_t i = 0; i <= 30; ++i) {
@@ -620,14 +625,14 @@ TEST_F(PlacementTest, StretchListGrowsPastTheBuiltInLine) {
     EXPECT_EQ(Montagna(s_, k * 1000, k * 1000 + 500, 1), 0);
     inizi.push_back(k * 1000);
   }
-  EXPECT_EQ(s_.inizi_tratti, inizi);
-  ASSERT_EQ(s_.fini_tratti.size(), 60u);
-  EXPECT_EQ(s_.fini_tratti.back(), 59500);
+  EXPECT_EQ(s_.tratti.inizi_tratti, inizi);
+  ASSERT_EQ(s_.tratti.fini_tratti.size(), 60u);
+  EXPECT_EQ(s_.tratti.fini_tratti.back(), 59500);
 }
 
 TEST_F(PlacementTest, MontagnaKeepsTheLow8Bits) {
   EXPECT_EQ(Montagna(s_, 1000, 1100, 310), 0);
-  EXPECT_TRUE(s_.galleria);
+  EXPECT_TRUE(s_.tratti.galleria);
   EXPECT_EQ(s_.celle[20].montagna, 44);
 }
 

@@ -108,16 +108,16 @@ TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
   Scenario s;
   s.line_key = "L";
   s.train_key = "T";
-  s.keep_source_entries = true;
+  std::vector<SourceEntry> records;
   MemorySourceFiles files(
       testing::LineFile({"cartello_indicatore, 3000, (PONTE)",
                          "indicatori_vmax, 5000, 105, 115, 120, 1, , , , 2"}),
       testing::TrainFile({"segnale, 2100, 2, 4, 1, 0, 3, 1, 2, 0, 0, 50",
                           "rallentamento, 9000, 40, 500, 7, 1, 30", "abbattimento, 12000, AC",
                           testing::Station(20000, 12, 500, "ALFA<1>")}));
-  memorizza_percorso(s, true, files);
+  memorizza_percorso(s, true, files, &records);
   ASSERT_EQ(s.diagnostic.stato, 0);
-  std::string data = Data(RenderViewPage(ViewOfModel(s)));
+  std::string data = Data(RenderViewPage(ViewOfModel(s, records)));
   EXPECT_EQ(Tips(data, "signal sx2 right"),
             std::vector<std::string>{
                 "signal at km 2.100\\nposizione 2100 m\\nsx 2 \u00b7 s1 4 \u00b7 s2 1 \u00b7 s3 0 "
@@ -169,11 +169,12 @@ TEST(ViewPageTest, ASignalKeepsItsLineWhereASlowdownPlacedNothing) {
     Scenario s;
     s.line_key = "L";
     s.train_key = "T";
-    s.keep_source_entries = true;
+    std::vector<SourceEntry> records;
     MemorySourceFiles files(testing::LineFile({}), testing::TrainFile({c.slowdown, c.signal}));
-    memorizza_percorso(s, true, files);
+    memorizza_percorso(s, true, files, &records);
     ASSERT_EQ(s.diagnostic.stato, 0);
-    std::vector<std::string> tips = Tips(Data(RenderViewPage(ViewOfModel(s))), "signal sx1");
+    std::vector<std::string> tips =
+        Tips(Data(RenderViewPage(ViewOfModel(s, records))), "signal sx1");
     ASSERT_EQ(tips.size(), 1u);
     EXPECT_NE(tips[0].find("\\ntreno-.txt:3\\ncell "), std::string::npos) << tips[0];
     EXPECT_EQ(tips[0].find("read back"), std::string::npos) << tips[0];
@@ -222,7 +223,7 @@ TEST(ViewPageTest, TablesTellEveryFeatureWithItsSourceLine) {
   Scenario s;
   s.line_key = "L";
   s.train_key = "T";
-  s.keep_source_entries = true;
+  std::vector<SourceEntry> records;
   MemorySourceFiles files(
       testing::LineFile(
           {"pendenza, 0, 3", "pendenza, 4000, -2", "cartello_indicatore, 3000, (PONTE)",
@@ -232,9 +233,9 @@ TEST(ViewPageTest, TablesTellEveryFeatureWithItsSourceLine) {
       testing::TrainFile(
           {"velocita, 0, 100", "velocita, 2000, 80", "segnale, 2100, 2, 4, 1, 0, 3, 1, 2, 0, 0, 50",
            "rallentamento, 7000, 40, 500, 7, 1, 30", testing::Station(1000, 12, 500, "ALFA")}));
-  memorizza_percorso(s, true, files);
+  memorizza_percorso(s, true, files, &records);
   ASSERT_EQ(s.diagnostic.stato, 0);
-  std::string page = RenderViewPage(ViewOfModel(s));
+  std::string page = RenderViewPage(ViewOfModel(s, records));
   EXPECT_EQ(TableRows(page, "signal-table"),
             std::vector<std::string>{"2.100|2|4|1|0|3|1|2|0|0|50|treno-.txt:4"});
   EXPECT_NE(page.find("<tr data-m=\"2100\"><td>2.100</td><td>2</td>"), std::string::npos);
@@ -287,10 +288,10 @@ TEST(ViewPageTest, AStoppedCompileSaysWhere) {
     Scenario s;
     s.line_key = "L";
     s.train_key = "T";
-    s.keep_source_entries = true;
+    std::vector<SourceEntry> records;
     MemorySourceFiles files(testing::LineFile({}, 9000), testing::TrainFile(c.train));
-    memorizza_percorso(s, true, files);
-    std::string page = RenderViewPage(ViewOfModel(s));
+    memorizza_percorso(s, true, files, &records);
+    std::string page = RenderViewPage(ViewOfModel(s, records));
     if (c.banner.empty()) {
       EXPECT_EQ(page.find("id=\"stopped\""), std::string::npos);
     } else {

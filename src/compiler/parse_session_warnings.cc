@@ -1,13 +1,13 @@
 // The warnings of a parse: what an author wrote that the grammar reads in
 // another way than it looks. None of them changes what is compiled.
-#include <cassert>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "compiler/keywords.h"
+#include "compiler/near_misses.h"
 #include "compiler/parse_session.h"
-#include "compiler/warning_names.h"
+#include "model/grammar.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -21,42 +21,26 @@ int64_t Stored(int64_t value, int bits) {
 
 }  // namespace
 
-void ParseSession::Warn(std::string_view name, const SourceLocation& where, std::string text,
-                        std::vector<Note> notes) {
-  assert(IsWarningName(name));
-  if (findings_.warnings.size() >= kMaxKeptDiagnostics) {
-    ++findings_.warnings_left_out;
-    return;
-  }
-  Diagnostic d;
-  d.severity = Severity::kWarning;
-  d.name = std::string(name);
-  d.where = where;
-  d.text = std::move(text);
-  d.notes = std::move(notes);
-  findings_.warnings.push_back(std::move(d));
-}
-
 Encoding ParseSession::CheckEncoding() {
-  const bool line_file = current_ == Source::kLinea;
+  const bool line_file = current() == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
-  if (contents_.empty()) {
-    Warn("empty-file", FilePlace(current_),
+  if (file_.contents().empty()) {
+    Warn("empty-file", FilePlace(current()),
          std::string("the ") + kind + " description file is empty");
     return Encoding{};
   }
-  Encoding e = DetectEncoding(contents_);
+  Encoding e = DetectEncoding(file_.contents());
   if (e.kind == Encoding::kUtf16) {
     std::string text = "the file is " + e.detail +
                        ": percorso reads Windows-1252 text, one byte a character, and finds "
                        "nothing it knows in it; save the file as Windows-1252 (ANSI)";
-    if (recover_) {
+    if (recovering()) {
       Diagnostic d;
-      d.where = FilePlace(current_);
+      d.where = FilePlace(current());
       d.text = std::move(text);
-      findings_.errors.push_back(std::move(d));
+      policy_.Record(std::move(d));
     } else {
-      Warn("encoding", FilePlace(current_), std::move(text));
+      Warn("encoding", FilePlace(current()), std::move(text));
     }
     return e;
   }
@@ -77,8 +61,8 @@ Encoding ParseSession::CheckEncoding() {
 }
 
 void ParseSession::CheckEnding(const Encoding& e) {
-  if (contents_.empty() || e.kind == Encoding::kUtf16) return;
-  const std::string_view t = contents_;
+  if (file_.contents().empty() || e.kind == Encoding::kUtf16) return;
+  const std::string_view t = file_.contents();
   int line = 1;
   int last_text_line = 0;
   for (size_t i = 0; i < t.size(); ++line) {
@@ -100,8 +84,9 @@ void ParseSession::CheckEnding(const Encoding& e) {
 }
 
 void ParseSession::WarnQuotedSpans() {
-  if (!reader_) return;
-  for (const FieldReader::QuotedSpan& q : reader_->quoted_spans()) {
+  const FieldReader* r = file_.open_reader();
+  if (r == nullptr) return;
+  for (const FieldReader::QuotedSpan& q : r->quoted_spans()) {
     const int lines = q.last_line - q.line + 1;
     if (q.close_line > 0) {
       Warn("quote-across-lines", Here(q.line, q.column),
@@ -156,41 +141,37 @@ std::optional<int64_t> KilometreAndMetres(std::string_view text) {
 
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
-  fields_.emplace_back(reader_->line(), reader_->column());
+  const FieldReader& r = file_.reader();
+  places_.FieldRead(r.line(), r.column());
   // A value taken from a later line is reported once, as a record that ran
   // on; an empty field, and "AC" of a cut-off point, read 0 by design.
-  if (reader_->line() != keyword_line_) return;
-  const std::string& text = reader_->numeric_text();
+  if (r.line() != places_.keyword_line()) return;
+  const std::string& text = r.numeric_text();
   int64_t value = 0;
   NumberForm form = NumberForm::kNotANumber;
   NumericValue(text, &value, &form);
   if (form == NumberForm::kWhole || text.empty()) return;
-  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  if (Matches(KeywordId::kAbbattimento, places_.keyword()) && places_.values_read() == 2) return;
   std::string how = form == NumberForm::kDecimal
                         ? "it is read as " + std::to_string(value) +
                               " (rounded to the nearest whole number, halves to even)"
                         : "it is not a number and is read as 0";
   if (std::optional<int64_t> metres = KilometreAndMetres(text)) {
-    Warn("number-text", Here(reader_->line(), reader_->column()),
+    Warn("number-text", Here(r.line(), r.column()),
          Quoted(text) + " is not a whole number: " + how + "; did you mean " +
              std::to_string(*metres) + " m? positions are written in metres");
     return;
   }
-  Warn("number-text", Here(reader_->line(), reader_->column()),
+  Warn("number-text", Here(r.line(), r.column()),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
 
-// True when value field `field` of the entry stands on the entry's own line:
-// a value taken from a later line is reported once, as a record that ran on.
-bool ParseSession::OnKeywordLine(int field) const {
-  return field >= 0 && static_cast<size_t>(field) < fields_.size() &&
-         fields_[static_cast<size_t>(field)].first == keyword_line_;
-}
-
 void ParseSession::CheckPastRoute(int32_t posizione, int field) {
-  if (!route_ || posizione <= route_length_ || !OnKeywordLine(field)) return;
+  // A value taken from a later line is reported once, as a record that ran
+  // on.
+  if (!route_ || posizione <= route_length_ || !places_.OnKeywordLine(field)) return;
   // One warning a file: a short route puts every later entry past its end.
-  const bool line_file = current_ == Source::kLinea;
+  const bool line_file = current() == Source::kLinea;
   bool& warned = line_file ? past_route_warned_linea_ : past_route_warned_treno_;
   if (warned) return;
   warned = true;
@@ -204,7 +185,7 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
 
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
   const int64_t stored = Stored(value, bits);
-  if (stored == value || !OnKeywordLine(field)) return;
+  if (stored == value || !places_.OnKeywordLine(field)) return;
   Warn("value-width", FieldPlace(field),
        std::to_string(value) + " does not fit the cell's " + std::to_string(bits) + "-bit `" +
            std::string(member) + "`: it is stored as " + std::to_string(stored) +
@@ -212,44 +193,45 @@ void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, i
 }
 
 void ParseSession::AfterEntry(Grammar grammar) {
-  if (fields_.empty()) {
+  if (places_.values_read() == 0) {
     WarnUnmatched(grammar);
     return;
   }
   ++records_in_file_;
-  if (std::optional<std::string_view> mark = CommentPrefix(keyword_)) {
+  if (std::optional<std::string_view> mark = CommentPrefix(places_.keyword())) {
     Warn("comment-mark", KeywordPlace(),
-         Quoted(Trim(keyword_)) +
+         Quoted(Trim(places_.keyword())) +
              " is read as an entry: the text before its keyword is no "
              "comment mark (" +
              std::string(*mark) +
              "); the files have no comment syntax, delete the line to leave it out");
   }
   WarnRunOn();
-  record_end_line_ = fields_.back().first;
+  record_end_line_ = places_.last_value_line();
 }
 
 void ParseSession::WarnRunOn() {
-  const int last_line = fields_.back().first;
-  if (last_line == keyword_line_) return;
-  size_t on_line = 0;
-  while (on_line < fields_.size() && fields_[on_line].first == keyword_line_) ++on_line;
-  const int next = keyword_line_ + 1;
+  const int last_line = places_.last_value_line();
+  if (last_line == places_.keyword_line()) return;
+  const size_t on_line = places_.values_on_keyword_line();
+  const int next = places_.keyword_line() + 1;
   Warn("run-on-entry", KeywordPlace(),
-       Quoted(Trim(keyword_)) + " reads " + std::to_string(fields_.size()) +
+       Quoted(Trim(places_.keyword())) + " reads " + std::to_string(places_.values_read()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
-       {Note{Here(next, 1), "this line, " + Quoted(LineTextFrom(contents_, next, &run_on_cursor_)) +
+       {Note{Here(next, 1), "this line, " +
+                                Quoted(LineTextFrom(file_.contents(), next, &run_on_cursor_)) +
                                 ", is read as values of the entry above, not as an entry of "
                                 "its own"}});
   warned_line_ = last_line;
 }
 
 void ParseSession::WarnUnmatched(Grammar grammar) {
-  const std::string_view t = Trim(keyword_);
-  const int line = keyword_line_;
-  if (line == warned_line_ || (t.empty() && dashes_.empty())) return;
-  const bool line_file = current_ == Source::kLinea;
+  const std::string_view t = Trim(places_.keyword());
+  const std::string& dashes = places_.dashes();
+  const int line = places_.keyword_line();
+  if (line == warned_line_ || (t.empty() && dashes.empty())) return;
+  const bool line_file = current() == Source::kLinea;
   warned_line_ = line;
   if (IsSectionName(t)) {
     if (IsKnownSection(t, line_file)) return;
@@ -268,25 +250,28 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
     return;
   }
   // Without the geometry a curve line is passed over whole, by design.
-  if (grammar == Grammar::kLineBody && s.j == 0 && Has(keyword_, "curva")) return;
-  if (!keyword_first_on_line_) return;
-  std::string text = "line ignored: " + Quoted(dashes_.empty() ? t : dashes_) +
-                     (dashes_.empty() ? " matches no keyword"
-                                      : " holds '-' and is passed over as a remark, and " +
-                                            Quoted(t) + " after it matches no keyword");
+  if (grammar == Grammar::kLineBody && !with_geometry() &&
+      Matches(KeywordId::kCurva, places_.keyword())) {
+    return;
+  }
+  if (!places_.first_on_line()) return;
+  std::string text = "line ignored: " + Quoted(dashes.empty() ? t : dashes) +
+                     (dashes.empty() ? " matches no keyword"
+                                     : " holds '-' and is passed over as a remark, and " +
+                                           Quoted(t) + " after it matches no keyword");
   if (std::optional<std::string_view> other = KeywordElsewhere(t, grammar)) {
     text += "; this keyword is read only in " + std::string(*other);
   } else if (std::optional<std::string_view> near = NearestKeyword(t, grammar)) {
     text += "; did you mean '" + std::string(*near) + "'?";
   }
-  if (CommentPrefix(dashes_.empty() ? t : dashes_)) {
+  if (CommentPrefix(dashes.empty() ? t : dashes)) {
     text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
   }
-  Warn("misspelt-keyword", Here(group_start_.first, group_start_.second), text);
+  Warn("misspelt-keyword", places_.GroupPlace(), text);
 }
 
 bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {
-  FieldReader& r = *reader_;
+  FieldReader& r = file_.reader();
   std::string field;
   std::vector<Diagnostic> before;
   for (;;) {
@@ -296,7 +281,7 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     if (r.at_end()) return false;
     const SourceLocation here = Here(r.line(), r.column());
     if (!*near_miss && IsSectionName(field) &&
-        NearestSection(field, current_ == Source::kLinea) == std::string_view("[generale]")) {
+        NearestSection(field, current() == Source::kLinea) == kGenerale) {
       *near_miss = Note{here, "this section name is near '[generale]'"};
     }
     if (r.first_on_line() && !Trim(field).empty()) {
@@ -310,15 +295,15 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     }
   }
   if (at_end_too && r.at_end()) return false;
-  for (Diagnostic& d : before) findings_.warnings.push_back(std::move(d));
+  for (Diagnostic& d : before) warnings_.Append(std::move(d));
   return true;
 }
 
 void ParseSession::EndOfFile() {
   // Without a route the missing route length is the error to hear about.
-  if (records_in_file_ > 0 || contents_.empty() || !s.has_celle()) return;
-  const bool line_file = current_ == Source::kLinea;
-  Warn("empty-file", FilePlace(current_),
+  if (records_in_file_ > 0 || file_.contents().empty() || !has_route()) return;
+  const bool line_file = current() == Source::kLinea;
+  Warn("empty-file", FilePlace(current()),
        std::string("no entry of the ") + (line_file ? "line" : "train") +
            " description file is read: it " +
            (line_file ? "gives no route features" : "gives no stations, signals or speeds"));

@@ -1,4 +1,4 @@
-#include "compiler/progressive.h"
+#include "compiler/reference_order.h"
 
 #include <array>
 #include <cstdint>

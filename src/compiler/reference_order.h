@@ -1,6 +1,6 @@
 // Ordering of the three kilometric reference triples of slots 81 to 83.
-#ifndef PERCORSO_COMPILER_PROGRESSIVE_H_
-#define PERCORSO_COMPILER_PROGRESSIVE_H_
+#ifndef PERCORSO_COMPILER_REFERENCE_ORDER_H_
+#define PERCORSO_COMPILER_REFERENCE_ORDER_H_
 
 #include "model/model.h"
 
@@ -15,4 +15,4 @@ bool progressive_ordina(Scenario& s);
 
 }  // namespace percorso
 
-#endif  // PERCORSO_COMPILER_PROGRESSIVE_H_
+#endif  // PERCORSO_COMPILER_REFERENCE_ORDER_H_
