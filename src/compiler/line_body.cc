@@ -29,12 +29,10 @@ Flow FillGradient(ParseSession& p, ProfileList& g, int64_t until) {
 }
 
 Flow Gradient(ParseSession& p, LineCursors& c) {
-  const ProfileRules rules{EntryKind::kGradient, "gradient",
-                           [&p](int32_t, int32_t pendenza) {
-                             p.CheckFits(EncodeGradient(pendenza), 8, "pendenza", 1);
-                           },
-                           nullptr,
-                           [&p, &c](int64_t until) { return FillGradient(p, c.gradient, until); }};
+  const ProfileRules rules{
+      EntryKind::kGradient, "gradient",
+      [&p](int32_t, int32_t pendenza) { p.CheckFits(EncodeGradient(pendenza), 8, "pendenza", 1); },
+      nullptr, [&p, &c](int64_t until) { return FillGradient(p, c.gradient, until); }};
   return ReadProfileEntry(p, c.gradient, rules);
 }
 
