@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,11 +119,22 @@ bool RealDisk::ReadFile(const std::string& path, uint64_t max_size, std::string*
     close(fd);
     return false;
   }
+  // Straight into the string, one byte more than the file's size so that the
+  // first read already meets the end; a file that grows meanwhile is read on.
+  const size_t room = static_cast<size_t>(std::min<uint64_t>(max_size, SIZE_MAX - 1)) + 1;
   contents->clear();
-  contents->reserve(static_cast<size_t>(st.st_size));
-  char buf[1 << 16];
+  contents->resize(static_cast<size_t>(st.st_size) + 1);
+  size_t have = 0;
   for (;;) {
-    ssize_t n = read(fd, buf, sizeof buf);
+    if (have == contents->size()) {
+      if (have >= room) {
+        *err = "file too large (more than " + std::to_string(max_size) + " bytes)";
+        close(fd);
+        return false;
+      }
+      contents->resize(std::min(room, std::max(2 * have, size_t{1} << 16)));
+    }
+    ssize_t n = read(fd, contents->data() + have, contents->size() - have);
     if (n < 0) {
       if (errno == EINTR) continue;
       *err = SystemError(errno);
@@ -130,13 +142,9 @@ bool RealDisk::ReadFile(const std::string& path, uint64_t max_size, std::string*
       return false;
     }
     if (n == 0) break;
-    if (contents->size() + static_cast<size_t>(n) > max_size) {
-      *err = "file too large (more than " + std::to_string(max_size) + " bytes)";
-      close(fd);
-      return false;
-    }
-    contents->append(buf, static_cast<size_t>(n));
+    have += static_cast<size_t>(n);
   }
+  contents->resize(have);
   close(fd);
   return true;
 }
@@ -218,6 +226,12 @@ bool RealDisk::Sync(FileHandle handle, std::string* err) {
     return false;
   }
   return true;
+}
+
+void RealDisk::BeginSync(FileHandle handle) {
+  // The pages go to the disk in the background; fsync then waits only for
+  // what is still on its way.
+  sync_file_range(static_cast<int>(handle), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 bool RealDisk::SyncDirectory(const std::string& dir, std::string* err) {

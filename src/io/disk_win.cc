@@ -215,6 +215,9 @@ bool RealDisk::Sync(FileHandle handle, std::string* err) {
   return true;
 }
 
+// Windows has no write-back to start without waiting for it.
+void RealDisk::BeginSync(FileHandle /*handle*/) {}
+
 // Windows makes a rename durable with the file; a directory has no handle to
 // flush.
 bool RealDisk::SyncDirectory(const std::string& /*dir*/, std::string* /*err*/) {

@@ -36,6 +36,7 @@ FileSet::~FileSet() {
 void FileSet::DiscardAll() {
   std::string ignored;
   for (const Staged& s : staged_) {
+    if (s.open) disk_.Close(s.temp.handle, &ignored);
     if (!s.renamed) disk_.Discard(s.temp, &ignored);
     // An old file still aside under its second name only loses that name.
     if (s.has_aside && !s.moved) disk_.Discard(s.aside, &ignored);
@@ -78,20 +79,36 @@ bool FileSet::AddWritten(const std::string& path,
            reason;
     return false;
   }
-  bool ok = write(temp.handle, &reason) && disk_.Sync(temp.handle, &reason);
-  if (!ok) *err = path + ": cannot write: " + reason;
-  if (!disk_.Close(temp.handle, &reason) && ok) {
+  if (!write(temp.handle, &reason)) {
     *err = path + ": cannot write: " + reason;
-    ok = false;
-  }
-  if (!ok) {
+    disk_.Close(temp.handle, &reason);
     disk_.Discard(temp, &reason);
     return false;
   }
+  // The disk writes this file while the next ones are encoded; Commit waits
+  // for all of them at once.
+  disk_.BeginSync(temp.handle);
   Staged staged;
   staged.target = path;
   staged.temp = std::move(temp);
+  staged.open = true;
   staged_.push_back(std::move(staged));
+  return true;
+}
+
+bool FileSet::SyncTemporaries(std::string* err) {
+  std::string reason;
+  for (Staged& s : staged_) {
+    if (!s.open) continue;
+    const bool synced = disk_.Sync(s.temp.handle, &reason);
+    if (!synced) *err = s.target + ": cannot write: " + reason;
+    s.open = false;
+    if (!disk_.Close(s.temp.handle, &reason) && synced) {
+      *err = s.target + ": cannot write: " + reason;
+      return false;
+    }
+    if (!synced) return false;
+  }
   return true;
 }
 
@@ -156,10 +173,16 @@ bool FileSet::SyncDirectories(std::string* err) {
 }
 
 bool FileSet::Commit(std::string* err) {
+  // The wait for the disk comes before interrupts are held, so that an
+  // interrupt still ends the run while the files are written.
+  if (!SyncTemporaries(err)) {
+    DiscardAll();
+    return false;
+  }
   // An interrupt waits until every file is renamed, or put back: the set
   // changes whole.
   InterruptsHeld held;
-  if (!SyncDirectories(err) || !KeepOldFiles(err)) {
+  if (!KeepOldFiles(err)) {
     DiscardAll();
     return false;
   }

@@ -25,9 +25,10 @@ bool CheckReplaceable(Disk& disk, const std::string& path, std::string* err);
 bool CheckAllReplaceable(Disk& disk, std::span<const std::string> paths, std::string* err);
 
 /// Files replaced together. Each added file is written whole to a temporary of
-/// its own; Commit renames every temporary over its target, in the order
-/// added, once all of them are complete. Temporaries not committed are removed
-/// when the set is destroyed, so a failure before Commit changes no file.
+/// its own, which stays open while the disk writes it in the background;
+/// Commit waits until every temporary is on the disk and renames each over its
+/// target, in the order added. Temporaries not committed are removed when the
+/// set is destroyed, so a failure before Commit changes no file.
 class FileSet {
  public:
   explicit FileSet(Disk& disk) : disk_(disk) {}
@@ -52,8 +53,8 @@ class FileSet {
   /// are renamed over their targets, with interrupts held until the last one
   /// is renamed. When a rename fails, the files already replaced get their
   /// old content back (or are removed when there was none) and `*err` names
-  /// the file that failed. The new files and the directory are synced before
-  /// and after the renames.
+  /// the file that failed, as it does when a new file cannot be synced. The new
+  /// files are synced before the renames and the directory after them.
   bool Commit(std::string* err);
 
  private:
@@ -67,8 +68,13 @@ class FileSet {
     bool moved = false;
     /// The temporary was renamed over the target.
     bool renamed = false;
+    /// The temporary is still open: written, not yet synced.
+    bool open = false;
   };
   void DiscardAll();
+  /// Syncs and closes every temporary still open; false, with `*err` naming
+  /// the file, at the first that fails.
+  bool SyncTemporaries(std::string* err);
   /// Checks every target again and keeps each old file aside; false, with
   /// every old file back in its place, when one cannot be.
   bool KeepOldFiles(std::string* err);

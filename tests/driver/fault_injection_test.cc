@@ -48,6 +48,8 @@ const char* OpName(Op op) {
       return "remove";
     case Op::kRead:
       return "read";
+    case Op::kSync:
+      return "sync";
   }
   return "?";
 }
@@ -69,7 +71,7 @@ TEST_P(FaultInjectionTest, EveryOperationOfTheDefaultRunFailsCleanly) {
   for (const auto& [name, bytes] : Contents(sources_dir)) reference[name] = bytes;
   ASSERT_EQ(reference.size(), 8u);
 
-  for (Op op : {Op::kCreate, Op::kWrite, Op::kRename, Op::kRemove, Op::kRead}) {
+  for (Op op : {Op::kCreate, Op::kWrite, Op::kSync, Op::kRename, Op::kRemove, Op::kRead}) {
     ASSERT_GT(counts[static_cast<int>(op)], 0) << OpName(op);
     for (int k = 1; k <= counts[static_cast<int>(op)]; ++k) {
       SCOPED_TRACE(std::string(OpName(op)) + " #" + std::to_string(k) +

@@ -169,6 +169,7 @@ TEST(FreshFileTest, AnyFailingOperationLeavesTheOldFileAndNoTemporary) {
       {Op::kCreate, 1, "cannot create the temporary file .percorso-"},
       {Op::kWrite, 1, "cannot write"},
       {Op::kWrite, 2, "cannot write"},
+      {Op::kSync, 1, "cannot write"},
       {Op::kRename, 1, "cannot replace"},
   };
   for (const Case& c : cases) {
@@ -244,6 +245,28 @@ TEST(FileSetTest, NothingIsReplacedUntilEveryFileIsComplete) {
       << err;
   for (const char* name : {"a", "b", "c"}) EXPECT_EQ(ReadBytes(dir.file(name)), "new") << name;
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// The files of a set reach the disk together when the set is committed: a
+// file that cannot be synced is named, and every old file stays.
+TEST(FileSetTest, AFailingSyncLeavesTheWholeOldSet) {
+  const char* const names[] = {"a", "b", "c"};
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE("sync #" + std::to_string(k));
+    TempDir dir;
+    for (const char* name : names) WriteBytes(dir.file(name), "old");
+    FaultyDisk disk;
+    disk.Arm(Op::kSync, k);
+    std::string err;
+    FileSet set(disk);
+    ASSERT_TRUE(set.Add(dir.file("a"), "new", &err) && set.Add(dir.file("b"), "new", &err) &&
+                set.Add(dir.file("c"), "new", &err))
+        << err;
+    EXPECT_FALSE(set.Commit(&err));
+    EXPECT_EQ(err, dir.file(names[k - 1]) + ": cannot write: Input/output error (injected)");
+    for (const char* name : names) EXPECT_EQ(ReadBytes(dir.file(name)), "old") << name;
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"a", "b", "c"}));
+  }
 }
 
 // A set is replaced whole or not at all: whichever rename fails (keeping an

@@ -39,6 +39,11 @@ bool FaultyDisk::Write(FileHandle handle, std::string_view data, std::string* er
   return real_.Write(handle, data, err);
 }
 
+bool FaultyDisk::Sync(FileHandle handle, std::string* err) {
+  if (Fails(Op::kSync, err)) return false;
+  return real_.Sync(handle, err);
+}
+
 bool FaultyDisk::KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
                            std::string* err) {
   if (Fails(Op::kRename, err)) return false;

@@ -12,7 +12,7 @@
 
 namespace percorso::testing {
 
-enum class Op { kCreate, kWrite, kRename, kRemove, kRead };
+enum class Op { kCreate, kWrite, kRename, kRemove, kRead, kSync };
 
 class FaultyDisk : public Disk {
  public:
@@ -26,10 +26,10 @@ class FaultyDisk : public Disk {
     std::lock_guard lock(mutex_);
     return counts_[static_cast<int>(op)];
   }
-  using Counts = std::array<int, 5>;
+  using Counts = std::array<int, 6>;
   Counts counts() const {
     std::lock_guard lock(mutex_);
-    return {counts_[0], counts_[1], counts_[2], counts_[3], counts_[4]};
+    return counts_;
   }
   bool fired() const {
     std::lock_guard lock(mutex_);
@@ -47,7 +47,9 @@ class FaultyDisk : public Disk {
   bool WriteAt(FileHandle handle, uint64_t offset, std::string_view data,
                std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override { return real_.Close(handle, err); }
-  bool Sync(FileHandle handle, std::string* err) override { return real_.Sync(handle, err); }
+  /// Syncs of files; a directory's sync is not counted.
+  bool Sync(FileHandle handle, std::string* err) override;
+  void BeginSync(FileHandle handle) override { real_.BeginSync(handle); }
   bool SyncDirectory(const std::string& dir, std::string* err) override {
     return real_.SyncDirectory(dir, err);
   }
@@ -84,7 +86,7 @@ class FaultyDisk : public Disk {
   Op op_ = Op::kCreate;
   int fail_at_ = 0;
   bool fired_ = false;
-  int counts_[5] = {0, 0, 0, 0, 0};
+  Counts counts_{};
 };
 
 }  // namespace percorso::testing
