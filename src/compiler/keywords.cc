@@ -1,5 +1,6 @@
 #include "compiler/keywords.h"
 
+#include "model/grammar.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -13,7 +14,7 @@ bool Has(std::string_view field, std::string_view word) {
 }
 
 bool IsGenerale(std::string_view field) {
-  return Has(field, "[generale]");
+  return Has(field, kGenerale);
 }
 
 bool IsDashField(std::string_view field) {
@@ -27,20 +28,15 @@ bool ClosesHeader(std::string_view field) {
 }
 
 int RepetitionCode(std::string_view field) {
-  if (HasExact(field, "4")) return 4;
-  if (HasExact(field, "9")) return 9;
+  for (const RepetitionCodeWord& c : RepetitionCodeWords()) {
+    if (HasExact(field, c.word)) return c.code;
+  }
   return 0;
 }
 
 std::optional<double> CurveTurn(std::string_view field) {
-  struct Class {
-    std::string_view digit;
-    double turn;
-  };
-  static constexpr Class kClasses[] = {{"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004},
-                                       {"4", 0.001},  {"5", 0.002},  {"6", 0.003}};
-  for (const Class& c : kClasses) {
-    if (HasExact(field, c.digit)) return Has(field, "s") ? -c.turn : c.turn;
+  for (const CurveClass& c : CurveClasses()) {
+    if (HasExact(field, c.digit)) return Has(field, kCurveSideWord) ? -c.turn : c.turn;
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "compiler/placement.h"
 #include "compiler/plan.h"
 #include "compiler/profile.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -173,15 +174,33 @@ Flow TextBoard(ParseSession& p) {
   return Flow::kGoOn;
 }
 
-// Every body test that the keyword field passes takes its fields, in order.
+// One body keyword that the keyword field passed takes its fields. Without
+// the geometry a curve line is passed over.
+Flow BodyField(ParseSession& p, LineCursors& c, KeywordId id, const std::string& kw) {
+  switch (id) {
+    case KeywordId::kPendenza:
+      return Gradient(p, c);
+    case KeywordId::kCurva:
+      return p.s.j != 0 ? Curve(p, c, kw) : Flow::kGoOn;
+    case KeywordId::kMontagna:
+      return Terrain(p);
+    case KeywordId::kIndicatoriV:
+      return SpeedBoard(p);
+    case KeywordId::kCartelloIndicatore:
+      return TextBoard(p);
+    default:
+      return Flow::kGoOn;
+  }
+}
+
+// Every body test that the keyword field passes takes its fields, in the order
+// of the keyword table.
 Flow BodyEntry(ParseSession& p, LineCursors& c, const std::string& kw) {
-  Flow f = Flow::kGoOn;
-  if (Has(kw, "pendenza") && (f = Gradient(p, c)) != Flow::kGoOn) return f;
-  if (p.s.j != 0 && Has(kw, "curva") && (f = Curve(p, c, kw)) != Flow::kGoOn) return f;
-  if (Has(kw, "montagna") && (f = Terrain(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "indicatori_v") && (f = SpeedBoard(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "cartello") && Has(kw, "indicat")) return TextBoard(p);
-  return f;
+  for (const KeywordRule& k : KeywordsOf(Grammar::kLineBody)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = BodyField(p, c, k.id, kw); f != Flow::kGoOn) return f;
+  }
+  return Flow::kGoOn;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "compiler/line_body.h"
 #include "compiler/plan.h"
 #include "compiler/progressive.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -63,22 +64,39 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   return Flow::kGoOn;
 }
 
-// Every header test that the keyword field passes takes its fields, in order.
-Flow HeaderEntry(ParseSession& p, const std::string& kw) {
+// One header keyword that the keyword field passed takes its fields.
+Flow HeaderField(ParseSession& p, KeywordId id, const std::string& kw) {
   voce& linea = p.s.voci[kVoceLinea];
-  if (Has(kw, "percorso") && Has(kw, "lunghezza")) {
-    if (Flow f = RouteLength(p); f != Flow::kGoOn) return f;
-  }
   const Flow failed = p.AfterFailure();
-  bool progressiva = HasExact(kw, "progressiva");
-  if (progressiva && HasExact(kw, "tre") && !Triple(p, kVoceProgressivaTre)) return failed;
-  if (progressiva && HasExact(kw, "due") && !Triple(p, kVoceProgressivaDue)) return failed;
-  if (progressiva && HasExact(kw, "uno") && !Triple(p, kVoceProgressivaUno)) return failed;
-  bool sfondo = HasExact(kw, "sfondo");
-  if (sfondo && HasExact(kw, "uno") && !p.ReadInts({&linea.inizio})) return failed;
-  if (sfondo && HasExact(kw, "due") && !p.ReadInts({&linea.posizione})) return failed;
-  if (sfondo && HasExact(kw, "tre") && !p.ReadInts({&linea.fine})) return failed;
-  if (HasExact(kw, "segnali") && HasExact(kw, "ripetizione")) return SignalRepetition(p, kw);
+  switch (id) {
+    case KeywordId::kLunghezzaPercorso:
+      return RouteLength(p);
+    case KeywordId::kProgressivaTre:
+      return Triple(p, kVoceProgressivaTre) ? Flow::kGoOn : failed;
+    case KeywordId::kProgressivaDue:
+      return Triple(p, kVoceProgressivaDue) ? Flow::kGoOn : failed;
+    case KeywordId::kProgressivaUno:
+      return Triple(p, kVoceProgressivaUno) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoUno:
+      return p.ReadInts({&linea.inizio}) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoDue:
+      return p.ReadInts({&linea.posizione}) ? Flow::kGoOn : failed;
+    case KeywordId::kSfondoTre:
+      return p.ReadInts({&linea.fine}) ? Flow::kGoOn : failed;
+    case KeywordId::kRipetizioneSegnali:
+      return SignalRepetition(p, kw);
+    default:
+      return Flow::kGoOn;
+  }
+}
+
+// Every header test that the keyword field passes takes its fields, in the
+// order of the keyword table.
+Flow HeaderEntry(ParseSession& p, const std::string& kw) {
+  for (const KeywordRule& k : KeywordsOf(Grammar::kLineHeader)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = HeaderField(p, k.id, kw); f != Flow::kGoOn) return f;
+  }
   return Flow::kGoOn;
 }
 

@@ -8,6 +8,7 @@
 #include "compiler/keywords.h"
 #include "compiler/parse_session.h"
 #include "compiler/warning_names.h"
+#include "model/grammar.h"
 #include "model/windows1252.h"
 
 namespace percorso {
@@ -165,7 +166,7 @@ void ParseSession::CheckNumberText(bool read_ok) {
   NumberForm form = NumberForm::kNotANumber;
   NumericValue(text, &value, &form);
   if (form == NumberForm::kWhole || text.empty()) return;
-  if (Has(keyword_, "abbattimento") && fields_.size() == 2) return;
+  if (Matches(KeywordId::kAbbattimento, keyword_) && fields_.size() == 2) return;
   std::string how = form == NumberForm::kDecimal
                         ? "it is read as " + std::to_string(value) +
                               " (rounded to the nearest whole number, halves to even)"
@@ -268,7 +269,7 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
     return;
   }
   // Without the geometry a curve line is passed over whole, by design.
-  if (grammar == Grammar::kLineBody && s.j == 0 && Has(keyword_, "curva")) return;
+  if (grammar == Grammar::kLineBody && s.j == 0 && Matches(KeywordId::kCurva, keyword_)) return;
   if (!keyword_first_on_line_) return;
   std::string text = "line ignored: " + Quoted(dashes_.empty() ? t : dashes_) +
                      (dashes_.empty() ? " matches no keyword"

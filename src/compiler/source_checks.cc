@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <span>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -13,68 +12,6 @@
 
 namespace percorso {
 namespace {
-
-// A word that names a keyword, and the keyword line as the sources write it.
-struct KeywordWord {
-  std::string_view word;
-  std::string_view keyword;
-};
-
-constexpr KeywordWord kHeaderWords[] = {
-    {"lunghezza", "lunghezza percorso"},
-    {"percorso", "lunghezza percorso"},
-    {"progressiva", "progressiva chilometrica uno"},
-    {"chilometrica", "progressiva chilometrica uno"},
-    {"sfondo", "sfondo uno"},
-    {"ripetizione", "ripetizione segnali 4 codici"},
-    {"segnali", "ripetizione segnali 4 codici"},
-};
-
-constexpr KeywordWord kBodyWords[] = {
-    {"pendenza", "pendenza"},
-    {"curva", "curvas1"},
-    {"montagna", "montagna"},
-    {"indicatori", "indicatori_vmax"},
-    {"cartello", "cartello_indicatore"},
-    {"indicatore", "cartello_indicatore"},
-};
-
-constexpr KeywordWord kTrainWords[] = {
-    {"vetture", "numero vetture"},
-    {"massa", "percentuale massa frenata"},
-    {"frenata", "percentuale massa frenata"},
-    {"velocita", "velocita"},
-    {"aderenza", "aderenza"},
-    {"orologio", "orologio"},
-    {"sabbia", "sabbia"},
-    {"segnale", "segnale"},
-    {"rallentamento", "rallentamento"},
-    {"abbattimento", "abbattimento"},
-    {"stazione", "stazione"},
-};
-
-std::span<const KeywordWord> WordsOf(Grammar g) {
-  switch (g) {
-    case Grammar::kLineHeader:
-      return kHeaderWords;
-    case Grammar::kLineBody:
-      return kBodyWords;
-    case Grammar::kTrain:
-      return kTrainWords;
-  }
-  return {};
-}
-
-constexpr std::string_view kLineSections[] = {
-    "[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"};
-constexpr std::string_view kTrainSections[] = {"[generale]", "[aderenze]",      "[vel_limite]",
-                                               "[stazioni]", "[rallentamenti]", "[segnali]",
-                                               "[codici]",   "[fine]"};
-
-std::span<const std::string_view> SectionsOf(bool line_file) {
-  if (line_file) return kLineSections;
-  return kTrainSections;
-}
 
 bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -136,12 +73,14 @@ std::optional<std::string_view> NearestKeyword(std::string_view field, Grammar g
   int best_distance = 3;
   for (std::string_view word : Words(field)) {
     if (word.size() < 4) continue;
-    for (const KeywordWord& k : WordsOf(g)) {
-      if (word.size() > k.word.size() + 2 || k.word.size() > word.size() + 2) continue;
-      int d = EditDistance(word, k.word);
-      if (d <= AllowedEdits(k.word) && d < best_distance) {
-        best = k.keyword;
-        best_distance = d;
+    for (const KeywordRule& k : KeywordsOf(g)) {
+      for (std::string_view near : k.near_words) {
+        if (word.size() > near.size() + 2 || near.size() > word.size() + 2) continue;
+        int d = EditDistance(word, near);
+        if (d <= AllowedEdits(near) && d < best_distance) {
+          best = k.written;
+          best_distance = d;
+        }
       }
     }
   }
@@ -158,8 +97,10 @@ std::optional<std::string_view> KeywordElsewhere(std::string_view field, Grammar
                                {Grammar::kTrain, "the train file"}};
   for (const Place& place : kPlaces) {
     if (place.grammar == g) continue;
-    for (const KeywordWord& k : WordsOf(place.grammar)) {
-      if (ContainsIgnoringCase(field, k.word)) return place.name;
+    for (const KeywordRule& k : KeywordsOf(place.grammar)) {
+      for (std::string_view near : k.near_words) {
+        if (ContainsIgnoringCase(field, near)) return place.name;
+      }
     }
   }
   return std::nullopt;
@@ -172,7 +113,7 @@ bool IsSectionName(std::string_view field) {
 
 bool IsKnownSection(std::string_view field, bool line_file) {
   std::string lower = ToLower1252(Trim(field));
-  for (std::string_view known : SectionsOf(line_file)) {
+  for (std::string_view known : SectionNames(line_file)) {
     if (lower == known) return true;
   }
   return false;
@@ -182,7 +123,7 @@ std::optional<std::string_view> NearestSection(std::string_view field, bool line
   std::optional<std::string_view> best;
   int best_distance = 3;
   const std::string_view t = Trim(field);
-  for (std::string_view known : SectionsOf(line_file)) {
+  for (std::string_view known : SectionNames(line_file)) {
     if (t.size() > known.size() + 2 || known.size() > t.size() + 2) continue;
     int d = EditDistance(t, known);
     if (d < best_distance) {

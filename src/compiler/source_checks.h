@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/grammar.h"
+
 namespace percorso {
 
 /// `s` without the blanks (spaces and tabs) at either end.
@@ -17,9 +19,6 @@ std::string_view Trim(std::string_view s);
 /// A text of the sources as a message quotes it: between single quotes,
 /// converted from Windows-1252 to UTF-8.
 std::string Quoted(std::string_view text);
-
-/// Where in the sources a keyword field is read: its grammar.
-enum class Grammar { kLineHeader, kLineBody, kTrain };
 
 /// The number of single-character insertions, deletions, substitutions and
 /// swaps of neighbours that turn `a` into `b`, letter case ignored.

@@ -11,6 +11,7 @@
 #include "compiler/placement.h"
 #include "compiler/profile.h"
 #include "compiler/station.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 
 namespace percorso {
@@ -287,26 +288,46 @@ bool Clock(ParseSession& p) {
   return p.ReadShort(&v.valore3) && p.ReadShort(&v.valore4) && p.ReadShort(&v.valore5);
 }
 
-// Every test that the keyword field passes takes its fields, in order.
-Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
+// One train keyword that the keyword field passed takes its fields.
+Flow TrainField(ParseSession& p, TrainCursors& c, KeywordId id) {
   voce& treno = p.s.voci[kVoceTreno];
   voce& chiave = p.s.voci[kVoceChiaveTreno];
-  Flow f = Flow::kGoOn;
   const Flow failed = p.AfterFailure();
-  if (Has(kw, "frenata") && Has(kw, "massa") && !TrainValue(p, &treno.inizio)) return failed;
-  if (Has(kw, "vetture") && !TrainValue(p, &treno.posizione)) return failed;
-  if (Has(kw, "velocit") && (f = Speed(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "aderenza") && (f = Adhesion(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "orologio") && !Clock(p)) return failed;
-  if (Has(kw, "sabbia") && !Sand(p, &chiave.valore1)) return failed;
-  if (Has(kw, "segnale") && (f = Signal(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "rallentamento") && (f = Slowdown(p, c)) != Flow::kGoOn) return f;
-  if (Has(kw, "abbattimento") && (f = CutOff(p)) != Flow::kGoOn) return f;
-  if (Has(kw, "stazione")) {
-    p.KeepRecord(EntryKind::kStation);
-    return ReadStation(p, c.station);
+  switch (id) {
+    case KeywordId::kMassaFrenata:
+      return TrainValue(p, &treno.inizio) ? Flow::kGoOn : failed;
+    case KeywordId::kVetture:
+      return TrainValue(p, &treno.posizione) ? Flow::kGoOn : failed;
+    case KeywordId::kVelocita:
+      return Speed(p, c);
+    case KeywordId::kAderenza:
+      return Adhesion(p, c);
+    case KeywordId::kOrologio:
+      return Clock(p) ? Flow::kGoOn : failed;
+    case KeywordId::kSabbia:
+      return Sand(p, &chiave.valore1) ? Flow::kGoOn : failed;
+    case KeywordId::kSegnale:
+      return Signal(p);
+    case KeywordId::kRallentamento:
+      return Slowdown(p, c);
+    case KeywordId::kAbbattimento:
+      return CutOff(p);
+    case KeywordId::kStazione:
+      p.KeepRecord(EntryKind::kStation);
+      return ReadStation(p, c.station);
+    default:
+      return Flow::kGoOn;
   }
-  return f;
+}
+
+// Every test that the keyword field passes takes its fields, in the order of
+// the keyword table.
+Flow TrainEntry(ParseSession& p, TrainCursors& c, const std::string& kw) {
+  for (const KeywordRule& k : KeywordsOf(Grammar::kTrain)) {
+    if (!Matches(k, kw)) continue;
+    if (Flow f = TrainField(p, c, k.id); f != Flow::kGoOn) return f;
+  }
+  return Flow::kGoOn;
 }
 
 // A reference value that is not a multiple of 50 is reported at the line of

@@ -32,11 +32,22 @@ constexpr Command kCommands[] = {{"init", RunInit}, {"compile", RunCompile}, {"c
                                  {"dump", RunDump}, {"view", RunView},       {"lsp", RunLsp},
                                  {"help", RunHelp}};
 
-// `percorso help [COMMAND]`.
+// `percorso help [COMMAND]`, `percorso help keywords [KEYWORD]`.
 int RunHelp(CommandContext& ctx) {
   const std::vector<std::string>& args = ctx.options.positional();
   if (args.empty()) {
     ctx.out << ProgramHelp();
+    return kExitOk;
+  }
+  if (args[0] == "keywords") {
+    if (args.size() > 2) return UsageError(ctx, "help keywords takes one keyword's name");
+    if (args.size() == 1) {
+      ctx.out << KeywordsHelp();
+      return kExitOk;
+    }
+    const KeywordRule* keyword = FindKeyword(args[1]);
+    if (keyword == nullptr) return UsageError(ctx, "no such keyword: " + args[1]);
+    ctx.out << KeywordHelp(*keyword);
     return kExitOk;
   }
   if (args.size() > 1) return UsageError(ctx, "help takes one command's name");

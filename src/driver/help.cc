@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "compiler/warning_names.h"
+#include "model/grammar.h"
 
 namespace percorso {
 namespace {
@@ -137,12 +138,16 @@ std::vector<CommandDefinition> BuildCommands() {
        "of the command percorso.view. Editors start it themselves (editors/ in the sources).\n",
        {kHelpOption},
        "percorso lsp"});
-  all.push_back({"help",
-                 "this text, or with a command's name that command's help",
-                 {"[COMMAND]"},
-                 "Prints the program's help, or a command's usage, options and an example.\n",
-                 {kHelpOption},
-                 "percorso help check"});
+  all.push_back(
+      {"help",
+       "this text, or with a command's name that command's help",
+       {"[COMMAND]", "keywords [KEYWORD]"},
+       "Prints the program's help, or a command's usage, options and an example. With\n"
+       "keywords it lists the keywords of the line and train files, section by section in\n"
+       "the order of their tests, with their fields; with a keyword's name as well, that\n"
+       "keyword's fields in the order they are read and what an odd value does.\n",
+       {kHelpOption},
+       "percorso help keywords stazione"});
   return all;
 }
 
@@ -213,6 +218,40 @@ std::string WarningList() {
   std::string list = "Warnings (each is named after its text, as [-Wmisspelt-keyword]):\n";
   for (const WarningName& w : WarningNames()) list += Columns(std::string(w.name), w.about);
   return list;
+}
+
+std::string_view SectionTitle(Grammar g) {
+  switch (g) {
+    case Grammar::kLineHeader:
+      return "The header of the line file (from [generale] to the first field in brackets)";
+    case Grammar::kLineBody:
+      return "The body of the line file";
+    case Grammar::kTrain:
+      return "The train file (from [generale] on)";
+  }
+  return "";
+}
+
+// "name (L, m)": a field as the lists show it.
+std::string FieldTerm(const FieldRule& f) {
+  std::string term = std::string(f.name) + " (" + std::string(FieldKindLetter(f.kind));
+  if (!f.unit.empty()) term += ", " + std::string(f.unit);
+  return term + ")";
+}
+
+// A keyword's help and its fields, as the lists show them.
+std::string Summary(const KeywordRule& k) {
+  std::string fields;
+  for (const FieldRule& f : k.fields) fields += (fields.empty() ? "" : ", ") + FieldTerm(f);
+  return std::string(k.help) + " Fields: " + fields + ".";
+}
+
+// "the keyword field contains "frenata" and "massa"".
+std::string Recognition(const KeywordRule& k) {
+  std::string words = "\"" + std::string(k.words[0]) + "\"";
+  if (!k.words[1].empty()) words += " and \"" + std::string(k.words[1]) + "\"";
+  return "the keyword field contains " + words +
+         (k.exact_case ? " in small letters" : ", letter case ignored");
 }
 
 // Roff text: backslashes and hyphens escaped, a leading dot or quote kept.
@@ -321,8 +360,46 @@ std::string ProgramHelp() {
       "compile ended with a non-zero status, or check found an error (or, with --strict,\n"
       "a warning).\n"
       "\n"
-      "'percorso help COMMAND' gives a command's options and an example; the man pages\n"
-      "percorso(1) and percorso-format(5) the whole reference.\n";
+      "'percorso help COMMAND' gives a command's options and an example, 'percorso help\n"
+      "keywords' the keywords of the source files; the man pages percorso(1) and\n"
+      "percorso-format(5) the whole reference.\n";
+  return help;
+}
+
+std::string KeywordsHelp() {
+  std::string help =
+      "The keywords of the source files. A keyword is recognised when the keyword field\n"
+      "contains its words anywhere; every test that matches takes its fields, in the\n"
+      "order below. Field kinds: L 32-bit integer, I 16-bit integer, B 0 to 255, T text.\n";
+  for (Grammar g : {Grammar::kLineHeader, Grammar::kLineBody, Grammar::kTrain}) {
+    help += "\n" + std::string(SectionTitle(g)) + ":\n";
+    for (const KeywordRule& k : KeywordsOf(g)) {
+      help += Columns(std::string(k.name), Summary(k));
+    }
+  }
+  help +=
+      "\n'percorso help keywords KEYWORD' gives one keyword's fields and what an odd value\n"
+      "does; percorso-format(5) the whole grammar.\n";
+  return help;
+}
+
+const KeywordRule* FindKeyword(std::string_view name) {
+  for (const KeywordRule& k : Keywords()) {
+    if (k.name == name || k.written == name) return &k;
+  }
+  return nullptr;
+}
+
+std::string KeywordHelp(const KeywordRule& k) {
+  std::string help = std::string(k.name) + ": " + std::string(k.help) + "\n";
+  help += Columns("section", SectionTitle(k.section));
+  help += Columns("recognised when", Recognition(k));
+  help += Columns("written as", "'" + std::string(k.written) + "'");
+  help += "\nFields, in the order they are read:\n";
+  for (size_t i = 0; i < k.fields.size(); ++i) {
+    const std::string term = std::to_string(i + 1) + ". " + FieldTerm(k.fields[i]);
+    help += k.fields[i].odd.empty() ? "  " + term + "\n" : Columns(term, k.fields[i].odd);
+  }
   return help;
 }
 
@@ -366,6 +443,17 @@ std::string ManPage() {
        "them.\n";
   for (const WarningName& w : WarningNames()) {
     m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(w.about) + "\n";
+  }
+  m += ".SH KEYWORDS\n" +
+       Roff(
+           "A keyword is recognised when the keyword field contains its words anywhere;\n"
+           "every test that matches takes its fields, in the order below. Field kinds: L\n"
+           "32-bit integer, I 16-bit integer, B 0 to 255, T text.\n");
+  for (Grammar g : {Grammar::kLineHeader, Grammar::kLineBody, Grammar::kTrain}) {
+    m += ".SS \"" + Roff(SectionTitle(g)) + "\"\n";
+    for (const KeywordRule& k : KeywordsOf(g)) {
+      m += ".TP\n\\fB" + Roff(k.name) + "\\fR\n" + Roff(Summary(k)) + "\n";
+    }
   }
   m += ".SH DIAGNOSTICS\n";
   m += Roff(

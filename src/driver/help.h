@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "driver/options.h"
+#include "model/grammar.h"
 
 namespace percorso {
 
@@ -23,6 +24,14 @@ std::string UsageLines();
 std::string ProgramHelp();
 /// The help of one command: usage, what it does, options, an example.
 std::string CommandHelp(const CommandDefinition& definition);
+/// The keywords of the source files with their fields, section by section.
+std::string KeywordsHelp();
+/// The keyword named `name` (as the reference names it, or as the system's
+/// files write it), or nullptr.
+const KeywordRule* FindKeyword(std::string_view name);
+/// One keyword: its section, how it is recognised, and each field with its
+/// kind, unit and what an odd value does.
+std::string KeywordHelp(const KeywordRule& keyword);
 /// The line after a usage error: "Try 'percorso COMMAND --help' for more
 /// information."
 std::string TryHelp(const CommandDefinition& definition);

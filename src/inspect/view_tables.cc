@@ -15,10 +15,6 @@ std::string N(int64_t v) {
   return std::to_string(v);
 }
 
-int64_t At(const SourceEntry& r, size_t i) {
-  return i < r.numbers.size() ? r.numbers[i] : 0;
-}
-
 /// One table under construction: a heading, a header row and body rows.
 class Table {
  public:
@@ -137,7 +133,7 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
   Table t(id, title, {"km", unit, "change"}, src);
   std::vector<const SourceEntry*> entries = records.OfKind(kind);
   std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry* a, const SourceEntry* b) {
-    return At(*a, 0) < At(*b, 0);
+    return RecordValue(*a, "position") < RecordValue(*b, "position");
   });
   int64_t previous = 0;
   // The entry that set the value from metre m on: the last one whose position
@@ -149,7 +145,9 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
     int64_t v = value_of(i, previous);
     if (i == 1 || v != previous) {
       int64_t m = CellMetres(static_cast<int64_t>(i));
-      while (next < entries.size() && At(*entries[next], 0) < m + 75) setter = entries[next++];
+      while (next < entries.size() && RecordValue(*entries[next], "position") < m + 75) {
+        setter = entries[next++];
+      }
       t.Row(m, m);
       t.NumText(text_of(v));
       t.NumText(i == 1 ? "" : (v > previous ? "+" : "") + N(v - previous));
@@ -187,8 +185,12 @@ std::string SpeedBoards(const ViewScenario& s, const ViewFeatures& f, const Reco
     const SourceEntry* r = records.AtCell(ft.cell, EntryKind::kSpeedBoard);
     auto pair = [](int64_t a, int64_t b) { return N(a) + "/" + N(b); };
     if (r != nullptr) {
-      t.Row(At(*r, 0), At(*r, 0));
-      for (size_t k = 1; k <= 4; ++k) t.NumText(pair(At(*r, k), At(*r, k + 4)));
+      auto value = [r](std::string_view name) { return RecordValue(*r, name); };
+      t.Row(value("posizione"), value("posizione"));
+      t.NumText(pair(value("vas"), value("vad")));
+      t.NumText(pair(value("vbs"), value("vbd")));
+      t.NumText(pair(value("vcs"), value("vcd")));
+      t.NumText(pair(value("strisces"), value("strisced")));
     } else {
       t.Row(CellMetres(ft.cell), CellMetres(ft.cell));
       for (int16_t code : {c.dato1, c.dato2, c.dato3}) {
@@ -209,7 +211,7 @@ std::string TextBoards(const ViewScenario& s, const ViewFeatures& f, const Recor
     if (ft.row != FeatureRow::kTextBoards) continue;
     const cella& c = s.celle[static_cast<size_t>(ft.cell)];
     const SourceEntry* r = records.AtCell(ft.cell, EntryKind::kTextBoard);
-    int64_t m = r ? At(*r, 0) : CellMetres(ft.cell);
+    int64_t m = r ? RecordValue(*r, "position") : CellMetres(ft.cell);
     t.Row(m, m);
     t.Text(BoardReading(ft.label));
     t.Num(c.dato1);

@@ -2,6 +2,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 #include "model/windows1252.h"
 
@@ -20,10 +21,6 @@ std::string Fields(std::initializer_list<std::pair<const char*, std::string>> fi
     out += std::string(name) + " " + value;
   }
   return out;
-}
-
-int64_t At(const SourceEntry& r, size_t i) {
-  return i < r.numbers.size() ? r.numbers[i] : 0;
 }
 
 std::string MembersLine(int64_t index, const cella& c) {
@@ -63,8 +60,9 @@ SignalValues DecodeSignal(const ViewScenario& s, int64_t cell) {
 
 SignalValues SignalOf(const ViewScenario& s, const SourceEntry* r, int64_t cell) {
   if (r == nullptr) return DecodeSignal(s, cell);
-  return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5),
-          At(*r, 6), At(*r, 7), At(*r, 8), At(*r, 9), At(*r, 10)};
+  auto value = [r](std::string_view name) { return RecordValue(*r, name); };
+  return {value("posizione"), value("sx"), value("s1"), value("s2"), value("s3"),   value("rapp"),
+          value("dx"),        value("d1"), value("d2"), value("d3"), value("tempo")};
 }
 
 /// "sx1", "sx2" or "sx-other" by the left indication, and " right" when there
@@ -96,16 +94,18 @@ std::string Speed(int64_t kmh) {
 
 std::string SpeedBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
   if (r != nullptr) {
-    return Heading("speed board", At(*r, 0)) + "\nposizione " + N(At(*r, 0)) + " m\n" +
-           Fields({{"vas", Speed(At(*r, 1))},
-                   {"vbs", Speed(At(*r, 2))},
-                   {"vcs", Speed(At(*r, 3))},
-                   {"strisces", N(At(*r, 4))}}) +
+    auto value = [r](std::string_view name) { return RecordValue(*r, name); };
+    return Heading("speed board", value("posizione")) + "\nposizione " + N(value("posizione")) +
+           " m\n" +
+           Fields({{"vas", Speed(value("vas"))},
+                   {"vbs", Speed(value("vbs"))},
+                   {"vcs", Speed(value("vcs"))},
+                   {"strisces", N(value("strisces"))}}) +
            "\n" +
-           Fields({{"vad", Speed(At(*r, 5))},
-                   {"vbd", Speed(At(*r, 6))},
-                   {"vcd", Speed(At(*r, 7))},
-                   {"strisced", N(At(*r, 8))}}) +
+           Fields({{"vad", Speed(value("vad"))},
+                   {"vbd", Speed(value("vbd"))},
+                   {"vcd", Speed(value("vcd"))},
+                   {"strisced", N(value("strisced"))}}) +
            From(*r);
   }
   auto high = [](int16_t code) { return Speed(DecodeSpeedCode(code).high); };
@@ -125,7 +125,7 @@ std::string SpeedBoardTip(const cella& c, const SourceEntry* r, int64_t cell) {
 
 std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceEntry* r,
                          int64_t cell) {
-  int64_t posizione = r ? At(*r, 0) : CellMetres(cell);
+  int64_t posizione = r ? RecordValue(*r, "position") : CellMetres(cell);
   std::string text = r ? Utf8FromWindows1252(r->text) : BoardText(s, c);
   return Heading("text board", posizione) + "\nposizione " + N(posizione) + " m\ntext " + text +
          (r ? From(*r) : "\n(text in slot " + N(c.dato1) + ")");
@@ -134,7 +134,7 @@ std::string TextBoardTip(const ViewScenario& s, const cella& c, const SourceEntr
 std::string MarkerTip(const cella& c, const SourceEntry* r, int64_t metres) {
   if (r != nullptr) {
     return Heading("cut-off (abbattimento)", metres) + "\nposizione " + N(metres) +
-           " m \u00b7 value " + N(At(*r, 1)) + From(*r);
+           " m \u00b7 value " + N(RecordValue(*r, "value")) + From(*r);
   }
   if (c.tipo == kAbbattimentoNullo) {
     return Heading("cut-off with a value below 1", metres) + std::string(kReadBack);
@@ -150,10 +150,15 @@ std::string SlowdownBoardTip(const cella& c, const SourceEntry* r, int64_t cell)
                 Fields({{"v", Speed(c.dato1)}, {"d_v", N(c.dato2)}})
           : Heading("slowdown numbered cell " + N(c.dato1) + " of 4", CellMetres(cell));
   if (r == nullptr) return head + std::string(kReadBack);
-  return head + "\nfor the slowdown at x " + N(At(*r, 0)) + " m" + From(*r);
+  return head + "\nfor the slowdown at x " + N(RecordValue(*r, "x")) + " m" + From(*r);
 }
 
 }  // namespace
+
+int64_t RecordValue(const SourceEntry& r, std::string_view field) {
+  std::optional<size_t> i = NumberIndex(r.kind, field);
+  return i && *i < r.numbers.size() ? r.numbers[*i] : 0;
+}
 
 RecordIndex::RecordIndex(const std::vector<SourceEntry>& records) {
   for (const SourceEntry& r : records) {
@@ -181,7 +186,7 @@ std::vector<const SourceEntry*> RecordIndex::Terrain(int64_t first, int64_t last
   std::vector<const SourceEntry*> out;
   for (const SourceEntry& r : records_) {
     if (r.kind != EntryKind::kTerrain) continue;
-    int64_t cell = nearest(static_cast<double>(At(r, 0)) / 50.0);
+    int64_t cell = nearest(static_cast<double>(RecordValue(r, "inizio")) / 50.0);
     if (cell >= first && cell <= last) out.push_back(&r);
   }
   return out;
@@ -203,7 +208,8 @@ SignalValues SignalValuesAt(const ViewScenario& s, const RecordIndex& records, i
 SlowdownValues SlowdownValuesOf(const ViewScenario& s, const RecordIndex& records,
                                 const ViewSlowdown& sd) {
   if (const SourceEntry* r = records.AtCell(sd.start_cell, EntryKind::kSlowdown)) {
-    return {At(*r, 0), At(*r, 1), At(*r, 2), At(*r, 3), At(*r, 4), At(*r, 5), true};
+    auto value = [r](std::string_view name) { return RecordValue(*r, name); };
+    return {value("x"), value("v"), value("l"), value("f_tt"), value("f_ta"), value("d_v"), true};
   }
   const cella& start = s.celle[static_cast<size_t>(sd.start_cell)];
   return {CellMetres(sd.start_cell),
@@ -253,7 +259,7 @@ FeatureTerms DescribeFeature(const ViewScenario& s, const RecordIndex& records, 
       // Read back from the cells, a cut-off with a value below 1 stands 50 m
       // after its cell's metres.
       if (r != nullptr) {
-        out.metres = At(*r, 0);
+        out.metres = RecordValue(*r, "position");
       } else if (c.tipo == kAbbattimentoNullo) {
         out.metres += 50;
       }
@@ -284,8 +290,8 @@ std::string SlowdownTip(const ViewScenario& s, const RecordIndex& records, const
 std::string StationTip(const RecordIndex& records, const ViewStation& st) {
   const voce& v = *st.v;
   const SourceEntry* r = records.Station(st.slot);
-  std::string length =
-      r ? N(At(*r, 2)) + " m" : "area km " + Kilometres(v.inizio) + " to " + Kilometres(v.fine);
+  std::string length = r ? N(RecordValue(*r, "length")) + " m"
+                         : "area km " + Kilometres(v.inizio) + " to " + Kilometres(v.fine);
   std::string time = v.orario != 0 ? ClockTime(v.orario) : "none";
   return "station " + st.name + " at km " + Kilometres(v.posizione) + "\n" +
          Fields({{"posizione", N(v.posizione) + " m"}, {"tipo", N(v.tipo)}}) + "\n" +
@@ -315,9 +321,9 @@ std::string StretchTip(const RecordIndex& records, const ViewStretch& st) {
   for (const SourceEntry* r : found) {
     std::string place = PlaceText(r->place);
     tip += "\n" +
-           Fields({{"inizio", N(At(*r, 0)) + " m"},
-                   {"fine", N(At(*r, 1)) + " m"},
-                   {"tipo", N(At(*r, 2))}}) +
+           Fields({{"inizio", N(RecordValue(*r, "inizio")) + " m"},
+                   {"fine", N(RecordValue(*r, "fine")) + " m"},
+                   {"tipo", N(RecordValue(*r, "tipo"))}}) +
            (place.empty() ? "" : "  " + place);
   }
   if (found.empty()) tip += std::string(kReadBack);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inspect/view_features.h"
@@ -39,6 +40,10 @@ class RecordIndex {
   std::map<int64_t, size_t> by_cell_;
   std::map<int, size_t> by_slot_;
 };
+
+/// The value of the numeric field named `field` (as the keyword table names
+/// it) that the record read; 0 when it read none.
+int64_t RecordValue(const SourceEntry& r, std::string_view field);
 
 /// "FILE:LINE" of a place; empty when it is not known.
 std::string PlaceText(const SourceLocation& place);

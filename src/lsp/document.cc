@@ -121,7 +121,7 @@ std::string PathFromUri(std::string_view uri) {
   uri.remove_prefix(slash);
   std::string path;
   for (size_t i = 0; i < uri.size(); ++i) {
-    if (uri[i] == '%' && i + 2 < uri.size() + 0 && HexValue(uri[i + 1]) >= 0 &&
+    if (uri[i] == '%' && i + 2 < uri.size() && HexValue(uri[i + 1]) >= 0 &&
         HexValue(uri[i + 2]) >= 0) {
       path.push_back(static_cast<char>(HexValue(uri[i + 1]) * 16 + HexValue(uri[i + 2])));
       i += 2;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "inspect/text_out.h"
-#include "lsp/keyword_help.h"
+#include "model/grammar.h"
 #include "model/rounding.h"
 #include "model/status.h"
 #include "model/windows1252.h"
@@ -45,7 +45,7 @@ struct FieldSpan {
 /// The keyword field of a line and the value fields after it, as the reader
 /// splits them: at commas, and numbers also at blanks; the last field of a
 /// keyword whose last field is a text runs to the next comma.
-std::vector<FieldSpan> SplitFields(std::string_view line, const KeywordHelp* k) {
+std::vector<FieldSpan> SplitFields(std::string_view line, const KeywordRule* k) {
   std::vector<FieldSpan> fields;
   size_t i = 0;
   while (i < line.size() && IsBlank(line[i])) ++i;
@@ -55,8 +55,8 @@ std::vector<FieldSpan> SplitFields(std::string_view line, const KeywordHelp* k) 
   i = comma + 1;
   while (i <= line.size()) {
     while (i < line.size() && IsBlank(line[i])) ++i;
-    const bool text = k != nullptr && !k->fields.empty() && fields.size() == k->fields.size() &&
-                      (k->fields.back().name == "name" || k->fields.back().name == "text");
+    const bool text = k != nullptr && fields.size() <= k->fields.size() &&
+                      k->fields[fields.size() - 1].kind == FieldKind::kText;
     size_t end = i;
     if (end < line.size() && line[end] == '"') {
       size_t close = line.find('"', end + 1);
@@ -80,8 +80,8 @@ std::vector<FieldSpan> SplitFields(std::string_view line, const KeywordHelp* k) 
 
 /// Which grammar reads line `line` of a file: the train file's, or the line
 /// file's header (up to its first section after "[generale]") or body.
-KeywordPlace PlaceOfLine(const Document& doc, bool line_file, int line) {
-  if (!line_file) return KeywordPlace::kTrain;
+Grammar PlaceOfLine(const Document& doc, bool line_file, int line) {
+  if (!line_file) return Grammar::kTrain;
   bool in_header = false;
   for (int i = 0; i < doc.line_count() && i <= line; ++i) {
     std::string_view t = doc.Line(i);
@@ -94,28 +94,24 @@ KeywordPlace PlaceOfLine(const Document& doc, bool line_file, int line) {
     field = field.substr(0, field.find(','));
     if (i < line && !field.empty() && field[0] != '-' &&
         field.find('[') != std::string_view::npos && field.find(']') != std::string_view::npos) {
-      return KeywordPlace::kLineBody;
+      return Grammar::kLineBody;
     }
   }
-  return in_header ? KeywordPlace::kLineHeader : KeywordPlace::kLineBody;
+  return in_header ? Grammar::kLineHeader : Grammar::kLineBody;
 }
 
-/// The section a line lies in: the last "[name]" line at or before it.
-std::string SectionOfLine(const Document& doc, int line) {
-  for (int i = std::min(line, doc.line_count() - 1); i >= 0; --i) {
-    std::string_view t = doc.Line(i);
-    size_t start = t.find_first_not_of(" \t");
-    if (start != std::string_view::npos && t[start] == '[') {
-      std::string_view name = t.substr(start);
-      return ToLower1252(name.substr(0, name.find(']') + 1));
-    }
+/// The keyword of `place` that a keyword field holds, as the grammar finds
+/// it (the first test that matches), or nullptr.
+const KeywordRule* KeywordOfField(std::string_view field, Grammar place) {
+  for (const KeywordRule& k : KeywordsOf(place)) {
+    if (Matches(k, field)) return &k;
   }
-  return "";
+  return nullptr;
 }
 
 /// The keyword of a line and where the cursor is among its fields.
 struct LineAt {
-  const KeywordHelp* keyword = nullptr;
+  const KeywordRule* keyword = nullptr;
   std::vector<FieldSpan> fields;
   /// The field under the cursor: 0 the keyword field, 1 the first value.
   size_t field = 0;
@@ -128,8 +124,10 @@ LineAt ReadLineAt(const Workspace& ws, const Document& doc, const std::string& p
   const bool line_file = ws.RoleOf(path) == SourceRole::kLine;
   std::vector<FieldSpan> first = SplitFields(line, nullptr);
   std::string_view keyword_field = line.substr(first[0].begin, first[0].end - first[0].begin);
-  // The grammar tests the code page's bytes; a keyword is plain ASCII.
-  r.keyword = KeywordOfField(keyword_field, PlaceOfLine(doc, line_file, at.line));
+  // The grammar tests the code page's bytes; the keywords are plain ASCII.
+  r.keyword =
+      KeywordOfField(Windows1252FromUtf8(keyword_field).value_or(std::string(keyword_field)),
+                     PlaceOfLine(doc, line_file, at.line));
   r.fields = SplitFields(line, r.keyword);
   const size_t byte = static_cast<size_t>(doc.ToColumn(at) - 1);
   // The cursor belongs to the last field that starts at or before it, past
@@ -141,16 +139,16 @@ LineAt ReadLineAt(const Workspace& ws, const Document& doc, const std::string& p
   return r;
 }
 
-std::string FieldLine(const FieldHelp& f) {
+std::string FieldLine(const FieldRule& f) {
   std::string s = "`" + std::string(f.name) + "`";
   if (!f.unit.empty()) s += " (" + std::string(f.unit) + ")";
-  if (!f.help.empty()) s += ": " + std::string(f.help);
+  if (!f.odd.empty()) s += ": " + std::string(f.odd);
   return s;
 }
 
-std::string Signature(const KeywordHelp& k) {
-  std::string s(k.keyword);
-  for (const FieldHelp& f : k.fields) s += ", " + std::string(f.name);
+std::string Signature(const KeywordRule& k) {
+  std::string s(k.written);
+  for (const FieldRule& f : k.fields) s += ", " + std::string(f.name);
   return s;
 }
 
@@ -257,15 +255,13 @@ json HoverJson(const Workspace& ws, const std::string& path, EditorPosition at) 
   if (l.keyword == nullptr) return nullptr;
   std::string md;
   if (l.field == 0 || l.field > l.keyword->fields.size()) {
-    md = "**" + std::string(l.keyword->keyword) + "**: " + std::string(l.keyword->summary);
-    if (!l.keyword->section.empty()) md += " (section `" + std::string(l.keyword->section) + "`)";
-    md += "\n\n";
+    md = "**" + std::string(l.keyword->name) + "**: " + std::string(l.keyword->help) + "\n\n";
     for (size_t i = 0; i < l.keyword->fields.size(); ++i) {
       md += std::to_string(i + 1) + ". " + FieldLine(l.keyword->fields[i]) + "\n";
     }
   } else {
     md = FieldLine(l.keyword->fields[l.field - 1]) + "\n\nfield " + std::to_string(l.field) +
-         " of `" + std::string(l.keyword->keyword) + "`\n";
+         " of `" + std::string(l.keyword->name) + "`\n";
   }
   if (std::optional<SourceEntry> e = EntryOnLine(ws, path, at.line); e && IsPositioned(*e)) {
     md += "\n" + Landing(*e);
@@ -294,18 +290,16 @@ json CompletionJson(const Workspace& ws, const std::string& path, EditorPosition
                      {"sortText", "2" + std::string(name)}});
   }
   if (section_only) return items;
-  const KeywordPlace place = PlaceOfLine(*doc, line_file, at.line);
-  const std::string section = SectionOfLine(*doc, at.line);
-  for (const KeywordHelp& k : Keywords()) {
-    if (k.place != place) continue;
-    // The keywords that belong where the cursor is come first.
-    const bool here = !k.section.empty() && k.section == section;
-    items.push_back({{"label", std::string(k.keyword)},
+  int order = 0;
+  for (const KeywordRule& k : KeywordsOf(PlaceOfLine(*doc, line_file, at.line))) {
+    // In the order of the grammar's tests, before the section names.
+    const std::string sort = std::to_string(1000 + order++);
+    items.push_back({{"label", std::string(k.written)},
                      {"kind", kCompletionKeyword},
                      {"detail", Signature(k)},
-                     {"documentation", std::string(k.summary)},
-                     {"insertText", std::string(k.keyword) + ", "},
-                     {"sortText", (here ? "0" : "1") + std::string(k.keyword)}});
+                     {"documentation", std::string(k.help)},
+                     {"insertText", std::string(k.written) + ", "},
+                     {"sortText", sort}});
   }
   return items;
 }
@@ -315,20 +309,20 @@ json SignatureHelpJson(const Workspace& ws, const std::string& path, EditorPosit
   if (doc == nullptr || at.line < 0 || at.line >= doc->line_count()) return nullptr;
   LineAt l = ReadLineAt(ws, *doc, path, at);
   if (l.keyword == nullptr || l.keyword->fields.empty()) return nullptr;
-  std::string label(l.keyword->keyword);
+  std::string label(l.keyword->written);
   json parameters = json::array();
-  for (const FieldHelp& f : l.keyword->fields) {
+  for (const FieldRule& f : l.keyword->fields) {
     label += ", ";
     size_t start = label.size();
     label += f.name;
-    std::string doc_text(f.help);
+    std::string doc_text(f.odd);
     if (!f.unit.empty()) doc_text = "(" + std::string(f.unit) + ") " + doc_text;
     parameters.push_back({{"label", {start, label.size()}}, {"documentation", doc_text}});
   }
   size_t active = l.field == 0 ? 0 : std::min(l.field - 1, l.keyword->fields.size() - 1);
   return {{"signatures",
            {{{"label", label},
-             {"documentation", std::string(l.keyword->summary)},
+             {"documentation", std::string(l.keyword->help)},
              {"parameters", parameters}}}},
           {"activeSignature", 0},
           {"activeParameter", active}};

@@ -177,5 +177,34 @@ TEST(HelpTest, EachCommandHasItsHelp) {
   EXPECT_TRUE(unknown.err.starts_with("percorso: no such command: nothing\n"));
 }
 
+TEST(HelpTest, KeywordsAreListedFromTheKeywordTable) {
+  testing::CliResult all = testing::RunCli({"help", "keywords"});
+  EXPECT_EQ(all.status, 0);
+  EXPECT_EQ(all.out, KeywordsHelp());
+  // Each section's keywords in the order of its tests, with their fields.
+  const size_t length = all.out.find("\n  lunghezza percorso ");
+  const size_t header = all.out.find("\n  ripetizione segnali ");
+  const size_t body = all.out.find("\n  pendenza ");
+  const size_t station = all.out.find("\n  stazione ");
+  EXPECT_LT(length, header);
+  EXPECT_LT(header, body);
+  EXPECT_LT(body, station);
+  EXPECT_NE(all.out.find("posizione (L, m), sx (L), s1 (L)"), std::string::npos);
+
+  testing::CliResult one = testing::RunCli({"help", "keywords", "stazione"});
+  EXPECT_EQ(one.status, 0);
+  EXPECT_TRUE(one.out.starts_with("stazione: A station")) << one.out;
+  EXPECT_NE(one.out.find("  1. posizione (L, m)  "), std::string::npos) << one.out;
+  EXPECT_NE(one.out.find("  2. tipo (B)  "), std::string::npos) << one.out;
+  EXPECT_NE(one.out.find("  17. name (T)  "), std::string::npos) << one.out;
+  // A keyword as the files write it names the same keyword.
+  EXPECT_EQ(testing::RunCli({"help", "keywords", "indicatori_vmax"}).out,
+            testing::RunCli({"help", "keywords", "indicatori_v"}).out);
+
+  testing::CliResult unknown = testing::RunCli({"help", "keywords", "stazzione"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.err.starts_with("percorso: no such keyword: stazzione\n")) << unknown.err;
+}
+
 }  // namespace
 }  // namespace percorso

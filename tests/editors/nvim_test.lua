@@ -88,7 +88,10 @@ check(vim.wait(20000, function()
   return true
 end, 50), 'the warning goes once the fix is made')
 
+-- The server ends on shutdown and exit, before the editor does.
 vim.lsp.stop_client(vim.lsp.get_active_clients())
+check(vim.wait(5000, function() return #vim.lsp.get_active_clients() == 0 end, 50),
+  'the server ends when asked to')
 if failures > 0 then
   vim.cmd('cquit 1')
 end
