@@ -31,9 +31,11 @@ std::string Message(const std::string& method, json params, int id = 0) {
 }
 
 std::string Open(const std::string& uri, const std::string& text) {
-  return Message("textDocument/didOpen",
-                 {{"textDocument", {{"uri", uri}, {"languageId", "percorso"}, {"version", 1},
-                                    {"text", Utf8FromWindows1252(text)}}}});
+  return Message("textDocument/didOpen", {{"textDocument",
+                                           {{"uri", uri},
+                                            {"languageId", "percorso"},
+                                            {"version", 1},
+                                            {"text", Utf8FromWindows1252(text)}}}});
 }
 
 std::string Change(const std::string& uri, const std::string& text, int version) {
