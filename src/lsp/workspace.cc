@@ -64,6 +64,14 @@ bool IsTrainOf(std::string_view base, const std::string& line_key) {
          base.starts_with(line_key + "_") && base.ends_with(kTrainSuffix);
 }
 
+/// `name` in the folder `dir`, joined by "/", which the file names of every
+/// platform take: the paths of one folder then have one form, whether they
+/// came from the editor's URIs or from a listing of the folder.
+std::string InFolder(const std::string& dir, std::string_view name) {
+  if (!dir.empty() && (dir.back() == '/' || dir.back() == '\\')) return dir + std::string(name);
+  return dir + "/" + std::string(name);
+}
+
 Diagnostic FileNote(const std::string& path, std::string text) {
   Diagnostic d;
   d.severity = Severity::kWarning;
@@ -153,7 +161,7 @@ std::string Workspace::LineOfTrain(const std::string& train) const {
     std::string key = name.substr(0, name.size() - kLineSuffix.size());
     if (IsTrainOf(base, key) && key.size() > best.size()) best = key;
   }
-  return best.empty() ? "" : JoinPath(dir, best + std::string(kLineSuffix));
+  return best.empty() ? "" : InFolder(dir, best + std::string(kLineSuffix));
 }
 
 std::vector<std::string> Workspace::TrainsOfLine(const std::string& line) const {
@@ -168,7 +176,7 @@ std::vector<std::string> Workspace::TrainsOfLine(const std::string& line) const 
   std::vector<std::string> trains;
   for (const std::string& name : names) {
     if (!IsTrainOf(name, key)) continue;
-    std::string path = JoinPath(dir, name);
+    std::string path = InFolder(dir, name);
     // A train of a longer line key beside it belongs to that line.
     if (LineOfTrain(path) != line) continue;
     trains.push_back(std::move(path));
@@ -338,7 +346,7 @@ std::optional<std::string> Workspace::ViewPage(const std::string& path, std::str
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources);
   ViewScenario v = ViewOfModel(s);
   v.diagnostics = PageDiagnostics(outcome.diagnostics);
-  std::string page_path = JoinPath(DirName(line), line_key + "_" + train_key + ".html");
+  std::string page_path = InFolder(DirName(line), line_key + "_" + train_key + ".html");
   if (!WriteFresh(disk_, page_path, RenderViewPage(v), err)) return std::nullopt;
   return page_path;
 }

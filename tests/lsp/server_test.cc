@@ -206,7 +206,7 @@ TEST_F(LanguageServerTest, TheViewCommandWritesThePageOnly) {
   json r = Request("workspace/executeCommand",
                    {{"command", "percorso.view"}, {"arguments", {Uri("L_T-.txt")}}});
   ASSERT_TRUE(r.contains("result")) << r.dump();
-  EXPECT_EQ(r["result"]["path"], dir_.file("L_T.html"));
+  EXPECT_EQ(r["result"]["uri"], Uri("L_T.html"));
   EXPECT_EQ(dir_.List(), (std::vector<std::string>{"L_T.html", "L_linea.txt"}));
   EXPECT_NE(testing::ReadBytes(dir_.file("L_T.html")).find("<html"), std::string::npos);
 }
