@@ -29,7 +29,8 @@ struct Command {
 int RunHelp(CommandContext& ctx);
 
 constexpr Command kCommands[] = {{"init", RunInit}, {"compile", RunCompile}, {"check", RunCheck},
-                                 {"dump", RunDump}, {"view", RunView},       {"help", RunHelp}};
+                                 {"dump", RunDump}, {"view", RunView},       {"lsp", RunLsp},
+                                 {"help", RunHelp}};
 
 // `percorso help [COMMAND]`, `percorso help keywords [KEYWORD]`.
 int RunHelp(CommandContext& ctx) {

@@ -102,24 +102,6 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
   return kExitOk;
 }
 
-/// The compile's errors, warnings and their notes, in the order and the words
-/// of the compile's report; an error with a status points at its position.
-std::vector<ViewDiagnostic> CompileDiagnostics(const CompileOutcome& outcome) {
-  std::vector<ViewDiagnostic> out;
-  for (const Diagnostic& d : outcome.diagnostics) {
-    std::optional<int64_t> metres;
-    if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
-    out.push_back({d.severity == Severity::kWarning ? "warning" : "error",
-                   ValidUtf8(DiagnosticPlace(d.where)), ValidUtf8(DiagnosticMessage(d)), metres,
-                   d.where});
-    for (const Note& n : d.notes) {
-      out.push_back(
-          {"note", ValidUtf8(DiagnosticPlace(n.where)), ValidUtf8(n.text), std::nullopt, n.where});
-    }
-  }
-  return out;
-}
-
 /// `view --line F --train F`: the sources compiled in memory, nothing written
 /// but the page. Reports and exits as `compile` would.
 int ViewSources(CommandContext& ctx) {
@@ -136,7 +118,7 @@ int ViewSources(CommandContext& ctx) {
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources, &records);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, std::move(records));
-  v.diagnostics = CompileDiagnostics(outcome);
+  v.diagnostics = PageDiagnostics(outcome.diagnostics);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;

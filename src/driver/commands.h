@@ -99,6 +99,7 @@ int RunCheck(CommandContext& ctx);
 int RunInit(CommandContext& ctx);
 int RunDump(CommandContext& ctx);
 int RunView(CommandContext& ctx);
+int RunLsp(CommandContext& ctx);
 
 }  // namespace percorso
 

@@ -128,6 +128,17 @@ std::vector<CommandDefinition> BuildCommands() {
         kHelpOption},
        "percorso view --dir myline -o myline.html"});
   all.push_back(
+      {"lsp",
+       "serve an editor: the language server protocol on standard input and output",
+       {""},
+       "Serves one editor over the language server protocol (JSON-RPC on standard input\n"
+       "and output) until the editor ends it. A line file KEY_linea.txt is compiled with\n"
+       "each train file KEY_TRAIN-.txt of its folder, as the editor holds them, in memory:\n"
+       "errors and warnings appear as the author types. No file is written, but the page\n"
+       "of the command percorso.view. Editors start it themselves (editors/ in the sources).\n",
+       {kHelpOption},
+       "percorso lsp"});
+  all.push_back(
       {"help",
        "this text, or with a command's name that command's help",
        {"[COMMAND]", "keywords [KEYWORD]"},

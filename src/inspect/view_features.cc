@@ -3,7 +3,9 @@
 #include <set>
 
 #include "inspect/dump_format.h"
+#include "inspect/text_out.h"
 #include "model/cells.h"
+#include "model/diagnostic.h"
 #include "model/status.h"
 #include "model/windows1252.h"
 
@@ -88,6 +90,22 @@ void CollectCellFeatures(const ViewScenario& s, ViewFeatures* f) {
 }
 
 }  // namespace
+
+std::vector<ViewDiagnostic> PageDiagnostics(const std::vector<Diagnostic>& diagnostics) {
+  std::vector<ViewDiagnostic> out;
+  for (const Diagnostic& d : diagnostics) {
+    std::optional<int64_t> metres;
+    if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
+    out.push_back({d.severity == Severity::kWarning ? "warning" : "error",
+                   ValidUtf8(DiagnosticPlace(d.where)), ValidUtf8(DiagnosticMessage(d)), metres,
+                   d.where});
+    for (const Note& n : d.notes) {
+      out.push_back(
+          {"note", ValidUtf8(DiagnosticPlace(n.where)), ValidUtf8(n.text), std::nullopt, n.where});
+    }
+  }
+  return out;
+}
 
 ViewScenario ViewOfModel(const Scenario& s, std::vector<SourceEntry> records) {
   ViewScenario v;

@@ -58,6 +58,11 @@ struct ViewScenario {
 /// geometry, the records it kept and the statuses that stopped its reading.
 ViewScenario ViewOfModel(const Scenario& s, std::vector<SourceEntry> records = {});
 
+/// A compile's errors, warnings and their notes as the page lists them, in the
+/// order and the words of the compile's report; an error with a status points
+/// at its position.
+std::vector<ViewDiagnostic> PageDiagnostics(const std::vector<Diagnostic>& diagnostics);
+
 struct ViewStation {
   int slot = 0;
   std::string name;  // UTF-8; "(slot N)" when the slot has no name

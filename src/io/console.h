@@ -38,6 +38,10 @@ class ConsoleStreams {
   std::ostream* err_;
 };
 
+/// Standard output takes bytes as they are (no line-end translation on
+/// Windows), for a protocol that counts them.
+void UseBinaryStandardOutput();
+
 }  // namespace percorso
 
 #endif  // PERCORSO_IO_CONSOLE_H_

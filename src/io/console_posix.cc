@@ -19,4 +19,6 @@ std::istream& ConsoleStreams::in() {
   return std::cin;
 }
 
+void UseBinaryStandardOutput() {}
+
 }  // namespace percorso

@@ -124,6 +124,11 @@ std::istream& ConsoleStreams::in() {
   return std::cin;
 }
 
+void UseBinaryStandardOutput() {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
+}
+
 ConsoleStreams::~ConsoleStreams() {
   out_->flush();
   err_->flush();

@@ -156,7 +156,7 @@ TEST_F(CheckCommandTest, UsageErrors) {
 }
 
 TEST(HelpTest, EachCommandHasItsHelp) {
-  for (const char* command : {"init", "compile", "check", "dump", "view", "help"}) {
+  for (const char* command : {"init", "compile", "check", "dump", "view", "lsp", "help"}) {
     SCOPED_TRACE(command);
     const CommandDefinition* definition = FindCommand(command);
     ASSERT_NE(definition, nullptr);

@@ -351,7 +351,7 @@ TEST(HelpSourcesTest, TheReadmeAndTheManPageComeFromTheOptionTable) {
         ".SH \"SEE ALSO\"", "\\fBpercorso\\-format\\fR(5)"}) {
     EXPECT_NE(man.find(section), std::string::npos) << section;
   }
-  for (std::string_view name : {"init", "compile", "check", "dump", "view", "help"}) {
+  for (std::string_view name : {"init", "compile", "check", "dump", "view", "lsp", "help"}) {
     for (const OptionDefinition& o : FindCommand(name)->options) {
       // As roff writes it: every hyphen escaped.
       std::string shown =

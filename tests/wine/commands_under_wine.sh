@@ -100,6 +100,47 @@ percorso compile --line "$work/src/Pianura_Crinale_linea.txt" \
 check "a key outside Windows-1252 is refused" test "$status" = 2
 check "and says why" grep -q "Ωmega' holds a character outside Windows-1252" "$work/omega.err"
 
+# `percorso lsp` through pipes: every byte as it is (no CR LF translation), a
+# file: URI of a drive letter, the line file beside the train read from disk.
+lsp_session() {  # the train file's text with a second signal at 4250 m
+  python3 - "$(windows_path "$work/src")" <<'EOF'
+import json, sys, urllib.parse
+folder = sys.argv[1].replace("\\", "/")
+uri = "file:///" + urllib.parse.quote(folder, safe="/") + "/Pianura_Crinale_2731-.txt"
+text = open(sys.argv[1].replace("Z:", "").replace("\\", "/") + "/Pianura_Crinale_2731-.txt",
+            encoding="latin1").read()
+text = text.replace("segnale,    4250", "segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0\r\nsegnale,    4250", 1)
+for m in [{"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": {}},
+          {"jsonrpc": "2.0", "method": "textDocument/didOpen",
+           "params": {"textDocument": {"uri": uri, "text": text}}},
+          {"jsonrpc": "2.0", "id": 2, "method": "shutdown"}, {"jsonrpc": "2.0", "method": "exit"}]:
+    body = json.dumps(m).encode()
+    sys.stdout.buffer.write(b"Content-Length: %d\r\n\r\n" % len(body) + body)
+EOF
+}
+lsp_replies() {  # the messages on standard input, framed exactly; one a line
+  python3 -c '
+import json, sys
+data = sys.stdin.buffer.read()
+while data:
+    head, _, rest = data.partition(b"\r\n\r\n")
+    n = int(head.split(b":")[1])
+    print(json.dumps(json.loads(rest[:n])))
+    data = rest[n:]
+'
+}
+lsp_run() {
+  lsp_session >"$work/lsp.in"
+  percorso lsp <"$work/lsp.in" >"$work/lsp.out"
+}
+lsp_frames() {
+  lsp_replies <"$work/lsp.out" >"$work/lsp.msgs"
+}
+check "lsp: exits 0 after shutdown and exit" lsp_run
+check "lsp: every message framed to its byte" lsp_frames
+check "lsp: the second signal's error, from the line file on disk" \
+  grep -q '"code": "status 16"' "$work/lsp.msgs"
+
 if [ -n "$linux" ]; then
   unix_out() {  # the Windows output with Unix line ends
     tr -d '\r' <"$1"
