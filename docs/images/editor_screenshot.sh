@@ -27,9 +27,9 @@ done
   { echo "puppeteer-core missing: npm ci --prefix tests/browser" >&2; exit 1; }
 
 dir=$(mktemp -d)
-socket=percorso-screenshot-$$
+socket=$dir/tmux.socket
 cleanup() {
-  tmux -L "$socket" kill-server 2>/dev/null || true
+  tmux -S "$socket" kill-server 2>/dev/null || true
   rm -rf "$dir"
 }
 trap cleanup EXIT
@@ -84,7 +84,7 @@ vim.api.nvim_create_autocmd('DiagnosticChanged', {
 EOF
 
 printf 'set -g status off\nset -g default-terminal tmux-256color\n' >"$dir/tmux.conf"
-tmux -L "$socket" -f "$dir/tmux.conf" new-session -d -s shot -x "$cols" -y "$rows" -c "$dir" \
+tmux -S "$socket" -f "$dir/tmux.conf" new-session -d -s shot -x "$cols" -y "$rows" -c "$dir" \
   env HOME="$dir" XDG_CONFIG_HOME="$dir" XDG_DATA_HOME="$dir" XDG_STATE_HOME="$dir" \
   nvim --clean -n -c "luafile $dir/init.lua"
 
@@ -97,7 +97,7 @@ done
 previous=
 for _ in $(seq 50); do
   sleep 0.2
-  tmux -L "$socket" capture-pane -e -p -N -t shot >"$dir/screen.ansi"
+  tmux -S "$socket" capture-pane -e -p -N -t shot >"$dir/screen.ansi"
   current=$(cat "$dir/screen.ansi")
   [ "$current" = "$previous" ] && break
   previous=$current
