@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "inspect/text_out.h"
+#include "model/diagnostic.h"
 #include "model/grammar.h"
 #include "model/rounding.h"
 #include "model/status.h"
@@ -208,14 +209,15 @@ json DiagnosticJson(const Workspace& ws, const Diagnostic& d, const UriOf& uri) 
   j["range"] = FieldRange(ws.Find(d.where.file), d.where);
   j["severity"] = d.severity == Severity::kError ? kSeverityError : kSeverityWarning;
   j["source"] = "percorso";
-  std::string text = d.text.empty() ? std::string(StatusMeaning(d.stato)) : d.text;
+  // An error reads as the compile reports it; a warning's name is its code.
+  std::string text = d.text;
   if (d.stato != 0) {
     j["code"] = "status " + std::to_string(d.stato);
-    text = "status " + std::to_string(d.stato) + ", position " +
-           std::to_string(d.progressiva_errore) + " m: " + text;
+    text = DiagnosticMessage(d);
   } else if (!d.name.empty()) {
     j["code"] = d.name;
   }
+  if (text.empty()) text = StatusMeaning(d.stato);
   json related = json::array();
   for (const Note& n : d.notes) {
     if (n.where.file.empty() || !n.where.known()) {

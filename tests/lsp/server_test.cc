@@ -86,8 +86,11 @@ TEST_F(LanguageServerTest, AnErrorOfATrainFileAndItsNoteArePublishedAndClearedBy
   EXPECT_EQ(d[0]["severity"], 1);
   EXPECT_EQ(d[0]["code"], "status 16");
   EXPECT_EQ(d[0]["range"]["start"]["line"], 2);
-  EXPECT_NE(d[0]["message"].get<std::string>().find("signal cell already taken"),
-            std::string::npos);
+  // In the words of the compile's report.
+  EXPECT_EQ(d[0]["message"].get<std::string>().rfind(
+                "signal cell already taken [status 16, position ", 0),
+            0u)
+      << d[0]["message"];
   ASSERT_EQ(d[0]["relatedInformation"].size(), 1u);
   EXPECT_EQ(d[0]["relatedInformation"][0]["location"]["uri"], Uri("L_T-.txt"));
   EXPECT_EQ(d[0]["relatedInformation"][0]["location"]["range"]["start"]["line"], 1);
