@@ -51,7 +51,7 @@ if(NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
   install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NEWS
-  ${PROJECT_SOURCE_DIR}/third_party/nlohmann-json.copyright DESTINATION ${percorso_doc_dir})
+  DESTINATION ${percorso_doc_dir})
 
 # The package is named after the project and its version; the generator (TGZ
 # or ZIP) is chosen by the package presets. The system part of the name says
