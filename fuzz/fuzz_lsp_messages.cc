@@ -29,7 +29,7 @@ class NoDisk : public percorso::Disk {
   }
   bool Close(percorso::FileHandle, std::string* err) override { return Refuse(err); }
   bool Sync(percorso::FileHandle, std::string* err) override { return Refuse(err); }
-  void BeginSync(percorso::FileHandle) override {}
+  void BeginSync(percorso::FileHandle, uint64_t, uint64_t) override {}
   bool SyncDirectory(const std::string&, std::string* err) override { return Refuse(err); }
   bool KeepAside(const std::string&, percorso::TemporaryFile*, bool*, std::string* err) override {
     return Refuse(err);

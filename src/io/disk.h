@@ -115,10 +115,11 @@ class Disk {
   virtual bool Close(FileHandle handle, std::string* err) = 0;
   /// Makes what was written to `handle` durable before the file is renamed.
   virtual bool Sync(FileHandle handle, std::string* err) = 0;
-  /// Starts writing what was written to `handle` to the disk and returns
-  /// without waiting, so that a later Sync waits less: the disk works while
-  /// the program does. A hint, which may do nothing; Sync still decides.
-  virtual void BeginSync(FileHandle handle) = 0;
+  /// Starts writing bytes `offset` to `offset + length` of `handle` (a
+  /// `length` of 0: up to the end of the file) to the disk and returns without
+  /// waiting, so that a later Sync waits less: the disk works while the
+  /// program does. A hint, which may do nothing; Sync still decides.
+  virtual void BeginSync(FileHandle handle, uint64_t offset, uint64_t length) = 0;
   /// Makes the names of the directory `dir` durable (a rename done, a file
   /// created). True where the platform has no such step.
   virtual bool SyncDirectory(const std::string& dir, std::string* err) = 0;
@@ -173,7 +174,7 @@ class RealDisk : public Disk {
                std::string* err) override;
   bool Close(FileHandle handle, std::string* err) override;
   bool Sync(FileHandle handle, std::string* err) override;
-  void BeginSync(FileHandle handle) override;
+  void BeginSync(FileHandle handle, uint64_t offset, uint64_t length) override;
   bool SyncDirectory(const std::string& dir, std::string* err) override;
   bool KeepAside(const std::string& target, TemporaryFile* aside, bool* moved,
                  std::string* err) override;

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -228,10 +229,13 @@ bool RealDisk::Sync(FileHandle handle, std::string* err) {
   return true;
 }
 
-void RealDisk::BeginSync(FileHandle handle) {
+void RealDisk::BeginSync(FileHandle handle, uint64_t offset, uint64_t length) {
   // The pages go to the disk in the background; fsync then waits only for
-  // what is still on its way.
-  sync_file_range(static_cast<int>(handle), 0, 0, SYNC_FILE_RANGE_WRITE);
+  // what is still on its way. A range past what off_t holds is left to fsync.
+  constexpr uint64_t kMax = static_cast<uint64_t>(std::numeric_limits<off_t>::max());
+  if (offset > kMax || length > kMax - offset) return;
+  sync_file_range(static_cast<int>(handle), static_cast<off_t>(offset), static_cast<off_t>(length),
+                  SYNC_FILE_RANGE_WRITE);
 }
 
 bool RealDisk::SyncDirectory(const std::string& dir, std::string* err) {

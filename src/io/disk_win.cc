@@ -216,7 +216,7 @@ bool RealDisk::Sync(FileHandle handle, std::string* err) {
 }
 
 // Windows has no write-back to start without waiting for it.
-void RealDisk::BeginSync(FileHandle /*handle*/) {}
+void RealDisk::BeginSync(FileHandle /*handle*/, uint64_t /*offset*/, uint64_t /*length*/) {}
 
 // Windows makes a rename durable with the file; a directory has no handle to
 // flush.

@@ -87,7 +87,7 @@ bool FileSet::AddWritten(const std::string& path,
   }
   // The disk writes this file while the next ones are encoded; Commit waits
   // for all of them at once.
-  disk_.BeginSync(temp.handle);
+  disk_.BeginSync(temp.handle, 0, 0);
   Staged staged;
   staged.target = path;
   staged.temp = std::move(temp);

@@ -6,6 +6,7 @@
 
 #include "io/fresh_file.h"
 #include "output/cell_file.h"
+#include "output/geometry_file.h"
 #include "output/geometry_stream.h"
 #include "output/layout.h"
 #include "output/table_file.h"
@@ -17,6 +18,42 @@ namespace {
 // pages.
 constexpr size_t kCellsPerPiece = 4096;
 
+// The write-back of a geometry file starts a MiB of a half at a time.
+constexpr uint64_t kWriteBackSlice = uint64_t{1} << 20;
+
+// Writes the geometry file's chunks and hands each whole slice of a half to
+// the disk's write-back as soon as it is written, so that the disk works while
+// the rest is encoded and the wait at the commit is for the last slices only.
+// Each half is written in order by one thread; two threads share a writer,
+// each with the state of its own half.
+class SlicedWriteBack {
+ public:
+  SlicedWriteBack(Disk& disk, FileHandle handle, uint64_t half, uint64_t slice)
+      : disk_(disk), handle_(handle), half_(half), slice_(slice) {}
+
+  bool Write(uint64_t offset, std::string_view bytes, std::string* err) {
+    if (!disk_.WriteAt(handle_, offset, bytes, err)) return false;
+    const bool second = offset >= half_;
+    const uint64_t start = second ? half_ : 0;
+    uint64_t& begun = begun_[second ? 1 : 0];
+    const uint64_t written = offset + bytes.size() - start;
+    const uint64_t whole = written - written % slice_;
+    if (whole > begun) {
+      disk_.BeginSync(handle_, start + begun, whole - begun);
+      begun = whole;
+    }
+    return true;
+  }
+
+ private:
+  Disk& disk_;
+  const FileHandle handle_;
+  const uint64_t half_;
+  const uint64_t slice_;
+  // Bytes of each half whose write-back has begun.
+  uint64_t begun_[2] = {0, 0};
+};
+
 // The geometry file is encoded in pieces, each coordinate's part written at its
 // offset; a long route's two halves are written by two threads at once.
 bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::string& path,
@@ -24,10 +61,11 @@ bool AddGeometry(Disk& disk, FileSet& files, const Tracciato& t, const std::stri
   return files.AddWritten(
       path,
       [&](FileHandle handle, std::string* reason) {
+        SlicedWriteBack writer(disk, handle, GeometryHalfSize(t), kWriteBackSlice);
         return StreamTracciato(
             t,
             [&](uint64_t offset, std::string_view bytes, std::string* why) {
-              return disk.WriteAt(handle, offset, bytes, why);
+              return writer.Write(offset, bytes, why);
             },
             reason);
       },

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/cell_file.h"
+#include "output/geometry_file.h"
 #include "output/table_file.h"
 #include "support/encoded.h"
 #include "support/faulty_disk.h"
@@ -106,6 +107,39 @@ TEST(CompileDriverTest, ALongGeometryWrittenByTwoThreadsHasTheSameBytes) {
   ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
   EXPECT_EQ(ReadBytes(names.linea_dat), testing::EncodedTracciato(*s.tracciato));
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T.dat", "L_T.sim", "L_linea.dat"}));
+}
+
+// The disk's write-back of a long geometry file begins a whole MiB of a half
+// at a time while the half is written, in order and without gaps, and once
+// more for each whole file before the commit.
+TEST(CompileDriverTest, TheWriteBackOfALongGeometryBeginsAMiBOfAHalfAtATime) {
+  TempDir dir;
+  Scenario s = LongScenario();
+  FileNames names = NameFiles(dir.path(), "L", "T");
+  testing::FaultyDisk disk;
+  std::string err;
+  ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
+  const uint64_t half = EncodedTracciatoSize(*s.tracciato) / 2;
+  const uint64_t mib = uint64_t{1} << 20;
+  ASSERT_GT(half, 2 * mib);
+  uint64_t begun[2] = {0, 0};
+  int whole_files = 0;
+  for (const auto& [offset, length] : disk.begun_syncs()) {
+    SCOPED_TRACE(std::to_string(offset) + " +" + std::to_string(length));
+    if (length == 0) {
+      EXPECT_EQ(offset, 0u);
+      ++whole_files;
+      continue;
+    }
+    const int k = offset < half ? 0 : 1;
+    EXPECT_EQ(offset, k * half + begun[k]);
+    EXPECT_EQ(length % mib, 0u);
+    begun[k] += length;
+    EXPECT_LE(begun[k], half);
+  }
+  EXPECT_EQ(whole_files, 3);
+  EXPECT_EQ(begun[0], half - half % mib);
+  EXPECT_EQ(begun[1], half - half % mib);
 }
 
 // A write that fails in either half, while the other thread writes the other

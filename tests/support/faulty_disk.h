@@ -7,6 +7,8 @@
 #include <array>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "io/disk.h"
 
@@ -49,7 +51,20 @@ class FaultyDisk : public Disk {
   bool Close(FileHandle handle, std::string* err) override { return real_.Close(handle, err); }
   /// Syncs of files; a directory's sync is not counted.
   bool Sync(FileHandle handle, std::string* err) override;
-  void BeginSync(FileHandle handle) override { real_.BeginSync(handle); }
+  /// Recorded: see begun_syncs().
+  void BeginSync(FileHandle handle, uint64_t offset, uint64_t length) override {
+    {
+      std::lock_guard lock(mutex_);
+      begun_syncs_.push_back({offset, length});
+    }
+    real_.BeginSync(handle, offset, length);
+  }
+  /// The ranges handed to BeginSync, as offset and length, in the order of
+  /// the calls.
+  std::vector<std::pair<uint64_t, uint64_t>> begun_syncs() const {
+    std::lock_guard lock(mutex_);
+    return begun_syncs_;
+  }
   bool SyncDirectory(const std::string& dir, std::string* err) override {
     return real_.SyncDirectory(dir, err);
   }
@@ -87,6 +102,7 @@ class FaultyDisk : public Disk {
   int fail_at_ = 0;
   bool fired_ = false;
   Counts counts_{};
+  std::vector<std::pair<uint64_t, uint64_t>> begun_syncs_;
 };
 
 }  // namespace percorso::testing
