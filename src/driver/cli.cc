@@ -32,10 +32,10 @@ struct Command {
 
 int RunHelp(CommandContext& ctx);
 
-constexpr Command kCommands[] = {
-    {"init", RunInit},           {"compile", RunCompile, true}, {"check", RunCheck, true},
-    {"dump", RunDump, true},     {"view", RunView, true},       {"lsp", RunLsp},
-    {"help", RunHelp}};
+constexpr Command kCommands[] = {{"init", RunInit},         {"compile", RunCompile, true},
+                                 {"check", RunCheck, true}, {"dump", RunDump, true},
+                                 {"view", RunView, true},   {"lsp", RunLsp},
+                                 {"help", RunHelp}};
 
 // `percorso help [COMMAND]`, `percorso help keywords [KEYWORD]`.
 int RunHelp(CommandContext& ctx) {

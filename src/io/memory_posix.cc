@@ -1,7 +1,7 @@
-#include "io/memory.h"
-
 #include <cstddef>
 #include <cstdint>
+
+#include "io/memory.h"
 
 #if defined(__linux__) && defined(__GLIBC__)
 #include <malloc.h>
@@ -60,9 +60,11 @@ bool MarkTheHeapsTopForLargePages() {
   // Kept where a leak checker sees it.
   [[maybe_unused]] static void* kept_filler = nullptr;
   kept_filler = filler;
-  const uintptr_t grown = reinterpret_cast<uintptr_t>(sbrk(0));
+  // The memory from the boundary up to the break, where the heap now ends.
+  char* const heap_end = static_cast<char*>(sbrk(0));
+  const uintptr_t grown = reinterpret_cast<uintptr_t>(heap_end);
   if (grown <= boundary) return false;
-  return madvise(reinterpret_cast<void*>(boundary), grown - boundary, MADV_HUGEPAGE) == 0;
+  return madvise(heap_end - (grown - boundary), grown - boundary, MADV_HUGEPAGE) == 0;
 }
 
 }  // namespace
@@ -75,7 +77,9 @@ bool UseLargePagesForTheHeap() {
 
 #else
 
-bool UseLargePagesForTheHeap() { return false; }
+bool UseLargePagesForTheHeap() {
+  return false;
+}
 
 #endif
 

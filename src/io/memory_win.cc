@@ -4,6 +4,8 @@ namespace percorso {
 
 // Windows gives large pages only to a process holding a privilege that
 // ordinary users lack.
-bool UseLargePagesForTheHeap() { return false; }
+bool UseLargePagesForTheHeap() {
+  return false;
+}
 
 }  // namespace percorso
