@@ -63,19 +63,8 @@ Encoding ParseSession::CheckEncoding() {
 void ParseSession::CheckEnding(const Encoding& e) {
   if (file_.contents().empty() || e.kind == Encoding::kUtf16) return;
   const std::string_view t = file_.contents();
-  int line = 1;
-  int last_text_line = 0;
-  for (size_t i = 0; i < t.size(); ++line) {
-    size_t end = t.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = t.size();
-    const std::string_view text = Trim(t.substr(i, end - i));
-    if (!text.empty()) {
-      last_text_line = line;
-      if (ToLower1252(Trim(text.substr(0, text.find(',')))) == "[fine]") return;
-    }
-    if (end == t.size()) break;
-    i = end + LineEndAt(t, end);
-  }
+  if (HasFineLine(t)) return;
+  const int last_text_line = LastTextLine(t);
   if (last_text_line == 0) return;
   Warn("missing-fine", Here(last_text_line, 1), "file ends without [fine]: was it cut short?",
        {Note{{},
@@ -147,9 +136,8 @@ void ParseSession::CheckNumberText(bool read_ok) {
   // on; an empty field, and "AC" of a cut-off point, read 0 by design.
   if (r.line() != places_.keyword_line()) return;
   const std::string& text = r.numeric_text();
-  int64_t value = 0;
-  NumberForm form = NumberForm::kNotANumber;
-  NumericValue(text, &value, &form);
+  const int64_t value = r.numeric_value();
+  const NumberForm form = r.numeric_form();
   if (form == NumberForm::kWhole || text.empty()) return;
   if (Matches(KeywordId::kAbbattimento, places_.keyword()) && places_.values_read() == 2) return;
   std::string how = form == NumberForm::kDecimal

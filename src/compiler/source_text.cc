@@ -17,6 +17,54 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// `c` with an ASCII capital letter made small: Windows-1252 turns no other
+// byte into an ASCII letter.
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool HasFineLine(std::string_view t) {
+  constexpr std::string_view kFine = "[fine]";
+  // Such a line has only blanks before its '['.
+  for (size_t p = t.find('['); p != std::string_view::npos; p = t.find('[', p + 1)) {
+    size_t b = p;
+    while (b > 0 && IsBlank(t[b - 1])) --b;
+    if (b > 0 && !IsLineEnd(t[b - 1])) continue;
+    if (t.size() - p < kFine.size()) return false;
+    bool fine = true;
+    for (size_t k = 0; k < kFine.size() && fine; ++k) fine = AsciiLower(t[p + k]) == kFine[k];
+    if (!fine) continue;
+    size_t e = p + kFine.size();
+    while (e < t.size() && IsBlank(t[e])) ++e;
+    if (e == t.size() || t[e] == ',' || IsLineEnd(t[e])) return true;
+  }
+  return false;
+}
+
+int LastTextLine(std::string_view t) {
+  size_t q = t.size();
+  while (q > 0 && (IsBlank(t[q - 1]) || IsLineEnd(t[q - 1]))) --q;
+  if (q == 0) return 0;
+  // Line ends before the last text byte, CR LF counted once.
+  int line = 1;
+  for (size_t i = 0; i + 1 < q; ++i) {
+    if (t[i] == '\n' || (t[i] == '\r' && t[i + 1] != '\n')) ++line;
+  }
+  return line;
+}
+
 std::string Quoted(std::string_view text) {
   return "'" + Utf8FromWindows1252(text) + "'";
 }

@@ -14,6 +14,14 @@ namespace percorso {
 /// `s` without the blanks (spaces and tabs) at either end.
 std::string_view Trim(std::string_view s);
 
+/// True when a line of `t` reads "[fine]" (letter case aside) once its blanks
+/// and whatever follows a comma are left out: the line that ends a file.
+bool HasFineLine(std::string_view t);
+
+/// The number (1-based) of the last line of `t` that holds more than blanks,
+/// or 0 when none does. A line ends at CR LF, CR or LF.
+int LastTextLine(std::string_view t);
+
 /// A text of the sources as a message quotes it: between single quotes,
 /// converted from Windows-1252 to UTF-8.
 std::string Quoted(std::string_view text);
