@@ -133,12 +133,12 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
     numeric_text_.assign(text_.substr(start, pos_ - start));
     EndNumericField();
   }
-  int64_t v = 0;
-  if (!NumericValue(numeric_text_, &v) || v < low || v > high) {
+  const bool read = NumericValue(numeric_text_, &numeric_value_, &numeric_form_);
+  if (!read || numeric_value_ < low || numeric_value_ > high) {
     error_ = ReadError::kDoesNotFit;
     return false;
   }
-  *out = v;
+  *out = numeric_value_;
   return true;
 }
 

@@ -73,6 +73,9 @@ class FieldReader {
   ReadError error() const { return error_; }
   /// The text of the last numeric field, as it stood in the file.
   const std::string& numeric_text() const { return numeric_text_; }
+  /// What NumericValue made of that text: its value and its form.
+  int64_t numeric_value() const { return numeric_value_; }
+  NumberForm numeric_form() const { return numeric_form_; }
   /// True when the last field read was the first one on its line.
   bool first_on_line() const;
 
@@ -131,6 +134,8 @@ class FieldReader {
   size_t started_before_ = kNone;
   ReadError error_ = ReadError::kNone;
   std::string numeric_text_;
+  int64_t numeric_value_ = 0;
+  NumberForm numeric_form_ = NumberForm::kNotANumber;
   std::vector<QuotedSpan> quoted_spans_;
   // Lines counted up to `counted_`: the line there and where it starts; the
   // first CR and the first LF at or after the last place looked at.
