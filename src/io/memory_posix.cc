@@ -58,8 +58,7 @@ bool MarkTheHeapsTopForLargePages() {
     return false;
   }
   // Kept where a leak checker sees it.
-  [[maybe_unused]] static void* kept_filler = nullptr;
-  kept_filler = filler;
+  [[maybe_unused]] static void* const kept_filler = filler;
   // The memory from the boundary up to the break, where the heap now ends.
   char* const heap_end = static_cast<char*>(sbrk(0));
   const uintptr_t grown = reinterpret_cast<uintptr_t>(heap_end);

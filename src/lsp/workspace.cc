@@ -72,6 +72,20 @@ std::string InFolder(const std::string& dir, std::string_view name) {
   return dir + "/" + std::string(name);
 }
 
+// The line file of the train file `base` among the `names` of its folder
+// `dir`: the longest line key that starts the train's name ("A_B_linea.txt"
+// over "A_linea.txt" for "A_B_7-.txt"); empty when none.
+std::string LineAmong(const std::string& dir, std::string_view base,
+                      const std::vector<std::string>& names) {
+  std::string best;
+  for (const std::string& name : names) {
+    if (name.size() <= kLineSuffix.size() || !name.ends_with(kLineSuffix)) continue;
+    std::string key = name.substr(0, name.size() - kLineSuffix.size());
+    if (IsTrainOf(base, key) && key.size() > best.size()) best = key;
+  }
+  return best.empty() ? "" : InFolder(dir, best + std::string(kLineSuffix));
+}
+
 Diagnostic FileNote(const std::string& path, std::string text) {
   Diagnostic d;
   d.severity = Severity::kWarning;
@@ -118,42 +132,31 @@ const Document* Workspace::Load(const std::string& path, std::string* err) {
   return &(read_[path] = Document::FromDisk(std::move(bytes)));
 }
 
-std::string Workspace::LineOfTrain(const std::string& train) const {
-  std::string dir = DirName(train);
-  std::string_view base = BaseName(train);
+std::vector<std::string> Workspace::NamesInFolder(const std::string& dir) const {
   std::vector<std::string> names;
   std::string err;
   disk_.ListDirectory(dir, &names, &err);
   for (const auto& [path, doc] : open_) {
     if (DirName(path) == dir) names.emplace_back(BaseName(path));
   }
-  // The longest line key that starts the train's name: "A_B_linea.txt" over
-  // "A_linea.txt" for "A_B_7-.txt".
-  std::string best;
-  for (const std::string& name : names) {
-    if (name.size() <= kLineSuffix.size() || !name.ends_with(kLineSuffix)) continue;
-    std::string key = name.substr(0, name.size() - kLineSuffix.size());
-    if (IsTrainOf(base, key) && key.size() > best.size()) best = key;
-  }
-  return best.empty() ? "" : InFolder(dir, best + std::string(kLineSuffix));
+  return names;
+}
+
+std::string Workspace::LineOfTrain(const std::string& train) const {
+  const std::string dir = DirName(train);
+  return LineAmong(dir, BaseName(train), NamesInFolder(dir));
 }
 
 std::vector<std::string> Workspace::TrainsOfLine(const std::string& line) const {
   std::string dir = DirName(line);
   std::string key = LineKeyOf(line);
-  std::vector<std::string> names;
-  std::string err;
-  disk_.ListDirectory(dir, &names, &err);
-  for (const auto& [path, doc] : open_) {
-    if (DirName(path) == dir) names.emplace_back(BaseName(path));
-  }
+  const std::vector<std::string> names = NamesInFolder(dir);
   std::vector<std::string> trains;
   for (const std::string& name : names) {
     if (!IsTrainOf(name, key)) continue;
-    std::string path = InFolder(dir, name);
     // A train of a longer line key beside it belongs to that line.
-    if (LineOfTrain(path) != line) continue;
-    trains.push_back(std::move(path));
+    if (LineAmong(dir, name, names) != line) continue;
+    trains.push_back(InFolder(dir, name));
   }
   std::sort(trains.begin(), trains.end());
   trains.erase(std::unique(trains.begin(), trains.end()), trains.end());

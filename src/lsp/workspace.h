@@ -66,6 +66,8 @@ class Workspace {
   /// for the places of its diagnostics). Nothing when it cannot be read,
   /// with the reason in `*err`.
   const Document* Load(const std::string& path, std::string* err);
+  /// The names of the files in `dir`: on the disk, and open in the editor.
+  std::vector<std::string> NamesInFolder(const std::string& dir) const;
   /// The line file of a train file, found beside it; empty when none.
   std::string LineOfTrain(const std::string& train) const;
   /// The train files of a line file, open or beside it.

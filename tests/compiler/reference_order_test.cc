@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -54,6 +55,17 @@ struct Case {
   Terne dopo;
 };
 
+// Each case's triples, ordered, read as its `dopo`.
+void ExpectOrdered(std::span<const Case> cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.nome);
+    Scenario s;
+    Scrivi(s, c.prima);
+    EXPECT_TRUE(progressive_ordina(s));
+    EXPECT_EQ(Leggi(s), Testo(c.dopo));
+  }
+}
+
 TEST(ProgressiveOrdinaTest, OrdersByFirstValueLargestFirst) {
   // The second values name the triples: 1 for A (slot 81), 2 for B, 3 for C.
   const Terna a3{3000, 1, 0}, b3{3000, 2, 0}, c3{3000, 3, 0};
@@ -80,13 +92,7 @@ TEST(ProgressiveOrdinaTest, OrdersByFirstValueLargestFirst) {
       {"3000, 1000, 3000", {a3, b1, c3}, kZeri},
       {"all equal", {a2, b2, c2}, kZeri},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.nome);
-    Scenario s;
-    Scrivi(s, c.prima);
-    EXPECT_TRUE(progressive_ordina(s));
-    EXPECT_EQ(Leggi(s), Testo(c.dopo));
-  }
+  ExpectOrdered(cases);
 }
 
 TEST(ProgressiveOrdinaTest, WithoutFirstValuesTheLastPositiveSecondValueDecides) {
@@ -104,13 +110,7 @@ TEST(ProgressiveOrdinaTest, WithoutFirstValuesTheLastPositiveSecondValueDecides)
        {{{100, 105, 1}, {-100, 0, 0}, {0, 0, 0}}}},
       {"sum zero, no positive second value", {{{100, 0, 0}, {-100, 0, 0}, {0, 0, 0}}}, kZeri},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.nome);
-    Scenario s;
-    Scrivi(s, c.prima);
-    EXPECT_TRUE(progressive_ordina(s));
-    EXPECT_EQ(Leggi(s), Testo(c.dopo));
-  }
+  ExpectOrdered(cases);
 }
 
 TEST(ProgressiveOrdinaTest, HundredGoesOnceToWhereTheTripleEndsUp) {
@@ -128,13 +128,7 @@ TEST(ProgressiveOrdinaTest, HundredGoesOnceToWhereTheTripleEndsUp) {
        {{{3000, 10, 1}, {2000, 20, 1}, {1000, -130, 1}}},
        {{{3000, 110, 1}, {2000, 120, 1}, {1000, -30, 1}}}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.nome);
-    Scenario s;
-    Scrivi(s, c.prima);
-    EXPECT_TRUE(progressive_ordina(s));
-    EXPECT_EQ(Leggi(s), Testo(c.dopo));
-  }
+  ExpectOrdered(cases);
 }
 
 TEST(ProgressiveOrdinaTest, TouchesOnlyTheThreeMembersOfSlots81To83) {

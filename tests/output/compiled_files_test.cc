@@ -119,7 +119,7 @@ TEST(CompileDriverTest, TheWriteBackOfALongGeometryBeginsAMiBOfAHalfAtATime) {
   testing::FaultyDisk disk;
   std::string err;
   ASSERT_TRUE(WriteCompiledFiles(disk, s, names, &err)) << err;
-  const uint64_t half = EncodedTracciatoSize(*s.tracciato) / 2;
+  const uint64_t half = GeometryHalfSize(*s.tracciato);
   const uint64_t mib = uint64_t{1} << 20;
   ASSERT_GT(half, 2 * mib);
   uint64_t begun[2] = {0, 0};
