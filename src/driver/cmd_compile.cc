@@ -32,7 +32,15 @@ int AuthorSources(const CommandContext& ctx, const std::string& command, std::st
   for (const std::string* path : {&*given_line, &*given_train}) {
     if (standard_input && *path == "-") continue;
     FileInfo info = ctx.disk.Stat(*path);
-    if (info.kind == FileKind::kMissing) return Fail(ctx.err, *path + ": no such file", kExitUsage);
+    if (info.kind == FileKind::kMissing && !info.error.empty()) {
+      return Fail(ctx.err, *path + ": cannot read: " + info.error);
+    }
+    if (info.kind == FileKind::kMissing) {
+      return Fail(
+          ctx.err,
+          *path + (info.link ? ": no such file (a dangling symbolic link)" : ": no such file"),
+          kExitUsage);
+    }
     if (info.kind == FileKind::kDirectory) {
       return Fail(ctx.err, *path + ": is a directory, not a source file", kExitUsage);
     }
@@ -117,6 +125,12 @@ int RunCompile(CommandContext& ctx) {
   std::vector<std::string> outputs = {names.sim, names.dat};
   if (with_geometry) outputs.push_back(names.linea_dat);
   if (!CheckFileNames(outputs, &message)) return UsageError(ctx, message);
+  // An output that names a source (keys that make its name, a link, a second
+  // name of it) would destroy it.
+  const std::string inputs[] = {line, train};
+  if (!CheckNoOutputIsAnInput(ctx.disk, outputs, inputs, &message)) {
+    return Fail(ctx.err, message, kExitUsage);
+  }
   // The sources are read before the lock is taken: however slow they are to
   // read, no other run into the directory waits for them.
   DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
@@ -126,6 +140,9 @@ int RunCompile(CommandContext& ctx) {
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &lock)) return kExitFailure;
   if (!CheckAllReplaceable(ctx.disk, outputs, &message)) return Fail(ctx.err, message);
+  if (!CheckNoOutputIsAnInput(ctx.disk, outputs, inputs, &message)) {
+    return Fail(ctx.err, message, kExitUsage);
+  }
   CompileReport report = CompileAndWrite(s, with_geometry, sources, ctx.disk, names);
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);

@@ -1,5 +1,6 @@
 // `percorso view`: a compiled scenario drawn as one HTML page.
 #include <optional>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -77,9 +78,11 @@ std::optional<int> ChooseKeys(const CommandContext& ctx, const ParsedOptions& o,
   return std::nullopt;
 }
 
-/// Writes the page to `path`, or to standard output for "-". 0, or the exit
-/// status after a message.
-int WritePage(const CommandContext& ctx, const std::string& path, const std::string& page) {
+/// Writes the page to `path`, or to standard output for "-", unless `path` is
+/// one of the files the page was made from. 0, or the exit status after a
+/// message.
+int WritePage(const CommandContext& ctx, const std::string& path, const std::string& page,
+              std::span<const std::string> inputs) {
   const NamedStream stream = path == "-" ? NamedStream::kStandardOutput : StreamNamedBy(path);
   std::string message;
   if (stream == NamedStream::kStandardOutput) {
@@ -93,9 +96,15 @@ int WritePage(const CommandContext& ctx, const std::string& path, const std::str
   }
   const std::string paths[] = {path};
   if (!CheckFileNames(paths, &message)) return UsageError(ctx, message);
+  if (!CheckNoOutputIsAnInput(ctx.disk, paths, inputs, &message)) {
+    return Fail(ctx.err, message, kExitUsage);
+  }
   DirectoryLock lock;
   if (!LockDirectoryOrComplain(ctx, DirName(path), LockMode::kExclusive, &lock)) {
     return kExitFailure;
+  }
+  if (!CheckNoOutputIsAnInput(ctx.disk, paths, inputs, &message)) {
+    return Fail(ctx.err, message, kExitUsage);
   }
   if (!WriteFresh(ctx.disk, path, page, &message)) return Fail(ctx.err, message);
   SayStatus(ctx, "wrote " + path);
@@ -121,7 +130,10 @@ int ViewSources(CommandContext& ctx) {
   v.diagnostics = PageDiagnostics(outcome.diagnostics);
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
-  if (int status = WritePage(ctx, path, RenderViewPage(v)); status != kExitOk) return status;
+  const std::string inputs[] = {line, train};
+  if (int status = WritePage(ctx, path, RenderViewPage(v), inputs); status != kExitOk) {
+    return status;
+  }
   DiagnosticStyle style;
   style.colour = ColourFor(ctx.err);
   style.sources = &sources.texts();
@@ -139,17 +151,20 @@ int RunView(CommandContext& ctx) {
   if (!RequireDirectory(ctx, dir)) return kExitFailure;
   ScenarioKeys keys;
   ViewScenario s;
+  FileNames names;
   {
     // The files are read while no run is replacing them.
     DirectoryLock lock;
     if (!LockDirectoryOrComplain(ctx, dir, LockMode::kShared, &lock)) return kExitFailure;
     if (std::optional<int> status = ChooseKeys(ctx, o, dir, &keys, &s)) return *status;
-    if (!ReadCompiledScenario(ctx.disk, NameFiles(dir, keys.line, keys.train), &s, &message)) {
+    names = NameFiles(dir, keys.line, keys.train);
+    if (!ReadCompiledScenario(ctx.disk, names, &s, &message)) {
       return Fail(ctx.err, message);
     }
   }
   std::string path = o.Value("-o").value_or(JoinPath(dir, keys.line + "_" + keys.train + ".html"));
-  return WritePage(ctx, path, RenderViewPage(s));
+  const std::string inputs[] = {names.sim, names.dat, names.linea_dat};
+  return WritePage(ctx, path, RenderViewPage(s), inputs);
 }
 
 }  // namespace percorso

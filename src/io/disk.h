@@ -27,6 +27,17 @@ struct FileInfo {
   /// Why a kMissing could not be examined when something else than its
   /// absence stopped it ("File name too long", "Permission denied").
   std::string error;
+  /// What tells the file apart from every other of the machine (the device
+  /// and the inode, or the volume and the file index): two names of one file
+  /// have the same. Zero for a kMissing.
+  uint64_t device = 0;
+  uint64_t inode = 0;
+
+  /// True when both name one existing file, through links or not.
+  bool SameFileAs(const FileInfo& that) const {
+    return kind != FileKind::kMissing && that.kind != FileKind::kMissing && device == that.device &&
+           inode == that.inode;
+  }
 };
 
 /// An open file of the platform: a descriptor, or a handle as an integer.

@@ -42,6 +42,8 @@ void Describe(const struct stat& st, FileInfo* info) {
   }
   info->read_only = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
   info->size = static_cast<uint64_t>(st.st_size);
+  info->device = static_cast<uint64_t>(st.st_dev);
+  info->inode = static_cast<uint64_t>(st.st_ino);
 }
 
 /// A file named by `name` in the directory `dir` (AT_FDCWD: `name` is the

@@ -44,6 +44,8 @@ FileInfo Describe(HANDLE h) {
   info.kind = directory ? FileKind::kDirectory : FileKind::kRegular;
   info.read_only = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
   info.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  info.device = data.dwVolumeSerialNumber;
+  info.inode = (uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow;
   return info;
 }
 

@@ -29,6 +29,24 @@ bool CheckAllReplaceable(Disk& disk, std::span<const std::string> paths, std::st
   return true;
 }
 
+bool CheckNoOutputIsAnInput(Disk& disk, std::span<const std::string> outputs,
+                            std::span<const std::string> inputs, std::string* err) {
+  std::vector<FileInfo> read;
+  read.reserve(inputs.size());
+  for (const std::string& input : inputs) read.push_back(disk.Stat(input));
+  for (const std::string& output : outputs) {
+    const FileInfo written = disk.Stat(output);
+    for (size_t i = 0; i < inputs.size(); ++i) {
+      if (written.SameFileAs(read[i]) || output == inputs[i]) {
+        *err = output + ": the output would overwrite the input " + inputs[i] +
+               " (the same file); nothing was written";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 FileSet::~FileSet() {
   DiscardAll();
 }

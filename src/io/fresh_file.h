@@ -24,6 +24,12 @@ bool CheckReplaceable(Disk& disk, const std::string& path, std::string* err);
 /// CheckReplaceable for every path, stopping at the first refusal.
 bool CheckAllReplaceable(Disk& disk, std::span<const std::string> paths, std::string* err);
 
+/// False, with one line naming both, when one of `outputs` is the same file as
+/// one of `inputs` (one file under two names, through a link, or the same
+/// name): replacing it would destroy what is read.
+bool CheckNoOutputIsAnInput(Disk& disk, std::span<const std::string> outputs,
+                            std::span<const std::string> inputs, std::string* err);
+
 /// Files replaced together. Each added file is written whole to a temporary of
 /// its own, which stays open while the disk writes it in the background;
 /// Commit waits until every temporary is on the disk and renames each over its

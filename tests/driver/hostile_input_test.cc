@@ -8,10 +8,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "driver/shown_text.h"
+#include "io/disk.h"
+#include "lsp/server.h"
 #include "sources/writers.h"
 #include "support/cli.h"
 #include "support/temp_dir.h"
@@ -130,6 +134,175 @@ TEST(HostileInputTest, TheDiagnosticsKeptAreBounded) {
   EXPECT_LT(warnings, 10100u);
   EXPECT_NE(r.err.find(" more warnings were found and are not listed\n"), std::string::npos)
       << r.err.substr(r.err.size() - 300);
+}
+
+// An output that is one of the command's inputs, by its name, a second name
+// (a hard link) or a link to it, is refused before anything is written, and
+// the input keeps its bytes.
+TEST(HostileInputTest, AnOutputThatIsAnInputIsRefused) {
+  TempDir dir;
+  const std::string line = BuiltinLineBytes(), train = BuiltinTrainBytes();
+  testing::WriteBytes(dir.file("L_linea.txt"), line);
+  testing::WriteBytes(dir.file("L_T-.txt"), train);
+  ASSERT_EQ(RunCli({"compile", "--line", dir.file("L_linea.txt"), "--train", dir.file("L_T-.txt"),
+                    "--dir", dir.file("out")})
+                .status,
+            0);
+  const std::vector<std::string> compiled = {"L_T.dat", "L_T.sim", "L_linea.dat"};
+  struct Case {
+    const char* what;
+    // The name the line source is copied to (empty: L_linea.txt as is), and
+    // how a name of an output is made to reach it.
+    std::string line_as;
+    enum { kNone, kHardLink, kSymbolicLink } second_name;
+    std::vector<std::string> args;
+    std::string refused;
+  };
+  const std::string line_path = dir.file("L_linea.txt");
+  const Case cases[] = {
+      {"keys that name the geometry after the source",
+       "K_linea.dat",
+       Case::kNone,
+       {"compile", "--line", dir.file("K_linea.dat"), "--train", dir.file("L_T-.txt"), "--line-key",
+        "K", "--train-key", "T", "--dir", dir.path()},
+       dir.file("K_linea.dat")},
+      {"a table file that is a second name of the train source",
+       "",
+       Case::kHardLink,
+       {"compile", "--line", line_path, "--train", dir.file("L_T-.txt"), "--dir", dir.path()},
+       dir.file("L_T.sim")},
+      {"a cell file that is a link to the line source",
+       "",
+       Case::kSymbolicLink,
+       {"compile", "--line", line_path, "--train", dir.file("L_T-.txt"), "--dir", dir.path()},
+       dir.file("L_T.dat")},
+      {"view -o naming a source",
+       "",
+       Case::kNone,
+       {"view", "--line", line_path, "--train", dir.file("L_T-.txt"), "-o", line_path},
+       line_path},
+      {"view -o naming a compiled file it draws",
+       "",
+       Case::kNone,
+       {"view", "--dir", dir.file("out"), "-o", dir.file("out/L_T.sim")},
+       dir.file("out/L_T.sim")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.line_as.empty()) testing::WriteBytes(dir.file(c.line_as), line);
+#ifdef _WIN32
+    if (c.second_name == Case::kSymbolicLink) continue;
+#endif
+    if (c.second_name == Case::kHardLink) {
+      std::filesystem::create_hard_link(testing::PathOf(dir.file("L_T-.txt")),
+                                        testing::PathOf(dir.file("L_T.sim")));
+    } else if (c.second_name == Case::kSymbolicLink) {
+      std::filesystem::create_symlink("L_linea.txt", testing::PathOf(dir.file("L_T.dat")));
+    }
+    const std::map<std::string, std::string> before = testing::Contents(dir);
+    std::map<std::string, std::string> compiled_before;
+    for (const std::string& name : compiled) {
+      compiled_before[name] = testing::ReadBytes(dir.file("out/" + name));
+    }
+    testing::CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(
+        r.err.starts_with("percorso: " + c.refused + ": the output would overwrite the input "))
+        << r.err;
+    EXPECT_TRUE(r.err.ends_with(" (the same file); nothing was written\n")) << r.err;
+    EXPECT_EQ(testing::Contents(dir), before);
+    for (const std::string& name : compiled) {
+      EXPECT_EQ(testing::ReadBytes(dir.file("out/" + name)), compiled_before.at(name)) << name;
+    }
+    EXPECT_EQ(testing::ReadBytes(dir.file("L_linea.txt")), line);
+    EXPECT_EQ(testing::ReadBytes(dir.file("L_T-.txt")), train);
+    for (const char* made : {"K_linea.dat", "L_T.sim", "L_T.dat"}) {
+      std::filesystem::remove(testing::PathOf(dir.file(made)));
+    }
+  }
+}
+
+// The system's own reason, not "no such file", when a source cannot even be
+// looked at; a link to nothing given as the directory is named as one.
+TEST(HostileInputTest, TheRealReasonIsGiven) {
+#ifdef _WIN32
+  GTEST_SKIP() << "names too long and links are the platform's own on Windows";
+#else
+  TempDir dir;
+  testing::WriteBytes(dir.file("L_T-.txt"), BuiltinTrainBytes());
+  const std::string too_long = "/" + std::string(5000, 'n') + "_linea.txt";
+  std::filesystem::create_symlink(dir.file("nowhere"), dir.file("dangling"));
+  const std::string dangling = dir.file("dangling");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  };
+  const std::string link_err =
+      "percorso: " + dangling + ": a dangling symbolic link (what it names does not exist)\n";
+  const Case cases[] = {
+      {{"compile", "--line", too_long, "--train", dir.file("L_T-.txt"), "--dir", dir.path()},
+       1,
+       "percorso: " + too_long + ": cannot read: File name too long\n"},
+      {{"dump", too_long + ".dat"},
+       1,
+       "percorso: " + too_long + ".dat: cannot read: File name too long\n"},
+      {{"--dir", dangling}, 1, link_err},
+      {{"init", "--dir", dangling}, 1, link_err},
+      {{"compile", "--line", dir.file("L_T-.txt"), "--train", dir.file("L_T-.txt"), "--line-key",
+        "L", "--train-key", "T", "--dir", dangling},
+       1,
+       link_err},
+      {{"view", "--dir", dangling}, 1, link_err},
+      {{"dump", dangling + ".sim"}, 1, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+    testing::CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.status, c.status);
+    if (!c.err.empty()) {
+      EXPECT_EQ(r.err, c.err);
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
+  // A source in a directory that may not be entered: Permission denied.
+  if (geteuid() == 0) GTEST_SKIP() << "root enters a directory whatever its permissions";
+  std::filesystem::create_directory(dir.file("shut"));
+  testing::WriteBytes(dir.file("shut/L_linea.txt"), BuiltinLineBytes());
+  std::filesystem::permissions(dir.file("shut"), std::filesystem::perms::none);
+  testing::CliResult r = RunCli({"compile", "--line", dir.file("shut/L_linea.txt"), "--train",
+                                 dir.file("L_T-.txt"), "--dir", dir.path()});
+  std::filesystem::permissions(dir.file("shut"), std::filesystem::perms::owner_all);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "percorso: " + dir.file("shut/L_linea.txt") + ": cannot read: Permission denied\n");
+#endif
+}
+
+// A message nested a hundred thousand levels deep gets a parse error, and the
+// server answers the next one.
+TEST(HostileInputTest, TheLanguageServerRefusesDeepNesting) {
+  RealDisk disk;
+  std::string input;
+  for (const std::string& body :
+       {R"({"jsonrpc":"2.0","id":1,"params":)" + std::string(100000, '[') +
+            std::string(100000, ']') + "}",
+        std::string(100000, '{'),
+        std::string(R"({"jsonrpc":"2.0","id":2,"method":"initialize","params":{}})")}) {
+    input += Framed(body);
+  }
+  std::istringstream in(input);
+  std::ostringstream out;
+  ServeLanguageClient(in, out, disk);
+  const std::string answer = out.str();
+  size_t errors = 0;
+  for (size_t at = answer.find("\"code\":-32700"); at != std::string::npos;
+       at = answer.find("\"code\":-32700", at + 1)) {
+    ++errors;
+  }
+  EXPECT_EQ(errors, 2u) << answer.substr(0, 400);
+  EXPECT_NE(answer.find("\"capabilities\""), std::string::npos);
 }
 
 }  // namespace
