@@ -194,15 +194,22 @@ bool RequireDirectory(const CommandContext& ctx, const std::string& dir) {
     Complain(ctx.err, dir + ": " + info.error);
     return false;
   }
+  if (info.kind == FileKind::kMissing && info.link) {
+    Complain(ctx.err, dir + ": a dangling symbolic link (what it names does not exist)");
+    return false;
+  }
   Complain(ctx.err,
            dir + (info.kind == FileKind::kMissing ? ": no such directory" : ": not a directory"));
   return false;
 }
 
 bool MakeDirectoryFor(const CommandContext& ctx, const std::string& dir) {
-  FileKind kind = ctx.disk.Stat(dir).kind;
-  if (kind == FileKind::kDirectory) return true;
-  if (kind != FileKind::kMissing) return RequireDirectory(ctx, dir);
+  const FileInfo info = ctx.disk.Stat(dir);
+  if (info.kind == FileKind::kDirectory) return true;
+  // A link to nothing is not made into a directory: the link is named.
+  if (info.kind != FileKind::kMissing || info.link) {
+    return RequireDirectory(ctx, dir);
+  }
   // The missing parents first, as mkdir -p.
   std::string parent = DirName(dir);
   if (parent != dir && ctx.disk.Stat(parent).kind == FileKind::kMissing &&

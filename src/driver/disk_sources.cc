@@ -15,7 +15,10 @@ std::string DiskSourceFiles::Name(Source which) const {
 
 bool DiskSourceFiles::Exists(Source which) {
   if (stdin_ && Path(which) == kStandardInput) return true;
-  return disk_.Stat(Path(which)).kind != FileKind::kMissing;
+  // A file that could not be examined (a name too long, a directory that may
+  // not be entered) is read, so that the system's reason is reported.
+  const FileInfo info = disk_.Stat(Path(which));
+  return info.kind != FileKind::kMissing || !info.error.empty();
 }
 
 void DiskSourceFiles::ReadAhead() {

@@ -5,8 +5,12 @@ namespace percorso {
 ReadStatus ReadRegularFile(Disk& disk, const std::string& path, uint64_t max_size,
                            std::string* bytes, std::string* err) {
   FileInfo info = disk.Stat(path);
+  if (info.kind == FileKind::kMissing && !info.error.empty()) {
+    *err = path + ": cannot read: " + info.error;
+    return ReadStatus::kFailed;
+  }
   if (info.kind == FileKind::kMissing) {
-    *err = path + ": no such file";
+    *err = path + (info.link ? ": no such file (a dangling symbolic link)" : ": no such file");
     return ReadStatus::kMissing;
   }
   if (info.kind != FileKind::kRegular) {

@@ -13,7 +13,9 @@ enum class ReadStatus { kOk, kMissing, kFailed };
 
 /// Reads the regular file at `path` whole into `*bytes`. On failure `*err`
 /// holds one line naming the file: "PATH: no such file" (kMissing), "PATH: not
-/// a regular file" or "PATH: cannot read: REASON" (kFailed).
+/// a regular file" or "PATH: cannot read: REASON" (kFailed, also when the
+/// system could not even tell whether the file is there: a name too long, a
+/// directory that may not be entered).
 ReadStatus ReadRegularFile(Disk& disk, const std::string& path, uint64_t max_size,
                            std::string* bytes, std::string* err);
 
