@@ -23,6 +23,37 @@ constexpr int kMessageTypeError = 1;
 
 constexpr std::string_view kViewCommand = "percorso.view";
 
+// No message of the protocol nests nearly this deep; a deeper one is refused
+// before it is parsed, since the parsed value's recursion would take the
+// stack with it.
+constexpr int kMaxNesting = 512;
+
+/// True when the arrays and objects of the JSON text `body` nest deeper than
+/// `limit`, brackets inside strings not counted. Malformed text is the
+/// parser's to refuse.
+bool NestsDeeperThan(std::string_view body, int limit) {
+  int depth = 0;
+  bool in_string = false, escaped = false;
+  for (char c : body) {
+    if (in_string) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else if (c == '"') {
+        in_string = false;
+      }
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit) return true;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return false;
+}
+
 std::string Dump(const json& j) {
   // Texts of the sources that are not UTF-8 never stop a message.
   return j.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -72,6 +103,10 @@ std::vector<std::string> LanguageServer::Unreadable(const std::string& reason) c
 }
 
 std::vector<std::string> LanguageServer::Handle(const std::string& body) {
+  if (NestsDeeperThan(body, kMaxNesting)) {
+    return {ErrorResponse(nullptr, kParseError,
+                          "JSON nested deeper than " + std::to_string(kMaxNesting) + " levels")};
+  }
   json message = json::parse(body, nullptr, /*allow_exceptions=*/false);
   if (message.is_discarded()) return {ErrorResponse(nullptr, kParseError, "not JSON")};
   if (!message.is_object()) {

@@ -229,6 +229,9 @@ TEST_F(LanguageServerTest, BadMessagesGetErrorsAndTheServerGoesOn) {
       {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/hover","params":
           {"textDocument":{"uri":"file:///nowhere/x.txt"},"position":{"line":"a"}}})",
        -32602},
+      // Nested far too deep to be parsed by recursion: refused before.
+      {std::string(100000, '['), -32700},
+      {"{\"a\":" + std::string(100000, '[') + std::string(100000, ']') + "}", -32700},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.body);
@@ -236,6 +239,12 @@ TEST_F(LanguageServerTest, BadMessagesGetErrorsAndTheServerGoesOn) {
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(json::parse(out[0])["error"]["code"], c.code);
   }
+  // Brackets inside strings are text, however many.
+  const std::string brackets(5000, '[');
+  std::vector<std::string> in_string = server_.Handle(
+      R"({"jsonrpc":"2.0","id":8,"method":"no/such","params":{"x":")" + brackets + R"("}})");
+  ASSERT_EQ(in_string.size(), 1u);
+  EXPECT_EQ(json::parse(in_string[0])["error"]["code"], -32601);
   // Unknown notifications are passed over.
   EXPECT_TRUE(Send("no/such", json::object()).empty());
   EXPECT_TRUE(Send("textDocument/didOpen", {{"textDocument", 3}}).empty());
