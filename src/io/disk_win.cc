@@ -114,6 +114,10 @@ FileInfo RealDisk::Stat(const std::string& path) {
   if (h != INVALID_HANDLE_VALUE) {
     info = Describe(h);
     CloseHandle(h);
+  } else if (const DWORD error = GetLastError();
+             error == ERROR_ACCESS_DENIED || error == ERROR_FILENAME_EXCED_RANGE) {
+    // Not its absence: what stopped the look is the reason to give.
+    info.error = WindowsErrorText(error);
   }
   info.link = IsLink(wide);
   return info;
