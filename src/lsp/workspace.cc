@@ -9,6 +9,7 @@
 #include "inspect/view_features.h"
 #include "inspect/view_page.h"
 #include "io/fresh_file.h"
+#include "io/locked_dir.h"
 #include "io/platform.h"
 #include "io/read_file.h"
 #include "model/status.h"
@@ -21,6 +22,9 @@ constexpr std::string_view kLineSuffix = "_linea.txt";
 constexpr std::string_view kTrainSuffix = "-.txt";
 /// The largest file of a pair read from the disk.
 constexpr uint64_t kMaxSourceBytes = 256ull << 20;
+
+// Seconds the page command waits for a run that writes into the folder.
+constexpr double kPageLockWait = 30;
 /// What a line file is compiled with when no train file is beside it.
 constexpr std::string_view kNoTrain = "[generale]\r\n[fine]\r\n";
 
@@ -322,6 +326,16 @@ std::optional<std::string> Workspace::ViewPage(const std::string& path, std::str
   ViewScenario v = ViewOfModel(s, std::move(records));
   v.diagnostics = PageDiagnostics(outcome.diagnostics);
   std::string page_path = InFolder(DirName(line), line_key + "_" + train_key + ".html");
+  // The page is written as every run writes into a directory: under its
+  // lock, so that a compile there neither waits on half a page nor takes the
+  // page's temporary for one left by a run that ended. An editor is not kept
+  // waiting long.
+  DirectoryLock lock;
+  LockWait wait;
+  wait.seconds = kPageLockWait;
+  if (!LockDirectoryFor(disk_, DirName(page_path), LockMode::kExclusive, &lock, wait, err)) {
+    return std::nullopt;
+  }
   if (!WriteFresh(disk_, page_path, RenderViewPage(v), err)) return std::nullopt;
   return page_path;
 }

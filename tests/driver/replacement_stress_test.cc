@@ -29,6 +29,9 @@ TEST(ReplacementStressTest, RunsOfTheRealExecutable) {
 #include <thread>
 #include <vector>
 
+#include "io/disk.h"
+#include "lsp/document.h"
+#include "lsp/server.h"
 #include "support/cli.h"
 #include "support/temp_dir.h"
 
@@ -321,6 +324,48 @@ class HeldLock {
  private:
   int fd_;
 };
+
+// The language server's page command writes into the folder as a run does:
+// it waits while another run holds the folder's lock, and a run that comes
+// after it finds no temporary of the page's to take for a stale one.
+TEST_F(ReplacementStressTest, TheLanguageServersPageWaitsForTheLock) {
+  TempDir dir;
+  testing::WriteBytes(dir.file("L_linea.txt"),
+                      ReadBytes(sources_.file("Pianura_Crinale_linea.txt")));
+  testing::WriteBytes(dir.file("L_T-.txt"), ReadBytes(sources_.file("Pianura_Crinale_2731-.txt")));
+  RealDisk disk;
+  LanguageServer server(disk);
+  server.Handle(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})");
+  const std::string command =
+      R"({"jsonrpc":"2.0","id":2,"method":"workspace/executeCommand","params":)"
+      R"({"command":"percorso.view","arguments":[")" +
+      UriFromPath(dir.file("L_T-.txt")) + R"("]}})";
+  auto lock = std::make_unique<HeldLock>(dir.path());
+  std::vector<std::string> answer;
+  std::thread page([&] { answer = server.Handle(command); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  // Nothing is written, not even a temporary, while the lock is held.
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T-.txt", "L_linea.txt"}));
+  lock.reset();
+  page.join();
+  ASSERT_EQ(answer.size(), 1u);
+  EXPECT_NE(answer[0].find("\"result\""), std::string::npos) << answer[0];
+  EXPECT_EQ(dir.List(), (std::vector<std::string>{"L_T-.txt", "L_T.html", "L_linea.txt"}));
+
+  // Pages and compiles into the folder at once: every page command succeeds.
+  std::vector<pid_t> compiles;
+  for (int i = 0; i < 4; ++i) {
+    compiles.push_back(Start({"compile", "--line", dir.file("L_linea.txt"), "--train",
+                              dir.file("L_T-.txt"), "--dir", dir.path()}));
+  }
+  for (int i = 0; i < 8; ++i) {
+    std::vector<std::string> again = server.Handle(command);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_NE(again[0].find("\"result\""), std::string::npos) << again[0];
+  }
+  for (pid_t pid : compiles) EXPECT_EQ(Wait(pid), 0);
+  EXPECT_EQ(Temporaries(dir), std::vector<std::string>{});
+}
 
 // A file that cannot be replaced stops the commit before any file changes:
 // the old set stays whole, and view draws it. A set mixed by hand is refused
