@@ -9,6 +9,7 @@
 #include "driver/options.h"
 #include "inspect/scenario_files.h"
 #include "io/file_names.h"
+#include "io/platform.h"
 
 namespace percorso {
 namespace {
@@ -56,6 +57,31 @@ int RunDump(CommandContext& ctx) {
                                  "a geometry file in _linea.dat; or give --kind)");
     }
     kinds.push_back(kind);
+  }
+  // The files are read while no run is replacing them: under the shared lock
+  // of each directory they are in, taken in the order of the names so that
+  // two commands never wait for each other.
+  // A directory named twice (by two spellings) is locked once.
+  std::vector<std::string> named;
+  for (const std::string& f : files) {
+    if (f != "-") named.push_back(DirName(f));
+  }
+  std::sort(named.begin(), named.end());
+  std::vector<std::string> dirs;
+  std::vector<FileInfo> seen;
+  for (const std::string& dir : named) {
+    const FileInfo info = ctx.disk.Stat(dir);
+    if (info.kind != FileKind::kDirectory ||
+        std::any_of(seen.begin(), seen.end(),
+                    [&](const FileInfo& s) { return s.SameFileAs(info); })) {
+      continue;
+    }
+    seen.push_back(info);
+    dirs.push_back(dir);
+  }
+  std::vector<DirectoryLock> locks(dirs.size());
+  for (size_t i = 0; i < dirs.size(); ++i) {
+    if (!LockDirectoryOrComplain(ctx, dirs[i], LockMode::kShared, &locks[i])) return kExitFailure;
   }
   // Several files in JSON make one array, so the whole output stays one value.
   bool array = options.json && files.size() > 1;

@@ -106,6 +106,16 @@ bool CheckCompiledSet(const ViewScenario& v, const FileNames& names, std::string
            std::to_string(og) + advice;
     return false;
   }
+  // The table holds the route's length, of which the cells are made: a
+  // table and cells of two compiles whose keys agree still differ there.
+  const int64_t length = v.voci[kVoceTreno].fine;
+  const int64_t route_cells = LastCellOf(length + kRouteExtension) + 1;
+  if (route_cells >= 0 && route_cells != static_cast<int64_t>(v.celle.size())) {
+    *err = names.dat + ": " + std::to_string(v.celle.size()) + " cells, but the route of " +
+           std::to_string(length) + " m in slot 84 of " + std::string(BaseName(names.sim)) +
+           " has " + std::to_string(route_cells) + advice;
+    return false;
+  }
   if (v.tracciato && !v.celle.empty()) {
     const int64_t cells = LastCellOf(v.tracciato->ultimo_metro()) + 1;
     if (cells != static_cast<int64_t>(v.celle.size())) {

@@ -43,7 +43,8 @@ bool FindScenariosIn(Disk& disk, const std::string& dir, std::vector<ScenarioKey
 
 /// False, with one line in `*err`, when the files read into `v` cannot come
 /// from one compile: the check codes in the cell file (cell 1) and the table
-/// file (slot 85) are not those of the keys the table names, or the geometry
+/// file (slot 85) are not those of the keys the table names, the cells are not
+/// as many as the route length of the table (slot 84) makes, or the geometry
 /// file does not cover the route of the cells. `names` name the files.
 bool CheckCompiledSet(const ViewScenario& v, const FileNames& names, std::string* err);
 
