@@ -164,6 +164,8 @@ bool LockDirectoryOrComplain(const CommandContext& ctx, const std::string& dir, 
   std::string message;
   LockWait wait;
   wait.seconds = ctx.lock_wait;
+  // Not a status line: a run that was stopped had left a set half replaced.
+  wait.on_recovery = [&](const std::string& what) { Complain(ctx.err, what); };
   wait.on_wait = [&](const std::string& holder) {
     SayStatus(ctx, dir + ": waiting for another run to finish" +
                        (holder.empty() ? "" : " (" + holder + ")"));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "io/commit_journal.h"
 #include "io/interrupts.h"
 #include "io/platform.h"
 
@@ -204,25 +205,69 @@ bool FileSet::Commit(std::string* err) {
     DiscardAll();
     return false;
   }
+  // Before the first rename, the journal records what is being done, so
+  // that a run killed among the renames is completed by the next one.
+  const std::string journal_dir = JournalDirectory();
+  if (!journal_dir.empty() && !WriteJournal(disk_, journal_dir, JournalOf(), err)) {
+    *err += NoneReplaced();
+    RemoveJournal(disk_, journal_dir);
+    RollBack(0, err);
+    DiscardAll();
+    return false;
+  }
   std::string reason;
   for (size_t i = 0; i < staged_.size(); ++i) {
     if (!disk_.Replace(staged_[i].temp, staged_[i].target, &reason)) {
       *err = staged_[i].target + ": cannot replace: " + reason;
+      // The journal says so first, so that a run killed while the old files
+      // are put back is rolled back by the next one too.
+      std::string unrecorded;
+      if (!journal_dir.empty()) {
+        Journal backward = JournalOf();
+        backward.state = JournalState::kBackward;
+        WriteJournal(disk_, journal_dir, backward, &unrecorded);
+      }
       RollBack(i, err);
       for (size_t k = 0; k < i; ++k) staged_[k].renamed = true;
       if (err->find("; ") == std::string::npos) *err += NoneReplaced();
+      if (!journal_dir.empty()) RemoveJournal(disk_, journal_dir);
       DiscardAll();
       return false;
     }
   }
-  // Every new file is in place: the old ones go.
+  // Every new file is in place and, once the directory is synced, for good:
+  // the journal and the old files go.
+  const bool synced = SyncDirectories(err);
+  if (!journal_dir.empty()) RemoveJournal(disk_, journal_dir);
   for (Staged& s : staged_) {
     if (s.has_aside) disk_.Discard(s.aside, &reason);
     s.has_aside = false;
   }
-  const bool synced = SyncDirectories(err);
   staged_.clear();
   return synced;
+}
+
+std::string FileSet::JournalDirectory() const {
+  // One file is replaced in one step, and needs none.
+  if (staged_.size() < 2) return "";
+  std::string dir = DirName(staged_.front().target);
+  for (const Staged& s : staged_) {
+    if (DirName(s.target) != dir) return "";
+  }
+  return dir;
+}
+
+Journal FileSet::JournalOf() const {
+  Journal journal;
+  for (const Staged& s : staged_) {
+    JournalEntry e;
+    e.target = std::string(BaseName(s.target));
+    e.temporary = std::string(BaseName(s.temp.path));
+    if (s.has_aside) e.aside = std::string(BaseName(s.aside.path));
+    e.moved = s.moved;
+    journal.entries.push_back(std::move(e));
+  }
+  return journal;
 }
 
 bool WriteFresh(Disk& disk, const std::string& path, std::string_view bytes, std::string* err) {

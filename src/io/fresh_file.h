@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/commit_journal.h"
 #include "io/disk.h"
 
 namespace percorso {
@@ -55,12 +56,13 @@ class FileSet {
                   const std::function<bool(FileHandle handle, std::string* reason)>& write,
                   std::string* err);
   /// Replaces every target, or none: each old file is first kept aside under
-  /// a temporary name (a second name of the same file), then the temporaries
-  /// are renamed over their targets, with interrupts held until the last one
-  /// is renamed. When a rename fails, the files already replaced get their
-  /// old content back (or are removed when there was none) and `*err` names
-  /// the file that failed, as it does when a new file cannot be synced. The new
-  /// files are synced before the renames and the directory after them.
+  /// a temporary name (a second name of the same file), a journal of the
+  /// commit is written and synced (for several files in one directory: see
+  /// commit_journal.h), then the temporaries are renamed over their targets, with interrupts held
+  /// until the last one is renamed. When a rename fails, the files already replaced get their old
+  /// content back (or are removed when there was none) and `*err` names the file that failed, as it
+  /// does when a new file cannot be synced. The new files are synced before the renames and the
+  /// directory after them.
   bool Commit(std::string* err);
 
  private:
@@ -91,6 +93,11 @@ class FileSet {
   std::string NoneReplaced() const;
   /// Syncs the directories of the targets.
   bool SyncDirectories(std::string* err);
+  /// Where the commit's journal goes: the directory of every target, when
+  /// there are several in one directory; else empty, for no journal.
+  std::string JournalDirectory() const;
+  /// The journal of the commit, once the old files are kept aside.
+  Journal JournalOf() const;
 
   Disk& disk_;
   std::vector<Staged> staged_;

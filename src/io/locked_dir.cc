@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "io/commit_journal.h"
 #include "io/platform.h"
 #include "io/temporary_names.h"
 
@@ -22,8 +23,10 @@ std::string Seconds(double seconds) {
 
 }  // namespace
 
-bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
-                      const LockWait& wait, std::string* err) {
+namespace {
+
+bool TakeLock(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
+              const LockWait& wait, std::string* err) {
   std::string reason;
   LockResult result = disk.LockDirectory(dir, mode, /*wait=*/false, lock, &reason);
   std::string holder;
@@ -49,7 +52,6 @@ bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, Directo
   }
   switch (result) {
     case LockResult::kLocked:
-      if (mode == LockMode::kExclusive) RemoveStaleTemporaries(disk, dir);
       return true;
     case LockResult::kUnsupported:
       *err = dir + ": cannot lock: " + reason + "; runs into it could mix their files";
@@ -59,6 +61,57 @@ bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, Directo
       break;
   }
   *err = dir + ": cannot lock: " + reason;
+  return false;
+}
+
+/// Completes or rolls back an unfinished commit of `dir`, whose exclusive
+/// lock is held; false after a message when neither can be done.
+bool Recover(Disk& disk, const std::string& dir, const LockWait& wait, std::string* err) {
+  std::string said;
+  switch (RecoverUnfinishedCommit(disk, dir, &said, err)) {
+    case Recovery::kNone:
+      return true;
+    case Recovery::kCompleted:
+    case Recovery::kRolledBack:
+      if (wait.on_recovery) wait.on_recovery(said);
+      return true;
+    case Recovery::kFailed:
+      break;
+  }
+  return false;
+}
+
+// How many times a reader that found an unfinished commit takes the locks
+// again before it gives up: each time, another run left one.
+constexpr int kRecoveryAttempts = 8;
+
+}  // namespace
+
+bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
+                      const LockWait& wait, std::string* err) {
+  if (mode == LockMode::kExclusive) {
+    if (!TakeLock(disk, dir, mode, lock, wait, err)) return false;
+    if (!Recover(disk, dir, wait, err)) {
+      *lock = DirectoryLock();
+      return false;
+    }
+    RemoveStaleTemporaries(disk, dir);
+    return true;
+  }
+  // A reader looks for a journal under its shared lock; one found is dealt
+  // with under the exclusive lock, which the shared one then replaces.
+  const std::string journal = JoinPath(dir, kJournalName);
+  for (int attempt = 0; attempt < kRecoveryAttempts; ++attempt) {
+    if (!TakeLock(disk, dir, LockMode::kShared, lock, wait, err)) return false;
+    const FileInfo info = disk.Stat(journal);
+    if (info.kind == FileKind::kMissing && !info.link) return true;
+    *lock = DirectoryLock();
+    DirectoryLock exclusive;
+    if (!TakeLock(disk, dir, LockMode::kExclusive, &exclusive, wait, err)) return false;
+    if (!Recover(disk, dir, wait, err)) return false;
+    RemoveStaleTemporaries(disk, dir);
+  }
+  *err = dir + ": cannot lock: runs keep leaving commits unfinished";
   return false;
 }
 

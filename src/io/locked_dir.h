@@ -24,13 +24,19 @@ struct LockWait {
   std::function<void(const std::string& holder)> on_wait;
   /// Seconds to wait at most; negative: as long as it takes.
   double seconds = -1;
+  /// Called with one line when a commit that a run left unfinished in the
+  /// directory was completed or rolled back.
+  std::function<void(const std::string& what)> on_recovery;
 };
 
 /// Takes the lock of `dir` in `mode`, waiting as `wait` says while another
-/// run holds it. With the exclusive lock, removes the temporaries of ended
-/// runs. False with one line in `*err` naming the directory when the lock
+/// run holds it. A commit that a run left unfinished there is completed or
+/// rolled back first (a reader takes the exclusive lock for that, then its
+/// shared one); with the exclusive lock, the temporaries of ended runs are
+/// removed. False with one line in `*err` naming the directory when the lock
 /// cannot be taken: also on a file system (or a directory) that allows no
-/// lock, since runs into it could mix their files.
+/// lock, since runs into it could mix their files, and when an unfinished
+/// commit can be neither completed nor rolled back.
 bool LockDirectoryFor(Disk& disk, const std::string& dir, LockMode mode, DirectoryLock* lock,
                       const LockWait& wait, std::string* err);
 

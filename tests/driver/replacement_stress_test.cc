@@ -47,9 +47,10 @@ using Files = std::map<std::string, std::string>;
 
 const std::vector<std::string> kCompiled = {"L_T.dat", "L_T.sim", "L_linea.dat"};
 
-/// Starts the program with `args`; its standard output goes nowhere and its
-/// standard error to `err_path`.
-pid_t Start(const std::vector<std::string>& args, const std::string& err_path = "/dev/null") {
+/// Starts the program with `args`; its standard output goes to `out_path`
+/// and its standard error to `err_path`.
+pid_t Start(const std::vector<std::string>& args, const std::string& err_path = "/dev/null",
+            const std::string& out_path = "/dev/null") {
   std::vector<std::string> all = {PERCORSO_EXE};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -57,7 +58,8 @@ pid_t Start(const std::vector<std::string>& args, const std::string& err_path = 
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   pid_t pid = -1;
@@ -129,6 +131,16 @@ class ReplacementStressTest : public ::testing::Test {
     return -1;
   }
 
+  /// Which scenario every compiled file holds whole: 0 or 1, or -1 when
+  /// they are of both, or one is missing or partial.
+  int WholeSet(const TempDir& dir) const {
+    const int which = WholeFile(dir, kCompiled[0]);
+    for (const std::string& name : kCompiled) {
+      if (WholeFile(dir, name) != which) return -1;
+    }
+    return which;
+  }
+
   TempDir sources_;
   Files bytes_[2];
 };
@@ -167,7 +179,8 @@ TEST_F(ReplacementStressTest, APollingReaderNeverSeesAMissingOrPartialFile) {
 
 // SIGINT removes the run's temporaries and keeps the old set whole, or lets
 // the renames of the new set finish; SIGKILL may leave temporaries and, between
-// two renames, files of both sets, but never a file missing or partial. A run
+// two renames, files of both sets with the journal of the commit, but never a
+// file missing or partial, and the next run completes that commit first. A run
 // that completes leaves no temporary, whatever runs before it left.
 TEST_F(ReplacementStressTest, InterruptedAndKilledRunsNeverLoseTheOldFiles) {
   TempDir dir;
@@ -184,6 +197,7 @@ TEST_F(ReplacementStressTest, InterruptedAndKilledRunsNeverLoseTheOldFiles) {
     const int sig = i % 3 == 0 ? SIGKILL : SIGINT;
     SCOPED_TRACE("run " + std::to_string(i) + (sig == SIGKILL ? " killed" : " interrupted"));
     const std::vector<std::string> left_before = Temporaries(dir);
+    const bool journal_before = std::filesystem::exists(dir.file(".percorso-commit"));
     std::vector<int> before;
     for (const std::string& name : kCompiled) before.push_back(WholeFile(dir, name));
     pid_t pid = Start(CompileArgs(i % 2, dir.path()));
@@ -197,8 +211,15 @@ TEST_F(ReplacementStressTest, InterruptedAndKilledRunsNeverLoseTheOldFiles) {
       after.push_back(WholeFile(dir, name));
       EXPECT_GE(after.back(), 0) << name;
     }
+    // A set that a killed run left half replaced is completed by the next
+    // run before anything else, interrupted or not.
+    const bool whole_before =
+        std::count(before.begin(), before.end(), before[0]) == 3 && !journal_before;
     if (sig == SIGINT) {
-      EXPECT_TRUE(after == before || after == all_new) << "a set of files half replaced";
+      EXPECT_EQ(std::count(after.begin(), after.end(), after[0]), 3) << "a set half replaced";
+      if (whole_before) {
+        EXPECT_TRUE(after == before || after == all_new);
+      }
     }
     // A completed run removes every temporary; an interrupted one its own.
     if (status == 0) {
@@ -365,6 +386,197 @@ TEST_F(ReplacementStressTest, TheLanguageServersPageWaitsForTheLock) {
   }
   for (pid_t pid : compiles) EXPECT_EQ(Wait(pid), 0);
   EXPECT_EQ(Temporaries(dir), std::vector<std::string>{});
+}
+
+/// True when strace runs here and can kill a process at a chosen system call
+/// (it needs ptrace, which a container may refuse).
+bool StraceCanKill() {
+  std::vector<std::string> args = {"/bin/sh", "-c",
+                                   "strace -f -o /dev/null -e trace=getpid "
+                                   "-e inject=getpid:signal=KILL:when=1 /bin/sh -c 'kill -0 $$' "
+                                   ">/dev/null 2>&1"};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = -1;
+  if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv.data(), environ) != 0) return false;
+  return Wait(pid) == 128 + SIGKILL;
+}
+
+/// Runs the program with `args` under strace, which kills it at its `k`-th
+/// call of the system call `call`; the exit status (128 + 9 when killed).
+int RunKilledAt(const std::string& call, int k, const std::vector<std::string>& args) {
+  std::vector<std::string> all = {
+      "strace",    "-f",
+      "-o",        "/dev/null",
+      "-e",        "trace=" + call,
+      "-e",        "inject=" + call + ":signal=KILL:when=" + std::to_string(k),
+      PERCORSO_EXE};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  const int error = posix_spawnp(&pid, "strace", &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  EXPECT_EQ(error, 0);
+  return error == 0 ? Wait(pid) : -1;
+}
+
+// A compile is killed at each call of each system call that a commit makes
+// (strace's fault injection), over a directory that holds the other
+// scenario's set; then one command of each kind that touches the directory
+// runs. A set of files of both compiles is never left without the journal
+// of its commit, and whatever the kill left, the command finds a whole set:
+// it completes the unfinished commit first and says so.
+TEST_F(ReplacementStressTest, AKillAtEveryStepOfACommitIsCompletedByTheNextCommand) {
+  if (!StraceCanKill()) {
+    GTEST_SKIP() << "strace cannot kill a process at a system call here (not installed, or "
+                    "ptrace refused)";
+  }
+  TempDir errors;
+  const std::string err_path = errors.file("err");
+  const std::string journal = ".percorso-commit";
+  struct Syscall {
+    const char* name;
+    int calls;
+  };
+  // Every call of each, and more than there are: past the last, the compile
+  // runs to its end.
+  const Syscall syscalls[] = {{"openat", 10},  {"fsync", 8}, {"linkat", 4},  {"renameat", 6},
+                              {"unlinkat", 6}, {"write", 4}, {"pwrite64", 3}};
+  enum Follower { kCompile, kDefaultRun, kView, kDump, kPage, kFollowers };
+  const char* follower_names[] = {"compile", "default run", "view", "dump", "page"};
+  int left_mixed = 0, left_journal = 0;
+  for (const Syscall& call : syscalls) {
+    for (int k = 1; k <= call.calls; ++k) {
+      for (int f = kCompile; f < kFollowers; ++f) {
+        SCOPED_TRACE(std::string(call.name) + " #" + std::to_string(k) + ", then " +
+                     follower_names[f]);
+        TempDir dir;
+        for (const std::string& name : kCompiled) {
+          testing::WriteBytes(dir.file(name), bytes_[0].at(name));
+        }
+        const int killed = RunKilledAt(call.name, k, CompileArgs(1, dir.path()));
+        EXPECT_TRUE(killed == 0 || killed == 128 + SIGKILL) << killed;
+        const bool had_journal = std::filesystem::exists(dir.file(journal));
+        const int left = WholeSet(dir);
+        left_mixed += left < 0;
+        left_journal += had_journal;
+        EXPECT_TRUE(left >= 0 || had_journal) << "a mixed set without a journal";
+        std::string err;
+        int status = -1;
+        switch (f) {
+          case kCompile:
+            status = Wait(Start(CompileArgs(0, dir.path()), err_path));
+            break;
+          case kDefaultRun:
+            status = Wait(Start({"--dir", dir.path()}, err_path));
+            break;
+          case kView:
+            status = Wait(Start({"view", "--dir", dir.path(), "--line-key", "L", "--train-key", "T",
+                                 "-o", errors.file("page.html")},
+                                err_path));
+            break;
+          case kDump:
+            status = Wait(
+                Start({"dump", dir.file("L_T.sim"), dir.file("L_T.dat"), dir.file("L_linea.dat")},
+                      err_path));
+            break;
+          case kPage: {
+            testing::WriteBytes(dir.file("L_linea.txt"),
+                                ReadBytes(sources_.file("Pianura_Crinale_linea.txt")));
+            testing::WriteBytes(dir.file("L_T-.txt"),
+                                ReadBytes(sources_.file("Pianura_Crinale_2731-.txt")));
+            RealDisk disk;
+            LanguageServer server(disk);
+            server.Handle(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})");
+            std::vector<std::string> answer = server.Handle(
+                R"({"jsonrpc":"2.0","id":2,"method":"workspace/executeCommand","params":)"
+                R"({"command":"percorso.view","arguments":[")" +
+                UriFromPath(dir.file("L_T-.txt")) + R"("]}})");
+            status =
+                answer.size() == 1 && answer[0].find("\"result\"") != std::string::npos ? 0 : 1;
+            testing::WriteBytes(err_path, "");
+            break;
+          }
+        }
+        err = ReadBytes(err_path);
+        EXPECT_EQ(status, 0) << err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file(journal)));
+        EXPECT_GE(WholeSet(dir), 0);
+        if (f == kCompile) {
+          EXPECT_EQ(WholeSet(dir), 0);
+        }
+        EXPECT_EQ(err.find("warning"), std::string::npos) << err;
+        if (f != kPage) {
+          EXPECT_EQ(err.find(" unfinished; it is completed now\n") != std::string::npos,
+                    had_journal)
+              << err;
+        }
+      }
+    }
+  }
+  // Some kills fell between two renames.
+  EXPECT_GT(left_mixed, 0);
+  EXPECT_GE(left_journal, left_mixed);
+}
+
+// dump reads under the directory's shared lock, as view does: while compiles
+// of the two scenarios replace each other's files, every listing is that of
+// one whole set, and no dump warns.
+TEST_F(ReplacementStressTest, DumpListsOneWholeSetWhileCompilesRun) {
+  TempDir dir, outputs;
+  std::string listing[2];
+  for (int which : {0, 1}) {
+    TempDir one;
+    for (const std::string& name : kCompiled) {
+      testing::WriteBytes(one.file(name), bytes_[which].at(name));
+    }
+    testing::CliResult r =
+        testing::RunCli({"dump", one.file("L_T.sim"), one.file("L_T.dat"), "--every", "1000"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    listing[which] = r.out;
+    // The listing names the files: as they will be in `dir`.
+    for (size_t at = 0; (at = listing[which].find(one.path(), at)) != std::string::npos;) {
+      listing[which].replace(at, one.path().size(), dir.path());
+    }
+  }
+  ASSERT_NE(listing[0], listing[1]);
+  ASSERT_EQ(RunToEnd(CompileArgs(0, dir.path())), 0);
+  std::atomic<bool> done{false};
+  std::thread compiles([&] {
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(RunToEnd(CompileArgs(i % 2, dir.path())), 0);
+    done = true;
+  });
+  int dumps = 0;
+  while (!done) {
+    const std::string out = outputs.file("out"), err = outputs.file("err");
+    const int status = Wait(
+        Start({"dump", dir.file("L_T.sim"), dir.file("L_T.dat"), "--every", "1000"}, err, out));
+    EXPECT_EQ(status, 0) << ReadBytes(err);
+    EXPECT_TRUE(ReadBytes(out) == listing[0] || ReadBytes(out) == listing[1]) << "a mixed listing";
+    EXPECT_EQ(ReadBytes(err).find("warning"), std::string::npos) << ReadBytes(err);
+    ++dumps;
+  }
+  compiles.join();
+  EXPECT_GT(dumps, 0);
+
+  // A table and cells of two compiles with the same keys (and check codes)
+  // are told apart by the route length that the table records.
+  testing::WriteBytes(dir.file("L_T.sim"), bytes_[1].at("L_T.sim"));
+  testing::WriteBytes(dir.file("L_T.dat"), bytes_[0].at("L_T.dat"));
+  testing::CliResult r = testing::RunCli({"dump", dir.file("L_T.sim"), dir.file("L_T.dat")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.err.starts_with("percorso: warning: " + dir.file("L_T.dat") + ": ")) << r.err;
+  EXPECT_NE(r.err.find("in slot 84 of L_T.sim"), std::string::npos) << r.err;
+  r = testing::RunCli({"view", "--dir", dir.path(), "-o", "-"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("the files do not come from one compile"), std::string::npos) << r.err;
 }
 
 // A file that cannot be replaced stops the commit before any file changes:

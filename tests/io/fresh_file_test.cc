@@ -272,10 +272,11 @@ TEST(FileSetTest, AFailingSyncLeavesTheWholeOldSet) {
 // A set is replaced whole or not at all: whichever rename fails (keeping an
 // old file aside, or putting a new one in place), every target holds its old
 // content afterwards, a target that had none is left absent, and no temporary
-// stays. Three old files take three renames aside and three into place.
+// (nor the commit's journal) stays. Three old files take three renames aside,
+// one of the journal into place and three into place.
 TEST(FileSetTest, AFailingRenameLeavesTheWholeOldSet) {
   for (bool old_files : {true, false}) {
-    for (int k = 1; k <= (old_files ? 6 : 3); ++k) {
+    for (int k = 1; k <= (old_files ? 7 : 4); ++k) {
       SCOPED_TRACE((old_files ? "over old files, rename #" : "new files, rename #") +
                    std::to_string(k));
       TempDir dir;
