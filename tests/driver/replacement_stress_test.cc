@@ -586,7 +586,7 @@ TEST_F(ReplacementStressTest, ACommitThatCannotFinishChangesNoFile) {
   TempDir dir, errors;
   ASSERT_EQ(RunToEnd(CompileArgs(0, dir.path())), 0);
   const std::string err_path = errors.file("err");
-  if (RunLimited("chattr +i \"" + dir.file("L_T.dat") + "\" 2>/dev/null", {"--version"},
+  if (RunLimited("chattr +i \"" + dir.file("L_T.dat") + "\" 2>/dev/null || exit 1", {"--version"},
                  err_path) != 0) {
     GTEST_SKIP() << "chattr +i is refused here (no root, or a file system without the flag)";
   }
