@@ -20,6 +20,7 @@ constexpr int kInvalidParams = -32602;
 constexpr int kInternalError = -32603;
 constexpr int kServerNotInitialized = -32002;
 constexpr int kMessageTypeError = 1;
+constexpr int kMessageTypeInfo = 3;
 
 constexpr std::string_view kViewCommand = "percorso.view";
 
@@ -240,8 +241,18 @@ std::vector<std::string> LanguageServer::Handle(const std::string& body) {
       std::string path = PathFromUri(args.at(0).get<std::string>());
       std::string err;
       std::optional<std::string> page = workspace_.ViewPage(path, &err);
-      if (!page) return {ErrorResponse(id, kInternalError, err)};
-      return {Response(id, {{"path", *page}, {"uri", UriFromPath(*page)}})};
+      // A commit that a stopped run had left half done in the folder is told.
+      if (!workspace_.page_notice().empty()) {
+        out.push_back(Notification(
+            "window/showMessage",
+            {{"type", kMessageTypeInfo}, {"message", "percorso: " + workspace_.page_notice()}}));
+      }
+      if (!page) {
+        out.push_back(ErrorResponse(id, kInternalError, err));
+      } else {
+        out.push_back(Response(id, {{"path", *page}, {"uri", UriFromPath(*page)}}));
+      }
+      return out;
     }
     return {ErrorResponse(id, kMethodNotFound, "no such method: " + method)};
   } catch (const json::exception& e) {

@@ -333,6 +333,8 @@ std::optional<std::string> Workspace::ViewPage(const std::string& path, std::str
   DirectoryLock lock;
   LockWait wait;
   wait.seconds = kPageLockWait;
+  page_notice_.clear();
+  wait.on_recovery = [this](const std::string& what) { page_notice_ = what; };
   if (!LockDirectoryFor(disk_, DirName(page_path), LockMode::kExclusive, &lock, wait, err)) {
     return std::nullopt;
   }

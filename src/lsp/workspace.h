@@ -54,6 +54,10 @@ class Workspace {
   /// train file with its line) and writes its page, KEY_TRAIN.html, into
   /// the folder of the pair. The page's path, or nothing with `*err`.
   std::optional<std::string> ViewPage(const std::string& path, std::string* err);
+  /// What the last ViewPage found to say besides its answer: a commit that a
+  /// run left unfinished in the folder, completed or rolled back. Empty when
+  /// nothing.
+  const std::string& page_notice() const { return page_notice_; }
 
  private:
   struct PairResult {
@@ -83,6 +87,7 @@ class Workspace {
   /// Diagnostics of files that belong to no pair (a name of no role).
   std::map<std::string, std::vector<Diagnostic>> alone_;
   std::set<std::string> published_;
+  std::string page_notice_;
 };
 
 }  // namespace percorso
