@@ -406,12 +406,11 @@ bool StraceCanKill() {
 /// Runs the program with `args` under strace, which kills it at its `k`-th
 /// call of the system call `call`; the exit status (128 + 9 when killed).
 int RunKilledAt(const std::string& call, int k, const std::vector<std::string>& args) {
-  std::vector<std::string> all = {
-      "strace",    "-f",
-      "-o",        "/dev/null",
-      "-e",        "trace=" + call,
-      "-e",        "inject=" + call + ":signal=KILL:when=" + std::to_string(k),
-      PERCORSO_EXE};
+  std::vector<std::string> all = {"strace", "-f", "-o", "/dev/null", "-e", "trace=" + call, "-e",
+                                  "inject=" + call + ":signal=KILL:when=" + std::to_string(k),
+                                  // LeakSanitizer cannot stop a traced process to look for leaks.
+                                  "-E", "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1",
+                                  PERCORSO_EXE};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& a : all) argv.push_back(a.data());
