@@ -17,7 +17,10 @@ endif()
 
 install(TARGETS percorso RUNTIME DESTINATION ${percorso_bin_dir})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${percorso_doc_dir})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${percorso_doc_dir})
+# docs/ without the scripts that remake its screenshots, which only the
+# developers run.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs DESTINATION ${percorso_doc_dir}
+  REGEX "/docs/images/[^/]*\\.(sh|js)$" EXCLUDE)
 
 # The man pages. percorso(1) is written by percorso_man from the table of
 # commands and options that the help is written from; percorso-format(5) is

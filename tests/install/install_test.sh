@@ -23,6 +23,10 @@ check "the README is in share/doc/percorso/" test -f "$prefix/share/doc/percorso
 check "the licence is in share/doc/percorso/" grep -q '^MIT License' \
   "$prefix/share/doc/percorso/LICENSE"
 check "the news are in share/doc/percorso/" test -f "$prefix/share/doc/percorso/NEWS"
+check "the screenshot image is installed with the README" \
+  test -f "$prefix/share/doc/percorso/docs/images/nvim-diagnostics.png"
+check "no developers' script is installed under share/doc/" \
+  bash -c "[ -z \"\$(find '$prefix/share/doc' -type f \( -name '*.sh' -o -name '*.js' \))\" ]"
 man1=$prefix/share/man/man1/percorso.1
 check "the man page is in share/man/man1/" grep -q '^\.TH PERCORSO 1' "$man1"
 check "the man page holds every command's options" grep -q 'no\\-geometry' "$man1"
