@@ -8,6 +8,11 @@
 namespace percorso {
 namespace {
 
+// The files the shell offers for --line and --train: those of the scenario
+// naming.
+constexpr std::string_view kLineFiles = "*_linea.txt";
+constexpr std::string_view kTrainFiles = "*-.txt";
+
 const OptionDefinition kHelpOption{"help", 'h', "", "this help"};
 const OptionDefinition kQuietOption{"quiet", 'q', "", "no status lines on standard error"};
 const OptionDefinition kWaitOption{
@@ -24,11 +29,19 @@ const OptionDefinition kNoWarningOption{"", 'W', "no-NAME",
                                         "on again",
                                         /*attached=*/true};
 const OptionDefinition kFormatOption{
-    "diagnostics-format", 0, "FORMAT",
-    "text (default), json, or sarif (SARIF 2.1.0), on standard error"};
-const OptionDefinition kColorOption{"color", 0, "WHEN",
+    "diagnostics-format",
+    0,
+    "FORMAT",
+    "text (default), json, or sarif (SARIF 2.1.0), on standard error",
+    false,
+    "text json sarif"};
+const OptionDefinition kColorOption{"color",
+                                    0,
+                                    "WHEN",
                                     "colour the diagnostics: auto (default: on a terminal, unless "
-                                    "NO_COLOR is set or TERM is dumb), always or never"};
+                                    "NO_COLOR is set or TERM is dumb), always or never",
+                                    false,
+                                    "auto always never"};
 
 std::vector<CommandDefinition> BuildCommands() {
   std::vector<CommandDefinition> all;
@@ -54,8 +67,8 @@ std::vector<CommandDefinition> BuildCommands() {
        "Compiles your line and train files into the three binary files of the scenario,\n"
        "K_linea.dat, K_T.sim and K_T.dat, in DIR. Your files are never changed. A conflict\n"
        "still leaves what was compiled written; the error says where and why.\n",
-       {{"line", 0, "FILE", "the line description file"},
-        {"train", 0, "FILE", "the train description file"},
+       {{"line", 0, "FILE", "the line description file", false, kLineFiles},
+        {"train", 0, "FILE", "the train description file", false, kTrainFiles},
         kLineKeyOption,
         kTrainKeyOption,
         {"dir", 0, "DIR",
@@ -70,7 +83,8 @@ std::vector<CommandDefinition> BuildCommands() {
         kWaitOption,
         kQuietOption,
         kHelpOption},
-       "percorso compile --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt",
+       "percorso compile --line Pianura_Crinale_linea.txt \\\n    --train "
+       "Pianura_Crinale_2731-.txt",
        true});
   all.push_back(
       {"check",
@@ -81,8 +95,9 @@ std::vector<CommandDefinition> BuildCommands() {
        "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
        "error, 0 with warnings only; then one line on standard output says what was read.\n"
        "One of the files may be - for standard input.\n",
-       {{"line", 0, "FILE", "the line description file (- for standard input)"},
-        {"train", 0, "FILE", "the train description file (- for standard input)"},
+       {{"line", 0, "FILE", "the line description file (- for standard input)", false, kLineFiles},
+        {"train", 0, "FILE", "the train description file (- for standard input)", false,
+         kTrainFiles},
         {"line-key", 0, "K", "the line key (default: from the file name, or none)"},
         {"train-key", 0, "K", "the train key (default: from the file name, or none)"},
         {"no-geometry", 0, "", "as compile: curve lines are not processed"},
@@ -93,7 +108,7 @@ std::vector<CommandDefinition> BuildCommands() {
         kFormatOption,
         kColorOption,
         kHelpOption},
-       "percorso check --line Pianura_Crinale_linea.txt --train Pianura_Crinale_2731-.txt",
+       "percorso check --line Pianura_Crinale_linea.txt \\\n    --train Pianura_Crinale_2731-.txt",
        true});
   all.push_back({"dump",
                  "print compiled files (.dat, .sim, _linea.dat) as text or JSON",
@@ -104,7 +119,8 @@ std::vector<CommandDefinition> BuildCommands() {
                  "for - (standard input) by its size and content, or by --kind.\n",
                  {{"json", 0, "", "JSON instead of text (docs/dump.schema.json)"},
                   {"every", 0, "N", "every Nth metre of the geometry"},
-                  {"kind", 0, "KIND", "cells, table or geometry, whatever the names say"},
+                  {"kind", 0, "KIND", "cells, table or geometry, whatever the names say", false,
+                   "cells table geometry"},
                   kHelpOption},
                  "percorso dump Pianura_Crinale_2731.dat"});
   all.push_back(
@@ -118,8 +134,8 @@ std::vector<CommandDefinition> BuildCommands() {
        {{"dir", 0, "DIR",
          "where the compiled files are (default: the current directory); with --line, where "
          "the page goes, created when missing"},
-        {"line", 0, "FILE", "the line description file to compile in memory"},
-        {"train", 0, "FILE", "the train description file to compile in memory"},
+        {"line", 0, "FILE", "the line description file to compile in memory", false, kLineFiles},
+        {"train", 0, "FILE", "the train description file to compile in memory", false, kTrainFiles},
         {"", 'o', "FILE", "the page to write; - for standard output"},
         {"line-key", 0, "K", "the line key (default: from the files in DIR)"},
         {"train-key", 0, "K", "the train key (default: from the files in DIR)"},
@@ -214,6 +230,46 @@ std::string Columns(const std::string& term, std::string_view text) {
   return line + "\n";
 }
 
+// `text` with each paragraph (paragraphs apart by an empty line) filled to 79
+// columns: the help fits a terminal of 80, whatever the lines of its source.
+std::string Filled(std::string_view text) {
+  constexpr size_t kWidth = 79;
+  std::string out;
+  size_t used = 0;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (line.empty()) {
+      if (used > 0) out += '\n';
+      out += '\n';
+      used = 0;
+      continue;
+    }
+    for (size_t at = 0; at < line.size();) {
+      size_t space = line.find(' ', at);
+      if (space == std::string_view::npos) space = line.size();
+      std::string_view word = line.substr(at, space - at);
+      at = space + 1;
+      if (word.empty()) continue;
+      if (used > 0 && used + 1 + word.size() > kWidth) {
+        out += '\n';
+        used = 0;
+      }
+      if (used > 0) {
+        out += ' ';
+        ++used;
+      }
+      out += word;
+      used += word.size();
+    }
+  }
+  if (used > 0) out += '\n';
+  return out;
+}
+
 std::string WarningList() {
   std::string list = "Warnings (each is named after its text, as [-Wmisspelt-keyword]):\n";
   for (const WarningName& w : WarningNames()) list += Columns(std::string(w.name), w.about);
@@ -274,6 +330,36 @@ std::string Roff(std::string_view text) {
   return out;
 }
 
+// Roff whose lines of filled text are broken at spaces into lines of at most
+// 80 bytes, as the man page's lint asks; lines between .nf and .fi are kept.
+std::string RoffLinesOf80(std::string_view roff) {
+  constexpr size_t kBytes = 80;
+  std::string out;
+  bool no_fill = false;
+  for (size_t start = 0; start < roff.size();) {
+    size_t end = roff.find('\n', start);
+    if (end == std::string_view::npos) end = roff.size();
+    std::string_view line = roff.substr(start, end - start);
+    start = end + 1;
+    if (line == ".nf") no_fill = true;
+    if (line == ".fi") no_fill = false;
+    const bool text = !line.starts_with('.') && !line.starts_with('\'');
+    while (text && !no_fill && line.size() > kBytes) {
+      size_t space = line.rfind(' ', kBytes);
+      while (space != std::string_view::npos && space > 0 && line[space - 1] == '\\') {
+        space = line.rfind(' ', space - 1);
+      }
+      if (space == std::string_view::npos || space == 0) break;
+      out += std::string(line.substr(0, space)) + "\n";
+      line = line.substr(space + 1);
+      // A broken line that starts with a dot or a quote is text, not a request.
+      if (line.starts_with('.') || line.starts_with('\'')) out += "\\&";
+    }
+    out += std::string(line) + "\n";
+  }
+  return out;
+}
+
 std::string RoffOption(const OptionDefinition& o) {
   std::string term;
   if (o.short_name != 0) {
@@ -311,6 +397,10 @@ const CommandDefinition& DefaultRunDefinition() {
   return definition;
 }
 
+const std::vector<CommandDefinition>& AllCommands() {
+  return Commands();
+}
+
 const CommandDefinition* FindCommand(std::string_view name) {
   for (const CommandDefinition& c : Commands()) {
     if (c.name == name) return &c;
@@ -334,10 +424,15 @@ std::string CommandHelp(const CommandDefinition& definition) {
     help += std::string(i == 0 ? "usage: " : "       ") + UsageOf(definition, definition.forms[i]) +
             "\n";
   }
-  help += "\n" + std::string(definition.description) + "\nOptions:\n";
+  help += "\n" + Filled(definition.description) + "\nOptions:\n";
   for (const OptionDefinition& o : definition.options) help += Columns(OptionTerm(o), o.help);
   if (definition.lists_warnings) help += "\n" + WarningList();
-  help += "\nExample:\n  " + std::string(definition.example) + "\n";
+  // An example of more than one line goes on under its first.
+  std::string example(definition.example);
+  for (size_t at = example.find('\n'); at != std::string::npos; at = example.find('\n', at + 3)) {
+    example.insert(at + 1, "  ");
+  }
+  help += "\nExample:\n  " + example + "\n";
   return help;
 }
 
@@ -345,11 +440,11 @@ std::string ProgramHelp() {
   const CommandDefinition& run = DefaultRunDefinition();
   std::string help = "usage: " + UsageOf(run, "") + "\n       percorso COMMAND [OPTION]...\n\n";
   help += "percorso: scenario compiler for the train-driving simulator.\n\n" +
-          std::string(run.description) + "\nCommands:\n";
+          Filled(run.description) + "\nCommands:\n";
   for (const CommandDefinition& c : Commands()) help += Columns(std::string(c.name), c.summary);
   help += "\nOptions:\n";
   for (const OptionDefinition& o : run.options) help += Columns(OptionTerm(o), o.help);
-  help +=
+  help += Filled(
       "\n"
       "Diagnostics are printed as FILE:LINE:COL: error|warning|note: text, with the source\n"
       "line and a caret under the column; an error ends with [status N, position P m], a\n"
@@ -362,24 +457,25 @@ std::string ProgramHelp() {
       "\n"
       "'percorso help COMMAND' gives a command's options and an example, 'percorso help\n"
       "keywords' the keywords of the source files; the man pages percorso(1) and\n"
-      "percorso-format(5) the whole reference.\n";
+      "percorso-format(5) the whole reference.\n");
   return help;
 }
 
 std::string KeywordsHelp() {
-  std::string help =
+  std::string help = Filled(
       "The keywords of the source files. A keyword is recognised when the keyword field\n"
       "contains its words anywhere; every test that matches takes its fields, in the\n"
-      "order below. Field kinds: L 32-bit integer, I 16-bit integer, B 0 to 255, T text.\n";
+      "order below. Field kinds: L 32-bit integer, I 16-bit integer, B 0 to 255, T text.\n");
   for (Grammar g : {Grammar::kLineHeader, Grammar::kLineBody, Grammar::kTrain}) {
     help += "\n" + std::string(SectionTitle(g)) + ":\n";
     for (const KeywordRule& k : KeywordsOf(g)) {
       help += Columns(std::string(k.name), Summary(k));
     }
   }
-  help +=
-      "\n'percorso help keywords KEYWORD' gives one keyword's fields and what an odd value\n"
-      "does; percorso-format(5) the whole grammar.\n";
+  help += "\n" + Filled(
+                     "'percorso help keywords KEYWORD' gives one keyword's fields and what an "
+                     "odd value\n"
+                     "does; percorso-format(5) the whole grammar.\n");
   return help;
 }
 
@@ -391,7 +487,7 @@ const KeywordRule* FindKeyword(std::string_view name) {
 }
 
 std::string KeywordHelp(const KeywordRule& k) {
-  std::string help = std::string(k.name) + ": " + std::string(k.help) + "\n";
+  std::string help = Filled(std::string(k.name) + ": " + std::string(k.help) + "\n");
   help += Columns("section", SectionTitle(k.section));
   help += Columns("recognised when", Recognition(k));
   help += Columns("written as", "'" + std::string(k.written) + "'");
@@ -415,8 +511,9 @@ std::string VersionText() {
          "MIT License: you may use, copy, change and share it; there is NO WARRANTY.\n";
 }
 
-std::string ManPage() {
-  std::string m = ".TH PERCORSO 1 \"\" \"percorso " PERCORSO_VERSION
+std::string ManPage(std::string_view date) {
+  std::string m = ".TH PERCORSO 1 " + std::string(date) +
+                  " \"percorso " PERCORSO_VERSION
                   "\" \"User Commands\"\n"
                   ".SH NAME\n"
                   "percorso \\- scenario compiler for a train\\-driving simulator\n"
@@ -436,7 +533,11 @@ std::string ManPage() {
     for (std::string_view form : c.forms) m += ".nf\n" + Roff(UsageOf(c, form)) + "\n.fi\n";
     m += ".PP\n" + Roff(c.description);
     for (const OptionDefinition& o : c.options) m += RoffOption(o);
-    m += ".PP\nExample:\n.nf\n    " + Roff(c.example) + "\n.fi\n";
+    std::string example = Roff(c.example);
+    for (size_t at = example.find('\n'); at != std::string::npos; at = example.find('\n', at + 5)) {
+      example.insert(at + 1, "    ");
+    }
+    m += ".PP\nExample:\n.nf\n    " + example + "\n.fi\n";
   }
   m += ".SH WARNINGS\nEach warning is named after its text, as [\\-Wmisspelt\\-keyword];\n"
        "\\fB\\-Wno\\-\\fR\\fINAME\\fR leaves out the warnings of that name, \\fB\\-w\\fR all of "
@@ -489,7 +590,7 @@ std::string ManPage() {
        ".SH \"SEE ALSO\"\n"
        "\\fBpercorso\\-format\\fR(5), the source files and the compiled files;\n"
        "README.md in the program's documentation directory.\n";
-  return m;
+  return RoffLinesOf80(m);
 }
 
 }  // namespace percorso

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/options.h"
 #include "model/grammar.h"
@@ -14,6 +15,8 @@ namespace percorso {
 
 /// The run without a command.
 const CommandDefinition& DefaultRunDefinition();
+/// Every command, in the order the help lists them.
+const std::vector<CommandDefinition>& AllCommands();
 /// The command named `name`, or nullptr.
 const CommandDefinition* FindCommand(std::string_view name);
 
@@ -38,8 +41,8 @@ std::string TryHelp(const CommandDefinition& definition);
 /// What --version prints: the version, the platform, the copyright and the
 /// licence.
 std::string VersionText();
-/// The man page percorso(1), in roff.
-std::string ManPage();
+/// The man page percorso(1), in roff, dated `date` (YYYY-MM-DD).
+std::string ManPage(std::string_view date);
 
 }  // namespace percorso
 

@@ -21,6 +21,10 @@ struct OptionDefinition {
   std::string_view help;
   /// The value is written right after the short name, as in -Wno-NAME.
   bool attached = false;
+  /// What the shell completes the value with: the words it may be ("auto
+  /// always never"), or the files a pattern names ("*_linea.txt"). Empty: a
+  /// file for FILE, a directory for DIR, nothing for other values.
+  std::string_view completes = {};
 };
 
 struct CommandDefinition {

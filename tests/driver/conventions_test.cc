@@ -336,6 +336,29 @@ TEST_F(ConventionsTest, ColourIsAskedForOrFollowsTheTerminal) {
   SetEnvironment("TERM", term != nullptr ? saved.c_str() : nullptr);
 }
 
+// Columns of a line of UTF-8 text: its characters, not its bytes.
+size_t ColumnsOf(std::string_view line) {
+  return static_cast<size_t>(
+      std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+TEST(HelpTest, EveryHelpFitsATerminalOfEightyColumns) {
+  std::vector<std::vector<std::string>> asked = {{"--help"}, {"help", "keywords"}};
+  for (const char* command : {"init", "compile", "check", "dump", "view", "lsp", "help"}) {
+    asked.push_back({command, "--help"});
+  }
+  for (const KeywordRule& k : Keywords())
+    asked.push_back({"help", "keywords", std::string(k.name)});
+  for (const std::vector<std::string>& args : asked) {
+    CliResult r = RunCli(args);
+    ASSERT_EQ(r.status, 0) << args.back();
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(ColumnsOf(line), 79u) << args.back() << ": " << line;
+    }
+  }
+}
+
 TEST(HelpSourcesTest, TheReadmeAndTheManPageComeFromTheOptionTable) {
   std::ifstream readme(std::string(PERCORSO_TEST_DATA) + "/../../README.md");
   std::stringstream text;
@@ -345,7 +368,8 @@ TEST(HelpSourcesTest, TheReadmeAndTheManPageComeFromTheOptionTable) {
   for (std::string line; std::getline(lines, line);) usage += "    " + line + "\n";
   EXPECT_NE(text.str().find(usage), std::string::npos) << "README.md lacks\n" << usage;
 
-  const std::string man = ManPage();
+  const std::string man = ManPage("2026-01-02");
+  EXPECT_TRUE(man.starts_with(".TH PERCORSO 1 2026-01-02 ")) << man.substr(0, 60);
   for (const char* section :
        {".SH SYNOPSIS", ".SH COMMANDS", ".SH \"EXIT STATUS\"", ".SH ENVIRONMENT", "NO_COLOR",
         ".SH \"SEE ALSO\"", "\\fBpercorso\\-format\\fR(5)"}) {
