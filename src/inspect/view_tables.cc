@@ -54,6 +54,12 @@ class Table {
     out_ += "</tr>\n";
   }
 
+  /// Closes the row with the rule that made it instead of a source line.
+  void EndWithRule(std::string_view rule) {
+    if (with_source_) out_ += "<td class=\"src rule\">" + HtmlEscape(std::string(rule)) + "</td>";
+    out_ += "</tr>\n";
+  }
+
   /// The heading with the number of rows, then the table.
   std::string Take() {
     if (rows_ == 0) out_ += "<tr class=\"none\"><td colspan=\"20\">none</td></tr>\n";
@@ -152,7 +158,11 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
       t.Row(m, m);
       t.NumText(text_of(v));
       t.NumText(i == 1 ? "" : (v > previous ? "+" : "") + N(v - previous));
-      t.End({PlaceOf(setter)});
+      if (kind == EntryKind::kLineSpeed && m == LastCellSpeedDrop(s, records)) {
+        t.EndWithRule(kLastCellSpeedRule);
+      } else {
+        t.End({PlaceOf(setter)});
+      }
     }
     previous = v;
   }
@@ -249,6 +259,18 @@ std::string BoardReading(std::string_view text) {
   std::string out;
   for (const std::string& line : lines) out += (out.empty() ? "" : " / ") + line;
   return out;
+}
+
+int64_t LastCellSpeedDrop(const ViewScenario& s, const RecordIndex& records) {
+  size_t last = s.celle.size();
+  while (last > 1 && DecodeLineSpeed(s.celle[last - 1].velocita) == 0) --last;
+  // `last` is now the first cell of the zeros at the end.
+  if (last <= 1 || last >= s.celle.size()) return -1;
+  const int64_t from = CellMetres(static_cast<int64_t>(last));
+  for (const SourceEntry* r : records.OfKind(EntryKind::kLineSpeed)) {
+    if (RecordValue(*r, "speed") == 0 && RecordValue(*r, "position") >= from - 75) return -1;
+  }
+  return from;
 }
 
 std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,

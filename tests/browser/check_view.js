@@ -11,6 +11,8 @@ const builtPage = 'file://' + path.join(work, 'built', 'Pianura_Crinale_2731.htm
 const sourcesPage = 'file://' + path.join(work, 'sources.html');
 const faultyPage = 'file://' + path.join(work, 'faulty.html');
 const warnedPage = 'file://' + path.join(work, 'warned.html');
+const misspeltPage = 'file://' + path.join(work, 'misspelt.html');
+const longPage = fs.existsSync(path.join(work, 'long.html')) ? 'file://' + path.join(work, 'long.html') : null;
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 const geometry = JSON.parse(fs.readFileSync(path.join(work, 'geometry.json'), 'utf8'));
 
@@ -299,6 +301,69 @@ async function diagnostics(browser) {
   await warned.close();
 }
 
+// A long list of messages stays short: grouped by name, each group closed,
+// the chart still on the first screen; the groups open on demand.
+async function manyMessages(browser) {
+  const page = await open(browser, misspeltPage, 1280);
+  const groups = await page.$$eval('#diagnostics details.diagnostic-group', (d) =>
+    d.map((e) => [e.getAttribute('data-group'), +e.getAttribute('data-count'), e.open]));
+  const signals = await page.evaluate(() => document.querySelectorAll('#diagnostics li.warning').length);
+  check('many warnings: one group for their name, with their count, closed',
+        groups.length === 1 && groups[0][0] === 'misspelt-keyword' && groups[0][1] === signals &&
+        signals > 20 && groups[0][2] === false, JSON.stringify(groups) + ' of ' + signals);
+  const heading = await page.$eval('#diagnostics h2', (h) => h.textContent);
+  check('the heading counts them', heading === '0 errors, ' + signals + ' warnings found by the check', heading);
+  await page.click('#diagnostics summary');
+  await pause(100);
+  const box = await page.$eval('#diagnostic-groups', (e) => [e.scrollHeight, e.clientHeight]);
+  check('opened, the list scrolls inside its box', box[0] > box[1] && box[1] <= 900 * 0.4 + 1,
+        JSON.stringify(box));
+  const along = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
+  check('the chart starts on the first screen', along < 900, along);
+  await page.close();
+}
+
+// Every FILE:LINE of the page opens the editor given by --editor.
+async function editorLinks(browser) {
+  const page = await open(browser, sourcesPage, 1280);
+  const links = await page.$$eval('td.src a.editor', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
+  const first = links[0] || ['', ''];
+  const m = /^(.*):(\d+)$/.exec(first[0]);
+  check('a source line in a table opens the editor at that line', links.length > 100 && m &&
+        first[1] === 'vscode://file' + encodeURI(m[1]) + ':' + m[2] + ':1', JSON.stringify(first));
+  await page.close();
+  const plain = await open(browser, warnedPage, 1280);
+  const none = await plain.$$eval('a.editor', (a) => a.length);
+  check('without --editor, places stay text', none === 0, none);
+  // The warning's mark and a slowdown's warning board differ in shape.
+  const shapes = await plain.evaluate(() => [
+    document.querySelector('.row-diagnostics .feature .glyph').tagName,
+    document.querySelector('.slowdown-board.warning .glyph').tagName]);
+  check('a warning\'s mark and a warning board look different', shapes[0] !== shapes[1], JSON.stringify(shapes));
+  await plain.close();
+}
+
+// Every station named at the whole-line view, from 1280 px on, on the long
+// route too.
+async function stationNames(browser) {
+  const pages = [[builtPage, 16]].concat(longPage ? [[longPage, 0]] : []);
+  for (const [url, count] of pages) {
+    for (const width of [1280, 2560]) {
+      const page = await open(browser, url, width);
+      const found = await page.evaluate(() => [
+        JSON.parse(document.getElementById('view-data').textContent).stations.length,
+        document.querySelectorAll('.row-stations .station-label').length,
+        document.querySelectorAll('.row-stations .row-note').length]);
+      const what = path.basename(url) + ' at ' + width + ' px';
+      check(what + ': every station named at the whole-line view', found[0] === found[1] &&
+            found[2] === 0 && (count === 0 || found[0] === count), JSON.stringify(found));
+      const clash = await overlaps(page, '.row-stations text:not(.row-title)');
+      check(what + ': no station name over another', clash.length === 0, clash.slice(0, 3).join('; '));
+      await page.close();
+    }
+  }
+}
+
 async function tables(browser) {
   const page = await open(browser, sourcesPage, 1280);
   const counts = await page.evaluate(() => {
@@ -469,6 +534,9 @@ async function printing(browser) {
     await tooltips(browser);
     await diagnostics(browser);
     await tables(browser);
+    await manyMessages(browser);
+    await editorLinks(browser);
+    await stationNames(browser);
     await fragments(browser);
     await printing(browser);
   } catch (e) {

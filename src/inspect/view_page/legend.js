@@ -33,8 +33,8 @@ export function legend() {
   }
   if (diagnosticMarks.length) {
     items.unshift(
-      ['diagnostic-mark error', 'error of the compile'],
-      ['diagnostic-mark warning', 'warning of the compile'],
+      ['diagnostic-mark error', 'error found by the check'],
+      ['diagnostic-mark warning', 'warning found by the check'],
     );
   }
   box.innerHTML = items

@@ -7,6 +7,7 @@ import { bringChartIntoView, hashRangeText, showFromHash } from './zoom.js';
 import { renderPlan } from './plan.js';
 import { legend } from './legend.js';
 import { tables } from './tables.js';
+import { linkPlaces } from './sources.js';
 
 var resizeTimer = null;
 window.addEventListener('resize', function () {
@@ -45,6 +46,7 @@ if (window.performance && performance.mark) performance.mark('percorso-chart-dra
 // The tables follow the script in the page.
 function whenRead() {
   tables();
+  linkPlaces();
   if (hashRangeText() !== null) bringChartIntoView();
 }
 if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', whenRead);

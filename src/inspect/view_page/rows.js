@@ -148,8 +148,9 @@ function placeBeside(lanes, x, w) {
   return null;
 }
 
-// Places the labels of `items` ({x, text, own}: `own` the room of the
-// item's mark, free for its own label) from the right to the left, so that
+// Places the labels of `items` ({x, text, own, shorter}: `own` the room of
+// the item's mark, free for its own label; `shorter` texts to try, in turn,
+// when the whole text finds no room) from the right to the left, so that
 // the labels that climb to higher levels climb leftwards and their leader
 // lines cross no label. {at: [{x, level, text} or null], hidden: count}.
 function placeLabels(items, lanes, size) {
@@ -160,16 +161,32 @@ function placeLabels(items, lanes, size) {
     at[n] = null;
     if (!it.text) continue;
     if (it.own) lanes.release(0, it.own[0], it.own[1]);
-    var place = placeBeside(lanes, it.x, textWidth(it.text, size));
-    if (it.own) lanes.take(0, it.own[0], it.own[1]);
-    if (place) {
-      place.text = it.text;
-      at[n] = place;
-    } else {
-      hidden++;
+    var texts = [it.text].concat(it.shorter || []),
+      place = null;
+    for (var t = 0; t < texts.length && !place; t++) {
+      place = placeBeside(lanes, it.x, textWidth(texts[t], size));
+      if (place) place.text = texts[t];
     }
+    if (it.own) lanes.take(0, it.own[0], it.own[1]);
+    if (place) at[n] = place;
+    else hidden++;
   }
   return { at: at, hidden: hidden };
+}
+
+// Shorter forms of a name for a crowded row, each ending in a full stop:
+// "SAN BENEDETTO V.d.S" gives "SAN BENEDETTO.", "SAN BENED.", "SAN B." and
+// "SAN.". The full name stays in the mark's tooltip and its name.
+export function abbreviations(name) {
+  var out = [],
+    text = String(name).trim();
+  [0.75, 0.55, 0.4, 0.25].forEach(function (part) {
+    var n = Math.max(3, Math.round(text.length * part));
+    if (n >= text.length - 1) return;
+    var cut = text.slice(0, n).replace(/[\s.,;:-]+$/, '') + '.';
+    if (cut.length > 1 && out.indexOf(cut) < 0) out.push(cut);
+  });
+  return out;
 }
 
 // A label placed by placeBeside, with its leader line when it stands above
@@ -298,20 +315,93 @@ Renderer.prototype.markRow = function (id, title, marks, what, levels, labelOf) 
   this.endRow();
 };
 
+// Levels of station names written across, before they are stood upright.
+var STATION_LEVELS = 6;
+// Upright names: the room each takes across, and the longest one drawn
+// whole (a longer one is cut short; its full name is in its tooltip).
+var UPRIGHT_GAP = 14,
+  UPRIGHT_LONGEST = 170;
+
+// The x of each upright name, in order: as near its mark as it can be, at
+// least UPRIGHT_GAP from the next, all inside left..right. Null when they do
+// not fit.
+export function spreadUpright(xs, left, right) {
+  var n = xs.length;
+  if (n === 0) return [];
+  if ((n - 1) * UPRIGHT_GAP > right - left) return null;
+  // Runs of names that push each other apart, each centred on its marks.
+  var runs = [];
+  xs.forEach(function (x, i) {
+    runs.push({ first: i, count: 1, sum: x, at: x });
+    for (;;) {
+      var r = runs[runs.length - 1];
+      var centred = r.sum / r.count - ((r.count - 1) * UPRIGHT_GAP) / 2;
+      r.at = Math.max(left, Math.min(right - (r.count - 1) * UPRIGHT_GAP, centred));
+      var q = runs[runs.length - 2];
+      if (!q || q.at + q.count * UPRIGHT_GAP <= r.at) break;
+      q.count += r.count;
+      q.sum += r.sum;
+      runs.pop();
+    }
+  });
+  var out = [];
+  runs.forEach(function (r) {
+    for (var k = 0; k < r.count; k++) out.push(r.at + k * UPRIGHT_GAP);
+  });
+  return out;
+}
+
+// The names of the stations in the range: across, on a few levels, when
+// they all find room; else upright, spread apart with a leader line from
+// each mark to its name.
 Renderer.prototype.stations = function () {
-  var levels = 5,
-    height = levels * LEVEL + 30,
-    base = height - 6,
-    hidden = 0;
-  this.beginRow('stations', 'stations', height);
-  var lanes = new Lanes(levels),
-    self = this;
+  var self = this,
+    lanes = new Lanes(STATION_LEVELS);
   var shown = D.stations.filter(function (s) {
     return s[2] >= view.from && s[1] <= view.to;
   });
   shown.sort(function (a, b) {
     return a[0] - b[0];
   });
+  var marked = shown.filter(function (s) {
+    return s[0] >= view.from && s[0] <= view.to;
+  });
+  var placed = placeLabels(
+    marked.map(function (s) {
+      return { x: X(s[0]), text: s[4] };
+    }),
+    lanes,
+    STATION_SIZE,
+  );
+  var upright = null,
+    names = null,
+    longest = 0;
+  if (placed.hidden) {
+    names = marked.map(function (s) {
+      var text = s[4],
+        shorter = abbreviations(text);
+      for (var k = 0; textWidth(text, STATION_SIZE) > UPRIGHT_LONGEST && k < shorter.length; k++) {
+        text = shorter[k];
+      }
+      longest = Math.max(longest, textWidth(text, STATION_SIZE));
+      return text;
+    });
+    upright = spreadUpright(
+      marked.map(function (s) {
+        return X(s[0]);
+      }),
+      layout.plotLeft + 9,
+      layout.plotLeft + layout.plotWidth - 9,
+    );
+  }
+  var top = 2;
+  placed.at.forEach(function (p) {
+    if (p) top = Math.max(top, p.level);
+  });
+  var fan = 18,
+    height = upright ? longest + fan + 34 : (top + 1) * LEVEL + 30,
+    base = height - 6;
+  this.beginRow('stations', 'stations', height);
   shown.forEach(function (s) {
     var a = X(Math.max(s[1], view.from)),
       b = X(Math.min(s[2], view.to));
@@ -324,17 +414,6 @@ Renderer.prototype.stations = function () {
       num(Math.max(b - a, 1)) +
       '" height="10"/>';
   });
-  var marked = shown.filter(function (s) {
-    return s[0] >= view.from && s[0] <= view.to;
-  });
-  var placed = placeLabels(
-    marked.map(function (s) {
-      return { x: X(s[0]), text: s[4] };
-    }),
-    lanes,
-    STATION_SIZE,
-  );
-  hidden = placed.hidden;
   marked.forEach(function (s, n) {
     var x = X(s[0]);
     self.body +=
@@ -357,33 +436,58 @@ Renderer.prototype.stations = function () {
       self.body +=
         '<path class="station-stop" d="M' + num(X(s[3])) + ',' + num(base) + 'l-4,6h8z"/>';
     }
-    var place = placed.at[n];
-    if (place) {
-      var y = base - 25 - LEVEL * place.level;
-      if (place.level > 0) {
-        self.body +=
-          '<line class="station-leader" x1="' +
-          num(x) +
-          '" x2="' +
-          num(x) +
-          '" y1="' +
-          num(base - 22) +
-          '" y2="' +
-          num(y - 4) +
-          '"/>';
-      }
+    if (upright) {
+      var lx = upright[n],
+        foot = base - 22 - fan;
       self.body +=
-        '<text class="station-label" x="' +
-        num(place.x) +
-        '" y="' +
-        num(y) +
-        '">' +
-        esc(s[4]) +
+        '<path class="station-leader" d="M' +
+        num(x) +
+        ',' +
+        num(base - 22) +
+        'V' +
+        num(base - 26) +
+        'L' +
+        num(lx) +
+        ',' +
+        num(foot + 2) +
+        '"/><text class="station-label upright' +
+        (names[n] !== s[4] ? ' short' : '') +
+        '" transform="translate(' +
+        num(lx + 4.5) +
+        ',' +
+        num(foot) +
+        ') rotate(-90)">' +
+        esc(names[n]) +
         '</text>';
+    } else {
+      var place = placed.at[n];
+      if (place) {
+        var y = base - 25 - LEVEL * place.level;
+        if (place.level > 0) {
+          self.body +=
+            '<line class="station-leader" x1="' +
+            num(x) +
+            '" x2="' +
+            num(x) +
+            '" y1="' +
+            num(base - 22) +
+            '" y2="' +
+            num(y - 4) +
+            '"/>';
+        }
+        self.body +=
+          '<text class="station-label" x="' +
+          num(place.x) +
+          '" y="' +
+          num(y) +
+          '">' +
+          esc(s[4]) +
+          '</text>';
+      }
     }
     self.body += '</g>';
   });
-  this.hiddenLabels(hidden);
+  this.hiddenLabels(upright ? 0 : placed.hidden);
   this.endRow();
 };
 

@@ -1,0 +1,80 @@
+// The places in the author's files (FILE:LINE and FILE:LINE:COL) as links that
+// open the file at that line in the author's editor, when the page was made
+// with an editor's address; plain text otherwise.
+import { D } from './state.js';
+
+var PLACE = /^(.+?):(\d+)(?::(\d+))?$/;
+
+// The absolute path of a file as the page names it, in the form of a file
+// URL's path: "/" between the parts, a leading "/" (before a drive letter
+// too), every byte that is not plain text escaped.
+function urlPath(file) {
+  var paths = D.editor && D.editor.paths ? D.editor.paths : {};
+  var path = Object.prototype.hasOwnProperty.call(paths, file) ? paths[file] : file;
+  path = path.replace(/\\/g, '/');
+  if (path.charAt(0) !== '/') path = '/' + path;
+  return encodeURI(path).replace(/#/g, '%23').replace(/\?/g, '%3F');
+}
+
+// The editor's address of a place, or null when the page has no editor or
+// the text names no line.
+export function editorHref(place) {
+  if (!D.editor || !D.editor.url) return null;
+  var match = PLACE.exec(String(place).trim());
+  if (!match) return null;
+  return D.editor.url
+    .split('{path}')
+    .join(urlPath(match[1]))
+    .split('{line}')
+    .join(match[2])
+    .split('{column}')
+    .join(match[3] || '1');
+}
+
+// The last line of a tooltip that names a place in the sources, or null.
+export function tipPlace(text) {
+  var lines = String(text).split('\n');
+  for (var i = lines.length - 1; i >= 0; i--) {
+    var line = lines[i].trim();
+    if (PLACE.test(line) && editorHref(line)) return line;
+  }
+  return null;
+}
+
+export function openInEditor(place) {
+  var href = editorHref(place);
+  if (href) window.location.href = href;
+  return href !== null;
+}
+
+// Every place written on the page, in the messages and the tables, made a
+// link to the editor.
+export function linkPlaces() {
+  if (!D.editor || !D.editor.url) return;
+  var codes = document.querySelectorAll('#diagnostics code.place, td.src code');
+  Array.prototype.forEach.call(codes, function (code) {
+    var href = editorHref(code.textContent);
+    if (!href || code.querySelector('a')) return;
+    var a = document.createElement('a');
+    a.className = 'editor';
+    a.href = href;
+    a.title = 'Open in the editor';
+    a.textContent = code.textContent;
+    code.textContent = '';
+    code.appendChild(a);
+  });
+}
+
+// The buttons that open and close every group of messages.
+function groupButton(id, open) {
+  var b = document.getElementById(id);
+  if (!b) return;
+  b.addEventListener('click', function () {
+    var groups = document.querySelectorAll('#diagnostics details.diagnostic-group');
+    Array.prototype.forEach.call(groups, function (g) {
+      g.open = open;
+    });
+  });
+}
+groupButton('diagnostics-open', true);
+groupButton('diagnostics-close', false);
