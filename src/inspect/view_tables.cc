@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "inspect/dump_format.h"
+#include "inspect/page_numbers.h"
 #include "inspect/text_out.h"
 #include "model/cells.h"
 
@@ -34,7 +35,10 @@ class Table {
   void Row(int64_t from, int64_t to) {
     out_ += "<tr data-m=\"" + N(from) + "\"";
     if (to != from) out_ += " data-to=\"" + N(to) + "\"";
-    out_ += "><td>" + Kilometres(from) + "</td>";
+    // The kilometre links to the row's stretch on the chart, with a kilometre
+    // on either side: the keyboard's way to a row.
+    out_ += "><td><a href=\"#km=" + KmLabel(std::max<int64_t>(0, from - 1000)) + "-" +
+            KmLabel(to + 1000) + "\">" + Kilometres(from) + "</a></td>";
     ++rows_;
   }
   void Num(int64_t v) { out_ += "<td>" + N(v) + "</td>"; }

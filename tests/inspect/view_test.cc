@@ -263,7 +263,8 @@ TEST(ViewPageTest, TablesTellEveryFeatureWithItsSourceLine) {
   std::string page = RenderViewPage(ViewOfModel(s, records));
   EXPECT_EQ(TableRows(page, "signal-table"),
             std::vector<std::string>{"2.100|2|4|1|0|3|1|2|0|0|50|treno-.txt:4"});
-  EXPECT_NE(page.find("<tr data-m=\"2100\"><td>2.100</td><td>2</td>"), std::string::npos);
+  EXPECT_NE(page.find("<tr data-m=\"2100\"><td><a href=\"#km=1.1-3.1\">2.100</a></td><td>2</td>"),
+            std::string::npos);
   EXPECT_EQ(TableRows(page, "slowdown-table"),
             std::vector<std::string>{"7.000|7.500|40|500|7|1|30|treno-.txt:5"});
   EXPECT_EQ(TableRows(page, "station-table"),

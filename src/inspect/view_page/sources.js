@@ -47,11 +47,7 @@ export function openInEditor(place) {
   return href !== null;
 }
 
-// Every place written on the page, in the messages and the tables, made a
-// link to the editor.
-export function linkPlaces() {
-  if (!D.editor || !D.editor.url) return;
-  var codes = document.querySelectorAll('#diagnostics code.place, td.src code');
+function linkCodes(codes) {
   Array.prototype.forEach.call(codes, function (code) {
     var href = editorHref(code.textContent);
     if (!href || code.querySelector('a')) return;
@@ -62,6 +58,32 @@ export function linkPlaces() {
     a.textContent = code.textContent;
     code.textContent = '';
     code.appendChild(a);
+  });
+}
+
+// Every place written on the page, in the messages and the tables, made a
+// link to the editor: a table's when it comes near the window, so that a
+// long route's thousands of rows cost nothing before.
+export function linkPlaces() {
+  if (!D.editor || !D.editor.url) return;
+  linkCodes(document.querySelectorAll('#diagnostics code.place'));
+  var boxes = document.querySelectorAll('.table-box');
+  if (!window.IntersectionObserver) {
+    linkCodes(document.querySelectorAll('td.src code'));
+    return;
+  }
+  var watch = new IntersectionObserver(
+    function (entries) {
+      entries.forEach(function (e) {
+        if (!e.isIntersecting) return;
+        watch.unobserve(e.target);
+        linkCodes(e.target.querySelectorAll('td.src code'));
+      });
+    },
+    { rootMargin: '400px' },
+  );
+  Array.prototype.forEach.call(boxes, function (box) {
+    watch.observe(box);
   });
 }
 

@@ -1,5 +1,4 @@
 // The tables: sorted by a click on a column's title, a row shown on the chart.
-import { km } from './helpers.js';
 import { bringChartIntoView, say, setRange } from './zoom.js';
 
 function cellKey(row, column) {
@@ -46,20 +45,6 @@ function showRow(row) {
   row.classList.add('shown');
   bringChartIntoView();
 }
-// The kilometre of each row as a link to it on the chart, with a kilometre
-// on either side: the keyboard's way to a row.
-function kilometreLinks(table) {
-  Array.prototype.forEach.call(table.querySelectorAll('tbody tr[data-m]'), function (row) {
-    var from = +row.getAttribute('data-m');
-    var to = row.hasAttribute('data-to') ? +row.getAttribute('data-to') : from;
-    var cell = row.cells[0],
-      a = document.createElement('a');
-    a.href = '#km=' + km(Math.max(0, from - 1000)) + '-' + km(to + 1000);
-    a.textContent = cell.textContent;
-    cell.textContent = '';
-    cell.appendChild(a);
-  });
-}
 export function tables() {
   Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), function (table) {
     if (!table.tHead) return;
@@ -75,7 +60,6 @@ export function tables() {
         sortTable(table, column, th);
       });
     });
-    kilometreLinks(table);
     table.addEventListener('click', function (e) {
       var row = e.target.closest('tr[data-m]');
       // A link shows the row itself; the source stays free to select.
