@@ -298,7 +298,8 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<div id=\"chart\" class=\"chart\" tabindex=\"0\" role=\"region\" "
       "aria-label=\"Chart along the line\" aria-describedby=\"chart-keys\"><svg "
       "id=\"profile\" class=\"profile\" role=\"group\" aria-label=\"Route along the "
-      "kilometres\"></svg></div>\n" +
+      "kilometres\"></svg><svg id=\"profile-fixed\" class=\"profile-fixed\" "
+      "aria-hidden=\"true\"></svg></div>\n" +
       std::string(kKeys) + "</section>\n" +
       "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
   out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";

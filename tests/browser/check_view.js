@@ -390,6 +390,9 @@ async function tables(browser) {
   // Sorted by a click on a column's title, both ways.
   const km = () => page.$$eval('#signal-table tbody tr', (r) => r.map((e) => +e.getAttribute('data-m')));
   const before = await km();
+  // A table is laid out as it comes near the window.
+  await page.$eval('#signal-table', (t) => t.scrollIntoView());
+  await pause(200);
   await page.click('#signal-table thead th:first-child button');
   await page.click('#signal-table thead th:first-child button');
   const after = await km();

@@ -1,6 +1,6 @@
 // The profiles along the line: line speed, gradient, altitude and adhesion as
 // step lines with their values.
-import { AXIS, D, LABEL_SIZE, layout, view } from './state.js';
+import { AXIS, D, LABEL_SIZE, TITLE, layout, view } from './state.js';
 import { X, esc, first, lastAtOrBefore, num, textWidth } from './helpers.js';
 import { Lanes } from './lanes.js';
 import { Renderer, featureOpen, tip } from './rows.js';
@@ -99,7 +99,8 @@ function altitudePath(y, height) {
 }
 
 Renderer.prototype.valueTick = function (y, text) {
-  this.body +=
+  y += TITLE;
+  this.fixed +=
     '<text class="value-tick" x="' +
     num(layout.plotLeft - 4) +
     '" y="' +

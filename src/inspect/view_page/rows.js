@@ -45,8 +45,12 @@ diagnosticMarks.sort(function (a, b) {
   return a[0] - b[0];
 });
 
+// The chart is drawn in two layers: `body` holds what stands at a kilometre
+// (marks, labels, profiles, the km axis), which a pan or a zoom moves;
+// `fixed` holds what stands still (row titles, value ticks, rules, notes).
 export function Renderer() {
   this.body = '';
+  this.fixed = '';
   this.grid = '';
   this.y = 0;
 }
@@ -54,30 +58,29 @@ Renderer.prototype.beginRow = function (id, title, height, subtitle) {
   this.rowTop = this.y + TITLE;
   this.rowHeight = height;
   this.body +=
-    '<g class="row row-' +
+    '<g class="row row-' + id + '" transform="translate(0,' + num(this.y + TITLE) + ')">';
+  this.fixed +=
+    '<g class="row-head row-head-' +
     id +
     '" transform="translate(0,' +
     num(this.y) +
-    ')">' +
-    '<text class="row-title" x="8" y="11">' +
+    ')"><text class="row-title" x="8" y="11">' +
     esc(title) +
     (subtitle ? '<tspan class="row-subtitle"> ' + esc(subtitle) + '</tspan>' : '') +
-    '</text>' +
-    '<g transform="translate(0,' +
-    TITLE +
-    ')">';
+    '</text>';
 };
 Renderer.prototype.endRow = function () {
-  this.body +=
+  this.body += '</g>\n';
+  this.fixed +=
     '<line class="row-rule" x1="' +
     num(layout.plotLeft) +
     '" x2="' +
     num(layout.plotLeft + layout.plotWidth) +
     '" y1="' +
-    num(this.rowHeight) +
+    num(TITLE + this.rowHeight) +
     '" y2="' +
-    num(this.rowHeight) +
-    '"/></g></g>\n';
+    num(TITLE + this.rowHeight) +
+    '"/></g>\n';
   this.y += TITLE + this.rowHeight;
 };
 export function tip(text) {
@@ -226,12 +229,10 @@ function labelText(cls, text, place, x, y0, top) {
 // title: no label goes missing without a word.
 Renderer.prototype.hiddenLabels = function (count) {
   if (!count) return;
-  this.body +=
+  this.fixed +=
     '<text class="row-note" x="' +
     num(layout.plotLeft + layout.plotWidth) +
-    '" y="' +
-    num(12 - TITLE) +
-    '">+' +
+    '" y="12">+' +
     count +
     (count === 1 ? ' label' : ' labels') +
     ': zoom in</text>';

@@ -2,26 +2,43 @@
 // the range box, links to a range and the URL fragment.
 import { AXIS, MIN_SPAN, chart, layout, profile, view } from './state.js';
 import { km, metresAt } from './helpers.js';
-import { render } from './chart.js';
+import { moveDrawing, render } from './chart.js';
 import { hideCursor, showCursor } from './cursor.js';
 
-var pending = false;
-function scheduleRender() {
+// A change of range moves the drawing at the next frame; the chart is drawn
+// anew when the range has kept still for STILL ms.
+// A step (a key, a button, a link) is drawn at once.
+var STILL = 120;
+var pending = false,
+  gliding = false,
+  stillTimer = null;
+function scheduleRender(glide) {
+  clearTimeout(stillTimer);
+  stillTimer = null;
+  gliding = glide;
+  if (glide) {
+    stillTimer = setTimeout(function () {
+      stillTimer = null;
+      render();
+    }, STILL);
+  }
   if (pending) return;
   pending = true;
   window.requestAnimationFrame(function () {
     pending = false;
-    render();
+    if (!gliding || !moveDrawing()) render();
   });
 }
 var hashTimer = null;
-export function setRange(from, to, keepHash) {
+// Shows from..to metres; `glide` for a wheel, a drag or a pinch, whose
+// drawing moves with them and is drawn anew when they stop.
+export function setRange(from, to, keepHash, glide) {
   var span = Math.max(MIN_SPAN, Math.min(AXIS, to - from));
   if (!(span > 0)) span = AXIS;
   from = Math.max(0, Math.min(AXIS - span, from));
   view.from = from;
   view.to = Math.min(AXIS, from + span);
-  scheduleRender();
+  scheduleRender(!!glide);
   if (keepHash) return;
   clearTimeout(hashTimer);
   hashTimer = setTimeout(function () {
@@ -32,9 +49,9 @@ export function setRange(from, to, keepHash) {
     }
   }, 150);
 }
-function zoomAround(m, factor) {
+function zoomAround(m, factor, glide) {
   say('');
-  setRange(m - (m - view.from) * factor, m + (view.to - m) * factor);
+  setRange(m - (m - view.from) * factor, m + (view.to - m) * factor, false, glide);
 }
 // "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55" or one
 // kilometre, which is shown with two kilometres on either side; a decimal
@@ -122,10 +139,10 @@ chart.addEventListener(
     if (Math.abs(e.deltaX) > Math.abs(e.deltaY) || e.shiftKey) {
       var dx = (e.deltaX || e.deltaY) * unit;
       var dm = (dx * (view.to - view.from)) / layout.plotWidth;
-      setRange(view.from + dm, view.to + dm);
+      setRange(view.from + dm, view.to + dm, false, true);
       return;
     }
-    zoomAround(Math.max(view.from, Math.min(view.to, m)), Math.exp(e.deltaY * unit * 0.0015));
+    zoomAround(Math.max(view.from, Math.min(view.to, m)), Math.exp(e.deltaY * unit * 0.0015), true);
   },
   { passive: false },
 );
@@ -164,7 +181,7 @@ chart.addEventListener('pointermove', function (e) {
         chart.classList.add('dragging');
       }
       var dm = (-dx * span) / layout.plotWidth;
-      setRange(drag.from + dm, drag.to + dm);
+      setRange(drag.from + dm, drag.to + dm, false, true);
     } else if (now.length === 2 && drag.list.length === 2) {
       var d0 = Math.abs(drag.list[0].x - drag.list[1].x),
         d1 = Math.abs(now[0].x - now[1].x);
@@ -174,7 +191,7 @@ chart.addEventListener('pointermove', function (e) {
         var m =
           drag.from + (((mid - rect.left) * scale - layout.plotLeft) * span) / layout.plotWidth;
         var f = d0 / d1;
-        setRange(m - (m - drag.from) * f, m + (drag.to - m) * f);
+        setRange(m - (m - drag.from) * f, m + (drag.to - m) * f, false, true);
       }
     }
     return;
