@@ -104,6 +104,7 @@ constexpr std::string_view kControls =
     "<button type=\"submit\">show</button>"
     "<span id=\"range-shown\" class=\"range-shown\"></span></form>"
     "<p id=\"range-note\" class=\"range-note\" role=\"status\" aria-live=\"polite\"></p>"
+    "<p id=\"range-said\" class=\"visually-hidden\" aria-live=\"polite\"></p>"
     "<svg id=\"km-top\" class=\"km-top\" aria-hidden=\"true\"></svg></div>\n";
 
 // What the keys do on the chart.
@@ -246,6 +247,11 @@ std::string DiagnosticList(const std::vector<ViewDiagnostic>& diagnostics) {
   return out + "</div></section>\n";
 }
 
+/// "1 station", "2 stations".
+std::string Counted(size_t n, std::string_view one, std::string_view many) {
+  return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
 std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
   size_t counts[kFeatureRows] = {};
   size_t markers = 0, cutoffs = 0, tunnels = 0;
@@ -256,14 +262,18 @@ std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
     cutoffs += tipo == kAbbattimentoNullo;
   }
   for (const ViewStretch& st : f.stretches) tunnels += st.tunnel;
-  return "<p class=\"summary\">" + std::to_string(s.celle.size()) + " cells, km 0 to " +
-         Kilometres(f.axis_metres) + " extended; " + std::to_string(f.stations.size()) +
-         " stations, " + std::to_string(counts[static_cast<int>(FeatureRow::kSignals)]) +
-         " signals, " + std::to_string(f.slowdowns.size()) + " slowdowns, " +
-         std::to_string(counts[static_cast<int>(FeatureRow::kSpeedBoards)]) + " speed boards, " +
-         std::to_string(counts[static_cast<int>(FeatureRow::kTextBoards)]) + " text boards, " +
-         std::to_string(markers) + " markers, " + std::to_string(cutoffs) + " cut-offs, " +
-         std::to_string(tunnels) + " tunnel stretches.</p>\n";
+  return "<p class=\"summary\">" + Counted(s.celle.size(), "cell", "cells") + ", km 0 to " +
+         Kilometres(f.axis_metres) + " extended; " +
+         Counted(f.stations.size(), "station", "stations") + ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kSignals)], "signal", "signals") + ", " +
+         Counted(f.slowdowns.size(), "slowdown", "slowdowns") + ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kSpeedBoards)], "speed board",
+                 "speed boards") +
+         ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kTextBoards)], "text board", "text boards") +
+         ", " + Counted(markers, "marker", "markers") + ", " +
+         Counted(cutoffs, "cut-off", "cut-offs") + ", " +
+         Counted(tunnels, "tunnel stretch", "tunnel stretches") + ".</p>\n";
 }
 
 }  // namespace
@@ -281,7 +291,8 @@ std::string RenderViewPage(const ViewScenario& s) {
       line + ", train " + train + " \u2013 compiled scenario</title>\n<style>" +
       std::string(ViewPageStyle()) + "</style>\n</head>\n<body>\n";
   out += "<a class=\"skip\" href=\"#along\">Skip to the chart along the line</a>\n";
-  out += "<h1>Line " + line + ", train " + train + "</h1>\n" + StopBanner(s.stops) + Summary(s, f);
+  out += "<main>\n<h1>Line " + line + ", train " + train + "</h1>\n" + StopBanner(s.stops) +
+         Summary(s, f);
   out += DiagnosticList(diagnostics);
   out +=
       "<noscript><p class=\"note\">The plan and the rows along the line are drawn by the "
@@ -295,14 +306,18 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<section id=\"along\" class=\"along\" aria-labelledby=\"along-title\">"
       "<h2 id=\"along-title\" tabindex=\"-1\">Along the line</h2>\n" +
       std::string(kControls) +
+      "<a class=\"skip-chart-start\" href=\"#legend-title\">Skip past the chart</a>"
       "<div id=\"chart\" class=\"chart\" tabindex=\"0\" role=\"region\" "
       "aria-label=\"Chart along the line\" aria-describedby=\"chart-keys\"><svg "
       "id=\"profile\" class=\"profile\" role=\"group\" aria-label=\"Route along the "
       "kilometres\"></svg><svg id=\"profile-fixed\" class=\"profile-fixed\" "
       "aria-hidden=\"true\"></svg></div>\n" +
-      std::string(kKeys) + "</section>\n" +
+      std::string(kKeys) +
+      "<p class=\"skip-chart\"><a href=\"#legend-title\">Skip past the chart</a></p></section>\n" +
       "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
-  out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";
+  out +=
+      "<h2 id=\"legend-title\" tabindex=\"-1\">Legend</h2>\n<div id=\"legend\" "
+      "class=\"legend\"></div>\n";
   // The script stands before the tables, so that the chart is drawn before
   // the browser has read them.
   out += "<script type=\"application/json\" id=\"view-data\">" +
@@ -313,7 +328,7 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<h2 id=\"features\">Features</h2>\n<p class=\"note\">A click on a row, or on its "
       "kilometre, shows it on the chart; a click on a column's title sorts by it.</p>\n" +
       FeatureTables(s, f, records);
-  out += "</body>\n</html>\n";
+  out += "</main>\n</body>\n</html>\n";
   return out;
 }
 

@@ -70,6 +70,19 @@ async function overlaps(page, selector) {
   });
 }
 
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+// axe-core's rules on the page as it stands: no serious or critical
+// violation.
+async function axeCheck(page, what) {
+  await page.evaluate(axeSource);
+  const found = await page.evaluate(() =>
+    window.axe.run(document, { resultTypes: ['violations'] }).then((r) =>
+      r.violations.map((v) => [v.impact, v.id, v.nodes.length, v.nodes[0].target.join(' ')])));
+  const bad = found.filter((v) => v[0] === 'serious' || v[0] === 'critical');
+  check(what + ': axe-core finds no serious or critical violation', bad.length === 0, JSON.stringify(bad));
+  return found;
+}
+
 async function widths(browser) {
   for (const width of [360, 800, 1280, 1920, 2560]) {
     const page = await open(browser, builtPage, width);
@@ -87,6 +100,15 @@ async function widths(browser) {
             found.join('; '));
     }
     await labelsAndText(page, width + ' px');
+    if ([360, 1280, 2560].includes(width)) {
+      await axeCheck(page, width + ' px, from files');
+      const fromSources = await open(browser, sourcesPage, width);
+      await axeCheck(fromSources, width + ' px, from sources');
+      await fromSources.close();
+      const faulty = await open(browser, misspeltPage, width);
+      await axeCheck(faulty, width + ' px, a long list of warnings');
+      await faulty.close();
+    }
     const contrast = await lowContrast(page);
     check(width + ' px: every text has a contrast of at least 4.5:1', contrast.length === 0,
           contrast.slice(0, 5).join('; '));
@@ -199,10 +221,21 @@ async function zoom(browser) {
   const signals = await (await page.$('.row-signals')).boundingBox();
   const x = box.x + 40 + (box.width - 50) * 40 / 104;
   await page.mouse.move(x, signals.y + signals.height / 2);
+  // At the whole line the wheel scrolls the page; with Ctrl it zooms.
+  const scrolled = await page.evaluate(() => scrollY);
+  await page.mouse.wheel({ deltaY: 100 });
+  await pause(200);
+  const unzoomed = await range(page);
+  check('at the whole line the wheel scrolls the page', unzoomed[0] === 0 && unzoomed[1] === 104000 &&
+        await page.evaluate(() => scrollY) > scrolled, JSON.stringify(unzoomed));
+  await page.evaluate((y) => scrollTo(0, y), scrolled);
+  await pause(100);
+  await page.keyboard.down('Control');
   for (let i = 0; i < 8; i++) {
     await page.mouse.wheel({ deltaY: -300 });
     await new Promise((r) => setTimeout(r, 40));
   }
+  await page.keyboard.up('Control');
   await new Promise((r) => setTimeout(r, 300));
   const after = await range(page);
   check('a wheel zoom narrows the range to a few kilometres', after[1] - after[0] < 5000,
@@ -429,7 +462,36 @@ async function fragments(browser) {
   await page.click('#controls button[type=submit]');
   await pause(100);
   const bad = await page.$eval('#range-note', (e) => e.textContent);
-  check('a box with no range says so', /\u201cforty\u201d in the box is not a range of kilometres/.test(bad), bad);
+  check('a box with no range says so', /\u201cforty\u201d in the box is neither a range of kilometres nor a station/.test(bad), bad);
+
+  // The box finds a station by its name, and takes negative kilometres.
+  await page.$eval('#range', (e) => { e.value = 'vernio'; });
+  await page.click('#controls button[type=submit]');
+  await pause(100);
+  const vernio = await page.evaluate(() => JSON.parse(document.getElementById('view-data').textContent)
+    .stations.find((s) => s[4] === 'VERNIO')[0]);
+  const byName = await range(page);
+  check('the box finds a station by its name', byName[0] === vernio - 2000 && byName[1] === vernio + 2000,
+        JSON.stringify(byName) + ' for ' + vernio);
+  await page.$eval('#range', (e) => { e.value = '-2-5'; });
+  await page.click('#controls button[type=submit]');
+  await pause(100);
+  const negative = await range(page);
+  check('the box takes a negative kilometre', negative[0] === 0 && negative[1] === 7000, JSON.stringify(negative));
+  await pause(400);
+  const said = await page.$eval('#range-said', (e) => [e.textContent, e.getAttribute('aria-live')]);
+  check('a new range is said to a screen reader', said[0] === 'Chart shows km 0 to 7' && said[1] === 'polite',
+        JSON.stringify(said));
+  // A station on the plan shows its stretch on the chart.
+  await page.click('#plan .plan-station:nth-child(7) circle');
+  await pause(200);
+  const planned = await page.evaluate(() => +document.querySelector('#plan .plan-station:nth-child(7)').getAttribute('data-metres'));
+  const fromPlan = await range(page);
+  check('a station on the plan shows it on the chart', fromPlan[0] === planned - 2000 && fromPlan[1] === planned + 2000,
+        JSON.stringify(fromPlan) + ' for ' + planned);
+  const summary = await page.$eval('p.summary', (p) => p.textContent);
+  check('one of a kind is said in the singular', !/\b1 [a-z-]+s\b/.test(summary) && /cut-off/.test(summary), summary);
+  check('the page has one main landmark', await page.$$eval('main', (m) => m.length) === 1);
 
   // The keyboard: arrows pan, + and - zoom; the box follows.
   await page.click('#zoom-all');
@@ -484,6 +546,8 @@ async function fragments(browser) {
     if (/^signal at km/.test(n.name || '')) named.push(n.name);
     (n.children || []).forEach(walk);
   })(tree);
+  const long = await zoomedPage.$$eval('.row-signals .feature', (f) => f.filter((e) => /cell \d/.test(e.getAttribute('aria-label'))).length);
+  check('a mark\'s name leaves its cells to its tooltip', long === 0, long);
   check('a screen reader finds every signal mark by its name', named.length ===
         await zoomedPage.$$eval('.row-signals .feature', (f) => f.length), named.length);
   await zoomedPage.close();

@@ -78,13 +78,18 @@ export function render() {
   layout.gridHeight = gridHeight;
   if (hadFocus) chart.focus({ preventScroll: true });
   renderTopAxis(ticks);
-  rangeTexts();
+  rangeTexts(layout.drawnOnce);
+  layout.drawnOnce = true;
   drawPlanStretch();
   if (cursorMetres !== null) showCursor(cursorMetres);
 }
 
-// The range in words, in the box and for a screen reader.
-function rangeTexts() {
+// The range in words, in the box and for a screen reader, who hears it once
+// the chart is drawn anew.
+function rangeTexts(said) {
+  var live = document.getElementById('range-said');
+  if (live && said)
+    live.textContent = 'Chart shows km ' + km(view.from, 2) + ' to ' + km(view.to, 2);
   var shown = document.getElementById('range-shown');
   if (shown) shown.textContent = 'km ' + km(view.from, 2) + ' to ' + km(view.to, 2);
   var box = document.getElementById('range');

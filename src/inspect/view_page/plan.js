@@ -3,7 +3,7 @@
 import { D, planSvg, view } from './state.js';
 import { esc, first, km, lastAtOrBefore, num, textWidth } from './helpers.js';
 import { tickStep } from './axis.js';
-import { setRange } from './zoom.js';
+import { bringChartIntoView, setRange } from './zoom.js';
 import { cursorMetres, hideCursor, showCursor } from './cursor.js';
 
 // The plan's points; the tooltips of its stations, by index; the map from a
@@ -227,7 +227,9 @@ function placeStationLabels(screen, taken, width, height) {
       b = it.box;
     planTips.push(s[5]);
     svg +=
-      '<g class="feature plan-station" tabindex="0" data-tip="' +
+      '<g class="feature plan-station" tabindex="0" role="link" aria-label="' +
+      esc('station ' + s[4] + ', km ' + km(s[0]) + ': show it on the chart') +
+      '" data-tip="' +
       (planTips.length - 1) +
       '" data-metres="' +
       s[0] +
@@ -309,7 +311,21 @@ if (planSvg && plan) {
   planSvg.addEventListener('pointerleave', function () {
     hideCursor();
   });
-  planSvg.addEventListener('click', function () {
+  // A station on the plan shows its stretch on the chart, by a click or by
+  // Enter; elsewhere a click centres the chart on the point under it.
+  var toStation = function (target) {
+    var station = target.closest ? target.closest('.plan-station') : null;
+    if (!station) return false;
+    var m = +station.getAttribute('data-metres');
+    setRange(m - 2000, m + 2000);
+    bringChartIntoView();
+    return true;
+  };
+  planSvg.addEventListener('keydown', function (e) {
+    if (e.key === 'Enter' && !e.defaultPrevented && toStation(e.target)) e.preventDefault();
+  });
+  planSvg.addEventListener('click', function (e) {
+    if (toStation(e.target)) return;
     if (cursorMetres === null) return;
     var span = view.to - view.from;
     setRange(cursorMetres - span / 2, cursorMetres + span / 2);

@@ -87,6 +87,17 @@ export function tip(text) {
   tips.push(text);
   return tips.length - 1;
 }
+// A mark's name for a screen reader: its tooltip's first lines, without the
+// cells and their members, which the tooltip still shows.
+export function shortName(text) {
+  return String(text)
+    .split('\n')
+    .filter(function (line) {
+      return !/^cells? \d/.test(line);
+    })
+    .slice(0, 3)
+    .join('; ');
+}
 // A mark that the keyboard reaches and a screen reader names by its
 // tooltip.
 export function featureOpen(cls, attrs, tipIndex) {
@@ -94,7 +105,7 @@ export function featureOpen(cls, attrs, tipIndex) {
     '<g class="feature ' +
     cls +
     '" tabindex="0" role="img" aria-label="' +
-    esc(String(tips[tipIndex]).replace(/\n/g, '; ')) +
+    esc(shortName(tips[tipIndex])) +
     '" data-tip="' +
     tipIndex +
     '"' +
@@ -284,8 +295,8 @@ Renderer.prototype.marks = function (marks, what, height, levels, labelOf) {
     this.body +=
       featureOpen(cls, ' data-metres="' + m[0] + '" data-count="' + count + '"', tip(text)) +
       '<rect class="hit" x="' +
-      num(x - 6) +
-      '" y="0" width="12" height="' +
+      num(x - 12) +
+      '" y="0" width="24" height="' +
       height +
       '"/>' +
       glyph(cls, x, markY);
@@ -420,8 +431,8 @@ Renderer.prototype.stations = function () {
     self.body +=
       featureOpen('station', ' data-metres="' + s[0] + '"', tip(s[5])) +
       '<rect class="hit" x="' +
-      num(x - 6) +
-      '" y="0" width="12" height="' +
+      num(x - 12) +
+      '" y="0" width="24" height="' +
       height +
       '"/>' +
       '<line class="station-tick" x1="' +

@@ -1,6 +1,6 @@
 // The stretch in sight: zoom and pan by wheel, pointer, buttons and keyboard,
 // the range box, links to a range and the URL fragment.
-import { AXIS, MIN_SPAN, chart, layout, profile, view } from './state.js';
+import { AXIS, D, MIN_SPAN, chart, layout, profile, view } from './state.js';
 import { km, metresAt } from './helpers.js';
 import { moveDrawing, render } from './chart.js';
 import { hideCursor, showCursor } from './cursor.js';
@@ -53,20 +53,39 @@ function zoomAround(m, factor, glide) {
   say('');
   setRange(m - (m - view.from) * factor, m + (view.to - m) * factor, false, glide);
 }
-// "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55" or one
-// kilometre, which is shown with two kilometres on either side; a decimal
-// comma reads as a point. Anything else is null.
+// "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55", "-2-5" or
+// one kilometre, which is shown with two kilometres on either side; a
+// decimal comma reads as a point, a kilometre may be negative. Else a
+// station's name, or the start of one, in any letter case, shown with two
+// kilometres on either side. Anything else is null.
 var RANGE_PATTERN = new RegExp(
-  '^\\s*(?:km\\s*)?(\\d+(?:[.,]\\d+)?)\\s*(?:(?:-|\u2013|\u2014|\\.\\.|to)?' +
-    '\\s*(\\d+(?:[.,]\\d+)?))?\\s*$',
+  '^\\s*(?:km\\s*)?([-\u2212]?\\d+(?:[.,]\\d+)?)\\s*(?:(?:-|\u2013|\u2014|\\.\\.|to)?' +
+    '\\s*([-\u2212]?\\d+(?:[.,]\\d+)?))?\\s*$',
   'i',
 );
+function kmValue(text) {
+  return parseFloat(text.replace('\u2212', '-').replace(',', '.')) * 1000;
+}
+function stationNamed(text) {
+  var wanted = String(text).trim().toUpperCase();
+  if (!wanted) return null;
+  var starts = null;
+  for (var i = 0; i < D.stations.length; i++) {
+    var name = String(D.stations[i][4]).toUpperCase();
+    if (name === wanted) return D.stations[i];
+    if (!starts && name.indexOf(wanted) === 0) starts = D.stations[i];
+  }
+  return starts;
+}
 function parseRange(text) {
   var match = RANGE_PATTERN.exec(String(text));
-  if (!match) return null;
-  var a = parseFloat(match[1].replace(',', '.')) * 1000;
+  if (!match) {
+    var station = stationNamed(text);
+    return station ? [station[0] - 2000, station[0] + 2000] : null;
+  }
+  var a = kmValue(match[1]);
   if (match[2] === undefined) return [a - 2000, a + 2000];
-  var b = parseFloat(match[2].replace(',', '.')) * 1000;
+  var b = kmValue(match[2]);
   return a < b ? [a, b] : [b, a];
 }
 // The text after "km=" in the URL fragment, or null when there is none.
@@ -98,8 +117,8 @@ function showAsked(text, where, keepHash) {
         text +
         '\u201d in ' +
         where +
-        ' is not a range of kilometres: write one such ' +
-        'as 40\u201355, or one kilometre',
+        ' is neither a range of kilometres nor a station: write a range such ' +
+        'as 40\u201355, one kilometre or a station\u2019s name',
     );
     return false;
   }
@@ -131,6 +150,9 @@ export function showFromHash(scroll) {
 chart.addEventListener(
   'wheel',
   function (e) {
+    // At the whole line the wheel scrolls the page; Ctrl (or a pinch) zooms.
+    var whole = view.from <= 0 && view.to >= AXIS;
+    if (whole && !e.ctrlKey && !e.shiftKey && Math.abs(e.deltaY) >= Math.abs(e.deltaX)) return;
     e.preventDefault();
     var rect = profile.getBoundingClientRect(),
       scale = layout.width / rect.width;
