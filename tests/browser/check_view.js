@@ -569,6 +569,21 @@ function pdfPageSizes(pdf) {
   return sizes;
 }
 
+// The text of each page of a PDF, by poppler's pdftotext; null without it.
+function pdfPages(file, count) {
+  const { execFileSync } = require('child_process');
+  const pages = [];
+  try {
+    for (let n = 1; n <= count; n++) {
+      pages.push(execFileSync('pdftotext', ['-layout', '-f', String(n), '-l', String(n), file, '-'],
+                              { encoding: 'utf8' }));
+    }
+  } catch (e) {
+    return null;
+  }
+  return pages;
+}
+
 async function printing(browser) {
   const page = await open(browser, builtPage, 2560);
   await page.emulateMediaType('print');
@@ -583,8 +598,33 @@ async function printing(browser) {
         laid[0] === '1000' && laid[1] === 'table-header-group' && laid[2] !== 'none' &&
         /^km 0 to 104$/.test(laid[3]), JSON.stringify(laid));
   const pdf = Buffer.from(await page.pdf({ format: 'A4', landscape: true, preferCSSPageSize: true }));
-  const blank = pdfPageSizes(pdf).filter((size) => size < 300);
-  check('on paper: no blank page', blank.length === 0, JSON.stringify(pdfPageSizes(pdf)));
+  const sizes = pdfPageSizes(pdf);
+  const blank = sizes.filter((size) => size < 300);
+  check('on paper: no blank page', blank.length === 0, JSON.stringify(sizes));
+  const file = path.join(buildDir, 'view-print.pdf');
+  fs.writeFileSync(file, pdf);
+  const pages = pdfPages(file, sizes.length);
+  if (pages === null) {
+    console.log('skipped: the printed pages one by one (pdftotext of poppler-utils is not installed)');
+  } else {
+    // The chart whole on one page: its range, its first and last lanes and
+    // its km axis with the route's end.
+    const chart = pages.findIndex((t) => t.includes('Along the line: km 0 to 104'));
+    const text = chart >= 0 ? pages[chart] : '';
+    check('on paper: the chart on one page with its lanes and its km axis', chart >= 0 &&
+          ['stations', 'terrain, tunnels', 'adhesion', '97 end', 'CRINALE C.LE', 'PIANURA S.M.N.']
+            .every((w) => text.includes(w)), 'page ' + (chart + 1) + ': ' + text.slice(0, 300));
+    check('on paper: no word of zooming in', pages.every((t) => !/zoom in/.test(t)));
+    // A table over several pages has its heading row on each.
+    const signalPages = pages.filter((t) => /\bsx +s1 +s2 +s3 +rapp\b/.test(t)).length;
+    check('on paper: a long table repeats its header on each page', signalPages >= 2, signalPages);
+    const { execFileSync } = require('child_process');
+    try {
+      execFileSync('pdftoppm', ['-r', '60', '-png', file, path.join(buildDir, 'view-print')]);
+    } catch (e) {
+      /* the pictures are for a person to look at */
+    }
+  }
   await page.close();
 }
 

@@ -98,16 +98,19 @@ function altitudePath(y, height) {
   return d + 'V' + num(height - 6) + 'H' + num(X(view.from)) + 'Z';
 }
 
+// A value written in the gutter, which stays still, and its rule across the
+// plot, under the profile that it measures.
 Renderer.prototype.valueTick = function (y, text) {
-  y += TITLE;
   this.fixed +=
     '<text class="value-tick" x="' +
     num(layout.plotLeft - 4) +
     '" y="' +
-    num(y + 3.5) +
+    num(y + TITLE + 3.5) +
     '">' +
     esc(text) +
-    '</text><line class="value-rule" x1="' +
+    '</text>';
+  this.body +=
+    '<line class="value-rule" x1="' +
     num(layout.plotLeft) +
     '" x2="' +
     num(layout.plotLeft + layout.plotWidth) +

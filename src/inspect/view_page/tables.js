@@ -54,6 +54,9 @@ export function tables() {
       b.className = 'sort';
       b.textContent = th.textContent;
       b.title = 'Sort by ' + th.textContent;
+      // On paper the title is written without its button, which a header
+      // repeated on the next page would leave blank.
+      th.setAttribute('data-title', th.textContent);
       th.textContent = '';
       th.appendChild(b);
       b.addEventListener('click', function () {
