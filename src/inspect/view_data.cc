@@ -4,6 +4,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "inspect/view_tables.h"
 #include "model/cells.h"
 
@@ -127,6 +128,18 @@ class DataWriter {
     return "[" + out + "]";
   }
 
+  /// [start, end, radius, "FILE:LINE"] of every curve, the radius in metres
+  /// and negative for a curve to the right.
+  std::string Curves() const {
+    std::string out;
+    for (const ViewCurve& c : FindCurves(s_, records_)) {
+      int64_t radius = CurveRadius(c) * (c.turn > 0 ? 1 : -1);
+      Add(out, "[" + N(c.start) + "," + N(c.end) + "," + N(radius) + "," +
+                   Q(c.record ? PlaceText(c.record->place) : "") + "]");
+    }
+    return "[" + out + "]";
+  }
+
   static std::string Diagnostics(const std::vector<ViewDiagnostic>& diagnostics) {
     std::string out;
     for (const ViewDiagnostic& d : diagnostics) {
@@ -176,8 +189,8 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
       (LastCellSpeedDrop(s, records) >= 0
            ? "[" + N(LastCellSpeedDrop(s, records)) + "," + Q(kLastCellSpeedRule) + "]"
            : std::string("null")) +
-      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"plan\":" + plan_json +
-      ",\"diagnostics\":" + DataWriter::Diagnostics(diagnostics) +
+      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"curves\":" + w.Curves() +
+      ",\"plan\":" + plan_json + ",\"diagnostics\":" + DataWriter::Diagnostics(diagnostics) +
       ",\"editor\":" + DataWriter::Editor(s) +
       ",\"routeEnd\":" + (route_end > 0 && route_end < f.axis_metres ? N(route_end) : "null") + "}";
   // Inside a <script> element "</" or "<!--" would change how the element

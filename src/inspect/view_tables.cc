@@ -8,6 +8,7 @@
 #include "inspect/dump_format.h"
 #include "inspect/page_numbers.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "model/cells.h"
 
 namespace percorso {
@@ -173,6 +174,19 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
   return t.Take();
 }
 
+std::string Curves(const ViewScenario& s, const RecordIndex& records, bool src) {
+  Table t("curve-table", "Curves", {"km", "to km", "length (m)", "side", "radius (m)"}, src);
+  for (const ViewCurve& c : FindCurves(s, records)) {
+    t.Row(c.start, c.end);
+    t.NumText(Kilometres(c.end));
+    t.Num(c.end - c.start);
+    t.Text(CurveSide(c));
+    t.Num(CurveRadius(c));
+    t.End({PlaceOf(c.record)});
+  }
+  return t.Take();
+}
+
 std::string Stretches(const ViewFeatures& f, const RecordIndex& records, bool src) {
   Table t("terrain-table", "Terrain and tunnels", {"km", "to km", "kind", "montagna"}, src);
   for (const ViewStretch& st : f.stretches) {
@@ -297,6 +311,7 @@ std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,
         return DecodeGradient(celle[i].pendenza).value_or(previous);
       },
       SignedPerMille);
+  if (s.tracciato) out += Curves(s, records, src);
   out +=
       Stretches(f, records, src) + SpeedBoards(s, f, records, src) + TextBoards(s, f, records, src);
   return out;

@@ -482,13 +482,23 @@ async function fragments(browser) {
   const said = await page.$eval('#range-said', (e) => [e.textContent, e.getAttribute('aria-live')]);
   check('a new range is said to a screen reader', said[0] === 'Chart shows km 0 to 7' && said[1] === 'polite',
         JSON.stringify(said));
-  // A station on the plan shows its stretch on the chart.
+  // A station on the plan shows its stretch on the chart; the plan follows
+  // the chart's range, drawn to scale with its scale bar.
+  await page.click('#zoom-all');
+  await pause(200);
+  const wholeBar = await page.$eval('#plan .plan-scale', (g) => +g.getAttribute('data-metres'));
+  const planned = await page.evaluate(() => +document.querySelector('#plan .plan-station:nth-child(7)').getAttribute('data-metres'));
   await page.click('#plan .plan-station:nth-child(7) circle');
   await pause(200);
-  const planned = await page.evaluate(() => +document.querySelector('#plan .plan-station:nth-child(7)').getAttribute('data-metres'));
   const fromPlan = await range(page);
   check('a station on the plan shows it on the chart', fromPlan[0] === planned - 2000 && fromPlan[1] === planned + 2000,
         JSON.stringify(fromPlan) + ' for ' + planned);
+  await pause(200);
+  const plan = await page.evaluate(() => [
+    +document.querySelector('#plan .plan-scale').getAttribute('data-metres'),
+    document.querySelectorAll('#plan .plan-station').length]);
+  check('the plan follows the chart, its scale bar shorter', plan[0] < wholeBar && plan[1] >= 1 &&
+        plan[1] < 16, JSON.stringify([wholeBar, plan]));
   const summary = await page.$eval('p.summary', (p) => p.textContent);
   check('one of a kind is said in the singular', !/\b1 [a-z-]+s\b/.test(summary) && /cut-off/.test(summary), summary);
   check('the page has one main landmark', await page.$$eval('main', (m) => m.length) === 1);

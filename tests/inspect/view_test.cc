@@ -10,6 +10,7 @@
 #include "compiler/compile.h"
 #include "driver/cli.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "inspect/view_page.h"
 #include "inspect/view_tables.h"
 #include "io/file_names.h"
@@ -102,6 +103,45 @@ TEST(ViewPageTest, BuiltinScenario) {
   EXPECT_NE(data.find("speed board at km 16.800\\nposizione 16800 m\\nvas 110 km/h \u00b7 vbs 115 "
                       "km/h \u00b7 vcs 120 km/h \u00b7 strisces 0\\nvad 110 km/h"),
             std::string::npos);
+}
+
+// The curves are read back off the geometry: where they start and end, their
+// side and radius as the classes give them, and the entry that made each.
+TEST(ViewPageTest, CurvesAreFoundOnTheGeometry) {
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  std::vector<SourceEntry> records;
+  MemorySourceFiles files(
+      testing::LineFile({"curvas2, 1000, 400", "curvad6, 2000, 300", "curvad1, 2300, 500"}),
+      testing::TrainFile({}));
+  memorizza_percorso(s, true, files, &records);
+  ASSERT_EQ(s.diagnostic.stato, 0);
+  ViewScenario v = ViewOfModel(s, records);
+  RecordIndex index(v.entries);
+  std::vector<ViewCurve> curves = FindCurves(v, index);
+  ASSERT_EQ(curves.size(), 3u);
+  struct Expected {
+    int64_t start, end;
+    const char* side;
+    int64_t radius;
+    int line;
+  };
+  const Expected expected[] = {{1000, 1400, "left", 5000, 4},
+                               {2000, 2300, "right", 333, 5},
+                               {2300, 2800, "right", 10000, 6}};
+  for (size_t i = 0; i < curves.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(curves[i].start, expected[i].start);
+    EXPECT_EQ(curves[i].end, expected[i].end);
+    EXPECT_STREQ(CurveSide(curves[i]), expected[i].side);
+    EXPECT_EQ(CurveRadius(curves[i]), expected[i].radius);
+    ASSERT_NE(curves[i].record, nullptr);
+    EXPECT_EQ(curves[i].record->place.line, expected[i].line);
+  }
+  std::string page = RenderViewPage(v);
+  EXPECT_NE(page.find("id=\"curve-table\""), std::string::npos);
+  EXPECT_NE(Data(page).find("\"curves\":[[1000,1400,5000,\"linea.txt:4\"],"), std::string::npos);
 }
 
 // The drop of the line speed to 0 on the last cell comes from no entry: its

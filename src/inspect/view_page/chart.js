@@ -4,7 +4,7 @@ import { km, num } from './helpers.js';
 import { ROW_TITLES, Renderer, diagnosticMarks, resetTips } from './rows.js';
 import { axisTicks, extensionMarkup, renderTopAxis } from './axis.js';
 import { cursorMetres, showCursor } from './cursor.js';
-import { drawPlanStretch } from './plan.js';
+import { drawPlanStretch, planFollowsChart } from './plan.js';
 
 // A signal's kilometre, as its label once the range is narrow enough to
 // tell signals apart.
@@ -78,6 +78,7 @@ export function render() {
   layout.gridHeight = gridHeight;
   if (hadFocus) chart.focus({ preventScroll: true });
   renderTopAxis(ticks);
+  planFollowsChart();
   rangeTexts(layout.drawnOnce);
   layout.drawnOnce = true;
   drawPlanStretch();

@@ -26,6 +26,7 @@ export function legend() {
     ['series speed', 'line speed'],
     ['series gradient', 'gradient'],
     ['series altitude', 'altitude'],
+    ['series curvature', 'curve: 1000 / radius, left up, right down'],
     ['series adhesion', 'adhesion'],
   ];
   if (ROUTE_END !== null) {

@@ -2,7 +2,7 @@
 import { D, chart, layout, planSvg, profile, tooltip } from './state.js';
 import { first, lastAtOrBefore, metresAt, num } from './helpers.js';
 import { tips } from './rows.js';
-import { altitudeAt } from './profiles.js';
+import { altitudeAt, curveAt } from './profiles.js';
 import { drag } from './zoom.js';
 import { valueAt } from './cursor.js';
 import { planTips } from './plan.js';
@@ -10,6 +10,24 @@ import { openInEditor, tipPlace } from './sources.js';
 
 var activeFeature = null;
 export function seriesTip(id, m) {
+  if (id === 'curvature') {
+    var c = curveAt(m);
+    if (!c) return 'km ' + (m / 1000).toFixed(3) + '\nstraight track';
+    return (
+      'curve to the ' +
+      (c[2] > 0 ? 'left' : 'right') +
+      ', radius ' +
+      Math.abs(c[2]) +
+      ' m\nkm ' +
+      (c[0] / 1000).toFixed(3) +
+      ' to ' +
+      (c[1] / 1000).toFixed(3) +
+      ', ' +
+      (c[1] - c[0]) +
+      ' m' +
+      (c[3] ? '\n' + c[3] : '')
+    );
+  }
   var runs =
     id === 'speed' ? D.speed : id === 'gradient' || id === 'altitude' ? D.gradient : D.adhesion;
   var value = valueAt(runs, m);
