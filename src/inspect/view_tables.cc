@@ -18,6 +18,9 @@ std::string N(int64_t v) {
   return std::to_string(v);
 }
 
+/// The rows of a table that stand in the page as it loads.
+constexpr size_t kLiveRows = 50;
+
 /// One table under construction: a heading, a header row and body rows.
 class Table {
  public:
@@ -34,6 +37,10 @@ class Table {
   /// Opens a row at `from`..`to` metres, its first cell the kilometre of
   /// `from`. Cells are numbers, set to the right, unless marked as text.
   void Row(int64_t from, int64_t to) {
+    // The rows past the first few wait in a template that the page's script
+    // puts in the table as it comes near the window: a long route's tables
+    // would otherwise make most of the page's elements.
+    if (rows_ == kLiveRows) out_ += "<template class=\"more-rows\">";
     out_ += "<tr data-m=\"" + N(from) + "\"";
     if (to != from) out_ += " data-to=\"" + N(to) + "\"";
     // The kilometre links to the row's stretch on the chart, with a kilometre
@@ -68,9 +75,15 @@ class Table {
   /// The heading with the number of rows, then the table.
   std::string Take() {
     if (rows_ == 0) out_ += "<tr class=\"none\"><td colspan=\"20\">none</td></tr>\n";
+    if (rows_ > kLiveRows) out_ += "</template>";
+    std::string more = rows_ > kLiveRows
+                           ? "<noscript><p class=\"note\">" +
+                                 N(static_cast<int64_t>(rows_ - kLiveRows)) +
+                                 " more rows show with the page's script.</p></noscript>\n"
+                           : "";
     return "<h3 id=\"" + std::string(id_) + "-title\">" + std::string(title_) +
            " <span class=\"count\">(" + N(static_cast<int64_t>(rows_)) + ")</span></h3>\n" +
-           std::move(out_) + "</tbody></table></div>\n";
+           std::move(out_) + "</tbody></table></div>\n" + more;
   }
 
  private:

@@ -395,6 +395,19 @@ async function stationNames(browser) {
             found[2] === 0 && (count === 0 || found[0] === count), JSON.stringify(found));
       const clash = await overlaps(page, '.row-stations text:not(.row-title)');
       check(what + ': no station name over another', clash.length === 0, clash.slice(0, 3).join('; '));
+      if (url === longPage && width === 1280) {
+        // A long table's rows wait until it comes near the window.
+        const rows = () => page.$eval('#signal-table', (t) => [t.querySelectorAll('tbody tr[data-m]').length,
+          +/\((\d+)\)/.exec(document.getElementById('signal-table-title').textContent)[1]]);
+        const before = await rows();
+        const elements = await page.evaluate(() => document.getElementsByTagName('*').length);
+        await page.$eval('#signal-table', (t) => t.scrollIntoView());
+        await pause(300);
+        const after = await rows();
+        check(what + ': a long table fills in as it comes near', before[0] === 50 && after[0] === after[1] &&
+              after[1] > 400, JSON.stringify([before, after]));
+        check(what + ': the page loads with few elements', elements < 12000, elements);
+      }
       await page.close();
     }
   }

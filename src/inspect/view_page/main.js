@@ -6,7 +6,7 @@ import { render } from './chart.js';
 import { bringChartIntoView, hashRangeText, showFromHash } from './zoom.js';
 import { renderPlan } from './plan.js';
 import { legend } from './legend.js';
-import { tables } from './tables.js';
+import { allTables, tables } from './tables.js';
 import { linkPlaces } from './sources.js';
 
 var resizeTimer = null;
@@ -24,6 +24,7 @@ function printing(on) {
   render();
 }
 window.addEventListener('beforeprint', function () {
+  allTables();
   printing(true);
 });
 window.addEventListener('afterprint', function () {
@@ -33,6 +34,7 @@ if (window.matchMedia) {
   var printQuery = window.matchMedia('print');
   if (printQuery.addEventListener) {
     printQuery.addEventListener('change', function (e) {
+      if (e.matches) allTables();
       printing(e.matches);
     });
   }

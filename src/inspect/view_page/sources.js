@@ -2,6 +2,7 @@
 // open the file at that line in the author's editor, when the page was made
 // with an editor's address; plain text otherwise.
 import { D } from './state.js';
+import { allRows } from './tables.js';
 
 var PLACE = /^(.+?):(\d+)(?::(\d+))?$/;
 
@@ -61,15 +62,22 @@ function linkCodes(codes) {
   });
 }
 
-// Every place written on the page, in the messages and the tables, made a
-// link to the editor: a table's when it comes near the window, so that a
-// long route's thousands of rows cost nothing before.
+// A table as it comes near the window: its waiting rows put in, its places
+// made links to the editor. A long route's thousands of rows cost nothing
+// before.
+export function tableNear(box) {
+  var table = box.querySelector('table');
+  if (table) allRows(table);
+  if (D.editor && D.editor.url) linkCodes(box.querySelectorAll('td.src code'));
+}
+
+// The messages' places made links to the editor; each table's rows and
+// places as it comes near the window.
 export function linkPlaces() {
-  if (!D.editor || !D.editor.url) return;
-  linkCodes(document.querySelectorAll('#diagnostics code.place'));
+  if (D.editor && D.editor.url) linkCodes(document.querySelectorAll('#diagnostics code.place'));
   var boxes = document.querySelectorAll('.table-box');
   if (!window.IntersectionObserver) {
-    linkCodes(document.querySelectorAll('td.src code'));
+    Array.prototype.forEach.call(boxes, tableNear);
     return;
   }
   var watch = new IntersectionObserver(
@@ -77,10 +85,10 @@ export function linkPlaces() {
       entries.forEach(function (e) {
         if (!e.isIntersecting) return;
         watch.unobserve(e.target);
-        linkCodes(e.target.querySelectorAll('td.src code'));
+        tableNear(e.target);
       });
     },
-    { rootMargin: '400px' },
+    { rootMargin: '600px' },
   );
   Array.prototype.forEach.call(boxes, function (box) {
     watch.observe(box);

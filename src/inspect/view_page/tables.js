@@ -1,6 +1,18 @@
 // The tables: sorted by a click on a column's title, a row shown on the chart.
 import { bringChartIntoView, say, setRange } from './zoom.js';
 
+// The rows that wait in a table's template, put in its body.
+export function allRows(table) {
+  var waiting = table.querySelectorAll('template.more-rows');
+  Array.prototype.forEach.call(waiting, function (t) {
+    t.parentNode.insertBefore(t.content, t);
+    t.parentNode.removeChild(t);
+  });
+}
+export function allTables() {
+  Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), allRows);
+}
+
 function cellKey(row, column) {
   if (column === 0) return +row.getAttribute('data-m');
   var cell = row.cells[column];
@@ -9,6 +21,7 @@ function cellKey(row, column) {
 function sortTable(table, column, th) {
   var body = table.tBodies[0];
   if (!body) return;
+  allRows(table);
   var rows = Array.prototype.slice.call(body.rows).filter(function (r) {
     return r.hasAttribute('data-m');
   });
