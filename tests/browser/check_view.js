@@ -109,12 +109,41 @@ async function widths(browser) {
       await axeCheck(faulty, width + ' px, a long list of warnings');
       await faulty.close();
     }
+    const marks = await markContrast(page);
+    check(width + ' px: every kind of mark has a contrast of at least 3:1', marks.length === 0, marks.join('; '));
     const contrast = await lowContrast(page);
     check(width + ' px: every text has a contrast of at least 4.5:1', contrast.length === 0,
           contrast.slice(0, 5).join('; '));
     await page.screenshot({ path: path.join(buildDir, 'view-' + width + '.png'), fullPage: true });
     await page.close();
   }
+}
+
+// The marks of the chart against the white page: at least 3:1, by the fill
+// (or, for a mark drawn as a ring, the stroke) of each kind.
+async function markContrast(page) {
+  return page.evaluate(() => {
+    function rgb(text) {
+      const m = /rgba?\(([\d.]+), ([\d.]+), ([\d.]+)/.exec(text);
+      return m ? [+m[1], +m[2], +m[3]] : null;
+    }
+    function luminance(c) {
+      const f = (v) => { v /= 255; return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4); };
+      return 0.2126 * f(c[0]) + 0.7152 * f(c[1]) + 0.0722 * f(c[2]);
+    }
+    const out = [];
+    for (const selector of ['.station-area', '.stretch:not(.tunnel) rect', '.slowdown-bar',
+      '.signal.sx1 .glyph', '.signal.sx2 .glyph', '.slowdown-board.warning .glyph', '.speed-board .glyph',
+      '.text-board .glyph', '.series.speed', '.series.adhesion', '.series.curvature', '.diagnostic-mark .glyph']) {
+      const e = document.querySelector('#profile ' + selector);
+      if (!e) continue;
+      const style = getComputedStyle(e);
+      const c = rgb(style.fill !== 'none' && !/255, 255, 255/.test(style.fill) ? style.fill : style.stroke);
+      const r = 1.05 / (luminance(c) + 0.05);
+      if (r < 3) out.push(selector + ' ' + r.toFixed(2));
+    }
+    return out;
+  });
 }
 
 // The labels of the chart: each inside the plot, none over a mark that is not

@@ -303,7 +303,11 @@ function placeStationLabels(screen, taken, width, height, from, to) {
         '"/>';
     }
     svg +=
-      '<circle cx="' +
+      '<circle class="hit" cx="' +
+      num(p.x) +
+      '" cy="' +
+      num(p.y) +
+      '" r="12"/><circle cx="' +
       num(p.x) +
       '" cy="' +
       num(p.y) +
