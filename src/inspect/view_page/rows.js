@@ -332,25 +332,27 @@ var STATION_LEVELS = 6;
 // Upright names: the room each takes across, and the longest one drawn
 // whole (a longer one is cut short; its full name is in its tooltip).
 var UPRIGHT_GAP = 14,
+  TIGHTEST_GAP = 12.5,
   UPRIGHT_LONGEST = 170;
 
 // The x of each upright name, in order: as near its mark as it can be, at
-// least UPRIGHT_GAP from the next, all inside left..right. Null when they do
-// not fit.
+// least UPRIGHT_GAP from the next (or, when that is too much for them all,
+// down to TIGHTEST_GAP), all inside left..right. Null when they do not fit.
 export function spreadUpright(xs, left, right) {
   var n = xs.length;
   if (n === 0) return [];
-  if ((n - 1) * UPRIGHT_GAP > right - left) return null;
+  var gap = n > 1 ? Math.min(UPRIGHT_GAP, (right - left) / (n - 1)) : UPRIGHT_GAP;
+  if (gap < TIGHTEST_GAP) return null;
   // Runs of names that push each other apart, each centred on its marks.
   var runs = [];
   xs.forEach(function (x, i) {
     runs.push({ first: i, count: 1, sum: x, at: x });
     for (;;) {
       var r = runs[runs.length - 1];
-      var centred = r.sum / r.count - ((r.count - 1) * UPRIGHT_GAP) / 2;
-      r.at = Math.max(left, Math.min(right - (r.count - 1) * UPRIGHT_GAP, centred));
+      var centred = r.sum / r.count - ((r.count - 1) * gap) / 2;
+      r.at = Math.max(left, Math.min(right - (r.count - 1) * gap, centred));
       var q = runs[runs.length - 2];
-      if (!q || q.at + q.count * UPRIGHT_GAP <= r.at) break;
+      if (!q || q.at + q.count * gap <= r.at) break;
       q.count += r.count;
       q.sum += r.sum;
       runs.pop();
@@ -358,7 +360,7 @@ export function spreadUpright(xs, left, right) {
   });
   var out = [];
   runs.forEach(function (r) {
-    for (var k = 0; k < r.count; k++) out.push(r.at + k * UPRIGHT_GAP);
+    for (var k = 0; k < r.count; k++) out.push(r.at + k * gap);
   });
   return out;
 }
