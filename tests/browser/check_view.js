@@ -436,6 +436,13 @@ async function stationNames(browser) {
         check(what + ': a long table fills in as it comes near', before[0] === 50 && after[0] === after[1] &&
               after[1] > 400, JSON.stringify([before, after]));
         check(what + ': the page loads with few elements', elements < 12000, elements);
+        // On paper too, every station is named.
+        await page.emulateMediaType('print');
+        await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+        await pause(200);
+        const printed = await page.evaluate(() => document.querySelectorAll('.row-stations .station-label').length);
+        check(what + ': printed, every station named', printed === found[0], printed + ' of ' + found[0]);
+        await page.emulateMediaType('screen');
       }
       await page.close();
     }
