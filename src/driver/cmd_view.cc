@@ -127,7 +127,15 @@ int ViewSources(CommandContext& ctx) {
   CompileOutcome outcome = memorizza_percorso(s, /*with_geometry=*/true, sources, &records);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
   ViewScenario v = ViewOfModel(s, std::move(records));
-  v.diagnostics = PageDiagnostics(outcome.diagnostics);
+  // The page lists everything the check finds, not only what stopped the
+  // compile; standard error and the exit status stay those of the compile.
+  CompileOutcome checked = CheckScenario(s.line_key, s.train_key, /*with_geometry=*/true, sources);
+  if (!checked.io_error.empty()) return Fail(ctx.err, checked.io_error);
+  v.diagnostics = PageDiagnostics(checked.diagnostics);
+  v.editor = o.Value("--editor").value_or("");
+  for (const std::string& given : {line, train}) {
+    v.source_paths.emplace_back(given, AbsolutePath(given));
+  }
   std::string path = o.Value("-o").value_or(JoinPath(
       dir, Utf8FromWindows1252(s.line_key) + "_" + Utf8FromWindows1252(s.train_key) + ".html"));
   const std::string inputs[] = {line, train};

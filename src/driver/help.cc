@@ -139,6 +139,10 @@ std::vector<CommandDefinition> BuildCommands() {
         {"", 'o', "FILE", "the page to write; - for standard output"},
         {"line-key", 0, "K", "the line key (default: from the files in DIR)"},
         {"train-key", 0, "K", "the train key (default: from the files in DIR)"},
+        {"editor", 0, "URL",
+         "with --line, each FILE:LINE on the page opens the file in your editor at this "
+         "address, {path} {line} {column} filled in, e.g. vscode://file{path}:{line}:{column} "
+         "(docs/view.md)"},
         kWaitOption,
         kQuietOption,
         kHelpOption},

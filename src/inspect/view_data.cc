@@ -4,6 +4,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "inspect/view_tables.h"
 #include "model/cells.h"
 
@@ -127,13 +128,35 @@ class DataWriter {
     return "[" + out + "]";
   }
 
+  /// [start, end, radius, "FILE:LINE"] of every curve, the radius in metres
+  /// and negative for a curve to the right.
+  std::string Curves() const {
+    std::string out;
+    for (const ViewCurve& c : FindCurves(s_, records_)) {
+      int64_t radius = CurveRadius(c) * (c.turn > 0 ? 1 : -1);
+      Add(out, "[" + N(c.start) + "," + N(c.end) + "," + N(radius) + "," +
+                   Q(c.record ? PlaceText(c.record->place) : "") + "]");
+    }
+    return "[" + out + "]";
+  }
+
   static std::string Diagnostics(const std::vector<ViewDiagnostic>& diagnostics) {
     std::string out;
     for (const ViewDiagnostic& d : diagnostics) {
       Add(out, "[" + Q(d.severity) + "," + Q(d.place) + "," + Q(d.text) + "," +
-                   (d.metres ? N(*d.metres) : "null") + "]");
+                   (d.metres ? N(*d.metres) : "null") + "," + Q(d.group) + "]");
     }
     return "[" + out + "]";
+  }
+
+  /// The editor's address and each source's absolute path, or null.
+  static std::string Editor(const ViewScenario& s) {
+    if (s.editor.empty()) return "null";
+    std::string paths;
+    for (const auto& [given, absolute] : s.source_paths) {
+      Add(paths, Q(ValidUtf8(given)) + ":" + Q(ValidUtf8(absolute)));
+    }
+    return "{\"url\":" + Q(ValidUtf8(s.editor)) + ",\"paths\":{" + paths + "}}";
   }
 
  private:
@@ -162,9 +185,13 @@ std::string ViewDataJson(const ViewScenario& s, const ViewFeatures& f, const Rec
         return DecodeGradient(celle[i].pendenza).value_or(previous);
       }) +
       ",\"adhesion\":" + w.Runs([&](size_t i, int64_t) { return celle[i].aderenza; }) +
-      ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) +
-      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"plan\":" + plan_json +
-      ",\"diagnostics\":" + DataWriter::Diagnostics(diagnostics) +
+      ",\"speedFrom\":" + w.Places(EntryKind::kLineSpeed) + ",\"speedRule\":" +
+      (LastCellSpeedDrop(s, records) >= 0
+           ? "[" + N(LastCellSpeedDrop(s, records)) + "," + Q(kLastCellSpeedRule) + "]"
+           : std::string("null")) +
+      ",\"gradientFrom\":" + w.Places(EntryKind::kGradient) + ",\"curves\":" + w.Curves() +
+      ",\"plan\":" + plan_json + ",\"diagnostics\":" + DataWriter::Diagnostics(diagnostics) +
+      ",\"editor\":" + DataWriter::Editor(s) +
       ",\"routeEnd\":" + (route_end > 0 && route_end < f.axis_metres ? N(route_end) : "null") + "}";
   // Inside a <script> element "</" or "<!--" would change how the element
   // ends; a "<" occurs only inside strings, where \u003c reads the same.

@@ -96,12 +96,15 @@ std::vector<ViewDiagnostic> PageDiagnostics(const std::vector<Diagnostic>& diagn
   for (const Diagnostic& d : diagnostics) {
     std::optional<int64_t> metres;
     if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
-    out.push_back({d.severity == Severity::kWarning ? "warning" : "error",
-                   ValidUtf8(DiagnosticPlace(d.where)), ValidUtf8(DiagnosticMessage(d)), metres,
-                   d.where});
+    const bool warning = d.severity == Severity::kWarning;
+    std::string group = warning        ? (d.name.empty() ? "warning" : ValidUtf8(d.name))
+                        : d.stato != 0 ? "status " + std::to_string(d.stato)
+                                       : "error";
+    out.push_back({warning ? "warning" : "error", ValidUtf8(DiagnosticPlace(d.where)),
+                   ValidUtf8(DiagnosticMessage(d)), metres, d.where, std::move(group)});
     for (const Note& n : d.notes) {
-      out.push_back(
-          {"note", ValidUtf8(DiagnosticPlace(n.where)), ValidUtf8(n.text), std::nullopt, n.where});
+      out.push_back({"note", ValidUtf8(DiagnosticPlace(n.where)), ValidUtf8(n.text), std::nullopt,
+                     n.where, ""});
     }
   }
   return out;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/model.h"
@@ -25,6 +26,10 @@ struct ViewDiagnostic {
   /// The place in the sources, when it has one: a warning without metres is
   /// put at the position of the entry read there.
   SourceLocation where;
+  /// What the page groups it under: a warning's name ("misspelt-keyword"),
+  /// "status N" for an error with a status, "error" for one without; empty
+  /// for a note, which goes with the message before it.
+  std::string group;
 };
 
 /// A status that stopped the reading of the sources: the entries after its
@@ -52,6 +57,12 @@ struct ViewScenario {
   std::vector<ViewDiagnostic> diagnostics;
   /// From sources: the statuses that stopped the reading, in the order raised.
   std::vector<ViewStop> stops;
+  /// The address that opens a source file at a line in the author's editor,
+  /// with {path}, {line} and {column} in it; empty for none.
+  std::string editor;
+  /// Each source file's path as given, with its absolute path for the
+  /// editor's address.
+  std::vector<std::pair<std::string, std::string>> source_paths;
 };
 
 /// The page's view of a model compiled in memory: its keys, cells, table and

@@ -1,6 +1,7 @@
 #include "inspect/view_page.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -103,6 +104,7 @@ constexpr std::string_view kControls =
     "<button type=\"submit\">show</button>"
     "<span id=\"range-shown\" class=\"range-shown\"></span></form>"
     "<p id=\"range-note\" class=\"range-note\" role=\"status\" aria-live=\"polite\"></p>"
+    "<p id=\"range-said\" class=\"visually-hidden\" aria-live=\"polite\"></p>"
     "<svg id=\"km-top\" class=\"km-top\" aria-hidden=\"true\"></svg></div>\n";
 
 // What the keys do on the chart.
@@ -149,33 +151,105 @@ std::vector<ViewDiagnostic> Located(const ViewScenario& s) {
   return out;
 }
 
-/// The compile's messages, each linked to the stretch of the line it points at.
+/// One message of the list, linked to the stretch of the line it points at.
+std::string DiagnosticItem(const ViewDiagnostic& d, size_t index) {
+  std::string place =
+      d.place.empty() ? "" : "<code class=\"place\">" + HtmlEscape(d.place) + "</code>: ";
+  std::string out = "<li class=\"diagnostic " + HtmlEscape(d.severity) + "\" data-index=\"" +
+                    std::to_string(index) + "\">" + place + "<b>" + HtmlEscape(d.severity) +
+                    ":</b> " + HtmlEscape(d.text);
+  // A position off the line (a negative one) is still linked to its start.
+  if (d.metres) {
+    int64_t m = *d.metres;
+    out += " <a class=\"goto\" href=\"#km=" + KmLabel(std::max<int64_t>(0, m - 1000)) + "-" +
+           KmLabel(std::max<int64_t>(0, m) + 1000) + "\">km " + Kilometres(m) + "</a>";
+  }
+  return out;
+}
+
+/// What a group of messages is called in its summary.
+std::string GroupTitle(const std::string& severity, const std::string& group, size_t count) {
+  std::string counted = std::to_string(count) + " " + severity + (count == 1 ? "" : "s");
+  if (severity == "warning") {
+    return counted + " <code>[-W" + HtmlEscape(group) + "]</code>";
+  }
+  if (group.starts_with("status ")) {
+    int code = std::atoi(group.c_str() + 7);
+    return counted + ", " + HtmlEscape(group) + ": " + HtmlEscape(StatusMeaning(code));
+  }
+  return counted;
+}
+
+/// More messages than this are listed with their groups closed.
+constexpr size_t kOpenGroupsUpTo = 12;
+
+/// Every message that the check found, grouped by its name (a warning's name,
+/// an error's status) with their counts, each group folding away; the list
+/// scrolls within its box, so that it never pushes the chart out of sight.
 std::string DiagnosticList(const std::vector<ViewDiagnostic>& diagnostics) {
   if (diagnostics.empty()) return "";
+  struct Item {
+    std::string head, notes;
+  };
+  struct Group {
+    std::string severity, name;
+    std::vector<Item> items;
+  };
+  std::vector<Group> groups;
   size_t errors = 0, warnings = 0;
-  for (const ViewDiagnostic& d : diagnostics) {
-    errors += d.severity == "error";
-    warnings += d.severity == "warning";
-  }
-  std::string out = "<section id=\"diagnostics\" class=\"diagnostics\"><h2>" +
-                    std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-                    std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings") +
-                    " in the compile</h2>\n<ul>\n";
+  Group* last = nullptr;
   for (size_t i = 0; i < diagnostics.size(); ++i) {
     const ViewDiagnostic& d = diagnostics[i];
-    std::string place = d.place.empty() ? "" : HtmlEscape(d.place) + ": ";
-    out += "<li class=\"diagnostic " + HtmlEscape(d.severity) + "\" data-index=\"" +
-           std::to_string(i) + "\">" + place + "<b>" + HtmlEscape(d.severity) + ":</b> " +
-           HtmlEscape(d.text);
-    // A position off the line (a negative one) is still linked to its start.
-    if (d.metres) {
-      int64_t m = *d.metres;
-      out += " <a class=\"goto\" href=\"#km=" + KmLabel(std::max<int64_t>(0, m - 1000)) + "-" +
-             KmLabel(std::max<int64_t>(0, m) + 1000) + "\">km " + Kilometres(m) + "</a>";
+    if (d.severity == "note") {
+      // A note goes with the message before it.
+      if (last) last->items.back().notes += DiagnosticItem(d, i) + "</li>";
+      continue;
     }
-    out += "</li>\n";
+    errors += d.severity == "error";
+    warnings += d.severity == "warning";
+    std::string name = d.group.empty() ? d.severity : d.group;
+    auto found = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
+      return g.severity == d.severity && g.name == name;
+    });
+    if (found == groups.end()) {
+      groups.push_back({d.severity, name, {}});
+      found = groups.end() - 1;
+    }
+    last = &*found;
+    last->items.push_back({DiagnosticItem(d, i), ""});
   }
-  return out + "</ul></section>\n";
+  const bool open = errors + warnings <= kOpenGroupsUpTo;
+  std::string out =
+      "<section id=\"diagnostics\" class=\"diagnostics\" "
+      "aria-labelledby=\"diagnostics-title\"><h2 id=\"diagnostics-title\">" +
+      std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) +
+      (warnings == 1 ? " warning" : " warnings") + " found by the check</h2>\n";
+  if (groups.size() > 1) {
+    out +=
+        "<p class=\"diagnostic-tools\"><button type=\"button\" id=\"diagnostics-open\">"
+        "open every group</button> <button type=\"button\" id=\"diagnostics-close\">"
+        "close every group</button></p>\n";
+  }
+  out +=
+      "<div class=\"diagnostic-groups\" id=\"diagnostic-groups\" tabindex=\"0\" "
+      "role=\"region\" aria-label=\"The messages, by kind\">\n";
+  for (const Group& g : groups) {
+    out += "<details class=\"diagnostic-group " + HtmlEscape(g.severity) + "\" data-group=\"" +
+           HtmlEscape(g.name) + "\" data-count=\"" + std::to_string(g.items.size()) + "\"" +
+           (open ? " open" : "") + "><summary>" + GroupTitle(g.severity, g.name, g.items.size()) +
+           "</summary>\n<ul>\n";
+    for (const Item& item : g.items) {
+      out += item.head + (item.notes.empty() ? "" : "<ul class=\"notes\">" + item.notes + "</ul>") +
+             "</li>\n";
+    }
+    out += "</ul></details>\n";
+  }
+  return out + "</div></section>\n";
+}
+
+/// "1 station", "2 stations".
+std::string Counted(size_t n, std::string_view one, std::string_view many) {
+  return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
 
 std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
@@ -188,14 +262,18 @@ std::string Summary(const ViewScenario& s, const ViewFeatures& f) {
     cutoffs += tipo == kAbbattimentoNullo;
   }
   for (const ViewStretch& st : f.stretches) tunnels += st.tunnel;
-  return "<p class=\"summary\">" + std::to_string(s.celle.size()) + " cells, km 0 to " +
-         Kilometres(f.axis_metres) + " extended; " + std::to_string(f.stations.size()) +
-         " stations, " + std::to_string(counts[static_cast<int>(FeatureRow::kSignals)]) +
-         " signals, " + std::to_string(f.slowdowns.size()) + " slowdowns, " +
-         std::to_string(counts[static_cast<int>(FeatureRow::kSpeedBoards)]) + " speed boards, " +
-         std::to_string(counts[static_cast<int>(FeatureRow::kTextBoards)]) + " text boards, " +
-         std::to_string(markers) + " markers, " + std::to_string(cutoffs) + " cut-offs, " +
-         std::to_string(tunnels) + " tunnel stretches.</p>\n";
+  return "<p class=\"summary\">" + Counted(s.celle.size(), "cell", "cells") + ", km 0 to " +
+         Kilometres(f.axis_metres) + " extended; " +
+         Counted(f.stations.size(), "station", "stations") + ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kSignals)], "signal", "signals") + ", " +
+         Counted(f.slowdowns.size(), "slowdown", "slowdowns") + ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kSpeedBoards)], "speed board",
+                 "speed boards") +
+         ", " +
+         Counted(counts[static_cast<int>(FeatureRow::kTextBoards)], "text board", "text boards") +
+         ", " + Counted(markers, "marker", "markers") + ", " +
+         Counted(cutoffs, "cut-off", "cut-offs") + ", " +
+         Counted(tunnels, "tunnel stretch", "tunnel stretches") + ".</p>\n";
 }
 
 }  // namespace
@@ -213,7 +291,8 @@ std::string RenderViewPage(const ViewScenario& s) {
       line + ", train " + train + " \u2013 compiled scenario</title>\n<style>" +
       std::string(ViewPageStyle()) + "</style>\n</head>\n<body>\n";
   out += "<a class=\"skip\" href=\"#along\">Skip to the chart along the line</a>\n";
-  out += "<h1>Line " + line + ", train " + train + "</h1>\n" + StopBanner(s.stops) + Summary(s, f);
+  out += "<main>\n<h1>Line " + line + ", train " + train + "</h1>\n" + StopBanner(s.stops) +
+         Summary(s, f);
   out += DiagnosticList(diagnostics);
   out +=
       "<noscript><p class=\"note\">The plan and the rows along the line are drawn by the "
@@ -227,13 +306,18 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<section id=\"along\" class=\"along\" aria-labelledby=\"along-title\">"
       "<h2 id=\"along-title\" tabindex=\"-1\">Along the line</h2>\n" +
       std::string(kControls) +
+      "<a class=\"skip-chart-start\" href=\"#legend-title\">Skip past the chart</a>"
       "<div id=\"chart\" class=\"chart\" tabindex=\"0\" role=\"region\" "
       "aria-label=\"Chart along the line\" aria-describedby=\"chart-keys\"><svg "
       "id=\"profile\" class=\"profile\" role=\"group\" aria-label=\"Route along the "
-      "kilometres\"></svg></div>\n" +
-      std::string(kKeys) + "</section>\n" +
+      "kilometres\"></svg><svg id=\"profile-fixed\" class=\"profile-fixed\" "
+      "aria-hidden=\"true\"></svg></div>\n" +
+      std::string(kKeys) +
+      "<p class=\"skip-chart\"><a href=\"#legend-title\">Skip past the chart</a></p></section>\n" +
       "<div id=\"tooltip\" class=\"tooltip\" role=\"tooltip\" hidden></div>\n";
-  out += "<h2>Legend</h2>\n<div id=\"legend\" class=\"legend\"></div>\n";
+  out +=
+      "<h2 id=\"legend-title\" tabindex=\"-1\">Legend</h2>\n<div id=\"legend\" "
+      "class=\"legend\"></div>\n";
   // The script stands before the tables, so that the chart is drawn before
   // the browser has read them.
   out += "<script type=\"application/json\" id=\"view-data\">" +
@@ -244,7 +328,7 @@ std::string RenderViewPage(const ViewScenario& s) {
       "<h2 id=\"features\">Features</h2>\n<p class=\"note\">A click on a row, or on its "
       "kilometre, shows it on the chart; a click on a column's title sorts by it.</p>\n" +
       FeatureTables(s, f, records);
-  out += "</body>\n</html>\n";
+  out += "</main>\n</body>\n</html>\n";
   return out;
 }
 

@@ -84,7 +84,7 @@ PlanData MakePlan(const ViewScenario& s) {
   out.element = "<svg id=\"plan\" class=\"plan\" data-extent=\"" + ShortestDouble(min_x) + " " +
                 ShortestDouble(max_x) + " " + ShortestDouble(min_y) + " " + ShortestDouble(max_y) +
                 "\" data-points=\"" + std::to_string(count) +
-                "\" role=\"img\" aria-label=\"Plan of the line\"></svg>\n";
+                "\" role=\"group\" aria-label=\"Plan of the line\"></svg>\n";
   return out;
 }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "inspect/dump_format.h"
+#include "inspect/page_numbers.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "model/cells.h"
 
 namespace percorso {
@@ -15,6 +17,9 @@ namespace {
 std::string N(int64_t v) {
   return std::to_string(v);
 }
+
+/// The rows of a table that stand in the page as it loads.
+constexpr size_t kLiveRows = 50;
 
 /// One table under construction: a heading, a header row and body rows.
 class Table {
@@ -32,9 +37,16 @@ class Table {
   /// Opens a row at `from`..`to` metres, its first cell the kilometre of
   /// `from`. Cells are numbers, set to the right, unless marked as text.
   void Row(int64_t from, int64_t to) {
+    // The rows past the first few wait in a template that the page's script
+    // puts in the table as it comes near the window: a long route's tables
+    // would otherwise make most of the page's elements.
+    if (rows_ == kLiveRows) out_ += "<template class=\"more-rows\">";
     out_ += "<tr data-m=\"" + N(from) + "\"";
     if (to != from) out_ += " data-to=\"" + N(to) + "\"";
-    out_ += "><td>" + Kilometres(from) + "</td>";
+    // The kilometre links to the row's stretch on the chart, with a kilometre
+    // on either side: the keyboard's way to a row.
+    out_ += "><td><a href=\"#km=" + KmLabel(std::max<int64_t>(0, from - 1000)) + "-" +
+            KmLabel(to + 1000) + "\">" + Kilometres(from) + "</a></td>";
     ++rows_;
   }
   void Num(int64_t v) { out_ += "<td>" + N(v) + "</td>"; }
@@ -54,12 +66,24 @@ class Table {
     out_ += "</tr>\n";
   }
 
+  /// Closes the row with the rule that made it instead of a source line.
+  void EndWithRule(std::string_view rule) {
+    if (with_source_) out_ += "<td class=\"src rule\">" + HtmlEscape(std::string(rule)) + "</td>";
+    out_ += "</tr>\n";
+  }
+
   /// The heading with the number of rows, then the table.
   std::string Take() {
     if (rows_ == 0) out_ += "<tr class=\"none\"><td colspan=\"20\">none</td></tr>\n";
+    if (rows_ > kLiveRows) out_ += "</template>";
+    std::string more = rows_ > kLiveRows
+                           ? "<noscript><p class=\"note\">" +
+                                 N(static_cast<int64_t>(rows_ - kLiveRows)) +
+                                 " more rows show with the page's script.</p></noscript>\n"
+                           : "";
     return "<h3 id=\"" + std::string(id_) + "-title\">" + std::string(title_) +
            " <span class=\"count\">(" + N(static_cast<int64_t>(rows_)) + ")</span></h3>\n" +
-           std::move(out_) + "</tbody></table></div>\n";
+           std::move(out_) + "</tbody></table></div>\n" + more;
   }
 
  private:
@@ -152,9 +176,26 @@ std::string Changes(const ViewScenario& s, const RecordIndex& records, bool src,
       t.Row(m, m);
       t.NumText(text_of(v));
       t.NumText(i == 1 ? "" : (v > previous ? "+" : "") + N(v - previous));
-      t.End({PlaceOf(setter)});
+      if (kind == EntryKind::kLineSpeed && m == LastCellSpeedDrop(s, records)) {
+        t.EndWithRule(kLastCellSpeedRule);
+      } else {
+        t.End({PlaceOf(setter)});
+      }
     }
     previous = v;
+  }
+  return t.Take();
+}
+
+std::string Curves(const ViewScenario& s, const RecordIndex& records, bool src) {
+  Table t("curve-table", "Curves", {"km", "to km", "length (m)", "side", "radius (m)"}, src);
+  for (const ViewCurve& c : FindCurves(s, records)) {
+    t.Row(c.start, c.end);
+    t.NumText(Kilometres(c.end));
+    t.Num(c.end - c.start);
+    t.Text(CurveSide(c));
+    t.Num(CurveRadius(c));
+    t.End({PlaceOf(c.record)});
   }
   return t.Take();
 }
@@ -251,6 +292,18 @@ std::string BoardReading(std::string_view text) {
   return out;
 }
 
+int64_t LastCellSpeedDrop(const ViewScenario& s, const RecordIndex& records) {
+  size_t last = s.celle.size();
+  while (last > 1 && DecodeLineSpeed(s.celle[last - 1].velocita) == 0) --last;
+  // `last` is now the first cell of the zeros at the end.
+  if (last <= 1 || last >= s.celle.size()) return -1;
+  const int64_t from = CellMetres(static_cast<int64_t>(last));
+  for (const SourceEntry* r : records.OfKind(EntryKind::kLineSpeed)) {
+    if (RecordValue(*r, "speed") == 0 && RecordValue(*r, "position") >= from - 75) return -1;
+  }
+  return from;
+}
+
 std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,
                           const RecordIndex& records) {
   const bool src = !records.empty();
@@ -271,6 +324,7 @@ std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f,
         return DecodeGradient(celle[i].pendenza).value_or(previous);
       },
       SignedPerMille);
+  if (s.tracciato) out += Curves(s, records, src);
   out +=
       Stretches(f, records, src) + SpeedBoards(s, f, records, src) + TextBoards(s, f, records, src);
   return out;

@@ -19,6 +19,16 @@ namespace percorso {
 /// source column is left out when `records` is empty.
 std::string FeatureTables(const ViewScenario& s, const ViewFeatures& f, const RecordIndex& records);
 
+/// The rule that sets the line speed of the last cells: line speeds stop
+/// on reaching the last cell, so the cells from there on keep 0, whatever
+/// the last speed entry says.
+inline constexpr std::string_view kLastCellSpeedRule =
+    "no entry: line speeds stop on reaching the last cell, so the cells from here on keep 0";
+
+/// The metres from which the last cells keep that rule's 0: after the last
+/// cell with a speed, when no speed entry of 0 stands there. -1 otherwise.
+int64_t LastCellSpeedDrop(const ViewScenario& s, const RecordIndex& records);
+
 /// The text of a board as it reads: a text made of parenthesised lines, such
 /// as "(GALLERIA )(APPENNINO)", gives its lines trimmed and joined by " / ";
 /// any other text is only trimmed.

@@ -26,6 +26,9 @@ std::string JoinPath(std::string_view dir, std::string_view name);
 std::string_view BaseName(std::string_view path);
 /// The part of a path before its last separator, "." when there is none.
 std::string DirName(std::string_view path);
+/// `path` made absolute against the current directory, without resolving
+/// links; as given when the current directory cannot be told.
+std::string AbsolutePath(const std::string& path);
 
 /// What a path given for output names besides a file to replace.
 enum class NamedStream {

@@ -19,6 +19,16 @@ std::string ProgramDirectory() {
   return DirName(buf);
 }
 
+std::string AbsolutePath(const std::string& path) {
+  if (path.starts_with('/')) return path;
+  std::string buf(PATH_MAX, '\0');
+  if (getcwd(buf.data(), buf.size()) == nullptr) return path;
+  buf.resize(std::char_traits<char>::length(buf.c_str()));
+  std::string_view rest = path;
+  while (rest.starts_with("./")) rest.remove_prefix(2);
+  return JoinPath(buf == "/" ? "" : buf, rest);
+}
+
 namespace {
 
 /// The descriptor that a name of the process's own descriptors gives

@@ -40,6 +40,17 @@ std::string ProgramDirectory() {
   return "";
 }
 
+std::string AbsolutePath(const std::string& path) {
+  std::wstring wide = WideFromUtf8(path);
+  DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  DWORD n = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (n == 0 || n >= size) return path;
+  full.resize(n);
+  return Utf8FromWide(full);
+}
+
 bool CheckFileName(const std::string& /*dir*/, std::string_view name, std::string* reason) {
   for (char c : name) {
     if (static_cast<unsigned char>(c) < 32 || std::strchr("<>:\"/\\|?*", c) != nullptr) {

@@ -11,6 +11,8 @@ const builtPage = 'file://' + path.join(work, 'built', 'Pianura_Crinale_2731.htm
 const sourcesPage = 'file://' + path.join(work, 'sources.html');
 const faultyPage = 'file://' + path.join(work, 'faulty.html');
 const warnedPage = 'file://' + path.join(work, 'warned.html');
+const misspeltPage = 'file://' + path.join(work, 'misspelt.html');
+const longPage = fs.existsSync(path.join(work, 'long.html')) ? 'file://' + path.join(work, 'long.html') : null;
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 const geometry = JSON.parse(fs.readFileSync(path.join(work, 'geometry.json'), 'utf8'));
 
@@ -68,6 +70,19 @@ async function overlaps(page, selector) {
   });
 }
 
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+// axe-core's rules on the page as it stands: no serious or critical
+// violation.
+async function axeCheck(page, what) {
+  await page.evaluate(axeSource);
+  const found = await page.evaluate(() =>
+    window.axe.run(document, { resultTypes: ['violations'] }).then((r) =>
+      r.violations.map((v) => [v.impact, v.id, v.nodes.length, v.nodes[0].target.join(' ')])));
+  const bad = found.filter((v) => v[0] === 'serious' || v[0] === 'critical');
+  check(what + ': axe-core finds no serious or critical violation', bad.length === 0, JSON.stringify(bad));
+  return found;
+}
+
 async function widths(browser) {
   for (const width of [360, 800, 1280, 1920, 2560]) {
     const page = await open(browser, builtPage, width);
@@ -85,12 +100,50 @@ async function widths(browser) {
             found.join('; '));
     }
     await labelsAndText(page, width + ' px');
+    if ([360, 1280, 2560].includes(width)) {
+      await axeCheck(page, width + ' px, from files');
+      const fromSources = await open(browser, sourcesPage, width);
+      await axeCheck(fromSources, width + ' px, from sources');
+      await fromSources.close();
+      const faulty = await open(browser, misspeltPage, width);
+      await axeCheck(faulty, width + ' px, a long list of warnings');
+      await faulty.close();
+    }
+    const marks = await markContrast(page);
+    check(width + ' px: every kind of mark has a contrast of at least 3:1', marks.length === 0, marks.join('; '));
     const contrast = await lowContrast(page);
     check(width + ' px: every text has a contrast of at least 4.5:1', contrast.length === 0,
           contrast.slice(0, 5).join('; '));
     await page.screenshot({ path: path.join(buildDir, 'view-' + width + '.png'), fullPage: true });
     await page.close();
   }
+}
+
+// The marks of the chart against the white page: at least 3:1, by the fill
+// (or, for a mark drawn as a ring, the stroke) of each kind.
+async function markContrast(page) {
+  return page.evaluate(() => {
+    function rgb(text) {
+      const m = /rgba?\(([\d.]+), ([\d.]+), ([\d.]+)/.exec(text);
+      return m ? [+m[1], +m[2], +m[3]] : null;
+    }
+    function luminance(c) {
+      const f = (v) => { v /= 255; return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4); };
+      return 0.2126 * f(c[0]) + 0.7152 * f(c[1]) + 0.0722 * f(c[2]);
+    }
+    const out = [];
+    for (const selector of ['.station-area', '.stretch:not(.tunnel) rect', '.slowdown-bar',
+      '.signal.sx1 .glyph', '.signal.sx2 .glyph', '.slowdown-board.warning .glyph', '.speed-board .glyph',
+      '.text-board .glyph', '.series.speed', '.series.adhesion', '.series.curvature', '.diagnostic-mark .glyph']) {
+      const e = document.querySelector('#profile ' + selector);
+      if (!e) continue;
+      const style = getComputedStyle(e);
+      const c = rgb(style.fill !== 'none' && !/255, 255, 255/.test(style.fill) ? style.fill : style.stroke);
+      const r = 1.05 / (luminance(c) + 0.05);
+      if (r < 3) out.push(selector + ' ' + r.toFixed(2));
+    }
+    return out;
+  });
 }
 
 // The labels of the chart: each inside the plot, none over a mark that is not
@@ -197,10 +250,21 @@ async function zoom(browser) {
   const signals = await (await page.$('.row-signals')).boundingBox();
   const x = box.x + 40 + (box.width - 50) * 40 / 104;
   await page.mouse.move(x, signals.y + signals.height / 2);
+  // At the whole line the wheel scrolls the page; with Ctrl it zooms.
+  const scrolled = await page.evaluate(() => scrollY);
+  await page.mouse.wheel({ deltaY: 100 });
+  await pause(200);
+  const unzoomed = await range(page);
+  check('at the whole line the wheel scrolls the page', unzoomed[0] === 0 && unzoomed[1] === 104000 &&
+        await page.evaluate(() => scrollY) > scrolled, JSON.stringify(unzoomed));
+  await page.evaluate((y) => scrollTo(0, y), scrolled);
+  await pause(100);
+  await page.keyboard.down('Control');
   for (let i = 0; i < 8; i++) {
     await page.mouse.wheel({ deltaY: -300 });
     await new Promise((r) => setTimeout(r, 40));
   }
+  await page.keyboard.up('Control');
   await new Promise((r) => setTimeout(r, 300));
   const after = await range(page);
   check('a wheel zoom narrows the range to a few kilometres', after[1] - after[0] < 5000,
@@ -299,6 +363,92 @@ async function diagnostics(browser) {
   await warned.close();
 }
 
+// A long list of messages stays short: grouped by name, each group closed,
+// the chart still on the first screen; the groups open on demand.
+async function manyMessages(browser) {
+  const page = await open(browser, misspeltPage, 1280);
+  const groups = await page.$$eval('#diagnostics details.diagnostic-group', (d) =>
+    d.map((e) => [e.getAttribute('data-group'), +e.getAttribute('data-count'), e.open]));
+  const signals = await page.evaluate(() => document.querySelectorAll('#diagnostics li.warning').length);
+  check('many warnings: one group for their name, with their count, closed',
+        groups.length === 1 && groups[0][0] === 'misspelt-keyword' && groups[0][1] === signals &&
+        signals > 20 && groups[0][2] === false, JSON.stringify(groups) + ' of ' + signals);
+  const heading = await page.$eval('#diagnostics h2', (h) => h.textContent);
+  check('the heading counts them', heading === '0 errors, ' + signals + ' warnings found by the check', heading);
+  await page.click('#diagnostics summary');
+  await pause(100);
+  const box = await page.$eval('#diagnostic-groups', (e) => [e.scrollHeight, e.clientHeight]);
+  check('opened, the list scrolls inside its box', box[0] > box[1] && box[1] <= 900 * 0.4 + 1,
+        JSON.stringify(box));
+  const along = await page.$eval('#along', (e) => e.getBoundingClientRect().top);
+  check('the chart starts on the first screen', along < 900, along);
+  await page.close();
+}
+
+// Every FILE:LINE of the page opens the editor given by --editor.
+async function editorLinks(browser) {
+  const page = await open(browser, sourcesPage, 1280);
+  // A table's places become links as it comes near the window.
+  await page.$eval('#signal-table', (t) => t.scrollIntoView());
+  await pause(200);
+  const links = await page.$$eval('#signal-table td.src a.editor', (a) => a.map((e) => [e.textContent, e.getAttribute('href')]));
+  const first = links[0] || ['', ''];
+  const m = /^(.*):(\d+)$/.exec(first[0]);
+  check('a source line in a table opens the editor at that line', links.length > 10 && m &&
+        first[1] === 'vscode://file' + encodeURI(m[1]) + ':' + m[2] + ':1', JSON.stringify(first));
+  await page.close();
+  const plain = await open(browser, warnedPage, 1280);
+  const none = await plain.$$eval('a.editor', (a) => a.length);
+  check('without --editor, places stay text', none === 0, none);
+  // The warning's mark and a slowdown's warning board differ in shape.
+  const shapes = await plain.evaluate(() => [
+    document.querySelector('.row-diagnostics .feature .glyph').tagName,
+    document.querySelector('.slowdown-board.warning .glyph').tagName]);
+  check('a warning\'s mark and a warning board look different', shapes[0] !== shapes[1], JSON.stringify(shapes));
+  await plain.close();
+}
+
+// Every station named at the whole-line view, from 1280 px on, on the long
+// route too.
+async function stationNames(browser) {
+  const pages = [[builtPage, 16]].concat(longPage ? [[longPage, 0]] : []);
+  for (const [url, count] of pages) {
+    for (const width of [1280, 2560]) {
+      const page = await open(browser, url, width);
+      const found = await page.evaluate(() => [
+        JSON.parse(document.getElementById('view-data').textContent).stations.length,
+        document.querySelectorAll('.row-stations .station-label').length,
+        document.querySelectorAll('.row-stations .row-note').length]);
+      const what = path.basename(url) + ' at ' + width + ' px';
+      check(what + ': every station named at the whole-line view', found[0] === found[1] &&
+            found[2] === 0 && (count === 0 || found[0] === count), JSON.stringify(found));
+      const clash = await overlaps(page, '.row-stations text:not(.row-title)');
+      check(what + ': no station name over another', clash.length === 0, clash.slice(0, 3).join('; '));
+      if (url === longPage && width === 1280) {
+        // A long table's rows wait until it comes near the window.
+        const rows = () => page.$eval('#signal-table', (t) => [t.querySelectorAll('tbody tr[data-m]').length,
+          +/\((\d+)\)/.exec(document.getElementById('signal-table-title').textContent)[1]]);
+        const before = await rows();
+        const elements = await page.evaluate(() => document.getElementsByTagName('*').length);
+        await page.$eval('#signal-table', (t) => t.scrollIntoView());
+        await pause(300);
+        const after = await rows();
+        check(what + ': a long table fills in as it comes near', before[0] === 50 && after[0] === after[1] &&
+              after[1] > 400, JSON.stringify([before, after]));
+        check(what + ': the page loads with few elements', elements < 12000, elements);
+        // On paper too, every station is named.
+        await page.emulateMediaType('print');
+        await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+        await pause(200);
+        const printed = await page.evaluate(() => document.querySelectorAll('.row-stations .station-label').length);
+        check(what + ': printed, every station named', printed === found[0], printed + ' of ' + found[0]);
+        await page.emulateMediaType('screen');
+      }
+      await page.close();
+    }
+  }
+}
+
 async function tables(browser) {
   const page = await open(browser, sourcesPage, 1280);
   const counts = await page.evaluate(() => {
@@ -322,6 +472,9 @@ async function tables(browser) {
   // Sorted by a click on a column's title, both ways.
   const km = () => page.$$eval('#signal-table tbody tr', (r) => r.map((e) => +e.getAttribute('data-m')));
   const before = await km();
+  // A table is laid out as it comes near the window.
+  await page.$eval('#signal-table', (t) => t.scrollIntoView());
+  await pause(200);
   await page.click('#signal-table thead th:first-child button');
   await page.click('#signal-table thead th:first-child button');
   const after = await km();
@@ -358,7 +511,46 @@ async function fragments(browser) {
   await page.click('#controls button[type=submit]');
   await pause(100);
   const bad = await page.$eval('#range-note', (e) => e.textContent);
-  check('a box with no range says so', /\u201cforty\u201d in the box is not a range of kilometres/.test(bad), bad);
+  check('a box with no range says so', /\u201cforty\u201d in the box is neither a range of kilometres nor a station/.test(bad), bad);
+
+  // The box finds a station by its name, and takes negative kilometres.
+  await page.$eval('#range', (e) => { e.value = 'vernio'; });
+  await page.click('#controls button[type=submit]');
+  await pause(100);
+  const vernio = await page.evaluate(() => JSON.parse(document.getElementById('view-data').textContent)
+    .stations.find((s) => s[4] === 'VERNIO')[0]);
+  const byName = await range(page);
+  check('the box finds a station by its name', byName[0] === vernio - 2000 && byName[1] === vernio + 2000,
+        JSON.stringify(byName) + ' for ' + vernio);
+  await page.$eval('#range', (e) => { e.value = '-2-5'; });
+  await page.click('#controls button[type=submit]');
+  await pause(100);
+  const negative = await range(page);
+  check('the box takes a negative kilometre', negative[0] === 0 && negative[1] === 7000, JSON.stringify(negative));
+  await pause(400);
+  const said = await page.$eval('#range-said', (e) => [e.textContent, e.getAttribute('aria-live')]);
+  check('a new range is said to a screen reader', said[0] === 'Chart shows km 0 to 7' && said[1] === 'polite',
+        JSON.stringify(said));
+  // A station on the plan shows its stretch on the chart; the plan follows
+  // the chart's range, drawn to scale with its scale bar.
+  await page.click('#zoom-all');
+  await pause(200);
+  const wholeBar = await page.$eval('#plan .plan-scale', (g) => +g.getAttribute('data-metres'));
+  const planned = await page.evaluate(() => +document.querySelector('#plan .plan-station:nth-child(7)').getAttribute('data-metres'));
+  await page.click('#plan .plan-station:nth-child(7) circle');
+  await pause(200);
+  const fromPlan = await range(page);
+  check('a station on the plan shows it on the chart', fromPlan[0] === planned - 2000 && fromPlan[1] === planned + 2000,
+        JSON.stringify(fromPlan) + ' for ' + planned);
+  await pause(200);
+  const plan = await page.evaluate(() => [
+    +document.querySelector('#plan .plan-scale').getAttribute('data-metres'),
+    document.querySelectorAll('#plan .plan-station').length]);
+  check('the plan follows the chart, its scale bar shorter', plan[0] < wholeBar && plan[1] >= 1 &&
+        plan[1] < 16, JSON.stringify([wholeBar, plan]));
+  const summary = await page.$eval('p.summary', (p) => p.textContent);
+  check('one of a kind is said in the singular', !/\b1 [a-z-]+s\b/.test(summary) && /cut-off/.test(summary), summary);
+  check('the page has one main landmark', await page.$$eval('main', (m) => m.length) === 1);
 
   // The keyboard: arrows pan, + and - zoom; the box follows.
   await page.click('#zoom-all');
@@ -413,6 +605,8 @@ async function fragments(browser) {
     if (/^signal at km/.test(n.name || '')) named.push(n.name);
     (n.children || []).forEach(walk);
   })(tree);
+  const long = await zoomedPage.$$eval('.row-signals .feature', (f) => f.filter((e) => /cell \d/.test(e.getAttribute('aria-label'))).length);
+  check('a mark\'s name leaves its cells to its tooltip', long === 0, long);
   check('a screen reader finds every signal mark by its name', named.length ===
         await zoomedPage.$$eval('.row-signals .feature', (f) => f.length), named.length);
   await zoomedPage.close();
@@ -434,6 +628,21 @@ function pdfPageSizes(pdf) {
   return sizes;
 }
 
+// The text of each page of a PDF, by poppler's pdftotext; null without it.
+function pdfPages(file, count) {
+  const { execFileSync } = require('child_process');
+  const pages = [];
+  try {
+    for (let n = 1; n <= count; n++) {
+      pages.push(execFileSync('pdftotext', ['-layout', '-f', String(n), '-l', String(n), file, '-'],
+                              { encoding: 'utf8' }));
+    }
+  } catch (e) {
+    return null;
+  }
+  return pages;
+}
+
 async function printing(browser) {
   const page = await open(browser, builtPage, 2560);
   await page.emulateMediaType('print');
@@ -448,8 +657,33 @@ async function printing(browser) {
         laid[0] === '1000' && laid[1] === 'table-header-group' && laid[2] !== 'none' &&
         /^km 0 to 104$/.test(laid[3]), JSON.stringify(laid));
   const pdf = Buffer.from(await page.pdf({ format: 'A4', landscape: true, preferCSSPageSize: true }));
-  const blank = pdfPageSizes(pdf).filter((size) => size < 300);
-  check('on paper: no blank page', blank.length === 0, JSON.stringify(pdfPageSizes(pdf)));
+  const sizes = pdfPageSizes(pdf);
+  const blank = sizes.filter((size) => size < 300);
+  check('on paper: no blank page', blank.length === 0, JSON.stringify(sizes));
+  const file = path.join(buildDir, 'view-print.pdf');
+  fs.writeFileSync(file, pdf);
+  const pages = pdfPages(file, sizes.length);
+  if (pages === null) {
+    console.log('skipped: the printed pages one by one (pdftotext of poppler-utils is not installed)');
+  } else {
+    // The chart whole on one page: its range, its first and last lanes and
+    // its km axis with the route's end.
+    const chart = pages.findIndex((t) => t.includes('Along the line: km 0 to 104'));
+    const text = chart >= 0 ? pages[chart] : '';
+    check('on paper: the chart on one page with its lanes and its km axis', chart >= 0 &&
+          ['stations', 'terrain, tunnels', 'adhesion', '97 end', 'CRINALE C.LE', 'PIANURA S.M.N.']
+            .every((w) => text.includes(w)), 'page ' + (chart + 1) + ': ' + text.slice(0, 300));
+    check('on paper: no word of zooming in', pages.every((t) => !/zoom in/.test(t)));
+    // A table over several pages has its heading row on each.
+    const signalPages = pages.filter((t) => /\bsx +s1 +s2 +s3 +rapp\b/.test(t)).length;
+    check('on paper: a long table repeats its header on each page', signalPages >= 2, signalPages);
+    const { execFileSync } = require('child_process');
+    try {
+      execFileSync('pdftoppm', ['-r', '60', '-png', file, path.join(buildDir, 'view-print')]);
+    } catch (e) {
+      /* the pictures are for a person to look at */
+    }
+  }
   await page.close();
 }
 
@@ -469,6 +703,9 @@ async function printing(browser) {
     await tooltips(browser);
     await diagnostics(browser);
     await tables(browser);
+    await manyMessages(browser);
+    await editorLinks(browser);
+    await stationNames(browser);
     await fragments(browser);
     await printing(browser);
   } catch (e) {

@@ -3,13 +3,15 @@
 # (check_view.js): the built-in scenario drawn from its compiled files, the same
 # scenario drawn from its sources, and a faulty source with its messages.
 # Screenshots are left in BUILD_DIR as view-WIDTH.png for a person to look at.
-#   view_browser_test.sh PERCORSO BUILD_DIR
+# With GEN_ROUTE (percorso_gen_route) it also draws a generated 1000 km route.
+#   view_browser_test.sh PERCORSO BUILD_DIR [GEN_ROUTE]
 # Exits 77 (reported as skipped by CTest) when Chromium, Node.js or the pinned
 # puppeteer-core (npm ci in this folder) is missing.
 set -euo pipefail
 
 percorso=$1
 build_dir=$2
+gen_route=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 chromium=${PERCORSO_CHROMIUM:-/usr/bin/chromium}
 
@@ -39,7 +41,22 @@ fi
 
 "$percorso" init --dir "$work/sources" >/dev/null
 "$percorso" view --line "$work/sources/Pianura_Crinale_linea.txt" \
-  --train "$work/sources/Pianura_Crinale_2731-.txt" -o "$work/sources.html"
+  --train "$work/sources/Pianura_Crinale_2731-.txt" -o "$work/sources.html" \
+  --editor 'vscode://file{path}:{line}:{column}'
+
+# Every signal's keyword misspelt: a long list of warnings of one name.
+mkdir "$work/misspelt"
+cp "$work/sources/"*.txt "$work/misspelt/"
+sed -i 's/^segnale,/segnalle,/' "$work/misspelt/Pianura_Crinale_2731-.txt"
+"$percorso" view --line "$work/misspelt/Pianura_Crinale_linea.txt" \
+  --train "$work/misspelt/Pianura_Crinale_2731-.txt" -o "$work/misspelt.html" 2>/dev/null
+
+if [ -n "$gen_route" ]; then
+  mkdir "$work/long"
+  "$gen_route" 1000 "$work/long" >/dev/null
+  "$percorso" view --line "$work/long/Gen_1000_linea.txt" --train "$work/long/Gen_1000_1-.txt" \
+    -o "$work/long.html" 2>/dev/null
+fi
 
 # The signal at 20100 m moved onto the one at 15400 m: status 16.
 cp "$work/sources/"*.txt "$work/faulty/"

@@ -10,6 +10,7 @@
 #include "compiler/compile.h"
 #include "driver/cli.h"
 #include "inspect/text_out.h"
+#include "inspect/view_curves.h"
 #include "inspect/view_page.h"
 #include "inspect/view_tables.h"
 #include "io/file_names.h"
@@ -102,6 +103,70 @@ TEST(ViewPageTest, BuiltinScenario) {
   EXPECT_NE(data.find("speed board at km 16.800\\nposizione 16800 m\\nvas 110 km/h \u00b7 vbs 115 "
                       "km/h \u00b7 vcs 120 km/h \u00b7 strisces 0\\nvad 110 km/h"),
             std::string::npos);
+}
+
+// The curves are read back off the geometry: where they start and end, their
+// side and radius as the classes give them, and the entry that made each.
+TEST(ViewPageTest, CurvesAreFoundOnTheGeometry) {
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  std::vector<SourceEntry> records;
+  MemorySourceFiles files(
+      testing::LineFile({"curvas2, 1000, 400", "curvad6, 2000, 300", "curvad1, 2300, 500"}),
+      testing::TrainFile({}));
+  memorizza_percorso(s, true, files, &records);
+  ASSERT_EQ(s.diagnostic.stato, 0);
+  ViewScenario v = ViewOfModel(s, records);
+  RecordIndex index(v.entries);
+  std::vector<ViewCurve> curves = FindCurves(v, index);
+  ASSERT_EQ(curves.size(), 3u);
+  struct Expected {
+    int64_t start, end;
+    const char* side;
+    int64_t radius;
+    int line;
+  };
+  const Expected expected[] = {{1000, 1400, "left", 5000, 4},
+                               {2000, 2300, "right", 333, 5},
+                               {2300, 2800, "right", 10000, 6}};
+  for (size_t i = 0; i < curves.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(curves[i].start, expected[i].start);
+    EXPECT_EQ(curves[i].end, expected[i].end);
+    EXPECT_STREQ(CurveSide(curves[i]), expected[i].side);
+    EXPECT_EQ(CurveRadius(curves[i]), expected[i].radius);
+    ASSERT_NE(curves[i].record, nullptr);
+    EXPECT_EQ(curves[i].record->place.line, expected[i].line);
+  }
+  std::string page = RenderViewPage(v);
+  EXPECT_NE(page.find("id=\"curve-table\""), std::string::npos);
+  EXPECT_NE(Data(page).find("\"curves\":[[1000,1400,5000,\"linea.txt:4\"],"), std::string::npos);
+}
+
+// The drop of the line speed to 0 on the last cell comes from no entry: its
+// row and its tooltip name the rule, not the last speed entry's line.
+TEST(ViewPageTest, TheLastCellsSpeedNamesItsRule) {
+  Scenario s;
+  s.line_key = "L";
+  s.train_key = "T";
+  std::vector<SourceEntry> records;
+  MemorySourceFiles files(testing::LineFile({"pendenza, 0, 3"}),
+                          testing::TrainFile({"velocita, 0, 100", "velocita, 2000, 80"}));
+  memorizza_percorso(s, true, files, &records);
+  ASSERT_EQ(s.diagnostic.stato, 0);
+  ViewScenario v = ViewOfModel(s, records);
+  const int64_t last = LastCellSpeedDrop(v, RecordIndex(v.entries));
+  ASSERT_GT(last, 0);
+  std::string page = RenderViewPage(v);
+  size_t table = page.find("id=\"speed-table\"");
+  size_t row = page.find("<tr data-m=\"" + std::to_string(last) + "\"", table);
+  ASSERT_NE(row, std::string::npos);
+  std::string line = page.substr(row, page.find("</tr>", row) - row);
+  EXPECT_NE(line.find("<td class=\"src rule\">" + std::string(kLastCellSpeedRule) + "</td>"),
+            std::string::npos)
+      << line;
+  EXPECT_NE(Data(page).find("\"speedRule\":[" + std::to_string(last) + ",\""), std::string::npos);
 }
 
 TEST(ViewPageTest, FromSourcesTheTooltipsTellTheLinesAsWritten) {
@@ -238,7 +303,8 @@ TEST(ViewPageTest, TablesTellEveryFeatureWithItsSourceLine) {
   std::string page = RenderViewPage(ViewOfModel(s, records));
   EXPECT_EQ(TableRows(page, "signal-table"),
             std::vector<std::string>{"2.100|2|4|1|0|3|1|2|0|0|50|treno-.txt:4"});
-  EXPECT_NE(page.find("<tr data-m=\"2100\"><td>2.100</td><td>2</td>"), std::string::npos);
+  EXPECT_NE(page.find("<tr data-m=\"2100\"><td><a href=\"#km=1.1-3.1\">2.100</a></td><td>2</td>"),
+            std::string::npos);
   EXPECT_EQ(TableRows(page, "slowdown-table"),
             std::vector<std::string>{"7.000|7.500|40|500|7|1|30|treno-.txt:5"});
   EXPECT_EQ(TableRows(page, "station-table"),
@@ -341,30 +407,73 @@ TEST(ViewPageTest, DiagnosticsAreListedAndLinkedToTheirKilometre) {
   v.line_key = "L";
   v.train_key = "T";
   v.celle.resize(400);
-  v.diagnostics = {{"error", "t-.txt:4:1", "status 16, position 15400 m: <taken>", 15400, {}},
-                   {"warning", "", "no place", std::nullopt, {}}};
+  v.diagnostics = {
+      {"error", "t-.txt:4:1", "status 16, position 15400 m: <taken>", 15400, {}, "status 16"},
+      {"note", "t-.txt:3:1", "taken here", std::nullopt, {}, ""},
+      {"warning", "", "no place", std::nullopt, {}, "odd-speed"}};
   std::string page = RenderViewPage(v);
-  EXPECT_NE(page.find("<h2>1 error, 1 warning in the compile</h2>"), std::string::npos);
-  EXPECT_NE(page.find("<li class=\"diagnostic error\" data-index=\"0\">t-.txt:4:1: <b>error:</b> "
-                      "status 16, position 15400 m: &lt;taken&gt; <a class=\"goto\" "
-                      "href=\"#km=14.4-16.4\">km 15.400</a></li>"),
+  EXPECT_NE(page.find("<h2 id=\"diagnostics-title\">1 error, 1 warning found by the check</h2>"),
             std::string::npos);
-  EXPECT_NE(page.find("<li class=\"diagnostic warning\" data-index=\"1\"><b>warning:</b> no "
+  // Each message in the group of its name, a note inside the message it
+  // explains.
+  EXPECT_NE(page.find("<details class=\"diagnostic-group error\" data-group=\"status 16\" "
+                      "data-count=\"1\" open><summary>1 error, status 16: "),
+            std::string::npos);
+  EXPECT_NE(page.find("<li class=\"diagnostic error\" data-index=\"0\"><code "
+                      "class=\"place\">t-.txt:4:1</code>: <b>error:</b> status 16, position "
+                      "15400 m: &lt;taken&gt; <a class=\"goto\" href=\"#km=14.4-16.4\">km "
+                      "15.400</a><ul class=\"notes\"><li class=\"diagnostic note\" "
+                      "data-index=\"1\"><code class=\"place\">t-.txt:3:1</code>: <b>note:</b> "
+                      "taken here</li></ul></li>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<summary>1 warning <code>[-Wodd-speed]</code></summary>\n<ul>\n<li "
+                      "class=\"diagnostic warning\" data-index=\"2\"><b>warning:</b> no "
                       "place</li>"),
             std::string::npos);
 
   EXPECT_NE(
       Data(page).find("\"diagnostics\":[[\"error\",\"t-.txt:4:1\",\"status 16, position "
-                      "15400 m: \\u003ctaken>\",15400],[\"warning\",\"\",\"no place\",null]]"),
+                      "15400 m: \\u003ctaken>\",15400,\"status 16\"],[\"note\",\"t-.txt:3:1\","
+                      "\"taken here\",null,\"\"],[\"warning\",\"\",\"no place\",null,"
+                      "\"odd-speed\"]]"),
       std::string::npos);
   // A warning at an entry that has a position is put there.
   v.entries.push_back({{"t-.txt", 7, 1}, "segnale", EntryKind::kSignal, {3500}, "", {}, 0});
-  v.diagnostics = {{"warning", "t-.txt:7:12", "odd", std::nullopt, {"t-.txt", 7, 12}}};
+  v.diagnostics = {{"warning", "t-.txt:7:12", "odd", std::nullopt, {"t-.txt", 7, 12}, "odd"}};
   page = RenderViewPage(v);
   EXPECT_NE(page.find("<b>warning:</b> odd <a class=\"goto\" href=\"#km=2.5-4.5\">km 3.500</a>"),
             std::string::npos);
-  EXPECT_NE(Data(page).find("\"diagnostics\":[[\"warning\",\"t-.txt:7:12\",\"odd\",3500]]"),
+  EXPECT_NE(Data(page).find("\"diagnostics\":[[\"warning\",\"t-.txt:7:12\",\"odd\",3500,"
+                            "\"odd\"]]"),
             std::string::npos);
+}
+
+// Many messages: grouped by name with their counts, the groups closed.
+TEST(ViewPageTest, ManyDiagnosticsAreGroupedAndClosed) {
+  ViewScenario v;
+  v.line_key = "L";
+  v.train_key = "T";
+  v.celle.resize(400);
+  for (int i = 0; i < 30; ++i) {
+    v.diagnostics.push_back({"warning",
+                             "l.txt:" + std::to_string(i + 1) + ":1",
+                             "w",
+                             std::nullopt,
+                             {},
+                             i % 3 == 0 ? "a" : "b"});
+  }
+  v.diagnostics.push_back({"error", "t.txt:2:1", "e", std::nullopt, {}, "status 25"});
+  std::string page = RenderViewPage(v);
+  EXPECT_NE(page.find("1 error, 30 warnings found by the check"), std::string::npos);
+  EXPECT_NE(page.find("data-group=\"a\" data-count=\"10\"><summary>10 warnings "
+                      "<code>[-Wa]</code>"),
+            std::string::npos);
+  EXPECT_NE(page.find("data-group=\"b\" data-count=\"20\"><summary>20 warnings"),
+            std::string::npos);
+  EXPECT_NE(page.find("data-group=\"status 25\" data-count=\"1\"><summary>1 error"),
+            std::string::npos);
+  EXPECT_EQ(page.find(" open><summary>"), std::string::npos);
+  EXPECT_NE(page.find("id=\"diagnostics-open\""), std::string::npos);
 }
 
 TEST(ViewPageTest, ALongRouteStaysSmall) {
@@ -576,8 +685,8 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   page = testing::ReadBytes(out);
   // In the words of the report on standard error, the path as given.
   EXPECT_NE(page.find(">" + train +
-                      ":3:10: <b>error:</b> signal cell already taken [status 16, position 2100 "
-                      "m] <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
+                      ":3:10</code>: <b>error:</b> signal cell already taken [status 16, "
+                      "position 2100 m] <a class=\"goto\" href=\"#km=1.1-3.1\">km 2.100</a>"),
             std::string::npos);
 
   // The note that explains the conflict follows it on the page.
@@ -588,11 +697,37 @@ TEST_F(ViewCommandTest, FromSourcesWritesOnlyThePageWithTheCompileMessages) {
   r = View({"--line", line, "--train", train, "-o", out});
   EXPECT_EQ(r.status, 0) << r.err;
   page = testing::ReadBytes(out);
-  EXPECT_NE(page.find("Prova_5-.txt:2:1: <b>warning:</b>"), std::string::npos);
+  EXPECT_NE(page.find("Prova_5-.txt:2:1</code>: <b>warning:</b>"), std::string::npos);
 
   r = View({"--line", line});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.err.starts_with("percorso: view needs --line and --train")) << r.err;
+}
+
+// The page lists what check finds, every error and not only the one that
+// stopped the compile; standard error keeps the compile's report. With
+// --editor the page carries the address and each source's absolute path.
+TEST_F(ViewCommandTest, FromSourcesListsEverythingTheCheckFinds) {
+  std::string line = dir_.file("Prova_linea.txt"), train = dir_.file("Prova_5-.txt");
+  testing::WriteBytes(line, testing::LineFile({"pendenza, 0, 3"}));
+  testing::WriteBytes(train, testing::TrainFile({"segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                                                 "segnale, 2100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                                                 "segnale, 3100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0",
+                                                 "segnale, 3100, 1, 4, 1, 0, 0, 0, 0, 0, 0, 0"}));
+  std::string out = dir_.file("page.html");
+  Outcome r = View({"--line", line, "--train", train, "-o", out, "-q", "--editor",
+                    "vscode://file{path}:{line}:{column}"});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(r.err.find(":5:"), std::string::npos) << r.err;
+  std::string page = testing::ReadBytes(out);
+  EXPECT_NE(page.find("2 errors, 0 warnings found by the check"), std::string::npos);
+  EXPECT_NE(page.find("data-group=\"status 16\" data-count=\"2\""), std::string::npos);
+  EXPECT_NE(page.find(train + ":5:10</code>: <b>error:</b>"), std::string::npos);
+  std::string shown = testing::ReplaceAll(train, "\\", "\\\\");
+  EXPECT_NE(Data(page).find("\"editor\":{\"url\":\"vscode://file{path}:{line}:{column}\","
+                            "\"paths\":{"),
+            std::string::npos);
+  EXPECT_NE(Data(page).find("\"" + shown + "\":\"" + shown + "\""), std::string::npos);
 }
 
 // The page written, view reports on standard error and exits as compile does

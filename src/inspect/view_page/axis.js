@@ -121,7 +121,8 @@ Renderer.prototype.axis = function (ticks) {
     num(this.y) +
     ')">' +
     axisMarkup(ticks, 19) +
-    '<text class="row-title" x="8" y="32">km</text></g>';
+    '</g>';
+  this.fixed += '<text class="row-title" x="8" y="' + num(this.y + 32) + '">km</text>';
   this.y += 36;
 };
 

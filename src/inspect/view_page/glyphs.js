@@ -5,6 +5,25 @@ export function glyph(cls, x, y) {
   if (/\bgroup\b/.test(cls)) {
     return '<circle class="glyph" cx="' + num(x) + '" cy="' + num(y - 2) + '" r="4.5"/>';
   }
+  if (/\bdiagnostic-mark\b/.test(cls)) {
+    // A disc with an exclamation mark: nothing else on the chart is round
+    // and marked inside.
+    return (
+      '<circle class="glyph" cx="' +
+      num(x) +
+      '" cy="' +
+      num(y - 2) +
+      '" r="6.5"/><path class="glyph-inner" d="M' +
+      num(x - 1.1) +
+      ',' +
+      num(y - 6.5) +
+      'h2.2l-0.4,5.6h-1.4zM' +
+      num(x - 1.1) +
+      ',' +
+      num(y + 0.2) +
+      'h2.2v2.1h-2.2z"/>'
+    );
+  }
   if (/\bsignal\b/.test(cls)) {
     // The kinds differ by shape as well as by colour: a disc for sx 1, a
     // square for sx 2, a diamond for any other.
@@ -53,9 +72,6 @@ export function glyph(cls, x, y) {
   }
   if (/\btext-board\b/.test(cls)) {
     return '<path class="glyph" d="M' + num(x) + ',' + num(y - 6) + 'l5,6l-5,6l-5,-6z"/>';
-  }
-  if (/\bdiagnostic-mark\b/.test(cls)) {
-    return '<path class="glyph" d="M' + num(x - 6) + ',' + num(y - 6) + 'h12l-6,10z"/>';
   }
   if (/\bcut-off\b/.test(cls)) {
     return '<circle class="glyph" cx="' + num(x) + '" cy="' + num(y) + '" r="3"/>';

@@ -26,6 +26,7 @@ export function legend() {
     ['series speed', 'line speed'],
     ['series gradient', 'gradient'],
     ['series altitude', 'altitude'],
+    ['series curvature', 'curve: 1000 / radius, left up, right down'],
     ['series adhesion', 'adhesion'],
   ];
   if (ROUTE_END !== null) {
@@ -33,8 +34,8 @@ export function legend() {
   }
   if (diagnosticMarks.length) {
     items.unshift(
-      ['diagnostic-mark error', 'error of the compile'],
-      ['diagnostic-mark warning', 'warning of the compile'],
+      ['diagnostic-mark error', 'error found by the check'],
+      ['diagnostic-mark warning', 'warning found by the check'],
     );
   }
   box.innerHTML = items

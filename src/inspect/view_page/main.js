@@ -6,7 +6,8 @@ import { render } from './chart.js';
 import { bringChartIntoView, hashRangeText, showFromHash } from './zoom.js';
 import { renderPlan } from './plan.js';
 import { legend } from './legend.js';
-import { tables } from './tables.js';
+import { allTables, tables } from './tables.js';
+import { linkPlaces } from './sources.js';
 
 var resizeTimer = null;
 window.addEventListener('resize', function () {
@@ -23,6 +24,7 @@ function printing(on) {
   render();
 }
 window.addEventListener('beforeprint', function () {
+  allTables();
   printing(true);
 });
 window.addEventListener('afterprint', function () {
@@ -32,6 +34,7 @@ if (window.matchMedia) {
   var printQuery = window.matchMedia('print');
   if (printQuery.addEventListener) {
     printQuery.addEventListener('change', function (e) {
+      if (e.matches) allTables();
       printing(e.matches);
     });
   }
@@ -45,6 +48,7 @@ if (window.performance && performance.mark) performance.mark('percorso-chart-dra
 // The tables follow the script in the page.
 function whenRead() {
   tables();
+  linkPlaces();
   if (hashRangeText() !== null) bringChartIntoView();
 }
 if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', whenRead);

@@ -3,7 +3,7 @@
 import { D, planSvg, view } from './state.js';
 import { esc, first, km, lastAtOrBefore, num, textWidth } from './helpers.js';
 import { tickStep } from './axis.js';
-import { setRange } from './zoom.js';
+import { bringChartIntoView, setRange } from './zoom.js';
 import { cursorMetres, hideCursor, showCursor } from './cursor.js';
 
 // The plan's points; the tooltips of its stations, by index; the map from a
@@ -48,20 +48,55 @@ Box.prototype.overlaps = function (o) {
   return this.x0 < o.x1 && o.x0 < this.x1 && this.y0 < o.y1 && o.y0 < this.y1;
 };
 
+// The range the plan is framed on: the chart's, or the whole line.
+var framed = null;
+function rawPointAt(m) {
+  var pts = plan.points,
+    i = Math.max(0, lastAtOrBefore(pts, m, first));
+  if (i >= pts.length - 1) return pts[pts.length - 1];
+  var a = pts[i],
+    b = pts[i + 1],
+    t = b[0] > a[0] ? Math.max(0, Math.min(1, (m - a[0]) / (b[0] - a[0]))) : 0;
+  return [m, a[1] + (b[1] - a[1]) * t, a[2] + (b[2] - a[2]) * t];
+}
+// The plan is framed anew when the chart's range has changed since.
+export function planFollowsChart() {
+  if (!planSvg || !plan || !plan.points.length) return;
+  if (framed && framed.from === view.from && framed.to === view.to) return;
+  renderPlan();
+}
+
+// The scale bar's length in metres: 1, 2 or 5 times a power of ten, about
+// `most` metres or less.
+function scaleLength(most) {
+  var step = Math.pow(10, Math.floor(Math.log10(Math.max(most, 1))));
+  return most >= 5 * step ? 5 * step : most >= 2 * step ? 2 * step : step;
+}
+
 export function renderPlan() {
   if (!planSvg || !plan || !plan.points.length) return;
   var width = Math.max(200, planSvg.parentNode.clientWidth - 2);
+  var from = Math.max(plan.first, Math.min(plan.last, view.from)),
+    to = Math.max(from, Math.min(plan.last, view.to));
+  framed = { from: view.from, to: view.to };
   var pts = plan.points,
     umin = Infinity,
     umax = -Infinity,
     vmin = Infinity,
     vmax = -Infinity;
-  pts.forEach(function (p) {
-    umin = Math.min(umin, p[1]);
-    umax = Math.max(umax, p[1]);
-    vmin = Math.min(vmin, p[2]);
-    vmax = Math.max(vmax, p[2]);
-  });
+  // The points of the range shown, and its two ends.
+  [rawPointAt(from), rawPointAt(to)]
+    .concat(
+      pts.filter(function (p) {
+        return p[0] >= from && p[0] <= to;
+      }),
+    )
+    .forEach(function (p) {
+      umin = Math.min(umin, p[1]);
+      umax = Math.max(umax, p[1]);
+      vmin = Math.min(vmin, p[2]);
+      vmax = Math.max(vmax, p[2]);
+    });
   var side = Math.min(60, width * 0.06),
     margin = 26;
   var maxHeight = Math.max(260, Math.min(460, width * 0.45));
@@ -73,6 +108,8 @@ export function renderPlan() {
   var height = Math.max(120, drawn + 2 * margin);
   var left = side + (width - 2 * side - (umax - umin) * scale) / 2;
   var top = (height - drawn) / 2 + vmax * scale;
+  // A strip below the drawing for the scale bar.
+  height += 18;
   planFrame = {
     map: function (p) {
       return { x: left + (p[1] - umin) * scale, y: top - p[2] * scale };
@@ -95,7 +132,7 @@ export function renderPlan() {
     length += Math.hypot(screen[i].x - screen[i - 1].x, screen[i].y - screen[i - 1].y);
   }
   var step = tickStep(plan.last - plan.first, length, 90);
-  if (step < 1000) step = 1000;
+  if (step < 100) step = 100;
   function direction(m) {
     var a = planPointAt(Math.max(plan.first, m - 40)),
       b = planPointAt(Math.min(plan.last, m + 40));
@@ -103,11 +140,11 @@ export function renderPlan() {
     return l < 1e-9 ? { x: 1, y: 0 } : { x: (b.x - a.x) / l, y: (b.y - a.y) / l };
   }
   body += '<g class="plan-km">';
-  for (var m = Math.ceil(plan.first / step) * step; m <= plan.last; m += step) {
+  for (var m = Math.ceil(from / step) * step; m <= to; m += step) {
     var p = planPointAt(m),
       d = direction(m),
       n = { x: d.y, y: -d.x },
-      label = km(m, 0);
+      label = km(m, step >= 1000 ? 0 : 1);
     var lp = { x: p.x - n.x * 14, y: p.y - n.y * 14 },
       w = textWidth(label, 10);
     taken.push(new Box(lp.x - w / 2, lp.y - 6, lp.x + w / 2, lp.y + 6));
@@ -131,7 +168,25 @@ export function renderPlan() {
       '</text></g>';
   }
   body += '</g>';
-  var result = placeStationLabels(screen, taken, width, height);
+  // The scale bar, at the lower left.
+  var metres = scaleLength((width * 0.2) / scale),
+    bar = metres * scale;
+  body +=
+    '<g class="plan-scale" data-metres="' +
+    metres +
+    '"><path d="M8,' +
+    num(height - 6) +
+    'v-5v5h' +
+    num(bar) +
+    'v-5"/><text x="' +
+    num(8 + bar + 5) +
+    '" y="' +
+    num(height - 5) +
+    '">' +
+    (metres >= 1000 ? metres / 1000 + ' km' : metres + ' m') +
+    '</text></g>';
+  taken.push(new Box(0, height - 18, 8 + bar + 60, height));
+  var result = placeStationLabels(screen, taken, width, height, from, to);
   planSvg.setAttribute(
     'viewBox',
     '0 ' + num(-result.above) + ' ' + width + ' ' + num(height + result.above + result.below),
@@ -148,12 +203,12 @@ export function renderPlan() {
 
 // Every station's name: beside its dot where there is room, else in a row
 // above or below the drawing with a leader line to the dot.
-function placeStationLabels(screen, taken, width, height) {
+function placeStationLabels(screen, taken, width, height, from, to) {
   var size = 11,
     rowHeight = 15,
     items = [];
   var inRange = D.stations.filter(function (s) {
-    return s[0] >= plan.first - 1000 && s[0] <= plan.last + 1000;
+    return s[0] >= from - 1000 && s[0] <= to + 1000;
   });
   inRange.forEach(function (s) {
     var p = planPointAt(Math.max(plan.first, Math.min(plan.last, s[0])));
@@ -227,7 +282,9 @@ function placeStationLabels(screen, taken, width, height) {
       b = it.box;
     planTips.push(s[5]);
     svg +=
-      '<g class="feature plan-station" tabindex="0" data-tip="' +
+      '<g class="feature plan-station" tabindex="0" role="link" aria-label="' +
+      esc('station ' + s[4] + ', km ' + km(s[0]) + ': show it on the chart') +
+      '" data-tip="' +
       (planTips.length - 1) +
       '" data-metres="' +
       s[0] +
@@ -246,7 +303,11 @@ function placeStationLabels(screen, taken, width, height) {
         '"/>';
     }
     svg +=
-      '<circle cx="' +
+      '<circle class="hit" cx="' +
+      num(p.x) +
+      '" cy="' +
+      num(p.y) +
+      '" r="12"/><circle cx="' +
       num(p.x) +
       '" cy="' +
       num(p.y) +
@@ -309,7 +370,21 @@ if (planSvg && plan) {
   planSvg.addEventListener('pointerleave', function () {
     hideCursor();
   });
-  planSvg.addEventListener('click', function () {
+  // A station on the plan shows its stretch on the chart, by a click or by
+  // Enter; elsewhere a click centres the chart on the point under it.
+  var toStation = function (target) {
+    var station = target.closest ? target.closest('.plan-station') : null;
+    if (!station) return false;
+    var m = +station.getAttribute('data-metres');
+    setRange(m - 2000, m + 2000);
+    bringChartIntoView();
+    return true;
+  };
+  planSvg.addEventListener('keydown', function (e) {
+    if (e.key === 'Enter' && !e.defaultPrevented && toStation(e.target)) e.preventDefault();
+  });
+  planSvg.addEventListener('click', function (e) {
+    if (toStation(e.target)) return;
     if (cursorMetres === null) return;
     var span = view.to - view.from;
     setRange(cursorMetres - span / 2, cursorMetres + span / 2);

@@ -1,6 +1,6 @@
 // The profiles along the line: line speed, gradient, altitude and adhesion as
 // step lines with their values.
-import { AXIS, D, LABEL_SIZE, layout, view } from './state.js';
+import { AXIS, D, LABEL_SIZE, TITLE, layout, view } from './state.js';
 import { X, esc, first, lastAtOrBefore, num, textWidth } from './helpers.js';
 import { Lanes } from './lanes.js';
 import { Renderer, featureOpen, tip } from './rows.js';
@@ -98,15 +98,19 @@ function altitudePath(y, height) {
   return d + 'V' + num(height - 6) + 'H' + num(X(view.from)) + 'Z';
 }
 
+// A value written in the gutter, which stays still, and its rule across the
+// plot, under the profile that it measures.
 Renderer.prototype.valueTick = function (y, text) {
-  this.body +=
+  this.fixed +=
     '<text class="value-tick" x="' +
     num(layout.plotLeft - 4) +
     '" y="' +
-    num(y + 3.5) +
+    num(y + TITLE + 3.5) +
     '">' +
     esc(text) +
-    '</text><line class="value-rule" x1="' +
+    '</text>';
+  this.body +=
+    '<line class="value-rule" x1="' +
     num(layout.plotLeft) +
     '" x2="' +
     num(layout.plotLeft + layout.plotWidth) +
@@ -117,8 +121,24 @@ Renderer.prototype.valueTick = function (y, text) {
     '"/>';
 };
 
+// The curvature as runs: 1000 / radius (per km), to the left above 0 and
+// to the right below it, 0 on straight track.
+export var curvature = [[0, 0]];
+D.curves.forEach(function (c) {
+  var last = curvature[curvature.length - 1];
+  if (last[0] === c[0]) curvature.pop();
+  curvature.push([c[0], 1000 / c[2]], [c[1], 0]);
+});
+var CURVE_TOP = roundUp(Math.max(extreme(curvature, Math.max), -extreme(curvature, Math.min)), 1);
+// The curve at metres m, or null.
+export function curveAt(m) {
+  var i = lastAtOrBefore(D.curves, m, first);
+  return i >= 0 && m <= D.curves[i][1] ? D.curves[i] : null;
+}
+
 var SERIES = [
   { id: 'speed', title: 'line speed', unit: 'km/h', height: 80 },
+  { id: 'curvature', title: 'curves', unit: 'left up, right down, radius in m', height: 56 },
   { id: 'gradient', title: 'gradient', unit: '\u2030, rising +', height: 76 },
   { id: 'altitude', title: 'altitude', unit: 'm, summed gradients', height: 64 },
   { id: 'adhesion', title: 'adhesion', unit: '', height: 46 },
@@ -151,6 +171,50 @@ Renderer.prototype.stepLabels = function (id, runs, y, height, format) {
     lanes.take(0, lx - 3, lx + w + 3);
     this.body +=
       featureOpen('step ' + id, ' data-metres="' + runs[k][0] + '"', tip(seriesTip(id, m))) +
+      '<rect class="hit" x="' +
+      num(lx - 2) +
+      '" y="' +
+      num(ly - 12) +
+      '" width="' +
+      num(w + 4) +
+      '" height="15"/><text class="step-label" x="' +
+      num(lx) +
+      '" y="' +
+      num(ly) +
+      '">' +
+      esc(text) +
+      '</text></g>';
+  }
+  return hidden;
+};
+
+// The radius of each curve in the range that has room for it, beside its
+// bar: a mark of its own with its tooltip. The number left out is returned.
+Renderer.prototype.curveLabels = function (y) {
+  var hidden = 0,
+    lanes = new Lanes(1),
+    self = this;
+  var right = layout.plotLeft + layout.plotWidth;
+  var i = Math.max(0, lastAtOrBefore(D.curves, view.from, first));
+  for (; i < D.curves.length && D.curves[i][0] <= view.to; i++) {
+    var c = D.curves[i];
+    if (c[1] < view.from) continue;
+    var text = (c[2] > 0 ? 'L ' : 'R ') + Math.abs(c[2]),
+      w = textWidth(text, LABEL_SIZE);
+    var x = X(Math.max(c[0], view.from)),
+      lx = x + 2,
+      ly = c[2] > 0 ? y(0) + 14 : y(0) - 4;
+    if (lx + w > right || !lanes.free(0, lx - 3, lx + w + 3)) {
+      hidden++;
+      continue;
+    }
+    lanes.take(0, lx - 3, lx + w + 3);
+    self.body +=
+      featureOpen(
+        'step curvature',
+        ' data-metres="' + c[0] + '"',
+        tip(seriesTip('curvature', c[0])),
+      ) +
       '<rect class="hit" x="' +
       num(lx - 2) +
       '" y="' +
@@ -208,6 +272,14 @@ Renderer.prototype.series = function () {
           return (v > 0 ? '+' : '') + v;
         }),
       );
+    } else if (s.id === 'curvature') {
+      var middle = (top + h - bottom) / 2;
+      y = function (v) {
+        return middle - (v / CURVE_TOP) * (middle - top);
+      };
+      self.valueTick(y(0), '0');
+      self.body += '<path class="series curvature" d="' + stepPath(curvature, y) + '"/>';
+      self.hiddenLabels(self.curveLabels(y));
     } else if (s.id === 'altitude') {
       var span = Math.max(ALT_HIGH - ALT_LOW, 1);
       y = function (v) {

@@ -45,8 +45,12 @@ diagnosticMarks.sort(function (a, b) {
   return a[0] - b[0];
 });
 
+// The chart is drawn in two layers: `body` holds what stands at a kilometre
+// (marks, labels, profiles, the km axis), which a pan or a zoom moves;
+// `fixed` holds what stands still (row titles, value ticks, rules, notes).
 export function Renderer() {
   this.body = '';
+  this.fixed = '';
   this.grid = '';
   this.y = 0;
 }
@@ -54,35 +58,45 @@ Renderer.prototype.beginRow = function (id, title, height, subtitle) {
   this.rowTop = this.y + TITLE;
   this.rowHeight = height;
   this.body +=
-    '<g class="row row-' +
+    '<g class="row row-' + id + '" transform="translate(0,' + num(this.y + TITLE) + ')">';
+  this.fixed +=
+    '<g class="row-head row-head-' +
     id +
     '" transform="translate(0,' +
     num(this.y) +
-    ')">' +
-    '<text class="row-title" x="8" y="11">' +
+    ')"><text class="row-title" x="8" y="11">' +
     esc(title) +
     (subtitle ? '<tspan class="row-subtitle"> ' + esc(subtitle) + '</tspan>' : '') +
-    '</text>' +
-    '<g transform="translate(0,' +
-    TITLE +
-    ')">';
+    '</text>';
 };
 Renderer.prototype.endRow = function () {
-  this.body +=
+  this.body += '</g>\n';
+  this.fixed +=
     '<line class="row-rule" x1="' +
     num(layout.plotLeft) +
     '" x2="' +
     num(layout.plotLeft + layout.plotWidth) +
     '" y1="' +
-    num(this.rowHeight) +
+    num(TITLE + this.rowHeight) +
     '" y2="' +
-    num(this.rowHeight) +
-    '"/></g></g>\n';
+    num(TITLE + this.rowHeight) +
+    '"/></g>\n';
   this.y += TITLE + this.rowHeight;
 };
 export function tip(text) {
   tips.push(text);
   return tips.length - 1;
+}
+// A mark's name for a screen reader: its tooltip's first lines, without the
+// cells and their members, which the tooltip still shows.
+export function shortName(text) {
+  return String(text)
+    .split('\n')
+    .filter(function (line) {
+      return !/^cells? \d/.test(line);
+    })
+    .slice(0, 3)
+    .join('; ');
 }
 // A mark that the keyboard reaches and a screen reader names by its
 // tooltip.
@@ -91,7 +105,7 @@ export function featureOpen(cls, attrs, tipIndex) {
     '<g class="feature ' +
     cls +
     '" tabindex="0" role="img" aria-label="' +
-    esc(String(tips[tipIndex]).replace(/\n/g, '; ')) +
+    esc(shortName(tips[tipIndex])) +
     '" data-tip="' +
     tipIndex +
     '"' +
@@ -148,8 +162,9 @@ function placeBeside(lanes, x, w) {
   return null;
 }
 
-// Places the labels of `items` ({x, text, own}: `own` the room of the
-// item's mark, free for its own label) from the right to the left, so that
+// Places the labels of `items` ({x, text, own, shorter}: `own` the room of
+// the item's mark, free for its own label; `shorter` texts to try, in turn,
+// when the whole text finds no room) from the right to the left, so that
 // the labels that climb to higher levels climb leftwards and their leader
 // lines cross no label. {at: [{x, level, text} or null], hidden: count}.
 function placeLabels(items, lanes, size) {
@@ -160,16 +175,32 @@ function placeLabels(items, lanes, size) {
     at[n] = null;
     if (!it.text) continue;
     if (it.own) lanes.release(0, it.own[0], it.own[1]);
-    var place = placeBeside(lanes, it.x, textWidth(it.text, size));
-    if (it.own) lanes.take(0, it.own[0], it.own[1]);
-    if (place) {
-      place.text = it.text;
-      at[n] = place;
-    } else {
-      hidden++;
+    var texts = [it.text].concat(it.shorter || []),
+      place = null;
+    for (var t = 0; t < texts.length && !place; t++) {
+      place = placeBeside(lanes, it.x, textWidth(texts[t], size));
+      if (place) place.text = texts[t];
     }
+    if (it.own) lanes.take(0, it.own[0], it.own[1]);
+    if (place) at[n] = place;
+    else hidden++;
   }
   return { at: at, hidden: hidden };
+}
+
+// Shorter forms of a name for a crowded row, each ending in a full stop:
+// "SAN BENEDETTO V.d.S" gives "SAN BENEDETTO.", "SAN BENED.", "SAN B." and
+// "SAN.". The full name stays in the mark's tooltip and its name.
+export function abbreviations(name) {
+  var out = [],
+    text = String(name).trim();
+  [0.75, 0.55, 0.4, 0.25].forEach(function (part) {
+    var n = Math.max(3, Math.round(text.length * part));
+    if (n >= text.length - 1) return;
+    var cut = text.slice(0, n).replace(/[\s.,;:-]+$/, '') + '.';
+    if (cut.length > 1 && out.indexOf(cut) < 0) out.push(cut);
+  });
+  return out;
 }
 
 // A label placed by placeBeside, with its leader line when it stands above
@@ -209,12 +240,10 @@ function labelText(cls, text, place, x, y0, top) {
 // title: no label goes missing without a word.
 Renderer.prototype.hiddenLabels = function (count) {
   if (!count) return;
-  this.body +=
+  this.fixed +=
     '<text class="row-note" x="' +
     num(layout.plotLeft + layout.plotWidth) +
-    '" y="' +
-    num(12 - TITLE) +
-    '">+' +
+    '" y="12">+' +
     count +
     (count === 1 ? ' label' : ' labels') +
     ': zoom in</text>';
@@ -266,8 +295,8 @@ Renderer.prototype.marks = function (marks, what, height, levels, labelOf) {
     this.body +=
       featureOpen(cls, ' data-metres="' + m[0] + '" data-count="' + count + '"', tip(text)) +
       '<rect class="hit" x="' +
-      num(x - 6) +
-      '" y="0" width="12" height="' +
+      num(x - 12) +
+      '" y="0" width="24" height="' +
       height +
       '"/>' +
       glyph(cls, x, markY);
@@ -298,20 +327,95 @@ Renderer.prototype.markRow = function (id, title, marks, what, levels, labelOf) 
   this.endRow();
 };
 
+// Levels of station names written across, before they are stood upright.
+var STATION_LEVELS = 6;
+// Upright names: the room each takes across, and the longest one drawn
+// whole (a longer one is cut short; its full name is in its tooltip).
+var UPRIGHT_GAP = 14,
+  TIGHTEST_GAP = 12.5,
+  UPRIGHT_LONGEST = 170;
+
+// The x of each upright name, in order: as near its mark as it can be, at
+// least UPRIGHT_GAP from the next (or, when that is too much for them all,
+// down to TIGHTEST_GAP), all inside left..right. Null when they do not fit.
+export function spreadUpright(xs, left, right) {
+  var n = xs.length;
+  if (n === 0) return [];
+  var gap = n > 1 ? Math.min(UPRIGHT_GAP, (right - left) / (n - 1)) : UPRIGHT_GAP;
+  if (gap < TIGHTEST_GAP) return null;
+  // Runs of names that push each other apart, each centred on its marks.
+  var runs = [];
+  xs.forEach(function (x, i) {
+    runs.push({ first: i, count: 1, sum: x, at: x });
+    for (;;) {
+      var r = runs[runs.length - 1];
+      var centred = r.sum / r.count - ((r.count - 1) * gap) / 2;
+      r.at = Math.max(left, Math.min(right - (r.count - 1) * gap, centred));
+      var q = runs[runs.length - 2];
+      if (!q || q.at + q.count * gap <= r.at) break;
+      q.count += r.count;
+      q.sum += r.sum;
+      runs.pop();
+    }
+  });
+  var out = [];
+  runs.forEach(function (r) {
+    for (var k = 0; k < r.count; k++) out.push(r.at + k * gap);
+  });
+  return out;
+}
+
+// The names of the stations in the range: across, on a few levels, when
+// they all find room; else upright, spread apart with a leader line from
+// each mark to its name.
 Renderer.prototype.stations = function () {
-  var levels = 5,
-    height = levels * LEVEL + 30,
-    base = height - 6,
-    hidden = 0;
-  this.beginRow('stations', 'stations', height);
-  var lanes = new Lanes(levels),
-    self = this;
+  var self = this,
+    lanes = new Lanes(STATION_LEVELS);
   var shown = D.stations.filter(function (s) {
     return s[2] >= view.from && s[1] <= view.to;
   });
   shown.sort(function (a, b) {
     return a[0] - b[0];
   });
+  var marked = shown.filter(function (s) {
+    return s[0] >= view.from && s[0] <= view.to;
+  });
+  var placed = placeLabels(
+    marked.map(function (s) {
+      return { x: X(s[0]), text: s[4] };
+    }),
+    lanes,
+    STATION_SIZE,
+  );
+  var upright = null,
+    names = null,
+    longest = 0;
+  if (placed.hidden) {
+    names = marked.map(function (s) {
+      var text = s[4],
+        shorter = abbreviations(text);
+      for (var k = 0; textWidth(text, STATION_SIZE) > UPRIGHT_LONGEST && k < shorter.length; k++) {
+        text = shorter[k];
+      }
+      longest = Math.max(longest, textWidth(text, STATION_SIZE));
+      return text;
+    });
+    upright = spreadUpright(
+      marked.map(function (s) {
+        return X(s[0]);
+      }),
+      layout.plotLeft + 9,
+      layout.plotLeft + layout.plotWidth - 9,
+    );
+  }
+  var top = 2;
+  placed.at.forEach(function (p) {
+    if (p) top = Math.max(top, p.level);
+  });
+  var fan = 18,
+    height = upright ? longest + fan + 34 : (top + 1) * LEVEL + 30,
+    base = height - 6;
+  this.beginRow('stations', 'stations', height);
   shown.forEach(function (s) {
     var a = X(Math.max(s[1], view.from)),
       b = X(Math.min(s[2], view.to));
@@ -324,24 +428,13 @@ Renderer.prototype.stations = function () {
       num(Math.max(b - a, 1)) +
       '" height="10"/>';
   });
-  var marked = shown.filter(function (s) {
-    return s[0] >= view.from && s[0] <= view.to;
-  });
-  var placed = placeLabels(
-    marked.map(function (s) {
-      return { x: X(s[0]), text: s[4] };
-    }),
-    lanes,
-    STATION_SIZE,
-  );
-  hidden = placed.hidden;
   marked.forEach(function (s, n) {
     var x = X(s[0]);
     self.body +=
       featureOpen('station', ' data-metres="' + s[0] + '"', tip(s[5])) +
       '<rect class="hit" x="' +
-      num(x - 6) +
-      '" y="0" width="12" height="' +
+      num(x - 12) +
+      '" y="0" width="24" height="' +
       height +
       '"/>' +
       '<line class="station-tick" x1="' +
@@ -357,33 +450,58 @@ Renderer.prototype.stations = function () {
       self.body +=
         '<path class="station-stop" d="M' + num(X(s[3])) + ',' + num(base) + 'l-4,6h8z"/>';
     }
-    var place = placed.at[n];
-    if (place) {
-      var y = base - 25 - LEVEL * place.level;
-      if (place.level > 0) {
-        self.body +=
-          '<line class="station-leader" x1="' +
-          num(x) +
-          '" x2="' +
-          num(x) +
-          '" y1="' +
-          num(base - 22) +
-          '" y2="' +
-          num(y - 4) +
-          '"/>';
-      }
+    if (upright) {
+      var lx = upright[n],
+        foot = base - 22 - fan;
       self.body +=
-        '<text class="station-label" x="' +
-        num(place.x) +
-        '" y="' +
-        num(y) +
-        '">' +
-        esc(s[4]) +
+        '<path class="station-leader" d="M' +
+        num(x) +
+        ',' +
+        num(base - 22) +
+        'V' +
+        num(base - 26) +
+        'L' +
+        num(lx) +
+        ',' +
+        num(foot + 2) +
+        '"/><text class="station-label upright' +
+        (names[n] !== s[4] ? ' short' : '') +
+        '" transform="translate(' +
+        num(lx + 4.5) +
+        ',' +
+        num(foot) +
+        ') rotate(-90)">' +
+        esc(names[n]) +
         '</text>';
+    } else {
+      var place = placed.at[n];
+      if (place) {
+        var y = base - 25 - LEVEL * place.level;
+        if (place.level > 0) {
+          self.body +=
+            '<line class="station-leader" x1="' +
+            num(x) +
+            '" x2="' +
+            num(x) +
+            '" y1="' +
+            num(base - 22) +
+            '" y2="' +
+            num(y - 4) +
+            '"/>';
+        }
+        self.body +=
+          '<text class="station-label" x="' +
+          num(place.x) +
+          '" y="' +
+          num(y) +
+          '">' +
+          esc(s[4]) +
+          '</text>';
+      }
     }
     self.body += '</g>';
   });
-  this.hiddenLabels(hidden);
+  this.hiddenLabels(upright ? 0 : placed.hidden);
   this.endRow();
 };
 

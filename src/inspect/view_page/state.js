@@ -3,6 +3,7 @@
 
 var dataElement = document.getElementById('view-data');
 export var profile = document.getElementById('profile');
+export var profileFixed = document.getElementById('profile-fixed');
 
 export var D = JSON.parse(dataElement.textContent);
 export var chart = document.getElementById('chart');

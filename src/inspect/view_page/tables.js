@@ -1,6 +1,17 @@
 // The tables: sorted by a click on a column's title, a row shown on the chart.
-import { km } from './helpers.js';
 import { bringChartIntoView, say, setRange } from './zoom.js';
+
+// The rows that wait in a table's template, put in its body.
+export function allRows(table) {
+  var waiting = table.querySelectorAll('template.more-rows');
+  Array.prototype.forEach.call(waiting, function (t) {
+    t.parentNode.insertBefore(t.content, t);
+    t.parentNode.removeChild(t);
+  });
+}
+export function allTables() {
+  Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), allRows);
+}
 
 function cellKey(row, column) {
   if (column === 0) return +row.getAttribute('data-m');
@@ -10,6 +21,7 @@ function cellKey(row, column) {
 function sortTable(table, column, th) {
   var body = table.tBodies[0];
   if (!body) return;
+  allRows(table);
   var rows = Array.prototype.slice.call(body.rows).filter(function (r) {
     return r.hasAttribute('data-m');
   });
@@ -46,20 +58,6 @@ function showRow(row) {
   row.classList.add('shown');
   bringChartIntoView();
 }
-// The kilometre of each row as a link to it on the chart, with a kilometre
-// on either side: the keyboard's way to a row.
-function kilometreLinks(table) {
-  Array.prototype.forEach.call(table.querySelectorAll('tbody tr[data-m]'), function (row) {
-    var from = +row.getAttribute('data-m');
-    var to = row.hasAttribute('data-to') ? +row.getAttribute('data-to') : from;
-    var cell = row.cells[0],
-      a = document.createElement('a');
-    a.href = '#km=' + km(Math.max(0, from - 1000)) + '-' + km(to + 1000);
-    a.textContent = cell.textContent;
-    cell.textContent = '';
-    cell.appendChild(a);
-  });
-}
 export function tables() {
   Array.prototype.forEach.call(document.querySelectorAll('table.sortable'), function (table) {
     if (!table.tHead) return;
@@ -69,13 +67,15 @@ export function tables() {
       b.className = 'sort';
       b.textContent = th.textContent;
       b.title = 'Sort by ' + th.textContent;
+      // On paper the title is written without its button, which a header
+      // repeated on the next page would leave blank.
+      th.setAttribute('data-title', th.textContent);
       th.textContent = '';
       th.appendChild(b);
       b.addEventListener('click', function () {
         sortTable(table, column, th);
       });
     });
-    kilometreLinks(table);
     table.addEventListener('click', function (e) {
       var row = e.target.closest('tr[data-m]');
       // A link shows the row itself; the source stays free to select.

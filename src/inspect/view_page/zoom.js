@@ -1,27 +1,44 @@
 // The stretch in sight: zoom and pan by wheel, pointer, buttons and keyboard,
 // the range box, links to a range and the URL fragment.
-import { AXIS, MIN_SPAN, chart, layout, profile, view } from './state.js';
+import { AXIS, D, MIN_SPAN, chart, layout, profile, view } from './state.js';
 import { km, metresAt } from './helpers.js';
-import { render } from './chart.js';
+import { moveDrawing, render } from './chart.js';
 import { hideCursor, showCursor } from './cursor.js';
 
-var pending = false;
-function scheduleRender() {
+// A change of range moves the drawing at the next frame; the chart is drawn
+// anew when the range has kept still for STILL ms.
+// A step (a key, a button, a link) is drawn at once.
+var STILL = 120;
+var pending = false,
+  gliding = false,
+  stillTimer = null;
+function scheduleRender(glide) {
+  clearTimeout(stillTimer);
+  stillTimer = null;
+  gliding = glide;
+  if (glide) {
+    stillTimer = setTimeout(function () {
+      stillTimer = null;
+      render();
+    }, STILL);
+  }
   if (pending) return;
   pending = true;
   window.requestAnimationFrame(function () {
     pending = false;
-    render();
+    if (!gliding || !moveDrawing()) render();
   });
 }
 var hashTimer = null;
-export function setRange(from, to, keepHash) {
+// Shows from..to metres; `glide` for a wheel, a drag or a pinch, whose
+// drawing moves with them and is drawn anew when they stop.
+export function setRange(from, to, keepHash, glide) {
   var span = Math.max(MIN_SPAN, Math.min(AXIS, to - from));
   if (!(span > 0)) span = AXIS;
   from = Math.max(0, Math.min(AXIS - span, from));
   view.from = from;
   view.to = Math.min(AXIS, from + span);
-  scheduleRender();
+  scheduleRender(!!glide);
   if (keepHash) return;
   clearTimeout(hashTimer);
   hashTimer = setTimeout(function () {
@@ -32,24 +49,43 @@ export function setRange(from, to, keepHash) {
     }
   }, 150);
 }
-function zoomAround(m, factor) {
+function zoomAround(m, factor, glide) {
   say('');
-  setRange(m - (m - view.from) * factor, m + (view.to - m) * factor);
+  setRange(m - (m - view.from) * factor, m + (view.to - m) * factor, false, glide);
 }
-// "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55" or one
-// kilometre, which is shown with two kilometres on either side; a decimal
-// comma reads as a point. Anything else is null.
+// "40-55", "40–55", "40 55", "40..55", "40 to 55", "km 40-55", "-2-5" or
+// one kilometre, which is shown with two kilometres on either side; a
+// decimal comma reads as a point, a kilometre may be negative. Else a
+// station's name, or the start of one, in any letter case, shown with two
+// kilometres on either side. Anything else is null.
 var RANGE_PATTERN = new RegExp(
-  '^\\s*(?:km\\s*)?(\\d+(?:[.,]\\d+)?)\\s*(?:(?:-|\u2013|\u2014|\\.\\.|to)?' +
-    '\\s*(\\d+(?:[.,]\\d+)?))?\\s*$',
+  '^\\s*(?:km\\s*)?([-\u2212]?\\d+(?:[.,]\\d+)?)\\s*(?:(?:-|\u2013|\u2014|\\.\\.|to)?' +
+    '\\s*([-\u2212]?\\d+(?:[.,]\\d+)?))?\\s*$',
   'i',
 );
+function kmValue(text) {
+  return parseFloat(text.replace('\u2212', '-').replace(',', '.')) * 1000;
+}
+function stationNamed(text) {
+  var wanted = String(text).trim().toUpperCase();
+  if (!wanted) return null;
+  var starts = null;
+  for (var i = 0; i < D.stations.length; i++) {
+    var name = String(D.stations[i][4]).toUpperCase();
+    if (name === wanted) return D.stations[i];
+    if (!starts && name.indexOf(wanted) === 0) starts = D.stations[i];
+  }
+  return starts;
+}
 function parseRange(text) {
   var match = RANGE_PATTERN.exec(String(text));
-  if (!match) return null;
-  var a = parseFloat(match[1].replace(',', '.')) * 1000;
+  if (!match) {
+    var station = stationNamed(text);
+    return station ? [station[0] - 2000, station[0] + 2000] : null;
+  }
+  var a = kmValue(match[1]);
   if (match[2] === undefined) return [a - 2000, a + 2000];
-  var b = parseFloat(match[2].replace(',', '.')) * 1000;
+  var b = kmValue(match[2]);
   return a < b ? [a, b] : [b, a];
 }
 // The text after "km=" in the URL fragment, or null when there is none.
@@ -81,8 +117,8 @@ function showAsked(text, where, keepHash) {
         text +
         '\u201d in ' +
         where +
-        ' is not a range of kilometres: write one such ' +
-        'as 40\u201355, or one kilometre',
+        ' is neither a range of kilometres nor a station: write a range such ' +
+        'as 40\u201355, one kilometre or a station\u2019s name',
     );
     return false;
   }
@@ -114,6 +150,9 @@ export function showFromHash(scroll) {
 chart.addEventListener(
   'wheel',
   function (e) {
+    // At the whole line the wheel scrolls the page; Ctrl (or a pinch) zooms.
+    var whole = view.from <= 0 && view.to >= AXIS;
+    if (whole && !e.ctrlKey && !e.shiftKey && Math.abs(e.deltaY) >= Math.abs(e.deltaX)) return;
     e.preventDefault();
     var rect = profile.getBoundingClientRect(),
       scale = layout.width / rect.width;
@@ -122,10 +161,10 @@ chart.addEventListener(
     if (Math.abs(e.deltaX) > Math.abs(e.deltaY) || e.shiftKey) {
       var dx = (e.deltaX || e.deltaY) * unit;
       var dm = (dx * (view.to - view.from)) / layout.plotWidth;
-      setRange(view.from + dm, view.to + dm);
+      setRange(view.from + dm, view.to + dm, false, true);
       return;
     }
-    zoomAround(Math.max(view.from, Math.min(view.to, m)), Math.exp(e.deltaY * unit * 0.0015));
+    zoomAround(Math.max(view.from, Math.min(view.to, m)), Math.exp(e.deltaY * unit * 0.0015), true);
   },
   { passive: false },
 );
@@ -164,7 +203,7 @@ chart.addEventListener('pointermove', function (e) {
         chart.classList.add('dragging');
       }
       var dm = (-dx * span) / layout.plotWidth;
-      setRange(drag.from + dm, drag.to + dm);
+      setRange(drag.from + dm, drag.to + dm, false, true);
     } else if (now.length === 2 && drag.list.length === 2) {
       var d0 = Math.abs(drag.list[0].x - drag.list[1].x),
         d1 = Math.abs(now[0].x - now[1].x);
@@ -174,7 +213,7 @@ chart.addEventListener('pointermove', function (e) {
         var m =
           drag.from + (((mid - rect.left) * scale - layout.plotLeft) * span) / layout.plotWidth;
         var f = d0 / d1;
-        setRange(m - (m - drag.from) * f, m + (drag.to - m) * f);
+        setRange(m - (m - drag.from) * f, m + (drag.to - m) * f, false, true);
       }
     }
     return;
