@@ -45,7 +45,7 @@ bool ParseSession::NextBodyKeyword(std::string* keyword) {
 
 void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
   const FieldReader& r = file_.reader();
-  places_.StartEntry(keyword, r.line(), r.column(), first_on_line);
+  places_.StartEntry(keyword, r.line(), r.column(), r.end_column(), first_on_line);
   cells_.StartEntry();
   records_.EndEntry();
 }
@@ -143,8 +143,7 @@ std::optional<SourceLocation> ParseSession::ReferencePlace(int slot) const {
 }
 
 Flow ParseSession::ReadFailure(const std::string& what) {
-  const FieldReader& r = file_.reader();
-  SourceLocation at = Here(r.line(), r.column());
+  SourceLocation at = ReaderPlace();
   std::vector<Note> notes;
   if (at.line != places_.keyword_line()) {
     notes.push_back(Note{at, what});
@@ -230,7 +229,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 bool ParseSession::ReadName(std::string* target) {
   FieldReader& r = file_.reader();
   if (r.ReadText(target) && target->size() <= kMaxNomeLength) {
-    places_.FieldRead(r.line(), r.column());
+    places_.FieldRead(r.line(), r.column(), r.end_column());
     records_.Text(*target);
     return true;
   }

@@ -233,10 +233,11 @@ class ParseSession {
   /// lines before it are warned about once it is found; `near_miss` gets a
   /// section name a few edits from it.
   bool FindGenerale(bool at_end_too, std::optional<Note>* near_miss);
-  /// A warning named `name`, one of compiler/warning_names.h.
-  void Warn(std::string_view name, const SourceLocation& where, std::string text,
-            std::vector<Note> notes = {}) {
-    warnings_.Add(name, where, std::move(text), std::move(notes));
+  /// The warning `id` of the catalogue (model/catalogue.h), with its fixes
+  /// when the remedy is known.
+  void Warn(WarningId id, const SourceLocation& where, std::string text,
+            std::vector<Note> notes = {}, std::vector<Fix> fixes = {}) {
+    warnings_.Add(id, where, std::move(text), std::move(notes), std::move(fixes));
   }
   /// Warns when the entry's `posizione` lies below that of the previous entry
   /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
@@ -268,6 +269,11 @@ class ParseSession {
 
  private:
   SourceLocation Here(int line, int column) const { return places_.Here(line, column); }
+  /// The place of the field the reader read last, spanning it.
+  SourceLocation ReaderPlace() const {
+    const FieldReader& r = *file_.open_reader();
+    return places_.Here(r.line(), r.column(), r.end_column());
+  }
   /// Adds a value read to the entry's places and its kept record.
   void KeepNumber(int64_t value) { records_.Number(value); }
   Flow Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,

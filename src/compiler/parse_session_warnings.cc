@@ -25,7 +25,7 @@ Encoding ParseSession::CheckEncoding() {
   const bool line_file = current() == Source::kLinea;
   const char* kind = line_file ? "line" : "train";
   if (file_.contents().empty()) {
-    Warn("empty-file", FilePlace(current()),
+    Warn(WarningId::kEmptyFile, FilePlace(current()),
          std::string("the ") + kind + " description file is empty");
     return Encoding{};
   }
@@ -40,19 +40,19 @@ Encoding ParseSession::CheckEncoding() {
       d.text = std::move(text);
       policy_.Record(std::move(d));
     } else {
-      Warn("encoding", FilePlace(current()), std::move(text));
+      Warn(WarningId::kEncoding, FilePlace(current()), std::move(text));
     }
     return e;
   }
   if (e.bom) {
-    Warn("utf8-bom", Here(1, 1),
+    Warn(WarningId::kUtf8Bom, Here(1, 1),
          "the file starts with a UTF-8 byte-order mark (BOM); it is read as Windows-1252, as "
          "the three characters '\xC3\xAF\xC2\xBB\xC2\xBF' before the first field: save the "
          "file as Windows-1252 (ANSI), or as \"UTF-8\" rather than \"UTF-8 with BOM\" when "
          "it holds only ASCII, to leave the mark out");
   }
   if (e.kind == Encoding::kUtf8) {
-    Warn("encoding", Here(e.line, e.column),
+    Warn(WarningId::kEncoding, Here(e.line, e.column),
          "'" + e.detail + "' is written in UTF-8, but the file is read as Windows-1252, where " +
              "its bytes are the characters '" + Utf8FromWindows1252(e.detail) +
              "': so it will show; save the file as Windows-1252 (ANSI) to keep '" + e.detail + "'");
@@ -66,7 +66,8 @@ void ParseSession::CheckEnding(const Encoding& e) {
   if (HasFineLine(t)) return;
   const int last_text_line = LastTextLine(t);
   if (last_text_line == 0) return;
-  Warn("missing-fine", Here(last_text_line, 1), "file ends without [fine]: was it cut short?",
+  Warn(WarningId::kMissingFine, Here(last_text_line, 1),
+       "file ends without [fine]: was it cut short?",
        {Note{{},
              "the files end with a line '[fine]': the last field of a file is never read as a "
              "keyword, and a file without it has often lost its end"}});
@@ -78,7 +79,7 @@ void ParseSession::WarnQuotedSpans() {
   for (const FieldReader::QuotedSpan& q : r->quoted_spans()) {
     const int lines = q.last_line - q.line + 1;
     if (q.close_line > 0) {
-      Warn("quote-across-lines", Here(q.line, q.column),
+      Warn(WarningId::kQuoteAcrossLines, Here(q.line, q.column),
            "a quoted text runs across " + std::to_string(lines) +
                " lines, from this quote to "
                "line " +
@@ -87,7 +88,7 @@ void ParseSession::WarnQuotedSpans() {
                "is read",
            {Note{Here(q.close_line, q.close_column), "the quote that closes it"}});
     } else {
-      Warn("unclosed-quote", Here(q.line, q.column),
+      Warn(WarningId::kUnclosedQuote, Here(q.line, q.column),
            "this quote is never closed: the quoted text runs to the end of the file, over " +
                std::to_string(lines) + " lines, and no entry after it is read",
            {Note{Here(q.last_line, 1), "the file ends here, inside the quoted text"}});
@@ -97,7 +98,7 @@ void ParseSession::WarnQuotedSpans() {
 
 void ParseSession::CheckOrder(ListOrder& order, int32_t posizione, std::string_view what) {
   if (order.any && posizione < order.posizione) {
-    Warn("unsorted-positions", KeywordPlace(),
+    Warn(WarningId::kUnsortedPositions, KeywordPlace(),
          std::string(what) + " at " + std::to_string(posizione) + " m comes after one at " +
              std::to_string(order.posizione) + " m: the " + std::string(what) +
              " profile is filled in the order of the file, so this value holds only from about " +
@@ -131,7 +132,7 @@ std::optional<int64_t> KilometreAndMetres(std::string_view text) {
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
   const FieldReader& r = file_.reader();
-  places_.FieldRead(r.line(), r.column());
+  places_.FieldRead(r.line(), r.column(), r.end_column());
   // A value taken from a later line is reported once, as a record that ran
   // on; an empty field, and "AC" of a cut-off point, read 0 by design.
   if (r.line() != places_.keyword_line()) return;
@@ -145,12 +146,12 @@ void ParseSession::CheckNumberText(bool read_ok) {
                               " (rounded to the nearest whole number, halves to even)"
                         : "it is not a number and is read as 0";
   if (std::optional<int64_t> metres = KilometreAndMetres(text)) {
-    Warn("number-text", Here(r.line(), r.column()),
+    Warn(WarningId::kNumberText, ReaderPlace(),
          Quoted(text) + " is not a whole number: " + how + "; did you mean " +
              std::to_string(*metres) + " m? positions are written in metres");
     return;
   }
-  Warn("number-text", Here(r.line(), r.column()),
+  Warn(WarningId::kNumberText, ReaderPlace(),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
 }
 
@@ -163,7 +164,7 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
   bool& warned = line_file ? past_route_warned_linea_ : past_route_warned_treno_;
   if (warned) return;
   warned = true;
-  Warn("past-route-end", FieldPlace(field),
+  Warn(WarningId::kPastRouteEnd, FieldPlace(field),
        "position " + std::to_string(posizione) + " m lies past the end of the route, at " +
            std::to_string(route_length_) +
            " m; it is compiled, in the cells beyond the route (later positions past the end of "
@@ -174,7 +175,7 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
   const int64_t stored = Stored(value, bits);
   if (stored == value || !places_.OnKeywordLine(field)) return;
-  Warn("value-width", FieldPlace(field),
+  Warn(WarningId::kValueWidth, FieldPlace(field),
        std::to_string(value) + " does not fit the cell's " + std::to_string(bits) + "-bit `" +
            std::string(member) + "`: it is stored as " + std::to_string(stored) +
            " (its low bits)");
@@ -187,7 +188,7 @@ void ParseSession::AfterEntry(Grammar grammar) {
   }
   ++records_in_file_;
   if (std::optional<std::string_view> mark = CommentPrefix(places_.keyword())) {
-    Warn("comment-mark", KeywordPlace(),
+    Warn(WarningId::kCommentMark, KeywordPlace(),
          Quoted(Trim(places_.keyword())) +
              " is read as an entry: the text before its keyword is no "
              "comment mark (" +
@@ -203,7 +204,7 @@ void ParseSession::WarnRunOn() {
   if (last_line == places_.keyword_line()) return;
   const size_t on_line = places_.values_on_keyword_line();
   const int next = places_.keyword_line() + 1;
-  Warn("run-on-entry", KeywordPlace(),
+  Warn(WarningId::kRunOnEntry, KeywordPlace(),
        Quoted(Trim(places_.keyword())) + " reads " + std::to_string(places_.values_read()) +
            " values, but its line holds " + std::to_string(on_line) +
            ": the others are taken from the next line",
@@ -227,11 +228,11 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
     if (std::optional<std::string_view> near = NearestSection(t, line_file)) {
       text += "; did you mean '" + std::string(*near) + "'?";
     }
-    Warn("unknown-section", KeywordPlace(), text);
+    Warn(WarningId::kUnknownSection, KeywordPlace(), text);
     return;
   }
   if (line == record_end_line_) {
-    Warn("extra-field", KeywordPlace(),
+    Warn(WarningId::kExtraField, KeywordPlace(),
          "extra field " + Quoted(t) +
              " after the values of the entry: it is ignored (the entry reads "
              "fewer values)");
@@ -255,7 +256,7 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
   if (CommentPrefix(dashes.empty() ? t : dashes)) {
     text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
   }
-  Warn("misspelt-keyword", places_.GroupPlace(), text);
+  Warn(WarningId::kMisspeltKeyword, places_.GroupPlace(), text);
 }
 
 bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {
@@ -267,7 +268,7 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     r.ReadText(&field);
     if (IsGenerale(field)) break;
     if (r.at_end()) return false;
-    const SourceLocation here = Here(r.line(), r.column());
+    const SourceLocation here = ReaderPlace();
     if (!*near_miss && IsSectionName(field) &&
         NearestSection(field, current() == Source::kLinea) == kGenerale) {
       *near_miss = Note{here, "this section name is near '[generale]'"};
@@ -275,7 +276,7 @@ bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss)
     if (r.first_on_line() && !Trim(field).empty()) {
       Diagnostic d;
       d.severity = Severity::kWarning;
-      d.name = "before-generale";
+      d.warning = WarningId::kBeforeGenerale;
       d.where = here;
       d.text = "line ignored: " + Quoted(Trim(field)) +
                " comes before '[generale]', where nothing is read";
@@ -291,7 +292,7 @@ void ParseSession::EndOfFile() {
   // Without a route the missing route length is the error to hear about.
   if (records_in_file_ > 0 || file_.contents().empty() || !has_route()) return;
   const bool line_file = current() == Source::kLinea;
-  Warn("empty-file", FilePlace(current()),
+  Warn(WarningId::kEmptyFile, FilePlace(current()),
        std::string("no entry of the ") + (line_file ? "line" : "train") +
            " description file is read: it " +
            (line_file ? "gives no route features" : "gives no stations, signals or speeds"));

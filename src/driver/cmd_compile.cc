@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "compiler/warning_names.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
 #include "driver/diagnostics_out.h"
@@ -17,6 +16,7 @@
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/platform.h"
+#include "model/catalogue.h"
 
 namespace percorso {
 
@@ -69,15 +69,18 @@ bool DiagnosticStyleOf(const CommandContext& ctx, DiagnosticStyle* style, std::s
     std::string_view name = w;
     bool off = name.starts_with("no-");
     if (off) name.remove_prefix(3);
-    if (!IsWarningName(name)) {
+    std::optional<WarningId> id = FindWarning(name);
+    if (!id) {
       *err = "unknown warning: -W" + w + " ('percorso help " + std::string(ctx.definition.name) +
              "' lists the names)";
       return false;
     }
     if (off) {
-      style->disabled.emplace(name);
+      style->disabled.insert(*id);
+      style->enabled.erase(*id);
     } else {
-      style->disabled.erase(std::string(name));
+      style->disabled.erase(*id);
+      style->enabled.insert(*id);
     }
   }
   std::string format = o.Value("--diagnostics-format").value_or("text");

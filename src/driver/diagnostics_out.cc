@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/warning_names.h"
 #include "driver/shown_text.h"
 #include "inspect/text_out.h"
 #include "io/platform.h"
+#include "model/catalogue.h"
 #include "model/status.h"
 
 namespace percorso {
@@ -139,7 +139,7 @@ void PrintJson(std::ostream& err, const std::vector<const Diagnostic*>& list) {
     first = false;
     const bool error = d->severity == Severity::kError;
     err << "{\"kind\":\"" << (error ? "error" : "warning") << "\",";
-    if (!error && !d->name.empty()) err << "\"name\":" << JsonQuote(d->name) << ",";
+    if (d->warning) err << "\"name\":" << JsonQuote(Warning(*d->warning).name) << ",";
     err << JsonPlace(d->where);
     if (error && d->stato != 0) {
       err << "\"status\":" << d->stato << ",\"position\":" << d->progressiva_errore << ",";
@@ -194,9 +194,9 @@ void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
          "\"runs\":[{\"tool\":{\"driver\":{\"name\":\"percorso\",\"version\":\""
       << PERCORSO_VERSION << "\",\"rules\":[";
   bool first = true;
-  for (const WarningName& w : WarningNames()) {
-    err << (first ? "" : ",") << "\n{\"id\":" << JsonQuote(w.name)
-        << ",\"shortDescription\":{\"text\":" << JsonQuote(w.about) << "}}";
+  for (const RuleEntry& w : Rules()) {
+    err << (first ? "" : ",") << "\n{\"id\":" << JsonQuote(w.id)
+        << ",\"shortDescription\":{\"text\":" << JsonQuote(w.summary) << "}}";
     first = false;
   }
   err << "]}},\"results\":[";
@@ -206,7 +206,9 @@ void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
     first = false;
     const bool error = d->severity == Severity::kError;
     err << "{";
-    if (!error && !d->name.empty()) err << "\"ruleId\":" << JsonQuote(d->name) << ",";
+    if (std::string rule = DiagnosticRule(*d); !rule.empty()) {
+      err << "\"ruleId\":" << JsonQuote(rule) << ",";
+    }
     err << "\"level\":\"" << (error ? "error" : "warning")
         << "\",\"message\":{\"text\":" << JsonQuote(ValidUtf8(DiagnosticMessage(*d))) << "}";
     if (std::string place = SarifLocation(d->where); !place.empty()) {
@@ -270,7 +272,7 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
   bool too_many = false;
   for (const Diagnostic& d : *all) {
     if (d.severity == Severity::kWarning) {
-      if (!style.warnings || style.disabled.contains(d.name)) continue;
+      if (!style.warnings || (d.warning && !Shows(style, *d.warning))) continue;
       ++counts.warnings;
     } else if (style.max_errors > 0 && counts.errors == style.max_errors) {
       too_many = true;
@@ -298,6 +300,11 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
       break;
   }
   return counts;
+}
+
+bool Shows(const DiagnosticStyle& style, WarningId id) {
+  if (style.disabled.contains(id)) return false;
+  return Warning(id).on_by_default || style.enabled.contains(id);
 }
 
 std::optional<DiagnosticsFormat> DiagnosticsFormatNamed(std::string_view name) {

@@ -30,8 +30,10 @@ struct DiagnosticStyle {
   bool colour = false;
   /// False with -w: warnings are not printed.
   bool warnings = true;
-  /// The names of the warnings left out (-Wno-NAME).
-  std::set<std::string, std::less<>> disabled;
+  /// The warnings left out (-Wno-NAME), and those asked for (-WNAME) that
+  /// are off unless asked for.
+  std::set<WarningId> disabled;
+  std::set<WarningId> enabled;
   /// At most this many errors are printed, then "too many errors"; 0: no
   /// limit.
   int max_errors = 0;
@@ -53,6 +55,9 @@ struct PrintedCounts {
   int errors = 0;
   int warnings = 0;
 };
+
+/// True when `style` shows the warning `id`.
+bool Shows(const DiagnosticStyle& style, WarningId id);
 
 /// Prints the diagnostics in their order, as `style` says.
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "compiler/warning_names.h"
+#include "model/catalogue.h"
 #include "model/grammar.h"
 
 namespace percorso {
@@ -214,9 +214,19 @@ std::string Columns(const std::string& term, std::string_view text) {
   return line + "\n";
 }
 
+// A warning's line of the help: what it is about, and whether it is on
+// without being asked for.
+std::string WarningHelp(const WarningEntry& w) {
+  std::string text(w.summary);
+  if (!w.on_by_default) text += " (off unless -W" + std::string(w.name) + ")";
+  return text;
+}
+
 std::string WarningList() {
   std::string list = "Warnings (each is named after its text, as [-Wmisspelt-keyword]):\n";
-  for (const WarningName& w : WarningNames()) list += Columns(std::string(w.name), w.about);
+  for (const WarningEntry& w : kWarningCatalogue) {
+    list += Columns(std::string(w.name), WarningHelp(w));
+  }
   return list;
 }
 
@@ -441,8 +451,8 @@ std::string ManPage() {
   m += ".SH WARNINGS\nEach warning is named after its text, as [\\-Wmisspelt\\-keyword];\n"
        "\\fB\\-Wno\\-\\fR\\fINAME\\fR leaves out the warnings of that name, \\fB\\-w\\fR all of "
        "them.\n";
-  for (const WarningName& w : WarningNames()) {
-    m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(w.about) + "\n";
+  for (const WarningEntry& w : kWarningCatalogue) {
+    m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(WarningHelp(w)) + "\n";
   }
   m += ".SH KEYWORDS\n" +
        Roff(

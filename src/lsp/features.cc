@@ -211,12 +211,8 @@ json DiagnosticJson(const Workspace& ws, const Diagnostic& d, const UriOf& uri) 
   j["source"] = "percorso";
   // An error reads as the compile reports it; a warning's name is its code.
   std::string text = d.text;
-  if (d.stato != 0) {
-    j["code"] = "status " + std::to_string(d.stato);
-    text = DiagnosticMessage(d);
-  } else if (!d.name.empty()) {
-    j["code"] = d.name;
-  }
+  if (std::string rule = DiagnosticRule(d); !rule.empty()) j["code"] = rule;
+  if (d.stato != 0) text = DiagnosticMessage(d);
   if (text.empty()) text = StatusMeaning(d.stato);
   json related = json::array();
   for (const Note& n : d.notes) {
@@ -420,12 +416,13 @@ json CodeActionsJson(const Workspace& ws, const std::string& path, int first_lin
     if (line < first_line || line > last_line) continue;
     json edit;
     std::string title;
-    if (d.name == "missing-fine") {
+    if (d.warning == WarningId::kMissingFine) {
       std::string insert(doc->text().empty() || doc->text().back() == '\n' ? "" : doc->LineEnd());
       insert += "[fine]" + std::string(doc->LineEnd());
       edit = {{"range", Range(doc->End(), doc->End())}, {"newText", insert}};
       title = "Add [fine] at the end of the file";
-    } else if (d.name == "misspelt-keyword" || d.name == "unknown-section") {
+    } else if (d.warning == WarningId::kMisspeltKeyword ||
+               d.warning == WarningId::kUnknownSection) {
       std::optional<std::string> meant = MeantKeyword(d.text);
       if (!meant) continue;
       edit = {{"range", FieldRange(doc, d.where)}, {"newText", ValidUtf8(*meant)}};

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <streambuf>
 
-#include "compiler/warning_names.h"
 #include "driver/cli.h"
 #include "driver/diagnostics_out.h"
 #include "driver/help.h"
 #include "io/file_names.h"
+#include "model/catalogue.h"
 #include "sources/writers.h"
 #include "support/cli.h"
 #include "support/faulty_disk.h"
@@ -231,7 +231,7 @@ TEST_F(ConventionsTest, WarningsAreNamedAndTurnedOffByName) {
     EXPECT_EQ(got.out, r.out_start);
     EXPECT_EQ(got.err, r.err);
   }
-  for (const WarningName& w : WarningNames()) {
+  for (const WarningEntry& w : kWarningCatalogue) {
     EXPECT_NE(CommandHelp(*FindCommand("check")).find(std::string(w.name)), std::string::npos);
   }
 }

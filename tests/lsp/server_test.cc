@@ -84,7 +84,7 @@ TEST_F(LanguageServerTest, AnErrorOfATrainFileAndItsNoteArePublishedAndClearedBy
   const json& d = published_[Uri("L_T-.txt")];
   ASSERT_EQ(d.size(), 1u) << d.dump();
   EXPECT_EQ(d[0]["severity"], 1);
-  EXPECT_EQ(d[0]["code"], "status 16");
+  EXPECT_EQ(d[0]["code"], "status-16");
   EXPECT_EQ(d[0]["range"]["start"]["line"], 2);
   // In the words of the compile's report.
   EXPECT_EQ(d[0]["message"].get<std::string>().rfind(

@@ -1,0 +1,25 @@
+#include "model/catalogue.h"
+
+#include <vector>
+
+#include "model/status.h"
+
+namespace percorso {
+
+std::string StatusRuleId(int32_t stato) {
+  return "status-" + std::to_string(stato);
+}
+
+std::vector<RuleEntry> Rules() {
+  std::vector<RuleEntry> all;
+  for (const WarningEntry& w : kWarningCatalogue) {
+    all.push_back({std::string(w.name), w.summary, w.docs});
+  }
+  for (const StatusRow& row : StatusTable()) {
+    if (row.code == Status::kNone) continue;
+    all.push_back({StatusRuleId(Code(row.code)), row.meaning, kStatusSection});
+  }
+  return all;
+}
+
+}  // namespace percorso
