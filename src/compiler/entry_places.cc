@@ -32,6 +32,15 @@ std::vector<Note> EntryPlaces::FieldNotes(int field) const {
                "own line holds fewer values than its keyword reads"}};
 }
 
+bool EntryPlaces::ValueSpan(int field, SourceLocation* where, size_t* begin, size_t* end) const {
+  if (field < 0 || static_cast<size_t>(field) >= fields_.size()) return false;
+  const Span& f = fields_[static_cast<size_t>(field)];
+  *where = Here(f.line, f.column, f.end_column);
+  *begin = f.begin;
+  *end = f.end;
+  return true;
+}
+
 bool EntryPlaces::OnKeywordLine(int field) const {
   return field >= 0 && static_cast<size_t>(field) < fields_.size() &&
          fields_[static_cast<size_t>(field)].line == keyword_line_;

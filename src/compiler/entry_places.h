@@ -33,10 +33,14 @@ class EntryPlaces {
   /// tells whether its group began its line. The entry has read no value yet.
   void StartEntry(const std::string& keyword, int line, int column, int end_column,
                   bool first_on_line);
-  /// The entry read a value at `line` from `column` to `end_column`.
-  void FieldRead(int line, int column, int end_column) {
-    fields_.push_back({line, column, end_column});
+  /// The entry read a value at `line` from `column` to `end_column`, bytes
+  /// `begin` to `end` of the file.
+  void FieldRead(int line, int column, int end_column, size_t begin, size_t end) {
+    fields_.push_back({line, column, end_column, begin, end});
   }
+  /// The place of value field `field` wherever it stands; the file's bytes
+  /// it spans in `*begin` and `*end`. False for a field not read.
+  bool ValueSpan(int field, SourceLocation* where, size_t* begin, size_t* end) const;
 
   const std::string& keyword() const { return keyword_; }
   int keyword_line() const { return keyword_line_; }
@@ -44,7 +48,9 @@ class EntryPlaces {
   /// The dash fields passed over before the keyword field, joined by ", ".
   const std::string& dashes() const { return dashes_; }
   /// The place of the group's first field.
-  SourceLocation GroupPlace() const { return Here(group_start_.first, group_start_.second); }
+  SourceLocation GroupPlace() const {
+    return dashes_.empty() ? KeywordPlace() : Here(group_start_.first, group_start_.second);
+  }
   /// The place of the keyword field.
   SourceLocation KeywordPlace() const {
     return Here(keyword_line_, keyword_column_, keyword_end_column_);
@@ -76,6 +82,8 @@ class EntryPlaces {
     int line;
     int column;
     int end_column;
+    size_t begin;
+    size_t end;
   };
   std::vector<Span> fields_;
   std::string dashes_;

@@ -78,6 +78,10 @@ class FieldReader {
     Locate(field_pos_);
     return static_cast<int>(field_end_ - line_start_);
   }
+  /// The bytes of the last field as written (as end_column() bounds it):
+  /// where it starts in the text and where it ends.
+  size_t field_begin() const { return field_pos_; }
+  size_t field_end() const { return field_end_; }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
   /// The text of the last numeric field, as it stood in the file.

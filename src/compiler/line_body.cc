@@ -122,7 +122,8 @@ Flow Terrain(ParseSession& p) {
     p.Warn(WarningId::kReversedStretch, p.FieldPlace(1),
            "the stretch runs from " + std::to_string(m.inizio) + " m to " + std::to_string(m.fine) +
                " m: its end lies before its start, and it sets no cell; write "
-               "the start first");
+               "the start first",
+           {}, p.SwapFields(0, 1, "Swap the start and the end of the stretch"));
   }
   return p.Placed(m.inizio, memo_montagna(p.model(), p.stretches(), m));
 }

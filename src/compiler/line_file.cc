@@ -61,7 +61,8 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
            "the signal repetition runs from " + std::to_string(v.inizio) + " m to " +
                std::to_string(v.fine) +
                " m: its end lies before its start; write the smaller "
-               "position first");
+               "position first",
+           {}, p.SwapFields(0, 1, "Swap the two positions of the repetition"));
   }
   return Flow::kGoOn;
 }

@@ -239,6 +239,9 @@ class ParseSession {
             std::vector<Note> notes = {}, std::vector<Fix> fixes = {}) {
     warnings_.Add(id, where, std::move(text), std::move(notes), std::move(fixes));
   }
+  /// A fix that swaps the texts of value fields `a` and `b` of the entry as
+  /// written; none when either was not read.
+  std::vector<Fix> SwapFields(int a, int b, std::string title) const;
   /// Warns when the entry's `posizione` lies below that of the previous entry
   /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
   /// entry is the last of the list.
@@ -268,7 +271,9 @@ class ParseSession {
   ParseFindings TakeFindings();
 
  private:
-  SourceLocation Here(int line, int column) const { return places_.Here(line, column); }
+  SourceLocation Here(int line, int column, int end_column = 0) const {
+    return places_.Here(line, column, end_column);
+  }
   /// The place of the field the reader read last, spanning it.
   SourceLocation ReaderPlace() const {
     const FieldReader& r = *file_.open_reader();
@@ -284,6 +289,9 @@ class ParseSession {
   /// "; did you mean L x 1000 m?" when the route length reads like kilometres
   /// and `posizione` would lie within such a route; else empty.
   std::string KilometreHint(int64_t posizione) const;
+  /// The fix of a route length written in kilometres, when KilometreHint
+  /// gives one for `posizione`.
+  std::vector<Fix> KilometreFix(int64_t posizione) const;
   /// Warnings on the whole text of the open file: its encoding, a missing
   /// "[fine]".
   void CheckEnding(const Encoding& e);
@@ -315,8 +323,9 @@ class ParseSession {
   int record_end_line_ = 0;
   int records_in_file_ = 0;
 
-  // The route length and where it was read.
+  // The route length and where it was read; the place of its value.
   std::optional<Note> route_;
+  SourceLocation route_value_;
   int32_t route_length_ = 0;
   bool past_route_warned_linea_ = false;
   bool past_route_warned_treno_ = false;

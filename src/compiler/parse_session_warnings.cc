@@ -19,6 +19,18 @@ int64_t Stored(int64_t value, int bits) {
   return static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFF));
 }
 
+// The length in bytes of line `line` (from 1) of `t`, without its line end.
+int LineLength(std::string_view t, int line) {
+  size_t start = 0;
+  for (int n = 1; n < line; ++n) {
+    const size_t end = t.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) return 0;
+    start = end + LineEndAt(t, end);
+  }
+  const size_t end = t.find_first_of("\r\n", start);
+  return static_cast<int>((end == std::string_view::npos ? t.size() : end) - start);
+}
+
 }  // namespace
 
 Encoding ParseSession::CheckEncoding() {
@@ -49,7 +61,8 @@ Encoding ParseSession::CheckEncoding() {
          "the file starts with a UTF-8 byte-order mark (BOM); it is read as Windows-1252, as "
          "the three characters '\xC3\xAF\xC2\xBB\xC2\xBF' before the first field: save the "
          "file as Windows-1252 (ANSI), or as \"UTF-8\" rather than \"UTF-8 with BOM\" when "
-         "it holds only ASCII, to leave the mark out");
+         "it holds only ASCII, to leave the mark out",
+         {}, {Fix{Here(1, 1, 3), "", "Remove the byte-order mark"}});
   }
   if (e.kind == Encoding::kUtf8) {
     Warn(WarningId::kEncoding, Here(e.line, e.column),
@@ -66,11 +79,17 @@ void ParseSession::CheckEnding(const Encoding& e) {
   if (HasFineLine(t)) return;
   const int last_text_line = LastTextLine(t);
   if (last_text_line == 0) return;
+  // The fix ends the last line that holds text with a line end (of the
+  // file's own kind) and "[fine]".
+  const int length = LineLength(t, last_text_line);
   Warn(WarningId::kMissingFine, Here(last_text_line, 1),
        "file ends without [fine]: was it cut short?",
        {Note{{},
              "the files end with a line '[fine]': the last field of a file is never read as a "
-             "keyword, and a file without it has often lost its end"}});
+             "keyword, and a file without it has often lost its end"}},
+       {Fix{Here(last_text_line, length + 1, length),
+            std::string(t.find("\r\n") != std::string_view::npos ? "\r\n" : "\n") + "[fine]",
+            "Add [fine] at the end of the file"}});
 }
 
 void ParseSession::WarnQuotedSpans() {
@@ -132,7 +151,7 @@ std::optional<int64_t> KilometreAndMetres(std::string_view text) {
 void ParseSession::CheckNumberText(bool read_ok) {
   if (!read_ok) return;
   const FieldReader& r = file_.reader();
-  places_.FieldRead(r.line(), r.column(), r.end_column());
+  places_.FieldRead(r.line(), r.column(), r.end_column(), r.field_begin(), r.field_end());
   // A value taken from a later line is reported once, as a record that ran
   // on; an empty field, and "AC" of a cut-off point, read 0 by design.
   if (r.line() != places_.keyword_line()) return;
@@ -148,7 +167,10 @@ void ParseSession::CheckNumberText(bool read_ok) {
   if (std::optional<int64_t> metres = KilometreAndMetres(text)) {
     Warn(WarningId::kNumberText, ReaderPlace(),
          Quoted(text) + " is not a whole number: " + how + "; did you mean " +
-             std::to_string(*metres) + " m? positions are written in metres");
+             std::to_string(*metres) + " m? positions are written in metres",
+         {},
+         {Fix{ReaderPlace(), std::to_string(*metres),
+              "Write the position in metres, " + std::to_string(*metres)}});
     return;
   }
   Warn(WarningId::kNumberText, ReaderPlace(),
@@ -169,7 +191,8 @@ void ParseSession::CheckPastRoute(int32_t posizione, int field) {
            std::to_string(route_length_) +
            " m; it is compiled, in the cells beyond the route (later positions past the end of "
            "this file are not warned about)",
-       {Note{route_->where, "the route length is set here" + KilometreHint(posizione)}});
+       {Note{route_->where, "the route length is set here" + KilometreHint(posizione)}},
+       KilometreFix(posizione));
 }
 
 void ParseSession::CheckFits(int64_t value, int bits, std::string_view member, int field) {
@@ -225,10 +248,13 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
   if (IsSectionName(t)) {
     if (IsKnownSection(t, line_file)) return;
     std::string text = "unknown section name " + Quoted(t) + ": it is read as nothing";
+    std::vector<Fix> fixes;
     if (std::optional<std::string_view> near = NearestSection(t, line_file)) {
       text += "; did you mean '" + std::string(*near) + "'?";
+      fixes.push_back(
+          Fix{KeywordPlace(), std::string(*near), "Change to '" + std::string(*near) + "'"});
     }
-    Warn(WarningId::kUnknownSection, KeywordPlace(), text);
+    Warn(WarningId::kUnknownSection, KeywordPlace(), text, {}, std::move(fixes));
     return;
   }
   if (line == record_end_line_) {
@@ -248,15 +274,22 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
                      (dashes.empty() ? " matches no keyword"
                                      : " holds '-' and is passed over as a remark, and " +
                                            Quoted(t) + " after it matches no keyword");
+  std::vector<Fix> fixes;
   if (std::optional<std::string_view> other = KeywordElsewhere(t, grammar)) {
     text += "; this keyword is read only in " + std::string(*other);
   } else if (std::optional<std::string_view> near = NearestKeyword(t, grammar)) {
     text += "; did you mean '" + std::string(*near) + "'?";
+    // The field is replaced only when it is the keyword misspelt as a whole,
+    // not a keyword among other words.
+    if (EditDistance(t, *near) <= 2) {
+      fixes.push_back(
+          Fix{KeywordPlace(), std::string(*near), "Change to '" + std::string(*near) + "'"});
+    }
   }
   if (CommentPrefix(dashes.empty() ? t : dashes)) {
     text += " (the files have no comment syntax: every line that holds no keyword is ignored)";
   }
-  Warn(WarningId::kMisspeltKeyword, places_.GroupPlace(), text);
+  Warn(WarningId::kMisspeltKeyword, places_.GroupPlace(), text, {}, std::move(fixes));
 }
 
 bool ParseSession::FindGenerale(bool at_end_too, std::optional<Note>* near_miss) {

@@ -133,8 +133,10 @@ int RunCompile(CommandContext& ctx) {
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);
   const int status = ReportCompile(s, report, ctx.err, style);
-  // Silent on success, unless asked to say what was compiled.
-  if (status == kExitOk && o.Flag("--verbose") && !ctx.quiet) {
+  // Silent on success, unless asked to say what was compiled; never inside
+  // the JSON or SARIF that a tool reads from standard error.
+  if (status == kExitOk && o.Flag("--verbose") && !ctx.quiet &&
+      style.format == DiagnosticsFormat::kText) {
     ctx.err << "percorso: compiled " << ReadSummary(report.counts) << "\n";
   }
   return status;
@@ -186,6 +188,7 @@ int RunCheck(CommandContext& ctx) {
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
+  if (!counts.written) return kExitFailure;
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
   if (o.Flag("--strict") && counts.warnings > 0) return kExitStatus;
   // A clean check says what it read, so that success is never silent.

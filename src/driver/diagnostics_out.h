@@ -3,8 +3,10 @@
 // with "FILE:" alone for a whole file and "percorso:" for no file, the source
 // line and a caret under the column after it. An error that stored a status
 // ends with "[status N, position P m]", a warning with its name
-// ("[-Wmisspelt-keyword]"). Colour, as GCC gives it, only when asked for. For
-// tools the same as one JSON array, or as a SARIF 2.1.0 log.
+// ("[-Wmisspelt-keyword]"); the field a diagnostic is about is underlined
+// ("^~~~~") and its fixes are printed under it. Colour, as GCC gives it, only
+// when asked for. For tools the same as one JSON array, or as a SARIF 2.1.0
+// log, both with the ranges and the fixes.
 #ifndef PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 #define PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 
@@ -54,6 +56,10 @@ std::string FormatDiagnostic(const Diagnostic& d, bool colour,
 struct PrintedCounts {
   int errors = 0;
   int warnings = 0;
+  /// False when JSON or SARIF could not be written whole (a full device, a
+  /// closed descriptor): the run fails. A failed write of text is not
+  /// noticed, as compilers do not notice it.
+  bool written = true;
 };
 
 /// True when `style` shows the warning `id`.

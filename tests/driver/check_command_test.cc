@@ -109,7 +109,8 @@ TEST_F(CheckCommandTest, CompileWarnsWithoutChangingItsStatusAndMinusWSilencesIt
                        ":4:1: warning: line ignored: 'pendeza' matches no keyword; did you mean "
                        "'pendenza'? [-Wmisspelt-keyword]\n"
                        "    4 | pendeza, 1000, 2\n"
-                       "      | ^\n");
+                       "      | ^~~~~~~\n"
+                       "      | pendenza\n");
   testing::CliResult quiet = Run("compile", linea, TrainFile({"sabbia, 300"}), {"-w"});
   EXPECT_EQ(quiet.status, 0);
   EXPECT_EQ(quiet.err, "");
