@@ -1,5 +1,6 @@
 // `percorso compile` and `percorso check`: an author's own line and train
 // files, compiled and written, or checked in memory.
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -17,6 +18,7 @@
 #include "io/fresh_file.h"
 #include "io/platform.h"
 #include "model/catalogue.h"
+#include "model/fixes.h"
 
 namespace percorso {
 
@@ -155,6 +157,76 @@ std::optional<int> MaxErrors(const ParsedOptions& o) {
 
 }  // namespace
 
+namespace {
+
+// The diagnostics that `style` shows (the fixes of the others are not made).
+std::vector<Diagnostic> Shown(const std::vector<Diagnostic>& all, const DiagnosticStyle& style) {
+  std::vector<Diagnostic> shown;
+  for (const Diagnostic& d : all) {
+    if (d.severity == Severity::kWarning &&
+        (!style.warnings || (d.warning && !Shows(style, *d.warning)))) {
+      continue;
+    }
+    shown.push_back(d);
+  }
+  return shown;
+}
+
+// Makes the fixes of `diagnostics` in the source files `paths`: each file
+// that changes is replaced at once, under the lock of its directory, its old
+// bytes kept as FILE~ unless `backup` is false; all of them together or none.
+// A file changed since it was read is not touched. False, with the reason
+// told on `err`, when the files cannot be replaced.
+bool MakeFixes(CommandContext& ctx, const std::vector<std::string>& paths, const SourceTexts& texts,
+               const std::vector<Diagnostic>& diagnostics, bool backup, int* fixed) {
+  std::vector<std::pair<std::string, std::string>> changed;
+  std::vector<int> counts;
+  for (const std::string& path : paths) {
+    auto found = texts.find(path);
+    if (found == texts.end()) continue;
+    FixedText f = ApplyFixes(found->second, path, diagnostics);
+    if (f.applied == 0 || f.text == found->second) continue;
+    *fixed += f.applied;
+    counts.push_back(f.applied);
+    changed.emplace_back(path, std::move(f.text));
+  }
+  if (changed.empty()) return true;
+  std::vector<DirectoryLock> locks;
+  std::vector<std::string> locked;
+  for (const auto& [path, text] : changed) {
+    std::string dir = DirName(path);
+    if (std::find(locked.begin(), locked.end(), dir) != locked.end()) continue;
+    locks.emplace_back();
+    if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &locks.back())) return false;
+    locked.push_back(dir);
+  }
+  FileSet set(ctx.disk);
+  std::string err;
+  for (const auto& [path, text] : changed) {
+    std::string now;
+    if (!ctx.disk.ReadFile(path, kMaxSourceSize, &now, &err) || now != texts.find(path)->second) {
+      Complain(ctx.err, path + ": changed while it was checked; nothing is fixed");
+      return false;
+    }
+    if ((backup && !set.Add(path + "~", now, &err)) || !set.Add(path, text, &err)) {
+      Complain(ctx.err, err);
+      return false;
+    }
+  }
+  if (!set.Commit(&err)) {
+    Complain(ctx.err, err);
+    return false;
+  }
+  for (size_t i = 0; i < changed.size(); ++i) {
+    SayStatus(ctx, changed[i].first + ": " + std::to_string(counts[i]) +
+                       (counts[i] == 1 ? " problem fixed" : " problems fixed") +
+                       (backup ? " (the old file is " + changed[i].first + "~)" : ""));
+  }
+  return true;
+}
+
+}  // namespace
+
 int RunCheck(CommandContext& ctx) {
   const ParsedOptions& o = ctx.options;
   std::string message;
@@ -172,15 +244,36 @@ int RunCheck(CommandContext& ctx) {
       status != kExitOk) {
     return status;
   }
-  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  const bool fix = o.Flag("--fix");
+  if (fix && (line == "-" || train == "-")) {
+    return UsageError(ctx, "--fix changes files: a source cannot be - (standard input)");
+  }
+  if (o.Flag("--no-backup") && !fix) return UsageError(ctx, "--no-backup goes with --fix");
+  DiskSourceFiles first_sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   if (line == "-" || train == "-") {
     std::string bytes;
     if (!ReadStandardInput(ctx, kMaxSourceSize, &bytes)) return kExitFailure;
-    sources.SetStandardInput(std::move(bytes));
+    first_sources.SetStandardInput(std::move(bytes));
   }
   CompileOutcome outcome =
-      CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), sources);
+      CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), first_sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+  // With --fix the fixes are made and the files read and checked afresh.
+  std::optional<DiskSourceFiles> fixed_sources;
+  if (fix) {
+    int fixed = 0;
+    if (!MakeFixes(ctx, {line, train}, first_sources.texts(), Shown(outcome.diagnostics, style),
+                   !o.Flag("--no-backup"), &fixed)) {
+      return kExitFailure;
+    }
+    if (fixed > 0) {
+      fixed_sources.emplace(ctx.disk, line, train, /*delete_after_reading=*/false);
+      outcome =
+          CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), *fixed_sources);
+      if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+    }
+  }
+  DiskSourceFiles& sources = fixed_sources ? *fixed_sources : first_sources;
   // As the compile would say it: the fatal report first.
   if (outcome.fatal != 0 && style.format == DiagnosticsFormat::kText) {
     ctx.err << errore(std::to_string(outcome.fatal)) << "\n";

@@ -353,7 +353,7 @@ std::string FormatWithLines(const Diagnostic& d, bool colour, SourceLines& lines
   for (const Note& n : d.notes) {
     // A note without a place of its own stands at its diagnostic's place.
     out += Line(NotePlace(d, n), "note", kCyan, n.text, colour);
-    if (!n.where.file.empty()) out += Quote(n.where, lines, colour);
+    if (!n.where.file.empty()) out += Quote(n.where, lines, colour, d.fixes);
   }
   return out;
 }

@@ -74,13 +74,17 @@ std::vector<CommandDefinition> BuildCommands() {
        true});
   all.push_back(
       {"check",
-       "report every error and warning in your files; nothing is written",
+       "report every error and warning in your files; nothing is written but with --fix",
        {"--line LINEFILE --train TRAINFILE"},
        "Compiles your files in memory, writes nothing, and reports every error and warning\n"
        "it finds. The first error is the one compile reports; after it each entry that\n"
        "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
        "error, 0 with warnings only; then one line on standard output says what was read.\n"
-       "One of the files may be - for standard input.\n",
+       "One of the files may be - for standard input. With --fix the fixes that the\n"
+       "diagnostics carry (a misspelt keyword, a missing [fine], kilometres written for\n"
+       "metres, ...) are made in your files, each replaced at once and kept as FILE~\n"
+       "(unless --no-backup); a file with nothing to fix is left alone. Then the files\n"
+       "are checked again and what is left is reported.\n",
        {{"line", 0, "FILE", "the line description file (- for standard input)"},
         {"train", 0, "FILE", "the train description file (- for standard input)"},
         {"line-key", 0, "K", "the line key (default: from the file name, or none)"},
@@ -88,6 +92,9 @@ std::vector<CommandDefinition> BuildCommands() {
         {"no-geometry", 0, "", "as compile: curve lines are not processed"},
         {"max-errors", 0, "N", "stop after N errors (default 20; 0: no limit)"},
         {"strict", 0, "", "exit 3 on warnings too"},
+        {"fix", 0, "", "make the fixes of the diagnostics shown in your files, then check again"},
+        {"no-backup", 0, "", "with --fix, keep no copy FILE~ of a file before fixing it"},
+        kWaitOption,
         kNoWarningsOption,
         kNoWarningOption,
         kFormatOption,
