@@ -18,6 +18,7 @@ bool ParseSession::Open(Source which) {
   run_on_cursor_ = LineCursor{};
   warned_line_ = 0;
   record_end_line_ = 0;
+  record_end_ = {};
   records_in_file_ = 0;
   if (!file_.Open(which)) return false;
   CheckEnding(CheckEncoding());
@@ -90,6 +91,9 @@ Flow ParseSession::RangeFailure(int32_t posizione) {
       Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
   // A route length that reads like kilometres is the remedy.
   if (policy_.errors().size() > raised) policy_.errors().back().fixes = KilometreFix(posizione);
+  if (!recovering() && s_.diagnostic.stato == Code(Status::kBeyondCells)) {
+    s_.diagnostic.fixes = KilometreFix(posizione);
+  }
   if (past_end) past_end_error_ = static_cast<int64_t>(policy_.errors().size()) - 1;
   return f;
 }

@@ -300,6 +300,12 @@ class ParseSession {
   void CheckNumberText(bool read_ok);
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
+  /// The fix of an extra field that is the fraction of a number written with
+  /// a decimal comma, with a word about it added to `*text`; none otherwise.
+  std::vector<Fix> DecimalCommaFix(std::string* text) const;
+  /// Warns when numeric text `text` is a whole number but for invisible or
+  /// look-alike characters; true when it did.
+  bool WarnLookAlike(const std::string& text);
   Encoding CheckEncoding();
 
   Scenario& s_;
@@ -321,6 +327,10 @@ class ParseSession {
   // the open file.
   int warned_line_ = 0;
   int record_end_line_ = 0;
+  // The last value of the previous record: its place and bytes.
+  SourceLocation record_end_;
+  size_t record_end_begin_ = 0;
+  size_t record_end_end_ = 0;
   int records_in_file_ = 0;
 
   // The route length and where it was read; the place of its value.

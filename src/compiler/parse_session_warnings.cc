@@ -160,6 +160,7 @@ void ParseSession::CheckNumberText(bool read_ok) {
   const NumberForm form = r.numeric_form();
   if (form == NumberForm::kWhole || text.empty()) return;
   if (Matches(KeywordId::kAbbattimento, places_.keyword()) && places_.values_read() == 2) return;
+  if (WarnLookAlike(text)) return;
   std::string how = form == NumberForm::kDecimal
                         ? "it is read as " + std::to_string(value) +
                               " (rounded to the nearest whole number, halves to even)"
@@ -175,6 +176,60 @@ void ParseSession::CheckNumberText(bool read_ok) {
   }
   Warn(WarningId::kNumberText, ReaderPlace(),
        Quoted(text) + " is not a whole number: " + how + "; write the value in digits");
+}
+
+namespace {
+
+// A character that looks like a blank or a quote mark, or shows as nothing:
+// its bytes and what it is.
+struct LookAlike {
+  std::string_view bytes;
+  std::string_view what;
+};
+
+constexpr LookAlike kLookAlikes[] = {
+    {"\xC2\xA0", "a no-break space written in UTF-8 (bytes C2 A0)"},
+    {"\xE2\x80\x8B", "a zero-width space written in UTF-8 (bytes E2 80 8B)"},
+    {"\xEF\xBB\xBF", "a byte-order mark inside the text (bytes EF BB BF)"},
+    {"\xE2\x80\x9C", "a curly opening quote written in UTF-8 (bytes E2 80 9C)"},
+    {"\xE2\x80\x9D", "a curly closing quote written in UTF-8 (bytes E2 80 9D)"},
+    {"\xA0", "a no-break space (byte A0)"},
+    {"\xAD", "a soft hyphen (byte AD)"},
+    {"\x93", "a curly opening quote (byte 93)"},
+    {"\x94", "a curly closing quote (byte 94)"},
+    {"\x91", "a curly single quote (byte 91)"},
+    {"\x92", "a curly apostrophe (byte 92)"},
+};
+
+}  // namespace
+
+bool ParseSession::WarnLookAlike(const std::string& text) {
+  // The text without the look-alikes, and the first of them.
+  std::string rest;
+  std::string_view first;
+  for (size_t i = 0; i < text.size();) {
+    bool found = false;
+    for (const LookAlike& l : kLookAlikes) {
+      if (std::string_view(text).substr(i).starts_with(l.bytes)) {
+        if (first.empty()) first = l.what;
+        i += l.bytes.size();
+        found = true;
+        break;
+      }
+    }
+    if (!found) rest += text[i++];
+  }
+  int64_t value = 0;
+  NumberForm form = NumberForm::kNotANumber;
+  if (first.empty() || !NumericValue(rest, &value, &form) || form != NumberForm::kWhole) {
+    return false;
+  }
+  Warn(WarningId::kLookAlike, ReaderPlace(),
+       Quoted(text) + " holds " + std::string(first) +
+           ", which is no blank nor digit: the field is not a number and is read as 0; write " +
+           rest,
+       {}, {Fix{ReaderPlace(), rest, "Write " + rest}});
+  return true;
 }
 
 void ParseSession::CheckPastRoute(int32_t posizione, int field) {
@@ -220,6 +275,8 @@ void ParseSession::AfterEntry(Grammar grammar) {
   }
   WarnRunOn();
   record_end_line_ = places_.last_value_line();
+  places_.ValueSpan(static_cast<int>(places_.values_read()) - 1, &record_end_, &record_end_begin_,
+                    &record_end_end_);
 }
 
 void ParseSession::WarnRunOn() {
@@ -236,6 +293,40 @@ void ParseSession::WarnRunOn() {
                                 ", is read as values of the entry above, not as an entry of "
                                 "its own"}});
   warned_line_ = last_line;
+}
+
+namespace {
+
+bool AllDigits(std::string_view t) {
+  return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<Fix> ParseSession::DecimalCommaFix(std::string* text) const {
+  // The last value read and the extra field are digits joined by a comma
+  // alone, on one line: a number written with a decimal comma.
+  const FieldReader& r = *file_.open_reader();
+  const SourceLocation& last = record_end_;
+  const size_t begin = record_end_begin_;
+  const size_t end = record_end_end_;
+  const std::string_view t = file_.contents();
+  if (!last.known() || end >= t.size() || end < begin) return {};
+  std::string_view whole = t.substr(begin, end - begin);
+  if (whole.starts_with('-') || whole.starts_with('+')) whole.remove_prefix(1);
+  const std::string_view fraction = t.substr(r.field_begin(), r.field_end() - r.field_begin());
+  if (last.line != r.line() || end + 1 != r.field_begin() || t[end] != ',' || !AllDigits(whole) ||
+      !AllDigits(fraction)) {
+    return {};
+  }
+  const std::string written(t.substr(begin, r.field_end() - begin));
+  std::string decimal = written;
+  decimal[end - begin] = '.';
+  *text += "; is " + Quoted(written) + " a number with a decimal comma? the files write " +
+           Quoted(decimal);
+  SourceLocation range = last;
+  range.end_column = r.end_column();
+  return {Fix{range, decimal, "Write " + Quoted(written) + " as " + Quoted(decimal)}};
 }
 
 void ParseSession::WarnUnmatched(Grammar grammar) {
@@ -258,10 +349,11 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
     return;
   }
   if (line == record_end_line_) {
-    Warn(WarningId::kExtraField, KeywordPlace(),
-         "extra field " + Quoted(t) +
-             " after the values of the entry: it is ignored (the entry reads "
-             "fewer values)");
+    std::string text = "extra field " + Quoted(t) +
+                       " after the values of the entry: it is ignored (the entry reads "
+                       "fewer values)";
+    std::vector<Fix> fixes = DecimalCommaFix(&text);
+    Warn(WarningId::kExtraField, KeywordPlace(), std::move(text), {}, std::move(fixes));
     return;
   }
   // Without the geometry a curve line is passed over whole, by design.

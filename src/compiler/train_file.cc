@@ -361,9 +361,14 @@ bool FindTrainGenerale(ParseSession& p) {
   std::optional<Note> near_miss;
   if (p.FindGenerale(/*at_end_too=*/false, &near_miss)) return true;
   std::vector<Note> notes;
-  if (near_miss) notes.push_back(*near_miss);
+  std::vector<Fix> fixes;
+  if (near_miss) {
+    notes.push_back(*near_miss);
+    fixes.push_back(Fix{near_miss->where, "[generale]", "Change to '[generale]'"});
+  }
   p.Warn(WarningId::kNoGenerale, p.FilePlace(Source::kTreno),
-         "no '[generale]' in the train description file: nothing in it is read", std::move(notes));
+         "no '[generale]' in the train description file: nothing in it is read", std::move(notes),
+         std::move(fixes));
   return false;
 }
 

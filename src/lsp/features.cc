@@ -207,7 +207,7 @@ json DiagnosticJson(const Workspace& ws, const Diagnostic& d, const UriOf& uri) 
   j["source"] = "percorso";
   // An error reads as the compile reports it; a warning's name is its code.
   std::string text = d.text;
-  if (std::string rule = DiagnosticRule(d); !rule.empty()) j["code"] = rule;
+  if (d.warning || d.stato != 0) j["code"] = DiagnosticRule(d);
   if (d.stato != 0) text = DiagnosticMessage(d);
   if (text.empty()) text = StatusMeaning(d.stato);
   json related = json::array();

@@ -19,6 +19,11 @@ std::vector<RuleEntry> Rules() {
     if (row.code == Status::kNone) continue;
     all.push_back({StatusRuleId(Code(row.code)), row.meaning, kStatusSection});
   }
+  all.push_back({std::string(kOtherError),
+                 "an error that stores no status: no route length, a fatal header error, a file "
+                 "that cannot be read",
+                 kReportSection});
+  all.push_back({std::string(kOtherWarning), "warnings left out of a long list", kReportSection});
   return all;
 }
 

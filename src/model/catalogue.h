@@ -27,6 +27,7 @@ enum class WarningId : uint8_t {
   kRunOnEntry,
   kCommentMark,
   kNumberText,
+  kLookAlike,
   kValueWidth,
   kPastRouteEnd,
   kUnknownSection,
@@ -70,6 +71,7 @@ struct WarningEntry {
 /// lists the status codes.
 inline constexpr std::string_view kWarningsSection = "10.2 Warnings";
 inline constexpr std::string_view kStatusSection = "9.4 The status codes";
+inline constexpr std::string_view kReportSection = "9.2 How a problem is reported";
 
 /// Every warning, in the order of their identifiers (the order the help
 /// lists them in).
@@ -85,6 +87,9 @@ inline constexpr std::array kWarningCatalogue = {
                  "a line behind a mark that looks like a comment", true, kWarningsSection},
     WarningEntry{WarningId::kNumberText, "number-text",
                  "a number written as a word, a fraction or kilometres and metres", true,
+                 kWarningsSection},
+    WarningEntry{WarningId::kLookAlike, "look-alike",
+                 "an invisible character in a number, or a look-alike of a quote mark", true,
                  kWarningsSection},
     WarningEntry{WarningId::kValueWidth, "value-width", "a value wider than its cell member", true,
                  kWarningsSection},
@@ -188,10 +193,18 @@ struct RuleEntry {
   std::string_view docs;
 };
 
+/// The rules of the diagnostics that neither store a status nor have a
+/// warning's name: an error that ends the compile before or after its
+/// statuses (no route length, a fatal header error, a file that cannot be
+/// read), and the count of the warnings left out.
+inline constexpr std::string_view kOtherError = "error";
+inline constexpr std::string_view kOtherWarning = "warning";
+
 /// The rule id of an error that stored status `stato`.
 std::string StatusRuleId(int32_t stato);
 
-/// Every rule: the warnings, then the statuses but 0.
+/// Every rule: the warnings, then the statuses but 0, then kOtherError and
+/// kOtherWarning.
 std::vector<RuleEntry> Rules();
 
 }  // namespace percorso

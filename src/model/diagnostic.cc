@@ -24,8 +24,10 @@ int DisplayColumn(std::string_view line, int column) {
 
 std::string DiagnosticRule(const Diagnostic& d) {
   if (d.warning) return std::string(Warning(*d.warning).name);
-  if (d.severity == Severity::kError && d.stato != 0) return StatusRuleId(d.stato);
-  return "";
+  if (d.severity == Severity::kError) {
+    return d.stato != 0 ? StatusRuleId(d.stato) : std::string(kOtherError);
+  }
+  return std::string(kOtherWarning);
 }
 
 std::string DiagnosticPlace(const SourceLocation& where) {

@@ -82,7 +82,7 @@ struct Diagnostic {
 int DisplayColumn(std::string_view line, int column);
 
 /// The catalogue's name of a diagnostic: a warning's name, "status-N" for an
-/// error that stored a status; empty for other diagnostics.
+/// error that stored a status, kOtherError or kOtherWarning for the others.
 std::string DiagnosticRule(const Diagnostic& d);
 
 /// The place as a diagnostic names it: "FILE:LINE:COL", "FILE" for a whole
