@@ -19,6 +19,8 @@ bool ParseSession::Open(Source which) {
   warned_line_ = 0;
   record_end_line_ = 0;
   record_end_ = {};
+  sections_.clear();
+  after_fine_warned_ = false;
   records_in_file_ = 0;
   if (!file_.Open(which)) return false;
   CheckEnding(CheckEncoding());

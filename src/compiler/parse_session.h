@@ -332,6 +332,10 @@ class ParseSession {
   size_t record_end_begin_ = 0;
   size_t record_end_end_ = 0;
   int records_in_file_ = 0;
+  // The section names read from the open file, each with where it was first
+  // given; whether an entry after "[fine]" was warned about.
+  std::vector<std::pair<std::string, SourceLocation>> sections_;
+  bool after_fine_warned_ = false;
 
   // The route length and where it was read; the place of its value.
   std::optional<Note> route_;

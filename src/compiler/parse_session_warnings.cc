@@ -265,6 +265,19 @@ void ParseSession::AfterEntry(Grammar grammar) {
     return;
   }
   ++records_in_file_;
+  // "[fine]" ends nothing: the entries after it are read as any others.
+  if (!after_fine_warned_) {
+    for (const auto& [name, where] : sections_) {
+      if (name != "[fine]") continue;
+      after_fine_warned_ = true;
+      Warn(WarningId::kAfterFine, KeywordPlace(),
+           Quoted(Trim(places_.keyword())) +
+               " stands after '[fine]' and is still read: the reading goes on to the end of the "
+               "file (later entries after it are not warned about)",
+           {Note{where, "'[fine]' is here"}});
+      break;
+    }
+  }
   if (std::optional<std::string_view> mark = CommentPrefix(places_.keyword())) {
     Warn(WarningId::kCommentMark, KeywordPlace(),
          Quoted(Trim(places_.keyword())) +
@@ -337,7 +350,20 @@ void ParseSession::WarnUnmatched(Grammar grammar) {
   const bool line_file = current() == Source::kLinea;
   warned_line_ = line;
   if (IsSectionName(t)) {
-    if (IsKnownSection(t, line_file)) return;
+    if (IsKnownSection(t, line_file)) {
+      const std::string name = ToLower1252(t);
+      for (const auto& [seen, where] : sections_) {
+        if (seen != name) continue;
+        Warn(WarningId::kRepeatedSection, KeywordPlace(),
+             "section name " + Quoted(t) +
+                 " is given a second time: a section name is read as nothing, and the entries "
+                 "under both are read alike",
+             {Note{where, "it is first given here"}});
+        return;
+      }
+      sections_.emplace_back(name, KeywordPlace());
+      return;
+    }
     std::string text = "unknown section name " + Quoted(t) + ": it is read as nothing";
     std::vector<Fix> fixes;
     if (std::optional<std::string_view> near = NearestSection(t, line_file)) {
