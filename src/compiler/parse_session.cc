@@ -125,7 +125,7 @@ std::vector<Fix> ParseSession::KilometreFix(int64_t posizione) const {
   return {Fix{route_value_, metres, "Write the route length in metres, " + metres}};
 }
 
-std::vector<Fix> ParseSession::SwapFields(int a, int b, std::string title) const {
+std::vector<Fix> ParseSession::SwapFields(int a, int b, const std::string& title) const {
   SourceLocation first, second;
   size_t first_begin = 0, first_end = 0, second_begin = 0, second_end = 0;
   if (!places_.ValueSpan(a, &first, &first_begin, &first_end) ||

@@ -241,7 +241,7 @@ class ParseSession {
   }
   /// A fix that swaps the texts of value fields `a` and `b` of the entry as
   /// written; none when either was not read.
-  std::vector<Fix> SwapFields(int a, int b, std::string title) const;
+  std::vector<Fix> SwapFields(int a, int b, const std::string& title) const;
   /// Warns when the entry's `posizione` lies below that of the previous entry
   /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
   /// entry is the last of the list.
