@@ -16,8 +16,11 @@ class EntryPlaces {
  public:
   /// Places are in the file named `file` from here on.
   void SetFile(std::string file) { file_ = std::move(file); }
-  /// Line `line`, column `column` of the open file.
-  SourceLocation Here(int line, int column) const { return SourceLocation{file_, line, column}; }
+  /// Line `line`, column `column` of the open file; with `end_column`, the
+  /// field that runs from that column to that last byte.
+  SourceLocation Here(int line, int column, int end_column = 0) const {
+    return SourceLocation{file_, line, column, end_column};
+  }
 
   /// A body entry's fields start afresh: no dash field passed over yet.
   void ClearDashes() { dashes_.clear(); }
@@ -28,9 +31,16 @@ class EntryPlaces {
   void AddDash(const std::string& field);
   /// The keyword field `keyword` was read at `line`, `column`; `first_on_line`
   /// tells whether its group began its line. The entry has read no value yet.
-  void StartEntry(const std::string& keyword, int line, int column, bool first_on_line);
-  /// The entry read a value at `line`, `column`.
-  void FieldRead(int line, int column) { fields_.emplace_back(line, column); }
+  void StartEntry(const std::string& keyword, int line, int column, int end_column,
+                  bool first_on_line);
+  /// The entry read a value at `line` from `column` to `end_column`, bytes
+  /// `begin` to `end` of the file.
+  void FieldRead(int line, int column, int end_column, size_t begin, size_t end) {
+    fields_.push_back({line, column, end_column, begin, end});
+  }
+  /// The place of value field `field` wherever it stands; the file's bytes
+  /// it spans in `*begin` and `*end`. False for a field not read.
+  bool ValueSpan(int field, SourceLocation* where, size_t* begin, size_t* end) const;
 
   const std::string& keyword() const { return keyword_; }
   int keyword_line() const { return keyword_line_; }
@@ -38,9 +48,13 @@ class EntryPlaces {
   /// The dash fields passed over before the keyword field, joined by ", ".
   const std::string& dashes() const { return dashes_; }
   /// The place of the group's first field.
-  SourceLocation GroupPlace() const { return Here(group_start_.first, group_start_.second); }
+  SourceLocation GroupPlace() const {
+    return dashes_.empty() ? KeywordPlace() : Here(group_start_.first, group_start_.second);
+  }
   /// The place of the keyword field.
-  SourceLocation KeywordPlace() const { return Here(keyword_line_, keyword_column_); }
+  SourceLocation KeywordPlace() const {
+    return Here(keyword_line_, keyword_column_, keyword_end_column_);
+  }
   /// The place of value field `field` (0 is the first): on the keyword's
   /// line, else the keyword field's place.
   SourceLocation FieldPlace(int field) const;
@@ -53,7 +67,7 @@ class EntryPlaces {
   /// How many values the entry has read.
   size_t values_read() const { return fields_.size(); }
   /// The line of the last value read; only when one was.
-  int last_value_line() const { return fields_.back().first; }
+  int last_value_line() const { return fields_.back().line; }
   /// How many of the values read stand on the keyword's line.
   size_t values_on_keyword_line() const;
 
@@ -62,8 +76,16 @@ class EntryPlaces {
   std::string keyword_;
   int keyword_line_ = 0;
   int keyword_column_ = 0;
+  int keyword_end_column_ = 0;
   bool keyword_first_on_line_ = false;
-  std::vector<std::pair<int, int>> fields_;
+  struct Span {
+    int line;
+    int column;
+    int end_column;
+    size_t begin;
+    size_t end;
+  };
+  std::vector<Span> fields_;
   std::string dashes_;
   std::pair<int, int> group_start_;
 };

@@ -131,6 +131,7 @@ bool FieldReader::ReadInteger(int64_t low, int64_t high, int64_t* out) {
     size_t start = pos_;
     while (pos_ < text_.size() && !Is(text_[pos_], kComma | kBlank | kLineEnd)) ++pos_;
     numeric_text_.assign(text_.substr(start, pos_ - start));
+    field_end_ = pos_;
     EndNumericField();
   }
   const bool read = NumericValue(numeric_text_, &numeric_value_, &numeric_form_);
@@ -149,6 +150,7 @@ bool FieldReader::StartField() {
   if (at_end()) {
     error_ = ReadError::kEndOfFile;
     field_pos_ = pos_;
+    field_end_ = pos_;
     return false;
   }
   error_ = ReadError::kNone;
@@ -181,7 +183,13 @@ std::string FieldReader::TakeQuoted() {
                          ? static_cast<size_t>(static_cast<const char*>(quote) - text_.data())
                          : text_.size();
   std::string quoted(text_.substr(start, end - start));
-  if (quoted.find_first_of("\r\n") != std::string::npos) NoteQuotedSpan(pos_, end);
+  const size_t line_end = quoted.find_first_of("\r\n");
+  if (line_end != std::string::npos) {
+    NoteQuotedSpan(pos_, end);
+    field_end_ = start + line_end;
+  } else {
+    field_end_ = end < text_.size() ? end + 1 : end;
+  }
   pos_ = end < text_.size() ? end + 1 : end;
   return quoted;
 }
@@ -217,7 +225,10 @@ void FieldReader::NoteQuotedSpan(size_t open, size_t close) {
 void FieldReader::TakeUntilDelimiter(std::string* out) {
   size_t start = pos_;
   while (pos_ < text_.size() && !Is(text_[pos_], kComma | kLineEnd)) ++pos_;
-  if (out != nullptr) out->assign(text_.substr(start, pos_ - start));
+  if (out == nullptr) return;
+  out->assign(text_.substr(start, pos_ - start));
+  field_end_ = pos_;
+  while (field_end_ > start && Is(text_[field_end_ - 1], kBlank)) --field_end_;
 }
 
 // Consumes the rest of a text field and its delimiter.

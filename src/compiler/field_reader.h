@@ -69,6 +69,19 @@ class FieldReader {
     Locate(field_pos_);
     return static_cast<int>(field_pos_ - line_start_) + 1;
   }
+  /// The last byte (1-based, on the line of column()) of the last field as
+  /// written: a number's text, a text without its trailing blanks, a quoted
+  /// text with its quotes (to the end of its first line when it runs on).
+  /// One less than column() for an empty field.
+  int end_column() const {
+    if (!tried_) return 0;
+    Locate(field_pos_);
+    return static_cast<int>(field_end_ - line_start_);
+  }
+  /// The bytes of the last field as written (as end_column() bounds it):
+  /// where it starts in the text and where it ends.
+  size_t field_begin() const { return field_pos_; }
+  size_t field_end() const { return field_end_; }
   /// Why the last read failed; kNone after a successful read.
   ReadError error() const { return error_; }
   /// The text of the last numeric field, as it stood in the file.
@@ -128,6 +141,7 @@ class FieldReader {
   // the end); where the last field that was read started and where the one
   // before it started, when there were such fields.
   size_t field_pos_ = 0;
+  size_t field_end_ = 0;
   bool tried_ = false;
   static constexpr size_t kNone = static_cast<size_t>(-1);
   size_t started_ = kNone;

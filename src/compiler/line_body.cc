@@ -51,13 +51,13 @@ void CheckCurveOrder(ParseSession& p, LineCursors& c, int32_t inizio, int64_t fi
                                  ? "none of it is drawn"
                                  : "it is drawn only from metre " + std::to_string(c.curve_end);
     if (inizio < c.curve_start) {
-      p.Warn("unsorted-curves", p.KeywordPlace(),
+      p.Warn(WarningId::kUnsortedCurves, p.KeywordPlace(),
              "curve at " + std::to_string(inizio) + " m comes after a curve at " + previous +
                  ": the plan is drawn in the order of the file, so " + lost +
                  "; write the curves in order of position",
              {Note{c.curve_place, "the curve at " + previous}});
     } else {
-      p.Warn("overlapping-curves", p.KeywordPlace(),
+      p.Warn(WarningId::kOverlappingCurves, p.KeywordPlace(),
              "curve at " + std::to_string(inizio) +
                  " m starts before the previous curve ends, at " + std::to_string(c.curve_end) +
                  " m: the curves overlap, and " + lost,
@@ -119,10 +119,11 @@ Flow Terrain(ParseSession& p) {
   p.CheckPastRoute(m.inizio);
   p.CheckFits(m.tipo > 10 ? static_cast<int64_t>(m.tipo) - 10 : m.tipo, 8, "montagna", 2);
   if (m.fine < m.inizio) {
-    p.Warn("reversed-stretch", p.FieldPlace(1),
+    p.Warn(WarningId::kReversedStretch, p.FieldPlace(1),
            "the stretch runs from " + std::to_string(m.inizio) + " m to " + std::to_string(m.fine) +
                " m: its end lies before its start, and it sets no cell; write "
-               "the start first");
+               "the start first",
+           {}, p.SwapFields(0, 1, "Swap the start and the end of the stretch"));
   }
   return p.Placed(m.inizio, memo_montagna(p.model(), p.stretches(), m));
 }

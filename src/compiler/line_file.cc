@@ -57,11 +57,12 @@ Flow SignalRepetition(ParseSession& p, const std::string& keyword) {
   v.posizione = v.fine == 0 ? 0 : code;
   // A second position of 0 switches the repetition off.
   if (v.fine != 0 && v.fine < v.inizio) {
-    p.Warn("reversed-repetition", p.FieldPlace(1),
+    p.Warn(WarningId::kReversedRepetition, p.FieldPlace(1),
            "the signal repetition runs from " + std::to_string(v.inizio) + " m to " +
                std::to_string(v.fine) +
                " m: its end lies before its start; write the smaller "
-               "position first");
+               "position first",
+           {}, p.SwapFields(0, 1, "Swap the two positions of the repetition"));
   }
   return Flow::kGoOn;
 }

@@ -55,6 +55,12 @@ int EditDistance(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::string_view> NearestKeyword(std::string_view field, Grammar g) {
+  // A keyword written whole in other letters is the one meant, before any
+  // keyword a word or two letters away.
+  const std::string lower = ToLower1252(Trim(field));
+  for (const KeywordRule& k : KeywordsOf(g)) {
+    if (lower == ToLower1252(k.written)) return k.written;
+  }
   std::optional<std::string_view> best;
   int best_distance = 3;
   for (std::string_view word : Words(field)) {

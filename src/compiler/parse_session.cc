@@ -18,6 +18,9 @@ bool ParseSession::Open(Source which) {
   run_on_cursor_ = LineCursor{};
   warned_line_ = 0;
   record_end_line_ = 0;
+  record_end_ = {};
+  sections_.clear();
+  after_fine_warned_ = false;
   records_in_file_ = 0;
   if (!file_.Open(which)) return false;
   CheckEnding(CheckEncoding());
@@ -45,7 +48,7 @@ bool ParseSession::NextBodyKeyword(std::string* keyword) {
 
 void ParseSession::MarkKeyword(const std::string& keyword, bool first_on_line) {
   const FieldReader& r = file_.reader();
-  places_.StartEntry(keyword, r.line(), r.column(), first_on_line);
+  places_.StartEntry(keyword, r.line(), r.column(), r.end_column(), first_on_line);
   cells_.StartEntry();
   records_.EndEntry();
 }
@@ -85,8 +88,14 @@ Flow ParseSession::RangeFailure(int32_t posizione) {
   std::vector<Note> notes = places_.FieldNotes(0);
   std::vector<Note> route = RouteNotes(posizione);
   notes.insert(notes.end(), route.begin(), route.end());
+  const size_t raised = policy_.errors().size();
   Flow f =
       Raise(Status::kBeyondCells, FieldPlace(0), posizione, std::move(notes), Flow::kEndOfFile);
+  // A route length that reads like kilometres is the remedy.
+  if (policy_.errors().size() > raised) policy_.errors().back().fixes = KilometreFix(posizione);
+  if (!recovering() && s_.diagnostic.stato == Code(Status::kBeyondCells)) {
+    s_.diagnostic.fixes = KilometreFix(posizione);
+  }
   if (past_end) past_end_error_ = static_cast<int64_t>(policy_.errors().size()) - 1;
   return f;
 }
@@ -108,6 +117,26 @@ std::string ParseSession::KilometreHint(int64_t posizione) const {
     return {};
   }
   return "; did you mean " + std::to_string(metres) + " m?";
+}
+
+std::vector<Fix> ParseSession::KilometreFix(int64_t posizione) const {
+  if (KilometreHint(posizione).empty() || !route_value_.known()) return {};
+  const std::string metres = std::to_string(static_cast<int64_t>(route_length_) * 1000);
+  return {Fix{route_value_, metres, "Write the route length in metres, " + metres}};
+}
+
+std::vector<Fix> ParseSession::SwapFields(int a, int b, const std::string& title) const {
+  SourceLocation first, second;
+  size_t first_begin = 0, first_end = 0, second_begin = 0, second_end = 0;
+  if (!places_.ValueSpan(a, &first, &first_begin, &first_end) ||
+      !places_.ValueSpan(b, &second, &second_begin, &second_end)) {
+    return {};
+  }
+  const std::string_view t = file_.contents();
+  std::string first_text(t.substr(first_begin, first_end - first_begin));
+  std::string second_text(t.substr(second_begin, second_end - second_begin));
+  if (first_text.empty() || second_text.empty()) return {};
+  return {Fix{first, second_text, title}, Fix{second, first_text, title}};
 }
 
 void ParseSession::RaiseAt(Status code, const SourceLocation& where, std::vector<Note> notes) {
@@ -143,8 +172,7 @@ std::optional<SourceLocation> ParseSession::ReferencePlace(int slot) const {
 }
 
 Flow ParseSession::ReadFailure(const std::string& what) {
-  const FieldReader& r = file_.reader();
-  SourceLocation at = Here(r.line(), r.column());
+  SourceLocation at = ReaderPlace();
   std::vector<Note> notes;
   if (at.line != places_.keyword_line()) {
     notes.push_back(Note{at, what});
@@ -230,7 +258,7 @@ bool ParseSession::ReadByte(uint8_t* target) {
 bool ParseSession::ReadName(std::string* target) {
   FieldReader& r = file_.reader();
   if (r.ReadText(target) && target->size() <= kMaxNomeLength) {
-    places_.FieldRead(r.line(), r.column());
+    places_.FieldRead(r.line(), r.column(), r.end_column(), r.field_begin(), r.field_end());
     records_.Text(*target);
     return true;
   }
@@ -280,6 +308,9 @@ Flow ParseSession::Taken(Status code, int32_t posizione, int64_t cell) {
 void ParseSession::RouteRead(int32_t lunghezza) {
   stretches_.pending.clear();
   route_ = Note{KeywordPlace(), places_.keyword()};
+  size_t begin = 0, end = 0;
+  route_value_ = {};
+  places_.ValueSpan(0, &route_value_, &begin, &end);
   route_length_ = lunghezza;
 }
 

@@ -233,11 +233,15 @@ class ParseSession {
   /// lines before it are warned about once it is found; `near_miss` gets a
   /// section name a few edits from it.
   bool FindGenerale(bool at_end_too, std::optional<Note>* near_miss);
-  /// A warning named `name`, one of compiler/warning_names.h.
-  void Warn(std::string_view name, const SourceLocation& where, std::string text,
-            std::vector<Note> notes = {}) {
-    warnings_.Add(name, where, std::move(text), std::move(notes));
+  /// The warning `id` of the catalogue (model/catalogue.h), with its fixes
+  /// when the remedy is known.
+  void Warn(WarningId id, const SourceLocation& where, std::string text,
+            std::vector<Note> notes = {}, std::vector<Fix> fixes = {}) {
+    warnings_.Add(id, where, std::move(text), std::move(notes), std::move(fixes));
   }
+  /// A fix that swaps the texts of value fields `a` and `b` of the entry as
+  /// written; none when either was not read.
+  std::vector<Fix> SwapFields(int a, int b, const std::string& title) const;
   /// Warns when the entry's `posizione` lies below that of the previous entry
   /// of `order` (whose entries are `what`, as "gradient"), naming it; then the
   /// entry is the last of the list.
@@ -267,7 +271,14 @@ class ParseSession {
   ParseFindings TakeFindings();
 
  private:
-  SourceLocation Here(int line, int column) const { return places_.Here(line, column); }
+  SourceLocation Here(int line, int column, int end_column = 0) const {
+    return places_.Here(line, column, end_column);
+  }
+  /// The place of the field the reader read last, spanning it.
+  SourceLocation ReaderPlace() const {
+    const FieldReader& r = *file_.open_reader();
+    return places_.Here(r.line(), r.column(), r.end_column());
+  }
   /// Adds a value read to the entry's places and its kept record.
   void KeepNumber(int64_t value) { records_.Number(value); }
   Flow Raise(Status code, const SourceLocation& where, std::optional<int32_t> posizione,
@@ -278,6 +289,9 @@ class ParseSession {
   /// "; did you mean L x 1000 m?" when the route length reads like kilometres
   /// and `posizione` would lie within such a route; else empty.
   std::string KilometreHint(int64_t posizione) const;
+  /// The fix of a route length written in kilometres, when KilometreHint
+  /// gives one for `posizione`.
+  std::vector<Fix> KilometreFix(int64_t posizione) const;
   /// Warnings on the whole text of the open file: its encoding, a missing
   /// "[fine]".
   void CheckEnding(const Encoding& e);
@@ -286,6 +300,12 @@ class ParseSession {
   void CheckNumberText(bool read_ok);
   void WarnRunOn();
   void WarnUnmatched(Grammar grammar);
+  /// The fix of an extra field that is the fraction of a number written with
+  /// a decimal comma, with a word about it added to `*text`; none otherwise.
+  std::vector<Fix> DecimalCommaFix(std::string* text) const;
+  /// Warns when numeric text `text` is a whole number but for invisible or
+  /// look-alike characters; true when it did.
+  bool WarnLookAlike(const std::string& text);
   Encoding CheckEncoding();
 
   Scenario& s_;
@@ -307,10 +327,19 @@ class ParseSession {
   // the open file.
   int warned_line_ = 0;
   int record_end_line_ = 0;
+  // The last value of the previous record: its place and bytes.
+  SourceLocation record_end_;
+  size_t record_end_begin_ = 0;
+  size_t record_end_end_ = 0;
   int records_in_file_ = 0;
+  // The section names read from the open file, each with where it was first
+  // given; whether an entry after "[fine]" was warned about.
+  std::vector<std::pair<std::string, SourceLocation>> sections_;
+  bool after_fine_warned_ = false;
 
-  // The route length and where it was read.
+  // The route length and where it was read; the place of its value.
   std::optional<Note> route_;
+  SourceLocation route_value_;
   int32_t route_length_ = 0;
   bool past_route_warned_linea_ = false;
   bool past_route_warned_treno_ = false;

@@ -87,7 +87,7 @@ Flow MarkCells(ParseSession& p, const voce& v, int32_t slot, SavedCells& saved, 
     if (cell == nullptr) return p.RangeFailure(v.posizione);
     // The mark is written whatever the cell holds: a feature there is lost.
     if (!is_free(*cell)) {
-      p.Warn("stopping-mark-over-feature", p.KeywordPlace(),
+      p.Warn(WarningId::kStoppingMarkOverFeature, p.KeywordPlace(),
              "the stopping mark of this station, one cell before its end at " +
                  std::to_string(v.fine) + " m, replaces the feature in its cell",
              {p.CellNote(*c)});

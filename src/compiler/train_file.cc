@@ -50,18 +50,18 @@ struct TrainCursors {
 // A list of line speeds should start at 0 and hold speeds a train can run.
 void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t velocita) {
   if (c.speeds.empty() && CellsBefore(posizione) > 0) {
-    p.Warn("speeds-not-from-zero", p.KeywordPlace(),
+    p.Warn(WarningId::kSpeedsNotFromZero, p.KeywordPlace(),
            "the line speeds start at " + std::to_string(posizione) +
                " m: the route before it has speed 0; start the list with an "
                "entry at position 0");
   }
   std::optional<uint8_t> code = EncodeLineSpeed(velocita);
   if (code && *code == 0) {
-    p.Warn("zero-speed", p.FieldPlace(1),
+    p.Warn(WarningId::kZeroSpeed, p.FieldPlace(1),
            "line speed " + std::to_string(velocita) +
                " km/h is stored as 0: the train cannot run from here on");
   } else if (velocita > kFastestTrain) {
-    p.Warn("speed-too-high", p.FieldPlace(1),
+    p.Warn(WarningId::kSpeedTooHigh, p.FieldPlace(1),
            "line speed " + std::to_string(velocita) +
                " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
@@ -72,7 +72,7 @@ void CheckLineSpeed(ParseSession& p, TrainCursors& c, int32_t posizione, int32_t
 // speed must be one a train can run.
 void CheckSlowdown(ParseSession& p, TrainCursors& c, const Rallentamento& r) {
   if (r.v > kFastestTrain) {
-    p.Warn("slowdown-speed-too-high", p.FieldPlace(1),
+    p.Warn(WarningId::kSlowdownSpeedTooHigh, p.FieldPlace(1),
            "slowdown speed " + std::to_string(r.v) +
                " km/h is above any train's (350 km/h at most): is it in km/h?");
   }
@@ -89,7 +89,7 @@ void CheckSlowdownEnd(ParseSession& p, const Rallentamento& r) {
       "the slowdown at " + std::to_string(r.x) + " m has no end cell: its length " +
       std::to_string(r.l) + " m is " +
       (r.l < 0 ? "negative" : "shorter than a cell (" + std::to_string(kCellMetres) + " m)");
-  p.Warn("slowdown-without-end", p.FieldPlace(2),
+  p.Warn(WarningId::kSlowdownWithoutEnd, p.FieldPlace(2),
          why + "; the compile looks for its end up to the end of the route");
   p.RemarkOnCells(why);
 }
@@ -107,7 +107,7 @@ void CheckSlowdownOverlaps(ParseSession& p, const TrainCursors& c) {
   const SlowdownRead* reaching = nullptr;
   for (const SlowdownRead* r : sorted) {
     if (reaching != nullptr && start(r) < end(reaching)) {
-      p.Warn("overlapping-slowdowns", r->where,
+      p.Warn(WarningId::kOverlappingSlowdowns, r->where,
              "the slowdown from " + std::to_string(start(r)) + " m to " + std::to_string(end(r)) +
                  " m overlaps another, from " + std::to_string(start(reaching)) + " m to " +
                  std::to_string(end(reaching)) +
@@ -132,7 +132,7 @@ void CheckSlowdownSpeeds(ParseSession& p, const TrainCursors& c) {
     if (after == speeds.begin()) continue;
     const SpeedRead& line = *std::prev(after);
     if (r.v <= line.velocita || r.v > kFastestTrain) continue;
-    p.Warn("slowdown-above-line-speed", r.speed_field,
+    p.Warn(WarningId::kSlowdownAboveLineSpeed, r.speed_field,
            "slowdown speed " + std::to_string(r.v) +
                " km/h is above the line speed where it starts, " + std::to_string(line.velocita) +
                " km/h: a slowdown lowers the speed; is the slowdown's speed or the line speed "
@@ -361,9 +361,14 @@ bool FindTrainGenerale(ParseSession& p) {
   std::optional<Note> near_miss;
   if (p.FindGenerale(/*at_end_too=*/false, &near_miss)) return true;
   std::vector<Note> notes;
-  if (near_miss) notes.push_back(*near_miss);
-  p.Warn("no-generale", p.FilePlace(Source::kTreno),
-         "no '[generale]' in the train description file: nothing in it is read", std::move(notes));
+  std::vector<Fix> fixes;
+  if (near_miss) {
+    notes.push_back(*near_miss);
+    fixes.push_back(Fix{near_miss->where, "[generale]", "Change to '[generale]'"});
+  }
+  p.Warn(WarningId::kNoGenerale, p.FilePlace(Source::kTreno),
+         "no '[generale]' in the train description file: nothing in it is read", std::move(notes),
+         std::move(fixes));
   return false;
 }
 

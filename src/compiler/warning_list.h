@@ -1,11 +1,10 @@
-// The warnings of a parse, in the order found: each has a name of
-// compiler/warning_names.h; past kMaxKeptDiagnostics they are only counted.
+// The warnings of a parse, in the order found: each has an entry of the
+// catalogue (model/catalogue.h); past kMaxKeptDiagnostics they are only counted.
 #ifndef PERCORSO_COMPILER_WARNING_LIST_H_
 #define PERCORSO_COMPILER_WARNING_LIST_H_
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/diagnostic.h"
@@ -14,9 +13,9 @@ namespace percorso {
 
 class WarningList {
  public:
-  /// A warning named `name` at `where`.
-  void Add(std::string_view name, const SourceLocation& where, std::string text,
-           std::vector<Note> notes);
+  /// The warning `id` at `where`; its fixes, when the remedy is known.
+  void Add(WarningId id, const SourceLocation& where, std::string text, std::vector<Note> notes,
+           std::vector<Fix> fixes = {});
   /// A warning made whole elsewhere, kept whatever the count.
   void Append(Diagnostic d) { warnings_.push_back(std::move(d)); }
 

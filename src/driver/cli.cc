@@ -100,7 +100,10 @@ int RunCommand(const std::vector<std::string>& args, const std::string& program_
     out << VersionText();
     return kExitOk;
   }
-  ctx.quiet = ctx.options.Flag("--quiet");
+  // Status lines never go into the JSON or SARIF that a tool reads from
+  // standard error.
+  const std::string diagnostics = ctx.options.Value("--diagnostics-format").value_or("text");
+  ctx.quiet = ctx.options.Flag("--quiet") || diagnostics == "json" || diagnostics == "sarif";
   if (!TakeWaitOption(&ctx, ctx.options, &message)) return UsageError(ctx, message);
   if (reads_a_route) UseLargePagesForTheHeap();
   return run(ctx);

@@ -1,5 +1,6 @@
 // `percorso compile` and `percorso check`: an author's own line and train
 // files, compiled and written, or checked in memory.
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -7,7 +8,6 @@
 #include <vector>
 
 #include "compiler/compile.h"
-#include "compiler/warning_names.h"
 #include "driver/commands.h"
 #include "driver/compile_and_write.h"
 #include "driver/diagnostics_out.h"
@@ -17,6 +17,8 @@
 #include "io/file_names.h"
 #include "io/fresh_file.h"
 #include "io/platform.h"
+#include "model/catalogue.h"
+#include "model/fixes.h"
 
 namespace percorso {
 
@@ -77,15 +79,18 @@ bool DiagnosticStyleOf(const CommandContext& ctx, DiagnosticStyle* style, std::s
     std::string_view name = w;
     bool off = name.starts_with("no-");
     if (off) name.remove_prefix(3);
-    if (!IsWarningName(name)) {
+    std::optional<WarningId> id = FindWarning(name);
+    if (!id) {
       *err = "unknown warning: -W" + w + " ('percorso help " + std::string(ctx.definition.name) +
              "' lists the names)";
       return false;
     }
     if (off) {
-      style->disabled.emplace(name);
+      style->disabled.insert(*id);
+      style->enabled.erase(*id);
     } else {
-      style->disabled.erase(std::string(name));
+      style->disabled.erase(*id);
+      style->enabled.insert(*id);
     }
   }
   std::string format = o.Value("--diagnostics-format").value_or("text");
@@ -147,8 +152,10 @@ int RunCompile(CommandContext& ctx) {
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);
   const int status = ReportCompile(s, report, ctx.err, style);
-  // Silent on success, unless asked to say what was compiled.
-  if (status == kExitOk && o.Flag("--verbose") && !ctx.quiet) {
+  // Silent on success, unless asked to say what was compiled; never inside
+  // the JSON or SARIF that a tool reads from standard error.
+  if (status == kExitOk && o.Flag("--verbose") && !ctx.quiet &&
+      style.format == DiagnosticsFormat::kText) {
     ctx.err << "percorso: compiled " << ReadSummary(report.counts) << "\n";
   }
   return status;
@@ -163,6 +170,76 @@ std::optional<int> MaxErrors(const ParsedOptions& o) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
   if (ec != std::errc() || end != text.data() + text.size() || n < 0) return std::nullopt;
   return n;
+}
+
+}  // namespace
+
+namespace {
+
+// The diagnostics that `style` shows (the fixes of the others are not made).
+std::vector<Diagnostic> Shown(const std::vector<Diagnostic>& all, const DiagnosticStyle& style) {
+  std::vector<Diagnostic> shown;
+  for (const Diagnostic& d : all) {
+    if (d.severity == Severity::kWarning &&
+        (!style.warnings || (d.warning && !Shows(style, *d.warning)))) {
+      continue;
+    }
+    shown.push_back(d);
+  }
+  return shown;
+}
+
+// Makes the fixes of `diagnostics` in the source files `paths`: each file
+// that changes is replaced at once, under the lock of its directory, its old
+// bytes kept as FILE~ unless `backup` is false; all of them together or none.
+// A file changed since it was read is not touched. False, with the reason
+// told on `err`, when the files cannot be replaced.
+bool MakeFixes(CommandContext& ctx, const std::vector<std::string>& paths, const SourceTexts& texts,
+               const std::vector<Diagnostic>& diagnostics, bool backup, int* fixed) {
+  std::vector<std::pair<std::string, std::string>> changed;
+  std::vector<int> counts;
+  for (const std::string& path : paths) {
+    auto found = texts.find(path);
+    if (found == texts.end()) continue;
+    FixedText f = ApplyFixes(found->second, path, diagnostics);
+    if (f.applied == 0 || f.text == found->second) continue;
+    *fixed += f.applied;
+    counts.push_back(f.applied);
+    changed.emplace_back(path, std::move(f.text));
+  }
+  if (changed.empty()) return true;
+  std::vector<DirectoryLock> locks;
+  std::vector<std::string> locked;
+  for (const auto& [path, text] : changed) {
+    std::string dir = DirName(path);
+    if (std::find(locked.begin(), locked.end(), dir) != locked.end()) continue;
+    locks.emplace_back();
+    if (!LockDirectoryOrComplain(ctx, dir, LockMode::kExclusive, &locks.back())) return false;
+    locked.push_back(dir);
+  }
+  FileSet set(ctx.disk);
+  std::string err;
+  for (const auto& [path, text] : changed) {
+    std::string now;
+    if (!ctx.disk.ReadFile(path, kMaxSourceSize, &now, &err) || now != texts.find(path)->second) {
+      Complain(ctx.err, path + ": changed while it was checked; nothing is fixed");
+      return false;
+    }
+    if ((backup && !set.Add(path + "~", now, &err)) || !set.Add(path, text, &err)) {
+      Complain(ctx.err, err);
+      return false;
+    }
+  }
+  if (!set.Commit(&err)) {
+    Complain(ctx.err, err);
+    return false;
+  }
+  for (size_t i = 0; i < changed.size(); ++i) {
+    SayStatus(ctx, changed[i].first + ": " + std::to_string(counts[i]) +
+                       (counts[i] == 1 ? " problem fixed" : " problems fixed") +
+                       (backup ? " (the old file is " + changed[i].first + "~)" : ""));
+  }
+  return true;
 }
 
 }  // namespace
@@ -184,15 +261,36 @@ int RunCheck(CommandContext& ctx) {
       status != kExitOk) {
     return status;
   }
-  DiskSourceFiles sources(ctx.disk, line, train, /*delete_after_reading=*/false);
+  const bool fix = o.Flag("--fix");
+  if (fix && (line == "-" || train == "-")) {
+    return UsageError(ctx, "--fix changes files: a source cannot be - (standard input)");
+  }
+  if (o.Flag("--no-backup") && !fix) return UsageError(ctx, "--no-backup goes with --fix");
+  DiskSourceFiles first_sources(ctx.disk, line, train, /*delete_after_reading=*/false);
   if (line == "-" || train == "-") {
     std::string bytes;
     if (!ReadStandardInput(ctx, kMaxSourceSize, &bytes)) return kExitFailure;
-    sources.SetStandardInput(std::move(bytes));
+    first_sources.SetStandardInput(std::move(bytes));
   }
   CompileOutcome outcome =
-      CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), sources);
+      CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), first_sources);
   if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+  // With --fix the fixes are made and the files read and checked afresh.
+  std::optional<DiskSourceFiles> fixed_sources;
+  if (fix) {
+    int fixed = 0;
+    if (!MakeFixes(ctx, {line, train}, first_sources.texts(), Shown(outcome.diagnostics, style),
+                   !o.Flag("--no-backup"), &fixed)) {
+      return kExitFailure;
+    }
+    if (fixed > 0) {
+      fixed_sources.emplace(ctx.disk, line, train, /*delete_after_reading=*/false);
+      outcome =
+          CheckScenario(keys.line_key, keys.train_key, !o.Flag("--no-geometry"), *fixed_sources);
+      if (!outcome.io_error.empty()) return Fail(ctx.err, outcome.io_error);
+    }
+  }
+  DiskSourceFiles& sources = fixed_sources ? *fixed_sources : first_sources;
   // As the compile would say it: the fatal report first.
   if (outcome.fatal != 0 && style.format == DiagnosticsFormat::kText) {
     ctx.err << errore(std::to_string(outcome.fatal)) << "\n";
@@ -200,6 +298,7 @@ int RunCheck(CommandContext& ctx) {
   style.sources = &sources.texts();
   style.placeless_file = sources.Name(Source::kTreno);
   PrintedCounts counts = PrintDiagnostics(ctx.err, outcome.diagnostics, style);
+  if (!counts.written) return kExitFailure;
   if (counts.errors > 0 || outcome.fatal != 0) return kExitStatus;
   if (o.Flag("--strict") && counts.warnings > 0) return kExitStatus;
   // A clean check says what it read, so that success is never silent.

@@ -68,7 +68,7 @@ int ReportCompile(const Scenario& s, const CompileReport& report, std::ostream& 
   if (report.result == CompileResult::kFatal && style.format == DiagnosticsFormat::kText) {
     err << errore(std::to_string(report.fatal)) << "\n";
   }
-  PrintDiagnostics(err, report.diagnostics, style);
+  if (!PrintDiagnostics(err, report.diagnostics, style).written) return kExitFailure;
   if (report.result == CompileResult::kFatal) return kExitFailure;
   if (s.diagnostic.stato == 0 && report.result == CompileResult::kWritten) return kExitOk;
   return kExitStatus;

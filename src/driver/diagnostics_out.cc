@@ -5,14 +5,15 @@
 #include <cstdlib>
 #include <iostream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "compiler/warning_names.h"
 #include "driver/shown_text.h"
 #include "inspect/text_out.h"
 #include "io/platform.h"
+#include "model/catalogue.h"
 #include "model/status.h"
 
 namespace percorso {
@@ -73,47 +74,91 @@ class SourceLines {
   std::map<std::string, std::vector<size_t>, std::less<>> starts_;
 };
 
-// A source line as the console shows it: UTF-8, control characters but the
-// tab as '?', so that no byte of a file can command the terminal.
-std::string Shown(std::string_view bytes) {
+// A source text as the console shows it: UTF-8, control characters but the
+// tab as '?', so that no byte of a file can command the terminal; tabs
+// expanded to spaces as compilers show them, from display column `*at` (from
+// 0), which is moved on past the text.
+std::string Shown(std::string_view bytes, int* at) {
+  constexpr int kTabStop = 8;
   std::string text = ValidUtf8(bytes);
-  for (char& c : text) {
-    if ((static_cast<unsigned char>(c) < 32 && c != '\t') || c == 127) c = '?';
+  std::string out;
+  for (char c : text) {
+    if (c == '\t') {
+      const int next = (*at / kTabStop + 1) * kTabStop;
+      out.append(static_cast<size_t>(next - *at), ' ');
+      *at = next;
+      continue;
+    }
+    if ((static_cast<unsigned char>(c) < 32) || c == 127) c = '?';
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++*at;
+    out += c;
   }
-  return text;
+  return out;
 }
 
-// The source line of `where` and a caret under its column, as GCC shows
-// them; empty when the line is not known. A long line is shown as a window
-// around the column, so that a line of megabytes is not printed whole.
-std::string Quote(const SourceLocation& where, SourceLines& lines, bool colour) {
+std::string Coloured(std::string text, std::string_view colour, bool coloured) {
+  if (!coloured || text.empty()) return text;
+  return std::string(colour) + text + std::string(kReset);
+}
+
+// The source line of `where` with the field it spans underlined ("^~~~"),
+// and under it each fix on that line as a compiler prints a fix-it hint (the
+// new text at the column it goes to; a removal as '-' under what it
+// removes); empty when the line is not known. A long line is shown as a
+// window around the column, so that a line of megabytes is not printed whole.
+std::string Quote(const SourceLocation& where, SourceLines& lines, bool colour,
+                  const std::vector<Fix>& fixes = {}) {
   if (!where.known()) return "";
   std::optional<std::string_view> line = lines.Line(where.file, where.line);
   if (!line) return "";
   constexpr size_t kWindow = 240;
-  size_t column = std::min(line->size(), static_cast<size_t>(where.column - 1));
-  std::string_view shown = *line;
+  const size_t column = std::min(line->size(), static_cast<size_t>(std::max(where.column, 1) - 1));
+  size_t from = 0;
   std::string lead, trail;
+  std::string_view shown = *line;
   if (shown.size() > kWindow) {
-    const size_t from = column > kWindow / 2 ? column - kWindow / 2 : 0;
+    from = column > kWindow / 2 ? column - kWindow / 2 : 0;
     if (from > 0) lead = "...";
     if (from + kWindow < shown.size()) trail = "...";
     shown = shown.substr(from, kWindow);
-    column -= from;
   }
+  // The display column (from 0, after the lead) of byte `at` of the line.
+  auto display = [&](size_t at) {
+    int d = 0;
+    Shown(shown.substr(0, std::min(at > from ? at - from : 0, shown.size())), &d);
+    return static_cast<int>(lead.size()) + d;
+  };
   std::string number = std::to_string(where.line);
   if (number.size() < 5) number.insert(0, 5 - number.size(), ' ');
-  // The caret stands under the column's character: a tab stays a tab, every
-  // other character before it is a blank.
-  std::string before = lead + Shown(shown.substr(0, column));
-  std::string pad;
-  for (char c : before) {
-    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
-    pad += c == '\t' ? '\t' : ' ';
+  const std::string margin = std::string(number.size(), ' ') + " | ";
+  int ignored = 0;
+  std::string out = number + " | " + lead + Shown(shown, &ignored) + trail + "\n";
+  const size_t last = std::min(line->size(), static_cast<size_t>(where.last_column()));
+  const int start = display(column);
+  const int stop = std::max(display(last), start + 1);
+  std::string mark = "^" + std::string(static_cast<size_t>(stop - start - 1), '~');
+  out +=
+      margin + std::string(static_cast<size_t>(start), ' ') + Coloured(mark, kGreen, colour) + "\n";
+  for (const Fix& f : fixes) {
+    if (f.range.file != where.file || f.range.line != where.line) continue;
+    const size_t first = static_cast<size_t>(std::max(f.range.column, 1) - 1);
+    if (first < from || first > from + shown.size()) continue;
+    const int at = display(first);
+    std::string hint;
+    if (f.replacement.empty()) {
+      const int end = display(static_cast<size_t>(std::max(f.range.end_column, f.range.column)));
+      hint = std::string(static_cast<size_t>(std::max(end - at, 1)), '-');
+    } else {
+      int d = 0;
+      // A new line that the fix begins is shown by its text.
+      std::string_view text = f.replacement;
+      text.remove_prefix(std::min(text.find_first_not_of("\r\n"), text.size()));
+      hint = Shown(text.substr(0, text.find_first_of("\r\n")), &d);
+    }
+    out +=
+        margin + std::string(static_cast<size_t>(at), ' ') + Coloured(hint, kGreen, colour) + "\n";
   }
-  std::string caret = colour ? std::string(kGreen) + "^" + std::string(kReset) : "^";
-  return number + " | " + lead + Shown(shown) + trail + "\n" + std::string(number.size(), ' ') +
-         " | " + pad + caret + "\n";
+  return out;
 }
 
 // The place of a note: its own, or its diagnostic's.
@@ -121,14 +166,28 @@ const SourceLocation& NotePlace(const Diagnostic& d, const Note& n) {
   return n.where.file.empty() ? d.where : n.where;
 }
 
-std::string JsonPlace(const SourceLocation& where) {
-  std::string out;
-  if (!where.file.empty()) out += "\"file\":" + JsonQuote(ValidUtf8(where.file)) + ",";
+using Json = nlohmann::ordered_json;
+
+void JsonPlace(Json& j, const SourceLocation& where) {
+  if (!where.file.empty()) j["file"] = ValidUtf8(where.file);
   if (where.known()) {
-    out += "\"line\":" + std::to_string(where.line) +
-           ",\"column\":" + std::to_string(where.column) + ",";
+    j["line"] = where.line;
+    j["column"] = where.column;
+    j["endColumn"] = where.last_column();
   }
-  return out;
+}
+
+Json JsonFixes(const std::vector<Fix>& fixes) {
+  Json list = Json::array();
+  for (const Fix& f : fixes) {
+    Json j;
+    JsonPlace(j, f.range);
+    j["endColumn"] = f.range.end_column;
+    j["replacement"] = ValidUtf8(f.replacement);
+    j["title"] = ValidUtf8(f.title);
+    list.push_back(std::move(j));
+  }
+  return list;
 }
 
 void PrintJson(std::ostream& err, const std::vector<const Diagnostic*>& list) {
@@ -138,21 +197,26 @@ void PrintJson(std::ostream& err, const std::vector<const Diagnostic*>& list) {
     err << (first ? "\n" : ",\n");
     first = false;
     const bool error = d->severity == Severity::kError;
-    err << "{\"kind\":\"" << (error ? "error" : "warning") << "\",";
-    if (!error && !d->name.empty()) err << "\"name\":" << JsonQuote(d->name) << ",";
-    err << JsonPlace(d->where);
+    Json j;
+    j["kind"] = error ? "error" : "warning";
+    if (d->warning) j["name"] = Warning(*d->warning).name;
+    JsonPlace(j, d->where);
     if (error && d->stato != 0) {
-      err << "\"status\":" << d->stato << ",\"position\":" << d->progressiva_errore << ",";
+      j["status"] = d->stato;
+      j["position"] = d->progressiva_errore;
     }
-    err << "\"message\":"
-        << JsonQuote(ValidUtf8(d->text.empty() ? std::string(StatusMeaning(d->stato)) : d->text))
-        << ",\"notes\":[";
-    for (size_t i = 0; i < d->notes.size(); ++i) {
-      const Note& n = d->notes[i];
-      err << (i == 0 ? "" : ",") << "{\"kind\":\"note\"," << JsonPlace(NotePlace(*d, n))
-          << "\"message\":" << JsonQuote(ValidUtf8(n.text)) << "}";
+    j["message"] = ValidUtf8(d->text.empty() ? std::string(StatusMeaning(d->stato)) : d->text);
+    Json notes = Json::array();
+    for (const Note& n : d->notes) {
+      Json note;
+      note["kind"] = "note";
+      JsonPlace(note, NotePlace(*d, n));
+      note["message"] = ValidUtf8(n.text);
+      notes.push_back(std::move(note));
     }
-    err << "]}";
+    j["notes"] = std::move(notes);
+    if (!d->fixes.empty()) j["fixes"] = JsonFixes(d->fixes);
+    err << j.dump();
   }
   err << "\n]\n";
 }
@@ -178,53 +242,102 @@ std::string Uri(const std::string& path) {
   return out;
 }
 
-std::string SarifLocation(const SourceLocation& where) {
-  if (where.file.empty()) return "";
-  std::string out =
-      "\"physicalLocation\":{\"artifactLocation\":{\"uri\":" + JsonQuote(Uri(where.file)) + "}";
-  if (where.known()) {
-    out += ",\"region\":{\"startLine\":" + std::to_string(where.line) +
-           ",\"startColumn\":" + std::to_string(where.column) + "}";
-  }
-  return out + "}";
+// SARIF's region of a place: its columns are characters of the source, one
+// byte each in Windows-1252, and `endColumn` is one past the last.
+Json SarifRegion(const SourceLocation& where, bool insertion = false) {
+  Json region;
+  region["startLine"] = where.line;
+  region["startColumn"] = where.column;
+  region["endColumn"] = insertion ? where.column : where.last_column() + 1;
+  return region;
+}
+
+Json SarifLocation(const SourceLocation& where) {
+  Json physical;
+  physical["artifactLocation"]["uri"] = Uri(where.file);
+  if (where.known()) physical["region"] = SarifRegion(where);
+  return physical;
 }
 
 void PrintSarif(std::ostream& err, const std::vector<const Diagnostic*>& list) {
-  err << "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\",\"version\":\"2.1.0\","
-         "\"runs\":[{\"tool\":{\"driver\":{\"name\":\"percorso\",\"version\":\""
-      << PERCORSO_VERSION << "\",\"rules\":[";
-  bool first = true;
-  for (const WarningName& w : WarningNames()) {
-    err << (first ? "" : ",") << "\n{\"id\":" << JsonQuote(w.name)
-        << ",\"shortDescription\":{\"text\":" << JsonQuote(w.about) << "}}";
-    first = false;
+  Json log;
+  log["$schema"] = "https://json.schemastore.org/sarif-2.1.0.json";
+  log["version"] = "2.1.0";
+  Json run;
+  run["tool"]["driver"]["name"] = "percorso";
+  run["tool"]["driver"]["version"] = PERCORSO_VERSION;
+  Json rules = Json::array();
+  std::map<std::string, size_t, std::less<>> rule_index;
+  for (const RuleEntry& r : Rules()) {
+    rule_index.emplace(r.id, rules.size());
+    Json rule;
+    rule["id"] = r.id;
+    rule["shortDescription"]["text"] = std::string(r.summary);
+    rule["help"]["text"] = "docs/format.md, section " + std::string(r.docs);
+    rules.push_back(std::move(rule));
   }
-  err << "]}},\"results\":[";
-  first = true;
+  run["tool"]["driver"]["rules"] = std::move(rules);
+  // SARIF columns count Unicode characters; a byte of a source is one.
+  run["columnKind"] = "unicodeCodePoints";
+  Json results = Json::array();
   for (const Diagnostic* d : list) {
-    err << (first ? "\n" : ",\n");
-    first = false;
     const bool error = d->severity == Severity::kError;
-    err << "{";
-    if (!error && !d->name.empty()) err << "\"ruleId\":" << JsonQuote(d->name) << ",";
-    err << "\"level\":\"" << (error ? "error" : "warning")
-        << "\",\"message\":{\"text\":" << JsonQuote(ValidUtf8(DiagnosticMessage(*d))) << "}";
-    if (std::string place = SarifLocation(d->where); !place.empty()) {
-      err << ",\"locations\":[{" << place << "}]";
+    Json result;
+    if (std::string rule = DiagnosticRule(*d); !rule.empty()) {
+      result["ruleId"] = rule;
+      if (auto found = rule_index.find(rule); found != rule_index.end()) {
+        result["ruleIndex"] = found->second;
+      }
+    }
+    result["level"] = error ? "error" : "warning";
+    result["message"]["text"] = ValidUtf8(DiagnosticMessage(*d));
+    if (!d->where.file.empty()) {
+      result["locations"] = Json::array({{{"physicalLocation", SarifLocation(d->where)}}});
     }
     if (!d->notes.empty()) {
-      err << ",\"relatedLocations\":[";
+      Json related = Json::array();
       for (size_t i = 0; i < d->notes.size(); ++i) {
         const Note& n = d->notes[i];
-        std::string place = SarifLocation(NotePlace(*d, n));
-        err << (i == 0 ? "" : ",") << "{\"id\":" << i << "," << (place.empty() ? "" : place + ",")
-            << "\"message\":{\"text\":" << JsonQuote(ValidUtf8(n.text)) << "}}";
+        Json r;
+        r["id"] = i;
+        const SourceLocation& place = NotePlace(*d, n);
+        if (!place.file.empty()) r["physicalLocation"] = SarifLocation(place);
+        r["message"]["text"] = ValidUtf8(n.text);
+        related.push_back(std::move(r));
       }
-      err << "]";
+      result["relatedLocations"] = std::move(related);
     }
-    err << "}";
+    if (!d->fixes.empty()) {
+      // The fixes of one diagnostic are applied together: one SARIF fix,
+      // its changes grouped by file.
+      Json fix;
+      fix["description"]["text"] = ValidUtf8(d->fixes.front().title);
+      Json changes = Json::array();
+      for (const Fix& f : d->fixes) {
+        Json replacement;
+        replacement["deletedRegion"] = SarifRegion(f.range, f.range.end_column < f.range.column);
+        replacement["insertedContent"]["text"] = ValidUtf8(f.replacement);
+        Json* change = nullptr;
+        for (Json& c : changes) {
+          if (c["artifactLocation"]["uri"] == Uri(f.range.file)) change = &c;
+        }
+        if (change == nullptr) {
+          Json c;
+          c["artifactLocation"]["uri"] = Uri(f.range.file);
+          c["replacements"] = Json::array();
+          changes.push_back(std::move(c));
+          change = &changes.back();
+        }
+        (*change)["replacements"].push_back(std::move(replacement));
+      }
+      fix["artifactChanges"] = std::move(changes);
+      result["fixes"] = Json::array({std::move(fix)});
+    }
+    results.push_back(std::move(result));
   }
-  err << "\n]}]}\n";
+  run["results"] = std::move(results);
+  log["runs"] = Json::array({std::move(run)});
+  err << log.dump() << "\n";
 }
 
 }  // namespace
@@ -236,11 +349,11 @@ std::string FormatWithLines(const Diagnostic& d, bool colour, SourceLines& lines
   std::string text = DiagnosticMessage(d);
   std::string out = error ? Line(d.where, "error", kRed, text, colour)
                           : Line(d.where, "warning", kMagenta, text, colour);
-  out += Quote(d.where, lines, colour);
+  out += Quote(d.where, lines, colour, d.fixes);
   for (const Note& n : d.notes) {
     // A note without a place of its own stands at its diagnostic's place.
     out += Line(NotePlace(d, n), "note", kCyan, n.text, colour);
-    if (!n.where.file.empty()) out += Quote(n.where, lines, colour);
+    if (!n.where.file.empty()) out += Quote(n.where, lines, colour, d.fixes);
   }
   return out;
 }
@@ -270,7 +383,7 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
   bool too_many = false;
   for (const Diagnostic& d : *all) {
     if (d.severity == Severity::kWarning) {
-      if (!style.warnings || style.disabled.contains(d.name)) continue;
+      if (!style.warnings || (d.warning && !Shows(style, *d.warning))) continue;
       ++counts.warnings;
     } else if (style.max_errors > 0 && counts.errors == style.max_errors) {
       too_many = true;
@@ -282,10 +395,15 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
   }
   switch (style.format) {
     case DiagnosticsFormat::kJson:
-      PrintJson(err, shown);
-      break;
     case DiagnosticsFormat::kSarif:
-      PrintSarif(err, shown);
+      if (style.format == DiagnosticsFormat::kJson) {
+        PrintJson(err, shown);
+      } else {
+        PrintSarif(err, shown);
+      }
+      // What a tool reads must have arrived.
+      err.flush();
+      counts.written = !err.fail();
       break;
     case DiagnosticsFormat::kText: {
       SourceLines lines(style.sources);
@@ -298,6 +416,11 @@ PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>&
       break;
   }
   return counts;
+}
+
+bool Shows(const DiagnosticStyle& style, WarningId id) {
+  if (style.disabled.contains(id)) return false;
+  return Warning(id).on_by_default || style.enabled.contains(id);
 }
 
 std::optional<DiagnosticsFormat> DiagnosticsFormatNamed(std::string_view name) {

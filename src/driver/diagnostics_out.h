@@ -3,8 +3,10 @@
 // with "FILE:" alone for a whole file and "percorso:" for no file, the source
 // line and a caret under the column after it. An error that stored a status
 // ends with "[status N, position P m]", a warning with its name
-// ("[-Wmisspelt-keyword]"). Colour, as GCC gives it, only when asked for. For
-// tools the same as one JSON array, or as a SARIF 2.1.0 log.
+// ("[-Wmisspelt-keyword]"); the field a diagnostic is about is underlined
+// ("^~~~~") and its fixes are printed under it. Colour, as GCC gives it, only
+// when asked for. For tools the same as one JSON array, or as a SARIF 2.1.0
+// log, both with the ranges and the fixes.
 #ifndef PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 #define PERCORSO_DRIVER_DIAGNOSTICS_OUT_H_
 
@@ -30,8 +32,10 @@ struct DiagnosticStyle {
   bool colour = false;
   /// False with -w: warnings are not printed.
   bool warnings = true;
-  /// The names of the warnings left out (-Wno-NAME).
-  std::set<std::string, std::less<>> disabled;
+  /// The warnings left out (-Wno-NAME), and those asked for (-WNAME) that
+  /// are off unless asked for.
+  std::set<WarningId> disabled;
+  std::set<WarningId> enabled;
   /// At most this many errors are printed, then "too many errors"; 0: no
   /// limit.
   int max_errors = 0;
@@ -52,7 +56,14 @@ std::string FormatDiagnostic(const Diagnostic& d, bool colour,
 struct PrintedCounts {
   int errors = 0;
   int warnings = 0;
+  /// False when JSON or SARIF could not be written whole (a full device, a
+  /// closed descriptor): the run fails. A failed write of text is not
+  /// noticed, as compilers do not notice it.
+  bool written = true;
 };
+
+/// True when `style` shows the warning `id`.
+bool Shows(const DiagnosticStyle& style, WarningId id);
 
 /// Prints the diagnostics in their order, as `style` says.
 PrintedCounts PrintDiagnostics(std::ostream& err, const std::vector<Diagnostic>& list,

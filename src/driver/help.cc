@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "compiler/warning_names.h"
+#include "model/catalogue.h"
 #include "model/grammar.h"
 
 namespace percorso {
@@ -88,13 +88,17 @@ std::vector<CommandDefinition> BuildCommands() {
        true});
   all.push_back(
       {"check",
-       "report every error and warning in your files; nothing is written",
+       "report every error and warning in your files; nothing is written but with --fix",
        {"--line LINEFILE --train TRAINFILE"},
        "Compiles your files in memory, writes nothing, and reports every error and warning\n"
        "it finds. The first error is the one compile reports; after it each entry that\n"
        "raises an error is left out and the reading goes on. Exit 3 when there is an\n"
        "error, 0 with warnings only; then one line on standard output says what was read.\n"
-       "One of the files may be - for standard input.\n",
+       "One of the files may be - for standard input. With --fix the fixes that the\n"
+       "diagnostics carry (a misspelt keyword, a missing [fine], kilometres written for\n"
+       "metres, ...) are made in your files, each replaced at once and kept as FILE~\n"
+       "(unless --no-backup); a file with nothing to fix is left alone. Then the files\n"
+       "are checked again and what is left is reported.\n",
        {{"line", 0, "FILE", "the line description file (- for standard input)", false, kLineFiles},
         {"train", 0, "FILE", "the train description file (- for standard input)", false,
          kTrainFiles},
@@ -103,6 +107,9 @@ std::vector<CommandDefinition> BuildCommands() {
         {"no-geometry", 0, "", "as compile: curve lines are not processed"},
         {"max-errors", 0, "N", "stop after N errors (default 20; 0: no limit)"},
         {"strict", 0, "", "exit 3 on warnings too"},
+        {"fix", 0, "", "make the fixes of the diagnostics shown in your files, then check again"},
+        {"no-backup", 0, "", "with --fix, keep no copy FILE~ of a file before fixing it"},
+        kWaitOption,
         kNoWarningsOption,
         kNoWarningOption,
         kFormatOption,
@@ -274,9 +281,19 @@ std::string Filled(std::string_view text) {
   return out;
 }
 
+// A warning's line of the help: what it is about, and whether it is on
+// without being asked for.
+std::string WarningHelp(const WarningEntry& w) {
+  std::string text(w.summary);
+  if (!w.on_by_default) text += " (off unless -W" + std::string(w.name) + ")";
+  return text;
+}
+
 std::string WarningList() {
   std::string list = "Warnings (each is named after its text, as [-Wmisspelt-keyword]):\n";
-  for (const WarningName& w : WarningNames()) list += Columns(std::string(w.name), w.about);
+  for (const WarningEntry& w : kWarningCatalogue) {
+    list += Columns(std::string(w.name), WarningHelp(w));
+  }
   return list;
 }
 
@@ -546,8 +563,8 @@ std::string ManPage(std::string_view date) {
   m += ".SH WARNINGS\nEach warning is named after its text, as [\\-Wmisspelt\\-keyword];\n"
        "\\fB\\-Wno\\-\\fR\\fINAME\\fR leaves out the warnings of that name, \\fB\\-w\\fR all of "
        "them.\n";
-  for (const WarningName& w : WarningNames()) {
-    m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(w.about) + "\n";
+  for (const WarningEntry& w : kWarningCatalogue) {
+    m += ".TP\n\\fB" + Roff(w.name) + "\\fR\n" + Roff(WarningHelp(w)) + "\n";
   }
   m += ".SH KEYWORDS\n" +
        Roff(

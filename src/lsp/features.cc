@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <regex>
 #include <string_view>
 #include <vector>
 
@@ -186,21 +185,18 @@ std::optional<SourceEntry> EntryOnLine(const Workspace& ws, const std::string& p
   return std::nullopt;
 }
 
-/// The range of the field that starts at a compiler place.
+/// The range of a compiler place as it is: the field it spans, one character
+/// for a point, the first line for a whole file.
 json FieldRange(const Document* doc, const SourceLocation& w) {
   if (doc == nullptr) {
     EditorPosition p{std::max(w.line - 1, 0), std::max(w.column - 1, 0)};
-    return Range(p, {p.line, p.character + 1});
+    const int width = w.known() ? w.last_column() - w.column + 1 : 1;
+    return Range(p, {p.line, p.character + std::max(width, 1)});
   }
+  if (!w.known()) return Range({0, 0}, doc->EndOfLine(0));
   EditorPosition start = doc->ToEditor(w.line, w.column);
-  std::string_view line = doc->Line(start.line);
-  size_t byte = static_cast<size_t>(doc->ToColumn(start) - 1);
-  size_t end = byte < line.size() ? line.find(',', byte) : line.size();
-  if (end == std::string_view::npos) end = line.size();
-  while (end > byte && IsBlank(line[end - 1])) --end;
-  EditorPosition stop = doc->ToEditor(w.line, static_cast<int>(end) + 1);
-  if (stop.character <= start.character) stop = doc->EndOfLine(start.line);
-  if (!w.known()) stop = doc->EndOfLine(0);
+  EditorPosition stop = doc->ToEditor(w.line, w.last_column() + 1);
+  if (stop.character <= start.character) stop = {start.line, start.character + 1};
   return Range(start, stop);
 }
 
@@ -211,12 +207,8 @@ json DiagnosticJson(const Workspace& ws, const Diagnostic& d, const UriOf& uri) 
   j["source"] = "percorso";
   // An error reads as the compile reports it; a warning's name is its code.
   std::string text = d.text;
-  if (d.stato != 0) {
-    j["code"] = "status " + std::to_string(d.stato);
-    text = DiagnosticMessage(d);
-  } else if (!d.name.empty()) {
-    j["code"] = d.name;
-  }
+  if (d.warning || d.stato != 0) j["code"] = DiagnosticRule(d);
+  if (d.stato != 0) text = DiagnosticMessage(d);
   if (text.empty()) text = StatusMeaning(d.stato);
   json related = json::array();
   for (const Note& n : d.notes) {
@@ -232,14 +224,6 @@ json DiagnosticJson(const Workspace& ws, const Diagnostic& d, const UriOf& uri) 
   j["message"] = ValidUtf8(text);
   if (!related.empty()) j["relatedInformation"] = std::move(related);
   return j;
-}
-
-/// The keyword a warning says was probably meant.
-std::optional<std::string> MeantKeyword(const std::string& text) {
-  static const std::regex kMeant("did you mean '([^']*)'\\?");
-  std::smatch m;
-  if (!std::regex_search(text, m, kMeant)) return std::nullopt;
-  return m[1].str();
 }
 
 }  // namespace
@@ -418,26 +402,25 @@ json CodeActionsJson(const Workspace& ws, const std::string& path, int first_lin
   for (const Diagnostic& d : ws.DiagnosticsOf(path)) {
     const int line = d.where.line - 1;
     if (line < first_line || line > last_line) continue;
-    json edit;
-    std::string title;
-    if (d.name == "missing-fine") {
-      std::string insert(doc->text().empty() || doc->text().back() == '\n' ? "" : doc->LineEnd());
-      insert += "[fine]" + std::string(doc->LineEnd());
-      edit = {{"range", Range(doc->End(), doc->End())}, {"newText", insert}};
-      title = "Add [fine] at the end of the file";
-    } else if (d.name == "misspelt-keyword" || d.name == "unknown-section") {
-      std::optional<std::string> meant = MeantKeyword(d.text);
-      if (!meant) continue;
-      edit = {{"range", FieldRange(doc, d.where)}, {"newText", ValidUtf8(*meant)}};
-      title = "Change to '" + ValidUtf8(*meant) + "'";
-    } else {
-      continue;
+    // The fixes that the compile attached, applied together (a fix may
+    // change the other file of the pair: the route length, say).
+    if (d.fixes.empty()) continue;
+    json changes = json::object();
+    for (const Fix& f : d.fixes) {
+      const Document* in = ws.Find(f.range.file);
+      if (in == nullptr) continue;
+      EditorPosition from = in->ToEditor(f.range.line, f.range.column);
+      EditorPosition to =
+          in->ToEditor(f.range.line, std::max(f.range.end_column, f.range.column - 1) + 1);
+      changes[uri(f.range.file)].push_back(
+          {{"range", Range(from, to)}, {"newText", ValidUtf8(f.replacement)}});
     }
-    actions.push_back({{"title", title},
+    if (changes.empty()) continue;
+    actions.push_back({{"title", ValidUtf8(d.fixes.front().title)},
                        {"kind", "quickfix"},
                        {"isPreferred", true},
                        {"diagnostics", {DiagnosticJson(ws, d, uri)}},
-                       {"edit", {{"changes", {{uri(path), {std::move(edit)}}}}}}});
+                       {"edit", {{"changes", std::move(changes)}}}});
   }
   return actions;
 }

@@ -1,6 +1,7 @@
 // `percorso check`, -w on compile, and the help of each command.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -109,7 +110,8 @@ TEST_F(CheckCommandTest, CompileWarnsWithoutChangingItsStatusAndMinusWSilencesIt
                        ":4:1: warning: line ignored: 'pendeza' matches no keyword; did you mean "
                        "'pendenza'? [-Wmisspelt-keyword]\n"
                        "    4 | pendeza, 1000, 2\n"
-                       "      | ^\n");
+                       "      | ^~~~~~~\n"
+                       "      | pendenza\n");
   testing::CliResult quiet = Run("compile", linea, TrainFile({"sabbia, 300"}), {"-w"});
   EXPECT_EQ(quiet.status, 0);
   EXPECT_EQ(quiet.err, "");
@@ -204,6 +206,51 @@ TEST(HelpTest, KeywordsAreListedFromTheKeywordTable) {
   testing::CliResult unknown = testing::RunCli({"help", "keywords", "stazzione"});
   EXPECT_EQ(unknown.status, 2);
   EXPECT_TRUE(unknown.err.starts_with("percorso: no such keyword: stazzione\n")) << unknown.err;
+}
+
+}  // namespace
+}  // namespace percorso
+
+namespace percorso {
+namespace {
+
+// check --fix makes the fixes of what it shows, keeps the old file as FILE~
+// (unless --no-backup), leaves a file with nothing to fix alone, and reports
+// what is left after a second check.
+TEST_F(CheckCommandTest, FixMakesTheFixesAndChecksAgain) {
+  const std::string linea =
+      "[generale]\r\nlunghezza percorso, 97\r\n[curve]\r\n"
+      "pendeza, 1000, 2\r\nmontagna, 5000, 4000, 2\r\n";
+  const std::string treno = TrainFile({"sabbia, 300"});
+  testing::CliResult r = Run("check", linea, treno, {"--fix"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  // Three problems and the missing [fine]; the line ends stay the file's own.
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.txt")),
+            "[generale]\r\nlunghezza percorso, 97000\r\n[curve]\r\n"
+            "pendenza, 1000, 2\r\nmontagna, 4000, 5000, 2\r\n[fine]\r\n");
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.txt~")), linea);
+  EXPECT_EQ(r.err, "percorso: " + dir_.file("L_linea.txt") +
+                       ": 4 problems fixed (the old file is " + dir_.file("L_linea.txt") + "~)\n");
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_T-.txt")), treno);
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("L_T-.txt~")));
+
+  // What has no fix is reported after the fixes; -Wno-NAME leaves its fix
+  // out; --no-backup keeps no copy.
+  const std::string two = TrainFile({"segnale, 18+510" + kSignal, "velocita, 0, 400"});
+  r = Run("check", LineFile({"pendeza, 1000, 2"}), two,
+          {"--fix", "--no-backup", "-Wno-misspelt-keyword", "--strict"});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("L_T-.txt~")));
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_T-.txt")),
+            TrainFile({"segnale, 18510" + kSignal, "velocita, 0, 400"}));
+  EXPECT_EQ(testing::ReadBytes(dir_.file("L_linea.txt")), LineFile({"pendeza, 1000, 2"}));
+  EXPECT_EQ(Count(r.err, "[-Wspeed-too-high]"), 1) << r.err;
+  EXPECT_EQ(Count(r.err, "[-Wnumber-text]"), 0) << r.err;
+
+  // Standard input cannot be fixed.
+  testing::CliResult in = testing::RunCliWithInput(
+      {"check", "--fix", "--line", "-", "--train", dir_.file("L_T-.txt")}, LineFile({}));
+  EXPECT_EQ(in.status, 2);
 }
 
 }  // namespace

@@ -197,7 +197,9 @@ TEST(DiagnosticFormatTest, SourceLinesAreQuotedWithACaretAndLongOnesCut) {
   };
   const Row rows[] = {
       {"first line", {"f.txt", 1, 3}, "    1 | first\n      |   ^\n"},
-      {"a tab stays a tab", {"f.txt", 2, 10}, "    2 | \tsecond, 2\n      | \t        ^\n"},
+      {"a tab goes on to the next multiple of 8 columns",
+       {"f.txt", 2, 10},
+       "    2 |         second, 2\n      |                 ^\n"},
       {"a long line",
        {"f.txt", 3, 1001},
        "    3 | ..." + std::string(120, 'a') + "X" + std::string(119, 'b') + "...\n      | " +

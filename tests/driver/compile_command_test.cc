@@ -67,12 +67,12 @@ TEST_F(CompileCommandTest, AConflictIsReportedWithItsPlaceAndTheFilesAreWritten)
   EXPECT_EQ(o.err, train +
                        ":3:13: error: signal cell already taken [status 16, position 4250 m]\n"
                        "    3 | segnale,    4250,   2, 4, 1,  0, 0,    0,  0,0,0, 0\n"
-                       "      |             ^\n" +
+                       "      |             ^~~~\n" +
                        train +
                        ":2:1: note: cell 86 (about metre 4250) already holds a signal, put there "
                        "by this 'segnale' entry\n"
                        "    2 | segnale,    4250,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n"
-                       "      | ^\n");
+                       "      | ^~~~~~~\n");
   EXPECT_EQ(dir_.List().size(), 5u);
 }
 

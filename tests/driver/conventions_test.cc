@@ -9,11 +9,11 @@
 #include <sstream>
 #include <streambuf>
 
-#include "compiler/warning_names.h"
 #include "driver/cli.h"
 #include "driver/diagnostics_out.h"
 #include "driver/help.h"
 #include "io/file_names.h"
+#include "model/catalogue.h"
 #include "sources/writers.h"
 #include "support/cli.h"
 #include "support/faulty_disk.h"
@@ -206,7 +206,8 @@ TEST_F(ConventionsTest, WarningsAreNamedAndTurnedOffByName) {
                                ":4:1: warning: line ignored: 'pendeza' matches no keyword; did you "
                                "mean 'pendenza'? [-Wmisspelt-keyword]\n"
                                "    4 | pendeza, 1000, 2\n"
-                               "      | ^\n";
+                               "      | ^~~~~~~\n"
+                               "      | pendenza\n";
   // A clean check ends with what it read, counting only the warnings shown.
   const std::string read =
       ": 0 stations, 0 signals, 0 slowdowns, 0 speed entries, 0 boards (0 speed-indicator, 0 "
@@ -231,7 +232,7 @@ TEST_F(ConventionsTest, WarningsAreNamedAndTurnedOffByName) {
     EXPECT_EQ(got.out, r.out_start);
     EXPECT_EQ(got.err, r.err);
   }
-  for (const WarningName& w : WarningNames()) {
+  for (const WarningEntry& w : kWarningCatalogue) {
     EXPECT_NE(CommandHelp(*FindCommand("check")).find(std::string(w.name)), std::string::npos);
   }
 }
@@ -282,6 +283,12 @@ TEST_F(ConventionsTest, DiagnosticsForToolsAsJsonAndSarif) {
   EXPECT_NE(json.err.find("{\"kind\":\"error\",\"file\":"), std::string::npos) << json.err;
   EXPECT_NE(json.err.find("\"status\":16,\"position\":2100,"), std::string::npos);
   EXPECT_NE(json.err.find("\"notes\":[{\"kind\":\"note\",\"file\":"), std::string::npos);
+  EXPECT_NE(json.err.find("\"line\":3,\"column\":10,\"endColumn\":13,"), std::string::npos);
+  EXPECT_NE(json.err.find("\"fixes\":[{\"file\":\"" + line_ +
+                          "\",\"line\":4,\"column\":1,\"endColumn\":7,\"replacement\":"
+                          "\"pendenza\",\"title\":\"Change to 'pendenza'\"}]"),
+            std::string::npos)
+      << json.err;
 
   CliResult sarif = RunCli({"compile", "--line", line_, "--train", train_, "--dir", dir_.path(),
                             "--diagnostics-format", "sarif"});
@@ -289,9 +296,17 @@ TEST_F(ConventionsTest, DiagnosticsForToolsAsJsonAndSarif) {
   EXPECT_TRUE(sarif.err.starts_with(
       "{\"$schema\":\"https://json.schemastore.org/sarif-2.1.0.json\",\"version\":\"2.1.0\","))
       << sarif.err;
-  EXPECT_NE(sarif.err.find("\"ruleId\":\"misspelt-keyword\",\"level\":\"warning\""),
+  EXPECT_NE(sarif.err.find("\"ruleId\":\"misspelt-keyword\",\"ruleIndex\":0,\"level\":\"warning\""),
             std::string::npos);
-  EXPECT_NE(sarif.err.find("\"region\":{\"startLine\":3,\"startColumn\":10}"), std::string::npos);
+  // An error's rule is its status; a region spans the field at fault.
+  EXPECT_NE(sarif.err.find("\"ruleId\":\"status-16\","), std::string::npos);
+  EXPECT_NE(sarif.err.find("\"region\":{\"startLine\":3,\"startColumn\":10,\"endColumn\":14}"),
+            std::string::npos);
+  // The misspelt keyword's fix, as a replacement of the field.
+  EXPECT_NE(sarif.err.find("\"deletedRegion\":{\"startLine\":4,\"startColumn\":1,"
+                           "\"endColumn\":8},\"insertedContent\":{\"text\":\"pendenza\"}"),
+            std::string::npos)
+      << sarif.err;
   EXPECT_NE(sarif.err.find("\"relatedLocations\":[{\"id\":0,\"physicalLocation\":"),
             std::string::npos);
   EXPECT_TRUE(sarif.err.ends_with("]}]}\n"));

@@ -51,6 +51,18 @@ for format in json sarif; do
     "'$percorso' check --line '$work/L_linea.txt' --train '$work/L_T-.txt' \
        --diagnostics-format=$format 2>&1 >/dev/null | python3 -m json.tool >/dev/null"
 done
+# JSON or SARIF that cannot be written is a failure; text that cannot be
+# written leaves the status as it was, as compilers leave it.
+for format in json sarif; do
+  check "--diagnostics-format=$format to a full device fails" bash -c \
+    "'$percorso' check --line '$work/L_linea.txt' --train '$work/L_T-.txt' \
+       --diagnostics-format=$format 2>/dev/full >/dev/null; [ \$? -eq 1 ]"
+done
+check "compile -v: no status line inside the JSON" bash -c \
+  "'$percorso' compile -v --line '$work/L_linea.txt' --train '$work/L_T-.txt' --dir '$work/v' \
+     --diagnostics-format=json 2>&1 >/dev/null | python3 -m json.tool >/dev/null"
+check "text diagnostics to a full device keep the status" bash -c \
+  "'$percorso' check --line '$work/L_linea.txt' --train '$work/L_T-.txt' 2>/dev/full >/dev/null"
 check "TERM=dumb and --color=auto: no colour" bash -c \
   "! TERM=dumb '$percorso' check --line '$work/L_linea.txt' --train '$work/L_T-.txt' 2>&1 |
      grep -q $'\\033'"

@@ -56,7 +56,7 @@ async function main() {
   const errorLine = Number(process.env.ERROR_LINE) - 1;
   assert.equal(errors[0].range.start.line, errorLine);
   assert.match(errors[0].message, /signal cell already taken/);
-  assert.equal(errors[0].code, 'status 16');
+  assert.equal(errors[0].code, 'status-16');
   assert.equal(errors[0].relatedInformation[0].location.uri, trainUri);
   assert.equal(errors[0].relatedInformation[0].location.range.start.line, errorLine - 1);
   // The line file was compiled with it and told about, too.

@@ -84,7 +84,7 @@ TEST_F(LanguageServerTest, AnErrorOfATrainFileAndItsNoteArePublishedAndClearedBy
   const json& d = published_[Uri("L_T-.txt")];
   ASSERT_EQ(d.size(), 1u) << d.dump();
   EXPECT_EQ(d[0]["severity"], 1);
-  EXPECT_EQ(d[0]["code"], "status 16");
+  EXPECT_EQ(d[0]["code"], "status-16");
   EXPECT_EQ(d[0]["range"]["start"]["line"], 2);
   // In the words of the compile's report.
   EXPECT_EQ(d[0]["message"].get<std::string>().rfind(
@@ -138,11 +138,12 @@ TEST_F(LanguageServerTest, WarningsAreWarningsAndTheirQuickFixesMendThem) {
     ranges[edit["newText"]] = edit["range"];
   }
   ASSERT_EQ(ranges.size(), 2u);
-  // The keyword field is replaced; [fine] goes after the last line.
+  // The keyword field is replaced; [fine] ends the last line, on a line of
+  // its own.
   EXPECT_EQ(ranges["pendenza"], json::parse(R"({"start":{"line":3,"character":0},
                                                "end":{"line":3,"character":9}})"));
-  EXPECT_EQ(ranges["[fine]\r\n"], json::parse(R"({"start":{"line":4,"character":0},
-                                                 "end":{"line":4,"character":0}})"));
+  EXPECT_EQ(ranges["\r\n[fine]"], json::parse(R"({"start":{"line":3,"character":18},
+                                                 "end":{"line":3,"character":18}})"));
 }
 
 TEST_F(LanguageServerTest, HoverSignatureCompletionHintsAndSymbols) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The npm packages of the browser and editor tests, as their package-lock.json
+# The npm packages of the browser, editor and SARIF tests, as their package-lock.json
 # pins them: installed by `npm ci` when Node.js and npm are there and the
 # installed ones are missing or older than the lock. Without npm it does
 # nothing, and those tests report themselves skipped.
@@ -8,10 +8,10 @@ set -euo pipefail
 
 tests=$1
 if ! command -v npm >/dev/null || ! command -v node >/dev/null; then
-  echo "npm or Node.js missing: the browser and editor tests will be skipped"
+  echo "npm or Node.js missing: the browser, editor and SARIF tests will be skipped"
   exit 0
 fi
-for dir in "$tests/browser" "$tests/editors"; do
+for dir in "$tests/browser" "$tests/editors" "$tests/sarif"; do
   installed=$dir/node_modules/.package-lock.json
   if [ -f "$installed" ] && [ ! "$dir/package-lock.json" -nt "$installed" ]; then
     echo "up to date: $dir/node_modules"
