@@ -126,9 +126,12 @@ size_t ShownWidth(std::string_view text) {
   return width;
 }
 
-// The widths of a table's columns in a page of `line` columns: each at least
-// its longest word, the rest of the line shared by how much text each holds.
-std::vector<size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows, size_t line) {
+// The widths of a table's columns in a page of `line` columns, `gap` columns
+// between two cells: each at least its longest word, the rest of the line
+// shared by how much text each holds. `fits` tells whether the longest words
+// alone fit the line.
+std::vector<size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows, size_t line,
+                                 size_t gap, bool* fits) {
   size_t columns = 0;
   for (const auto& row : rows) columns = std::max(columns, row.size());
   std::vector<size_t> longest_word(columns, 1);
@@ -154,11 +157,12 @@ std::vector<size_t> ColumnWidths(const std::vector<std::vector<std::string>>& ro
       }
     }
   }
-  // Borders and gaps: three columns between two cells, one at each edge.
-  const size_t room = line > 3 * columns ? line - 3 * columns + 1 : columns;
+  // Borders and gaps: `gap` columns between two cells, one at each edge.
+  const size_t room = line > gap * columns ? line - gap * columns + 1 : columns;
   std::vector<size_t> widths = longest_word;
   size_t used = 0;
   for (size_t w : widths) used += w;
+  *fits = used <= room;
   // What each column would still take to hold its longest cell on one line.
   size_t wanted = 0;
   for (size_t c = 0; c < columns; ++c)
@@ -192,12 +196,23 @@ std::vector<std::string> SizedTable(const std::vector<std::string>& table) {
       row->back() += (row->back().empty() ? "" : "\n") + line;
     }
   }
-  const std::vector<size_t> widths = ColumnWidths(rows, 71);
+  // tbl's own gap between columns is three ens; a table with many narrow
+  // columns whose longest words would not fit so gets a gap of one.
+  size_t gap = 3;
+  bool fits = true;
+  std::vector<size_t> widths = ColumnWidths(rows, 71, gap, &fits);
+  if (!fits) {
+    gap = 1;
+    widths = ColumnWidths(rows, 71, gap, &fits);
+  }
+  const std::string separation = gap == 3 ? "" : std::to_string(gap);
   std::string heads;
   std::string cells;
-  for (size_t w : widths) {
-    heads += (heads.empty() ? "" : " ") + std::string("lbw(") + std::to_string(w) + "n)";
-    cells += (cells.empty() ? "" : " ") + std::string("l");
+  for (size_t c = 0; c < widths.size(); ++c) {
+    const std::string after = c + 1 < widths.size() ? separation : "";
+    heads +=
+        (heads.empty() ? "" : " ") + std::string("lbw(") + std::to_string(widths[c]) + "n)" + after;
+    cells += (cells.empty() ? "" : " ") + std::string("l") + after;
   }
   std::vector<std::string> sized = table;
   sized[1] = "tab(|) allbox;";

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/warning_names.h"
 #include "driver/help.h"
+#include "model/catalogue.h"
 #include "model/grammar.h"
 
 namespace percorso {
@@ -34,7 +34,7 @@ std::string KeywordNames() {
 // -Wno-NAME and -WNAME for every warning.
 std::string WarningOptions() {
   std::string words;
-  for (const WarningName& w : WarningNames()) {
+  for (const WarningEntry& w : kWarningCatalogue) {
     words += (words.empty() ? "" : " ") + std::string("-Wno-") + std::string(w.name) + " -W" +
              std::string(w.name);
   }
@@ -215,9 +215,9 @@ std::string FishCompletion() {
       s += line + " -d " + Quoted(o.help) + "\n";
     }
     if (c->lists_warnings) {
-      for (const WarningName& w : WarningNames()) {
+      for (const WarningEntry& w : kWarningCatalogue) {
         s += "complete -c percorso -n " + when + " -o " + Quoted("Wno-" + std::string(w.name)) +
-             " -d " + Quoted(w.about) + "\n";
+             " -d " + Quoted(w.summary) + "\n";
       }
     }
   }

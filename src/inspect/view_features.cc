@@ -4,6 +4,7 @@
 
 #include "inspect/dump_format.h"
 #include "inspect/text_out.h"
+#include "model/catalogue.h"
 #include "model/cells.h"
 #include "model/diagnostic.h"
 #include "model/status.h"
@@ -97,7 +98,7 @@ std::vector<ViewDiagnostic> PageDiagnostics(const std::vector<Diagnostic>& diagn
     std::optional<int64_t> metres;
     if (d.stato != 0 && d.progressiva_errore > 0) metres = d.progressiva_errore;
     const bool warning = d.severity == Severity::kWarning;
-    std::string group = warning        ? (d.name.empty() ? "warning" : ValidUtf8(d.name))
+    std::string group = warning ? (d.warning ? std::string(Warning(*d.warning).name) : "warning")
                         : d.stato != 0 ? "status " + std::to_string(d.stato)
                                        : "error";
     out.push_back({warning ? "warning" : "error", ValidUtf8(DiagnosticPlace(d.where)),
