@@ -284,7 +284,10 @@ TEST_F(ConventionsTest, DiagnosticsForToolsAsJsonAndSarif) {
   EXPECT_NE(json.err.find("\"status\":16,\"position\":2100,"), std::string::npos);
   EXPECT_NE(json.err.find("\"notes\":[{\"kind\":\"note\",\"file\":"), std::string::npos);
   EXPECT_NE(json.err.find("\"line\":3,\"column\":10,\"endColumn\":13,"), std::string::npos);
-  EXPECT_NE(json.err.find("\"fixes\":[{\"file\":\"" + line_ +
+  // The file's name as JSON writes it (a Windows path's backslashes doubled).
+  std::string line_in_json;
+  for (char c : line_) line_in_json += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  EXPECT_NE(json.err.find("\"fixes\":[{\"file\":\"" + line_in_json +
                           "\",\"line\":4,\"column\":1,\"endColumn\":7,\"replacement\":"
                           "\"pendenza\",\"title\":\"Change to 'pendenza'\"}]"),
             std::string::npos)

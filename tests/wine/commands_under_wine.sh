@@ -139,7 +139,7 @@ lsp_frames() {
 check "lsp: exits 0 after shutdown and exit" lsp_run
 check "lsp: every message framed to its byte" lsp_frames
 check "lsp: the second signal's error, from the line file on disk" \
-  grep -q '"code": "status 16"' "$work/lsp.msgs"
+  grep -q '"code": "status-16"' "$work/lsp.msgs"
 
 if [ -n "$linux" ]; then
   unix_out() {  # the Windows output with Unix line ends
