@@ -83,6 +83,27 @@ export function altitudeAt(m) {
     b = altitude[i + 1];
   return b[0] > a[0] ? a[1] + ((b[1] - a[1]) * (m - a[0])) / (b[0] - a[0]) : a[1];
 }
+
+// A step's label of width `w` at (lx, ly), with a hit area a little larger
+// than its text.
+function stepLabel(lx, ly, w, text) {
+  return (
+    '<rect class="hit" x="' +
+    num(lx - 2) +
+    '" y="' +
+    num(ly - 12) +
+    '" width="' +
+    num(w + 4) +
+    '" height="15"/><text class="step-label" x="' +
+    num(lx) +
+    '" y="' +
+    num(ly) +
+    '">' +
+    esc(text) +
+    '</text>'
+  );
+}
+
 function altitudePath(y, height) {
   var i = Math.max(0, lastAtOrBefore(altitude, view.from, first));
   var d = 'M' + num(X(view.from)) + ',' + num(y(altitudeAt(view.from))),
@@ -171,19 +192,8 @@ Renderer.prototype.stepLabels = function (id, runs, y, height, format) {
     lanes.take(0, lx - 3, lx + w + 3);
     this.body +=
       featureOpen('step ' + id, ' data-metres="' + runs[k][0] + '"', tip(seriesTip(id, m))) +
-      '<rect class="hit" x="' +
-      num(lx - 2) +
-      '" y="' +
-      num(ly - 12) +
-      '" width="' +
-      num(w + 4) +
-      '" height="15"/><text class="step-label" x="' +
-      num(lx) +
-      '" y="' +
-      num(ly) +
-      '">' +
-      esc(text) +
-      '</text></g>';
+      stepLabel(lx, ly, w, text) +
+      '</g>';
   }
   return hidden;
 };
@@ -215,19 +225,8 @@ Renderer.prototype.curveLabels = function (y) {
         ' data-metres="' + c[0] + '"',
         tip(seriesTip('curvature', c[0])),
       ) +
-      '<rect class="hit" x="' +
-      num(lx - 2) +
-      '" y="' +
-      num(ly - 12) +
-      '" width="' +
-      num(w + 4) +
-      '" height="15"/><text class="step-label" x="' +
-      num(lx) +
-      '" y="' +
-      num(ly) +
-      '">' +
-      esc(text) +
-      '</text></g>';
+      stepLabel(lx, ly, w, text) +
+      '</g>';
   }
   return hidden;
 };
