@@ -27,6 +27,7 @@ TEST(ReplacementStressTest, RunsOfTheRealExecutable) {
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "io/disk.h"
@@ -47,12 +48,11 @@ using Files = std::map<std::string, std::string>;
 
 const std::vector<std::string> kCompiled = {"L_T.dat", "L_T.sim", "L_linea.dat"};
 
-/// Starts the program with `args`; its standard output goes to `out_path`
-/// and its standard error to `err_path`.
-pid_t Start(const std::vector<std::string>& args, const std::string& err_path = "/dev/null",
-            const std::string& out_path = "/dev/null") {
-  std::vector<std::string> all = {PERCORSO_EXE};
-  all.insert(all.end(), args.begin(), args.end());
+/// Starts the command `all` (its program looked for on PATH unless it names a
+/// path); its standard output goes to `out_path` and its standard error to
+/// `err_path`. -1 when it cannot start.
+pid_t Spawn(std::vector<std::string> all, const std::string& err_path,
+            const std::string& out_path) {
   std::vector<char*> argv;
   for (std::string& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -63,10 +63,19 @@ pid_t Start(const std::vector<std::string>& args, const std::string& err_path = 
   posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   pid_t pid = -1;
-  int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  EXPECT_EQ(error, 0) << "cannot start " << PERCORSO_EXE;
-  return pid;
+  EXPECT_EQ(error, 0) << "cannot start " << all[0];
+  return error == 0 ? pid : -1;
+}
+
+/// Starts the program with `args`; its standard output goes to `out_path`
+/// and its standard error to `err_path`.
+pid_t Start(const std::vector<std::string>& args, const std::string& err_path = "/dev/null",
+            const std::string& out_path = "/dev/null") {
+  std::vector<std::string> all = {PERCORSO_EXE};
+  all.insert(all.end(), args.begin(), args.end());
+  return Spawn(std::move(all), err_path, out_path);
 }
 
 /// The exit status, or 128 + the signal that ended the process.
@@ -412,18 +421,8 @@ int RunKilledAt(const std::string& call, int k, const std::vector<std::string>& 
                                   "-E", "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1",
                                   PERCORSO_EXE};
   all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  const int error = posix_spawnp(&pid, "strace", &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  EXPECT_EQ(error, 0);
-  return error == 0 ? Wait(pid) : -1;
+  const pid_t pid = Spawn(std::move(all), "/dev/null", "/dev/null");
+  return pid == -1 ? -1 : Wait(pid);
 }
 
 // A compile is killed at each call of each system call that a commit makes
